@@ -1,0 +1,96 @@
+// varnel-report: the load and reports without windows.
+#include "cli/CliOptions.h"
+#include "cli/ExitCodes.h"
+#include "cli/StderrObserver.h"
+#include "ingest/DayList.h"
+#include "ingest/LoadData.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+using namespace varnel;
+
+namespace {
+
+void print(FILE* stream, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+// The days to load: the chosen ones that have logs, else every day.
+std::optional<QList<QDate>> daysToLoad(const cli::CliOptions& options, const QList<QDate>& available) {
+    if (options.days.isEmpty()) return available;
+    QList<QDate> days;
+    for (const QDate& day : available)
+        if (options.days.contains(day)) days << day;
+    for (const QDate& day : options.days)
+        if (!available.contains(day))
+            print(stderr, QStringLiteral("No call log in %1 for the day %2\n")
+                              .arg(options.logFolder, ingest::dayEntryText(day)));
+    if (days.size() != options.days.size()) return std::nullopt;
+    return days;
+}
+
+int run(const cli::CliOptions& options) {
+    const QList<QDate> available = ingest::logDays(options.logFolder);
+    if (options.listDays) {
+        for (const QDate& day : available) print(stdout, ingest::dayEntryText(day) + QLatin1Char('\n'));
+        return available.isEmpty() ? cli::exitNoUsableData : cli::exitDone;
+    }
+    if (available.isEmpty()) {
+        print(stderr, QStringLiteral("No call logs (CallLog_YYYYMMDD*) found in %1\n").arg(options.logFolder));
+        return cli::exitNoUsableData;
+    }
+    const auto days = daysToLoad(options, available);
+    if (!days) return cli::exitNoUsableData;
+
+    QTemporaryDir temporary;
+    const QString dataFolder = options.dataFolder.isEmpty() ? store::DataFiles::defaultFolder() : options.dataFolder;
+    QString workingPath = options.databasePath;
+    if (workingPath.isEmpty()) {
+        if (!options.dataFolder.isEmpty()) {
+            workingPath = QDir(dataFolder).filePath(store::DataFiles::workingFileName);
+        } else if (temporary.isValid()) {
+            workingPath = temporary.filePath(store::DataFiles::workingFileName);
+        } else {
+            print(stderr, QStringLiteral("Cannot create a temporary folder for the working database\n"));
+            return cli::exitFailure;
+        }
+    }
+    const store::DataFiles files(dataFolder, workingPath);
+
+    ingest::IngestState state;
+    state.reportDate = store::StoredTime::fromQDateTime(QDateTime::currentDateTime());
+    cli::StderrObserver observer;
+    const ingest::LoadRequest request{options.logFolder, *days, ingest::dayEntryText(available.first())};
+    const ingest::LoadResult result = ingest::loadDays(request, files, state, observer);
+
+    switch (result.outcome) {
+        case ingest::LoadOutcome::Loaded: {
+            QString summary = result.summary;
+            summary.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+            print(stdout, summary);
+            return cli::exitDone;
+        }
+        case ingest::LoadOutcome::NoCallTraffic:
+        case ingest::LoadOutcome::NoMessageTraffic: return cli::exitNoUsableData;
+        case ingest::LoadOutcome::DatabaseFailed: return cli::exitFailure;
+    }
+    return cli::exitFailure;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Dravon"));
+    QCoreApplication::setApplicationName(QStringLiteral("Varnel Reports"));
+
+    const cli::ParsedCommandLine parsed = cli::parseCommandLine(QCoreApplication::arguments());
+    print(stdout, parsed.output);
+    print(stderr, parsed.error);
+    if (!parsed.options) return parsed.exitCode;
+    return run(*parsed.options);
+}

@@ -1,0 +1,311 @@
+#include "ingest/CallLogParser.h"
+
+#include "ingest/LeadingNumber.h"
+#include "ingest/LineFields.h"
+#include "ingest/LogText.h"
+#include "ingest/ParseFailures.h"
+#include "ingest/TimeStamp.h"
+#include "shell/StringTable.h"
+
+#include <QFile>
+
+#include <array>
+#include <cstring>
+#include <optional>
+
+namespace varnel::ingest {
+
+namespace {
+
+using store::PortRecord;
+using store::StoredTime;
+
+enum EventCode : int16_t {
+    Unknown = 0,
+    InboundCall = 1,
+    OutboundCall = 2,
+    NewInbound = 3,
+    NewOutbound = 4,
+    ClearedInbound = 5,
+    ClearedOutbound = 6,
+    Disconnect = 99,
+};
+
+constexpr std::size_t batchRows = 4096;
+
+bool equalsIgnoringCase(std::string_view text, std::string_view upper) {
+    if (text.size() != upper.size()) return false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        if (c != upper[i]) return false;
+    }
+    return true;
+}
+
+// The keyword of field 1 upper-cased, tested in the fixed order.
+EventCode eventCode(std::string_view keyword) {
+    static constexpr std::pair<std::string_view, EventCode> keywords[] = {
+        {"INCOMING", InboundCall},
+        {"OUTGOING", OutboundCall},
+        {"NEW OUTGOING MESSAGE", NewOutbound},
+        {"CLEARED OUTGOING MESSAGE", ClearedOutbound},
+        {"NEW INCOMING MESSAGE", NewInbound},
+        {"CLEARED INCOMING MESSAGE", ClearedInbound},
+        {"DISCONNECT", Disconnect},
+    };
+    for (const auto& [text, code] : keywords)
+        if (equalsIgnoringCase(keyword, text)) return code;
+    return Unknown;
+}
+
+// A short, safe quotation of log text for a failure description.
+QString quoted(std::string_view field) {
+    constexpr std::size_t shown = 40;
+    QString text = logText(field.substr(0, shown));
+    for (QChar& c : text)
+        if (!c.isPrint()) c = QLatin1Char('?');
+    if (field.size() > shown) text += QStringLiteral("...");
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+int64_t countLines(const char* data, std::size_t size) {
+    int64_t lines = 0;
+    const char* p = data;
+    const char* const end = data + size;
+    while (p < end) {
+        const void* nl = std::memchr(p, '\n', static_cast<std::size_t>(end - p));
+        ++lines;
+        if (!nl) break;
+        p = static_cast<const char*>(nl) + 1;
+    }
+    return lines;
+}
+
+// The state of one parse of one file.
+class FileParse {
+public:
+    FileParse(IngestState& state, store::RowSink& sink, ParseObserver& observer)
+        : state_(state), sink_(sink), observer_(observer) {}
+
+    void run(const char* data, std::size_t size) {
+        const char* p = data;
+        const char* const end = data + size;
+        int sinceProgress = 0;
+        while (p < end) {
+            const void* nl = std::memchr(p, '\n', static_cast<std::size_t>(end - p));
+            const char* lineEnd = nl ? static_cast<const char*>(nl) : end;
+            std::string_view line(p, static_cast<std::size_t>(lineEnd - p));
+            if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+            ++lineNumber_;
+            const LineFields fields(line);
+            if (fields.count() >= 5) handleLine(fields);
+            if (batch_.rowCount() >= batchRows) sink_.take(batch_);
+            if (++sinceProgress == CallLogParser::progressStep) {
+                observer_.progress(lineNumber_);
+                sinceProgress = 0;
+            }
+            p = nl ? lineEnd + 1 : end;
+        }
+        finish();
+    }
+
+    const ParseFailures& failures() const { return failures_; }
+
+private:
+    void handleLine(const LineFields& f) {
+        const EventCode code = eventCode(f[1]);
+        LoadCounters& counters = state_.counters;
+        switch (code) {
+            case InboundCall: ++counters.inboundCalls; break;
+            case OutboundCall: ++counters.outboundCalls; break;
+            case NewInbound: ++counters.inboundMessagesDelivered; break;
+            case NewOutbound: ++counters.outboundMessagesDelivered; break;
+            default: break;
+        }
+        if (const auto time = parseTimeStamp(f[0]))
+            lineTime_ = *time;
+        else
+            fail(FailureCode::TypeMismatch, QStringLiteral("Type mismatch: time stamp %1 does not convert").arg(quoted(f[0])));
+        state_.reportDate = lineTime_;
+
+        switch (code) {
+            case InboundCall:
+            case OutboundCall: callBegins(f, code); break;
+            case Disconnect: disconnect(f); break;
+            case NewInbound:
+            case NewOutbound:
+            case ClearedInbound:
+            case ClearedOutbound: messageEvent(f, code); break;
+            case Unknown: break;
+        }
+    }
+
+    void readPortCounts(const LineFields& f) {
+        readInt16(f[2], port_, "port number");
+        readInt16(f[3], linesAvailable_, "lines available");
+        readInt16(f[4], linesInUse_, "lines in use");
+    }
+
+    void readInt16(std::string_view field, int16_t& value, const char* what) {
+        if (const auto converted = roundToInt16(leadingNumber(field)))
+            value = *converted;
+        else
+            fail(FailureCode::Overflow,
+                 QStringLiteral("Overflow: %1 %2 does not fit 16 bits").arg(QLatin1String(what), quoted(field)));
+    }
+
+    bool portInRange() {
+        if (port_ >= 0 && port_ < CallLogParser::portCount) return true;
+        fail(FailureCode::SubscriptOutOfRange, QStringLiteral("Subscript out of range: port %1 is outside 0..120").arg(port_));
+        return false;
+    }
+
+    PortRecord portRow(EventCode code) {
+        PortRecord row;
+        row.rowId = state_.nextPortRowId++;
+        row.port = port_;
+        row.callType = code;
+        row.startTime = lineTime_;
+        row.linesAvailable = linesAvailable_;
+        row.linesInUse = linesInUse_;
+        row.startMinute = lineTime_.minuteOfDay();
+        return row;
+    }
+
+    void callBegins(const LineFields& f, EventCode code) {
+        readPortCounts(f);
+        PortRecord row = portRow(code);
+        if (portInRange()) {
+            // A call still open on this port never sees its disconnect: it is
+            // written as it stands and the new call takes its place.
+            if (auto& open = openCalls_[static_cast<std::size_t>(port_)]) batch_.ports.push_back(*open);
+            openCalls_[static_cast<std::size_t>(port_)] = row;
+        } else {
+            batch_.ports.push_back(row);
+        }
+        if (linesAvailable_ > state_.peakAvailableLines) state_.peakAvailableLines = linesAvailable_;
+    }
+
+    void disconnect(const LineFields& f) {
+        readPortCounts(f);
+        if (!portInRange()) return;
+        auto& open = openCalls_[static_cast<std::size_t>(port_)];
+        if (!open) return;
+
+        PortRecord row = portRow(Disconnect);
+        row.endTime = store::Nullable<StoredTime>::of(lineTime_);
+        batch_.ports.push_back(row);
+
+        // The elapsed seconds between the two full time stamps, so a call
+        // that runs past midnight still gets its true, positive length.
+        PortRecord& call = *open;
+        call.seconds = store::Nullable<int32_t>::of(
+            static_cast<int32_t>(lineTime_.secondsSinceEpoch() - call.startTime.secondsSinceEpoch()));
+        call.endMinute = store::Nullable<int32_t>::of(lineTime_.secondsOfDay() / 60);
+        call.endTime = store::Nullable<StoredTime>::of(lineTime_);
+        batch_.ports.push_back(call);
+        open.reset();
+    }
+
+    void messageEvent(const LineFields& f, EventCode code) {
+        store::MessageRecord row;
+        if (!f.has(5)) {
+            missingField(5, "delivery status");
+        } else if (equalsIgnoringCase(f[5], "NDN")) {
+            if (code == ClearedInbound) {
+                row.errorState = 1;
+                ++state_.counters.inboundNdns;
+            } else if (code == ClearedOutbound) {
+                row.errorState = 1;
+                ++state_.counters.outboundNdns;
+            }
+        }
+        row.time = StoredTime{0, 0, 0, lineTime_.hour, lineTime_.minute, 0};
+        row.startMinute = lineTime_.minuteOfDay();
+        row.messageType = code;
+        row.veyraSerial = leadingNumber(f[2]);
+        row.keldanSerial = leadingNumber(f[3]);
+        row.guid.offset = static_cast<uint32_t>(batch_.text.size());
+        appendLogTextUtf8(f[4], batch_.text);
+        row.guid.length = static_cast<uint32_t>(batch_.text.size() - row.guid.offset);
+        row.messageSize = optionalNumber(f, 6, "message size");
+        row.messagesInQueue = optionalNumber(f, 7, "messages in queue");
+        row.totalQueueSize = optionalNumber(f, 8, "total queue size");
+        batch_.messages.push_back(row);
+
+        state_.veyraSerials.add(f[2]);
+        state_.keldanSerials.add(f[3]);
+    }
+
+    store::Nullable<double> optionalNumber(const LineFields& f, std::size_t index, const char* what) {
+        if (f.has(index)) return store::Nullable<double>::of(leadingNumber(f[index]));
+        missingField(index, what);
+        return {};
+    }
+
+    void missingField(std::size_t index, const char* what) {
+        fail(FailureCode::SubscriptOutOfRange,
+             QStringLiteral("Subscript out of range: field %1 (%2) is missing").arg(index).arg(QLatin1String(what)));
+    }
+
+    void fail(FailureCode code, QString description) { failures_.add(lineNumber_, code, std::move(description)); }
+
+    // Calls still open at the end of the file stay open for good.
+    void finish() {
+        for (auto& open : openCalls_) {
+            if (open) batch_.ports.push_back(*open);
+            open.reset();
+        }
+        if (!batch_.empty()) sink_.take(batch_);
+    }
+
+    IngestState& state_;
+    store::RowSink& sink_;
+    ParseObserver& observer_;
+    store::RowBatch batch_;
+    ParseFailures failures_;
+    std::array<std::optional<PortRecord>, CallLogParser::portCount> openCalls_{};
+    StoredTime lineTime_ = StoredTime::zero();
+    int16_t port_ = 0;
+    int16_t linesAvailable_ = 0;
+    int16_t linesInUse_ = 0;
+    int64_t lineNumber_ = 0;
+};
+
+}  // namespace
+
+CallLogParser::CallLogParser(IngestState& state, store::RowSink& sink, ParseObserver& observer)
+    : state_(state), sink_(sink), observer_(observer) {}
+
+void CallLogParser::parseFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ParseFailures failures;
+        failures.add(0, FailureCode::FileAccess,
+                     QStringLiteral("Cannot open %1: %2").arg(path, file.errorString()));
+        observer_.show({failures.messageText()});
+        return;
+    }
+    const qint64 size = file.size();
+    const uchar* mapped = size > 0 ? file.map(0, size) : nullptr;
+    QByteArray readInstead;
+    if (size > 0 && !mapped) readInstead = file.readAll();
+    const char* data = mapped ? reinterpret_cast<const char*>(mapped) : readInstead.constData();
+    const std::size_t length = mapped ? static_cast<std::size_t>(size) : static_cast<std::size_t>(readInstead.size());
+
+    const int64_t lines = countLines(data, length);
+    if (lines > lineLimit) {
+        observer_.show({shell::myLoadResString(60), shell::myLoadResString(8),
+                        platform::UserMessage::Icon::Exclamation});
+        return;
+    }
+
+    observer_.fileStarted(path, lines);
+    FileParse parse(state_, sink_, observer_);
+    parse.run(data, length);
+    observer_.fileFinished();
+    if (!parse.failures().empty()) observer_.show({parse.failures().messageText()});
+}
+
+}  // namespace varnel::ingest

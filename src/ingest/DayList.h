@@ -1,0 +1,33 @@
+// Which files of a folder are call logs, which days they give, and the text
+// of a day entry ("05/12/2004 Wednesday").
+#pragma once
+
+#include <QDate>
+#include <QList>
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace varnel::ingest {
+
+// The day of a log file name: "CallLog_" (any case) followed by YYYYMMDD.
+std::optional<QDate> logFileDate(const QString& fileName);
+
+// The days with logs in the folder, ascending, each once, later than
+// 1 January 1990. A folder that cannot be read gives none.
+QList<QDate> logDays(const QString& folder);
+
+// Full paths of the folder's log files of one day, ascending by name.
+QStringList logFilesOfDay(const QString& folder, QDate day);
+
+// Month, separator, day, separator, four-digit year, a blank and the
+// weekday name, in the locale's language and date separator.
+QString dayEntryText(QDate day, const QLocale& locale = QLocale::system());
+
+// The date of a day entry's first ten characters; nothing when they are not
+// a date.
+std::optional<QDate> dayFromEntry(const QString& entry);
+
+}  // namespace varnel::ingest

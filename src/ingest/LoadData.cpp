@@ -1,0 +1,89 @@
+#include "ingest/LoadData.h"
+
+#include "ingest/CallLogParser.h"
+#include "ingest/DayList.h"
+#include "shell/StringTable.h"
+#include "store/PipelinedSink.h"
+#include "store/RawWriter.h"
+#include "store/ReportDatabase.h"
+
+namespace varnel::ingest {
+
+namespace {
+
+using platform::UserMessage;
+using shell::myLoadResString;
+
+// Fresh working file from the template. A failure leaves no working file
+// behind, so the open that follows fails rather than reading an older load.
+void clearDatabases(const store::DataFiles& files, ParseObserver& observer) {
+    try {
+        files.ensureTemplate();
+        files.makeFreshWorkingCopy();
+    } catch (const std::exception& e) {
+        observer.show({myLoadResString(16) + QString::fromUtf8(e.what())});
+    }
+}
+
+void parseChosenDays(const LoadRequest& request, IngestState& state, store::RowSink& sink, ParseObserver& observer) {
+    CallLogParser parser(state, sink, observer);
+    for (const QDate& day : request.days)
+        for (const QString& path : logFilesOfDay(request.logFolder, day)) parser.parseFile(path);
+}
+
+void reportDatabaseFailure(const store::DataFiles& files, ParseObserver& observer, const char* reason) {
+    observer.show({myLoadResString(124) + files.workingPath() + QStringLiteral("\r\n") + myLoadResString(28) +
+                   QStringLiteral("\r\n") + QString::fromUtf8(reason)});
+}
+
+}  // namespace
+
+LoadResult loadDays(const LoadRequest& request, const store::DataFiles& files, IngestState& state,
+                    ParseObserver& observer) {
+    LoadResult result;
+    state.startLoad();
+    clearDatabases(files, observer);
+
+    try {
+        store::ReportDatabase db(files.workingPath());
+        db.useFastBulkWrites();
+        store::RawWriter writer(db);
+        {
+            store::PipelinedSink pipeline(writer);
+            parseChosenDays(request, state, pipeline, observer);
+            pipeline.finish();
+        }
+        writer.commit();
+    } catch (const std::exception& e) {
+        reportDatabaseFailure(files, observer, e.what());
+        result.counters = state.counters;
+        return result;
+    }
+
+    result.counters = state.counters;
+    if (state.counters.inboundCalls + state.counters.outboundCalls == 0) {
+        result.outcome = LoadOutcome::NoCallTraffic;
+        observer.show({myLoadResString(61)});
+    } else if (state.veyraSerials.textLength() > 1 && state.keldanSerials.textLength() > 1) {
+        result.outcome = LoadOutcome::Loaded;
+        result.veyraNodes = state.veyraSerials.nodes();
+        result.keldanNodes = state.keldanSerials.nodes();
+        result.summary = loadSummaryText(request.firstDayEntry, state.counters, QStringLiteral("\r\n"));
+    } else {
+        result.outcome = LoadOutcome::NoMessageTraffic;
+        observer.show({myLoadResString(66)});
+    }
+    return result;
+}
+
+QString loadSummaryText(const QString& firstDayEntry, const LoadCounters& c, const QString& lineEnd) {
+    const auto line = [&lineEnd](const QString& label, int32_t value) {
+        return label + QString::number(value) + lineEnd;
+    };
+    return myLoadResString(122) + firstDayEntry + lineEnd + line(myLoadResString(35), c.inboundCalls) +
+           line(myLoadResString(80), c.outboundCalls) + line(myLoadResString(39), c.inboundMessagesDelivered) +
+           line(myLoadResString(84), c.outboundMessagesDelivered) +
+           line(QStringLiteral("Inbound NDNs="), c.inboundNdns) + line(QStringLiteral("Outbound NDNs="), c.outboundNdns);
+}
+
+}  // namespace varnel::ingest

@@ -1,0 +1,30 @@
+#include "ingest/SerialList.h"
+
+#include "ingest/LogText.h"
+
+namespace varnel::ingest {
+
+void SerialList::add(std::string_view serial) {
+    lookupKey_.assign(serial);
+    for (char& c : lookupKey_)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (foldedKeys_.contains(lookupKey_)) return;
+    foldedKeys_.insert(lookupKey_);
+    entries_.emplace_back(serial);
+    textLength_ += serial.size() + 1;
+}
+
+void SerialList::clear() {
+    entries_.clear();
+    foldedKeys_.clear();
+    textLength_ = 0;
+}
+
+QStringList SerialList::nodes() const {
+    QStringList out;
+    for (const std::string& entry : entries_)
+        if (!entry.empty()) out << logText(entry);
+    return out;
+}
+
+}  // namespace varnel::ingest

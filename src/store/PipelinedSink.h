@@ -1,0 +1,43 @@
+// Hands full batches to another sink running on its own thread, so that
+// parsing and database writing overlap. Batches are recycled, so a load
+// allocates nothing per line.
+#pragma once
+
+#include "store/RawRows.h"
+
+#include <condition_variable>
+#include <deque>
+#include <exception>
+#include <mutex>
+#include <thread>
+
+namespace varnel::store {
+
+class PipelinedSink : public RowSink {
+public:
+    // target is used only by the pipeline's thread until finish() returns.
+    explicit PipelinedSink(RowSink& target);
+    ~PipelinedSink() override;
+
+    void take(RowBatch& batch) override;
+
+    // Waits until every batch is written; rethrows the first failure of the
+    // target.
+    void finish();
+
+private:
+    void work();
+
+    static constexpr std::size_t maxQueued = 4;
+
+    RowSink& target_;
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::deque<RowBatch> queued_;
+    std::deque<RowBatch> free_;
+    bool closing_ = false;
+    std::exception_ptr failure_;
+    std::thread worker_;
+};
+
+}  // namespace varnel::store

@@ -1,0 +1,166 @@
+#include "store/RawWriter.h"
+
+#include "store/ReportDatabase.h"
+
+#include <sqlite3.h>
+
+#include <string>
+
+namespace varnel::store {
+
+// A prepared INSERT used through SQLite's C API: the statement runs once per
+// few rows of a million-row load, so it binds and steps without wrappers.
+class PreparedInsert {
+public:
+    PreparedInsert(SQLite::Database& db, const std::string& sql) : db_(db.getHandle()) {
+        if (sqlite3_prepare_v2(db_, sql.c_str(), static_cast<int>(sql.size()), &stmt_, nullptr) != SQLITE_OK)
+            throw SQLite::Exception(db_, sqlite3_errcode(db_));
+    }
+    ~PreparedInsert() { sqlite3_finalize(stmt_); }
+    PreparedInsert(const PreparedInsert&) = delete;
+    PreparedInsert& operator=(const PreparedInsert&) = delete;
+
+    sqlite3_stmt* handle() const { return stmt_; }
+    void execute() {
+        const int rc = sqlite3_step(stmt_);
+        sqlite3_reset(stmt_);
+        if (rc != SQLITE_DONE) throw SQLite::Exception(db_, rc);
+    }
+
+private:
+    sqlite3* db_;
+    sqlite3_stmt* stmt_ = nullptr;
+};
+
+namespace {
+
+constexpr int portColumns = 10;    // rowid + the nine columns
+constexpr int messageColumns = 10;
+
+std::string insertSql(const char* head, int columns, int rows) {
+    std::string row = "(";
+    for (int c = 0; c < columns; ++c) row += c == 0 ? "?" : ",?";
+    row += ")";
+    std::string sql = head;
+    for (int r = 0; r < rows; ++r) {
+        if (r) sql += ",";
+        sql += row;
+    }
+    return sql;
+}
+
+constexpr const char* portInsert =
+    "INSERT INTO RawPortData(rowid,Port,CallType,StartTime,LinesAvailableToTakeCalls,LinesInUse,"
+    "StartMinute,EndTime,Seconds,EndMinute) VALUES ";
+constexpr const char* messageInsert =
+    "INSERT INTO RawMessageData(Time,StartMinute,MessageType,VeyraSerialNumber,KeldanSerialNumber,"
+    "MessageGUID,MessageSize,MessagesInQueue,TotalQueueSize,ErrorState) VALUES ";
+
+// Binds with the raw C API: the statement is hot and the values are plain.
+class Binder {
+public:
+    explicit Binder(PreparedInsert& s) : stmt_(s.handle()) {}
+    void integer(int64_t v) { sqlite3_bind_int64(stmt_, ++index_, v); }
+    void real(double v) { sqlite3_bind_double(stmt_, ++index_, v); }
+    void null() { sqlite3_bind_null(stmt_, ++index_); }
+    void text(std::string_view v) {
+        sqlite3_bind_text(stmt_, ++index_, v.data(), static_cast<int>(v.size()), SQLITE_TRANSIENT);
+    }
+    template <typename T>
+    void integer(const Nullable<T>& v) { v.present ? integer(v.value) : null(); }
+    void real(const Nullable<double>& v) { v.present ? real(v.value) : null(); }
+
+private:
+    sqlite3_stmt* stmt_;
+    int index_ = 0;
+};
+
+void bindPort(Binder& b, const PortRecord& r) {
+    b.integer(r.rowId);
+    b.integer(r.port);
+    b.integer(r.callType);
+    const auto start = r.startTime.text();
+    b.text({start.data(), start.size()});
+    b.integer(r.linesAvailable);
+    b.integer(r.linesInUse);
+    b.integer(r.startMinute);
+    if (r.endTime.present) {
+        const auto end = r.endTime.value.text();
+        b.text({end.data(), end.size()});
+    } else {
+        b.null();
+    }
+    b.integer(r.seconds);
+    b.integer(r.endMinute);
+}
+
+void bindMessage(Binder& b, const MessageRecord& r, const RowBatch& batch) {
+    const auto time = r.time.timeOfDayText();
+    b.text({time.data(), time.size()});
+    b.integer(r.startMinute);
+    b.integer(r.messageType);
+    b.real(r.veyraSerial);
+    b.real(r.keldanSerial);
+    b.text(batch.textOf(r.guid));
+    b.real(r.messageSize);
+    b.real(r.messagesInQueue);
+    b.real(r.totalQueueSize);
+    b.integer(r.errorState);
+}
+
+void run(PreparedInsert& stmt) {
+    stmt.execute();
+}
+
+// Writes rows in groups of rowsPerStatement, then the rest one by one.
+template <typename Row, typename Bind>
+void writeRows(const std::vector<Row>& rows, PreparedInsert& many, PreparedInsert& one, Bind bind) {
+    std::size_t i = 0;
+    for (; i + RawWriter::rowsPerStatement <= rows.size(); i += RawWriter::rowsPerStatement) {
+        Binder b(many);
+        for (int k = 0; k < RawWriter::rowsPerStatement; ++k) bind(b, rows[i + k]);
+        run(many);
+    }
+    for (; i < rows.size(); ++i) {
+        Binder b(one);
+        bind(b, rows[i]);
+        run(one);
+    }
+}
+
+}  // namespace
+
+RawWriter::RawWriter(ReportDatabase& db)
+    : db_(db.connection()),
+      transaction_(db_),
+      portMany_(std::make_unique<PreparedInsert>(db_, insertSql(portInsert, portColumns, rowsPerStatement))),
+      portOne_(std::make_unique<PreparedInsert>(db_, insertSql(portInsert, portColumns, 1))),
+      messageMany_(std::make_unique<PreparedInsert>(db_, insertSql(messageInsert, messageColumns, rowsPerStatement))),
+      messageOne_(std::make_unique<PreparedInsert>(db_, insertSql(messageInsert, messageColumns, 1))) {}
+
+RawWriter::~RawWriter() = default;
+
+void RawWriter::take(RowBatch& batch) {
+    writePorts(batch);
+    writeMessages(batch);
+    batch.clear();
+}
+
+void RawWriter::writePorts(const RowBatch& batch) {
+    writeRows(batch.ports, *portMany_, *portOne_, [](Binder& b, const PortRecord& r) { bindPort(b, r); });
+}
+
+void RawWriter::writeMessages(const RowBatch& batch) {
+    writeRows(batch.messages, *messageMany_, *messageOne_,
+              [&batch](Binder& b, const MessageRecord& r) { bindMessage(b, r, batch); });
+}
+
+void RawWriter::commit() {
+    portMany_.reset();
+    portOne_.reset();
+    messageMany_.reset();
+    messageOne_.reset();
+    transaction_.commit();
+}
+
+}  // namespace varnel::store

@@ -1,0 +1,38 @@
+// Appends batches of raw rows to RawPortData and RawMessageData inside one
+// transaction, with prepared multi-row INSERT statements. Every value is a
+// bound parameter.
+#pragma once
+
+#include "store/RawRows.h"
+
+#include <SQLiteCpp/Transaction.h>
+
+#include <memory>
+
+namespace varnel::store {
+
+class ReportDatabase;
+class PreparedInsert;
+
+class RawWriter : public RowSink {
+public:
+    explicit RawWriter(ReportDatabase& db);
+    ~RawWriter() override;
+
+    void take(RowBatch& batch) override;
+
+    // Makes every appended row permanent. Without it the rows are rolled back.
+    void commit();
+
+    static constexpr int rowsPerStatement = 16;
+
+private:
+    void writePorts(const RowBatch& batch);
+    void writeMessages(const RowBatch& batch);
+
+    SQLite::Database& db_;
+    SQLite::Transaction transaction_;
+    std::unique_ptr<PreparedInsert> portMany_, portOne_, messageMany_, messageOne_;
+};
+
+}  // namespace varnel::store

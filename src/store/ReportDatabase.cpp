@@ -1,0 +1,26 @@
+#include "store/ReportDatabase.h"
+
+#include <QFile>
+#include <SQLiteCpp/Statement.h>
+
+namespace varnel::store {
+
+ReportDatabase::ReportDatabase(const QString& path)
+    : db_(QFile::encodeName(path).toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_NOMUTEX) {
+    db_.setBusyTimeout(2000);
+}
+
+void ReportDatabase::useFastBulkWrites() {
+    db_.exec("PRAGMA journal_mode=OFF");
+    db_.exec("PRAGMA synchronous=OFF");
+    db_.exec("PRAGMA cache_size=-65536");
+}
+
+int64_t ReportDatabase::rowCount(const char* table) {
+    // Table names come from the program's own constants, never from input.
+    SQLite::Statement count(db_, std::string("SELECT COUNT(*) FROM ") + table);
+    count.executeStep();
+    return count.getColumn(0).getInt64();
+}
+
+}  // namespace varnel::store

@@ -1,0 +1,34 @@
+// The one owner of a connection to the working report database.
+//
+// Thread rules: a ReportDatabase and everything made from it (statements,
+// writers) are used by one thread at a time; the connection is opened without
+// SQLite's own locking. Another thread may open its own ReportDatabase on the
+// same file once the writer's transaction has ended.
+#pragma once
+
+#include <SQLiteCpp/Database.h>
+
+#include <QString>
+
+namespace varnel::store {
+
+class ReportDatabase {
+public:
+    // Opens an existing working database for reading and writing.
+    // Throws SQLite::Exception when the file cannot be opened.
+    explicit ReportDatabase(const QString& path);
+
+    // Settings for filling a file that is rebuilt at every load anyway:
+    // no rollback journal and no syncing.
+    void useFastBulkWrites();
+
+    SQLite::Database& connection() { return db_; }
+
+    // Number of rows of a table of the schema.
+    int64_t rowCount(const char* table);
+
+private:
+    SQLite::Database db_;
+};
+
+}  // namespace varnel::store

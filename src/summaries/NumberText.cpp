@@ -1,0 +1,53 @@
+#include "summaries/NumberText.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace varnel::summaries {
+
+namespace {
+
+// Digits of |value| rounded to 15 significant digits, without exponent,
+// trailing zeros of the fraction removed.
+std::string plainDigits(double magnitude) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.14e", magnitude);
+    // buffer: d.dddddddddddddde[+-]XX
+    std::string mantissa(1, buffer[0]);
+    mantissa.append(buffer + 2, 14);
+    const int exponent = std::atoi(std::strchr(buffer, 'e') + 1);
+    while (mantissa.size() > 1 && mantissa.back() == '0') mantissa.pop_back();
+
+    std::string out;
+    out.reserve(40);
+    if (exponent < 0) {
+        out.push_back('.');
+        out.append(static_cast<std::size_t>(-exponent - 1), '0');
+        out.append(mantissa);
+        return out;
+    }
+    const std::size_t integerDigits = static_cast<std::size_t>(exponent) + 1;
+    for (std::size_t i = 0; i < std::max(integerDigits, mantissa.size()); ++i) {
+        if (i == integerDigits) out.push_back('.');
+        out.push_back(i < mantissa.size() ? mantissa[i] : '0');
+    }
+    return out;
+}
+
+}  // namespace
+
+QString numberText(double value) {
+    if (value == 0 || !std::isfinite(value)) return QStringLiteral(" 0");
+    const QString sign = value < 0 ? QStringLiteral("-") : QStringLiteral(" ");
+    return sign + QString::fromStdString(plainDigits(std::fabs(value)));
+}
+
+QString trimmedNumberText(double value) {
+    return numberText(value).trimmed();
+}
+
+}  // namespace varnel::summaries
