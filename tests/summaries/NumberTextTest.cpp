@@ -1,0 +1,28 @@
+// The text of numbers in grids and CSV files.
+#include "summaries/NumberText.h"
+
+#include <gtest/gtest.h>
+
+using varnel::summaries::numberText;
+using varnel::summaries::trimmedNumberText;
+
+TEST(NumberText, LeadingBlankPointAndNoLeadingZero) {
+    EXPECT_EQ(numberText(0), " 0");
+    EXPECT_EQ(numberText(42), " 42");
+    EXPECT_EQ(numberText(-1), "-1");
+    EXPECT_EQ(numberText(0.25), " .25");
+    EXPECT_EQ(numberText(-0.5), "-.5");
+    EXPECT_EQ(numberText(2.5), " 2.5");
+    EXPECT_EQ(numberText(1440), " 1440");
+    EXPECT_EQ(numberText(0.001), " .001");
+    EXPECT_EQ(trimmedNumberText(0.25), ".25");
+    EXPECT_EQ(trimmedNumberText(-3), "-3");
+}
+
+TEST(NumberText, AtMostFifteenSignificantDigits) {
+    EXPECT_EQ(numberText(1.0 / 3), " .333333333333333");
+    EXPECT_EQ(numberText(2.0 / 3), " .666666666666667");
+    EXPECT_EQ(numberText(0.1 + 0.2), " .3");
+    EXPECT_EQ(numberText(123456.789), " 123456.789");
+    EXPECT_EQ(numberText(99999999999999.9), " 99999999999999.9");
+}
