@@ -2,15 +2,13 @@
 
 #include "ingest/LeadingNumber.h"
 #include "ingest/LineFields.h"
+#include "ingest/LogFileReader.h"
 #include "ingest/LogText.h"
 #include "ingest/ParseFailures.h"
 #include "ingest/TimeStamp.h"
 #include "shell/StringTable.h"
 
-#include <QFile>
-
 #include <array>
-#include <cstring>
 #include <optional>
 
 namespace varnel::ingest {
@@ -69,34 +67,16 @@ QString quoted(std::string_view field) {
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
-int64_t countLines(const char* data, std::size_t size) {
-    int64_t lines = 0;
-    const char* p = data;
-    const char* const end = data + size;
-    while (p < end) {
-        const void* nl = std::memchr(p, '\n', static_cast<std::size_t>(end - p));
-        ++lines;
-        if (!nl) break;
-        p = static_cast<const char*>(nl) + 1;
-    }
-    return lines;
-}
-
 // The state of one parse of one file.
 class FileParse {
 public:
     FileParse(IngestState& state, store::RowSink& sink, ParseObserver& observer)
         : state_(state), sink_(sink), observer_(observer) {}
 
-    void run(const char* data, std::size_t size) {
-        const char* p = data;
-        const char* const end = data + size;
+    void run(LogFileReader& reader) {
         int sinceProgress = 0;
-        while (p < end) {
-            const void* nl = std::memchr(p, '\n', static_cast<std::size_t>(end - p));
-            const char* lineEnd = nl ? static_cast<const char*>(nl) : end;
-            std::string_view line(p, static_cast<std::size_t>(lineEnd - p));
-            if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        std::string_view line;
+        while (reader.nextLine(line)) {
             ++lineNumber_;
             const LineFields fields(line);
             if (fields.count() >= 5) handleLine(fields);
@@ -105,7 +85,6 @@ public:
                 observer_.progress(lineNumber_);
                 sinceProgress = 0;
             }
-            p = nl ? lineEnd + 1 : end;
         }
         finish();
     }
@@ -279,22 +258,14 @@ CallLogParser::CallLogParser(IngestState& state, store::RowSink& sink, ParseObse
     : state_(state), sink_(sink), observer_(observer) {}
 
 void CallLogParser::parseFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    LogFileReader reader(path);
+    if (!reader.open()) {
         ParseFailures failures;
-        failures.add(0, FailureCode::FileAccess,
-                     QStringLiteral("Cannot open %1: %2").arg(path, file.errorString()));
+        failures.add(0, FailureCode::FileAccess, QStringLiteral("Cannot open %1: %2").arg(path, reader.errorString()));
         observer_.show({failures.messageText()});
         return;
     }
-    const qint64 size = file.size();
-    const uchar* mapped = size > 0 ? file.map(0, size) : nullptr;
-    QByteArray readInstead;
-    if (size > 0 && !mapped) readInstead = file.readAll();
-    const char* data = mapped ? reinterpret_cast<const char*>(mapped) : readInstead.constData();
-    const std::size_t length = mapped ? static_cast<std::size_t>(size) : static_cast<std::size_t>(readInstead.size());
-
-    const int64_t lines = countLines(data, length);
+    const int64_t lines = reader.countLines();
     if (lines > lineLimit) {
         observer_.show({shell::myLoadResString(60), shell::myLoadResString(8),
                         platform::UserMessage::Icon::Exclamation});
@@ -303,7 +274,7 @@ void CallLogParser::parseFile(const QString& path) {
 
     observer_.fileStarted(path, lines);
     FileParse parse(state_, sink_, observer_);
-    parse.run(data, length);
+    parse.run(reader);
     observer_.fileFinished();
     if (!parse.failures().empty()) observer_.show({parse.failures().messageText()});
 }

@@ -48,6 +48,7 @@ void DataFiles::ensureTemplate() const {
     try {
         SQLite::Database db(QFile::encodeName(partial).toStdString(),
                             SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+        db.exec("PRAGMA page_size=16384");
         createSchema(db);
     } catch (const std::exception& e) {
         QFile::remove(partial);

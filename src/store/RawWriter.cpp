@@ -4,6 +4,8 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+#include <array>
 #include <string>
 
 namespace varnel::store {
@@ -57,14 +59,27 @@ constexpr const char* messageInsert =
     "MessageGUID,MessageSize,MessagesInQueue,TotalQueueSize,ErrorState) VALUES ";
 
 // Binds with the raw C API: the statement is hot and the values are plain.
+// Texts are bound without a copy, so they must live until the statement has
+// run: time stamps are formatted into the binder's own buffer.
 class Binder {
 public:
     explicit Binder(PreparedInsert& s) : stmt_(s.handle()) {}
+    void time(const StoredTime& t) {
+        StoredTime::Text& slot = times_[timeCount_++];
+        slot = t.text();
+        text({slot.data(), slot.size()});
+    }
+    void timeOfDay(const StoredTime& t) {
+        StoredTime::Text& slot = times_[timeCount_++];
+        const auto chars = t.timeOfDayText();
+        std::copy(chars.begin(), chars.end(), slot.begin());
+        text({slot.data(), chars.size()});
+    }
     void integer(int64_t v) { sqlite3_bind_int64(stmt_, ++index_, v); }
     void real(double v) { sqlite3_bind_double(stmt_, ++index_, v); }
     void null() { sqlite3_bind_null(stmt_, ++index_); }
     void text(std::string_view v) {
-        sqlite3_bind_text(stmt_, ++index_, v.data(), static_cast<int>(v.size()), SQLITE_TRANSIENT);
+        sqlite3_bind_text(stmt_, ++index_, v.data(), static_cast<int>(v.size()), SQLITE_STATIC);
     }
     template <typename T>
     void integer(const Nullable<T>& v) { v.present ? integer(v.value) : null(); }
@@ -73,30 +88,28 @@ public:
 private:
     sqlite3_stmt* stmt_;
     int index_ = 0;
+    std::array<StoredTime::Text, 2 * RawWriter::rowsPerStatement> times_;
+    std::size_t timeCount_ = 0;
 };
 
 void bindPort(Binder& b, const PortRecord& r) {
     b.integer(r.rowId);
     b.integer(r.port);
     b.integer(r.callType);
-    const auto start = r.startTime.text();
-    b.text({start.data(), start.size()});
+    b.time(r.startTime);
     b.integer(r.linesAvailable);
     b.integer(r.linesInUse);
     b.integer(r.startMinute);
-    if (r.endTime.present) {
-        const auto end = r.endTime.value.text();
-        b.text({end.data(), end.size()});
-    } else {
+    if (r.endTime.present)
+        b.time(r.endTime.value);
+    else
         b.null();
-    }
     b.integer(r.seconds);
     b.integer(r.endMinute);
 }
 
 void bindMessage(Binder& b, const MessageRecord& r, const RowBatch& batch) {
-    const auto time = r.time.timeOfDayText();
-    b.text({time.data(), time.size()});
+    b.timeOfDay(r.time);
     b.integer(r.startMinute);
     b.integer(r.messageType);
     b.real(r.veyraSerial);

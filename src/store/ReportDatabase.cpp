@@ -13,7 +13,7 @@ ReportDatabase::ReportDatabase(const QString& path)
 void ReportDatabase::useFastBulkWrites() {
     db_.exec("PRAGMA journal_mode=OFF");
     db_.exec("PRAGMA synchronous=OFF");
-    db_.exec("PRAGMA cache_size=-65536");
+    db_.exec("PRAGMA cache_size=-16384");
 }
 
 int64_t ReportDatabase::rowCount(const char* table) {

@@ -227,3 +227,13 @@ TEST_F(ParseLog, LineLimitIsOneMillion) {
     EXPECT_EQ(observer.messages[0].title, QStringLiteral("Varnel Traffic Report Failure"));
     EXPECT_EQ(observer.messages[0].icon, platform::UserMessage::Icon::Exclamation);
 }
+
+TEST_F(ParseLog, LinesLongerThanTheReadBufferAreWhole) {
+    std::string log = "5/12/2004 10:00:00,NEW OUTGOING MESSAGE,512,3001,{G},OK,1,1,1,";
+    log.append(3'000'000, 'z');
+    log += "\r\n5/12/2004 10:00:01,CLEARED OUTGOING MESSAGE,512,3001,{G},NDN,1,1,1";
+    parse(log);
+    ASSERT_EQ(sink.messages.size(), 2u);
+    EXPECT_EQ(sink.messages[1].row.errorState, 1);
+    EXPECT_EQ(observer.lastLineCount, 2);
+}

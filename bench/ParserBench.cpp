@@ -1,0 +1,73 @@
+// Micro-benchmarks of the load's two halves over a log named by
+// VARNEL_BENCH_LOG (a generated day): parsing alone, and parsing with the
+// database writer.
+#include "ingest/CallLogParser.h"
+#include "ingest/DayList.h"
+#include "ingest/LoadData.h"
+#include "store/DataFiles.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+
+using namespace varnel;
+
+namespace {
+
+class QuietObserver : public ingest::ParseObserver {
+public:
+    void show(const platform::UserMessage&) override {}
+    void fileStarted(const QString&, int64_t) override {}
+    void progress(int64_t) override {}
+    void fileFinished() override {}
+};
+
+class DiscardingSink : public store::RowSink {
+public:
+    void take(store::RowBatch& batch) override {
+        rows += batch.rowCount();
+        batch.clear();
+    }
+    std::size_t rows = 0;
+};
+
+QString benchLog() {
+    const char* path = std::getenv("VARNEL_BENCH_LOG");
+    return path ? QString::fromLocal8Bit(path) : QString();
+}
+
+void ParseOnly(benchmark::State& state) {
+    const QString log = benchLog();
+    if (log.isEmpty()) return state.SkipWithError("set VARNEL_BENCH_LOG to a call log");
+    for (auto _ : state) {
+        ingest::IngestState ingest;
+        DiscardingSink sink;
+        QuietObserver observer;
+        ingest::CallLogParser(ingest, sink, observer).parseFile(log);
+        benchmark::DoNotOptimize(sink.rows);
+    }
+}
+BENCHMARK(ParseOnly)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void LoadIntoDatabase(benchmark::State& state) {
+    const QString log = benchLog();
+    if (log.isEmpty()) return state.SkipWithError("set VARNEL_BENCH_LOG to a call log");
+    const QFileInfo info(log);
+    const auto day = ingest::logFileDate(info.fileName());
+    if (!day) return state.SkipWithError("VARNEL_BENCH_LOG must be named CallLog_YYYYMMDD*.log");
+    QTemporaryDir data;
+    const store::DataFiles files(data.path());
+    for (auto _ : state) {
+        ingest::IngestState ingest;
+        QuietObserver observer;
+        ingest::loadDays({info.absolutePath(), {*day}, {}}, files, ingest, observer);
+    }
+}
+BENCHMARK(LoadIntoDatabase)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+}  // namespace
+
+BENCHMARK_MAIN();
