@@ -1,13 +1,16 @@
 #include "cli/StderrObserver.h"
 
+#include <QRegularExpression>
+
 #include <cstdio>
 
 namespace varnel::cli {
 
 void StderrObserver::show(const platform::UserMessage& message) {
-    // Lines of a message end in CR LF for message boxes; a terminal wants LF.
-    QString text = message.text;
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    // One message a line, so scripts can read them line by line: the line
+    // breaks a message box would show become blanks.
+    const QString text = message.text.split(QRegularExpression(QStringLiteral("\r?\n")), Qt::SkipEmptyParts)
+                             .join(QLatin1Char(' '));
     std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
     std::fflush(stderr);
 }

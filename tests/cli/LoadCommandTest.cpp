@@ -80,3 +80,13 @@ TEST(ReportCommand, DayOptionForms) {
     EXPECT_EQ(cli::parseDayOption("2004-05-12"), QDate(2004, 5, 12));
     EXPECT_FALSE(cli::parseDayOption("12.05.2004").has_value());
 }
+
+TEST(ReportCommand, EachMessageIsOneLineOfStandardError) {
+    test::TempFolder logs, data;
+    logs.write("CallLog_20040512.log", std::string(day12) + "bad,INCOMING,1,1,1\nbad,INCOMING,1,1,1\n");
+    const auto run = runReportTool({"--logs", logs.path(), "--data-dir", data.path()});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
+    EXPECT_TRUE(run.err.startsWith("Error in ParseLogFile routine: Type mismatch"));
+    EXPECT_TRUE(run.err.contains("Number=13 1 more failure in this file: line 3: "));
+}
