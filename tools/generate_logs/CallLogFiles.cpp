@@ -7,6 +7,14 @@ namespace {
 
 constexpr std::size_t kBufferBytes = 1 << 20;
 
+std::string fileName(const CalendarDate& date, std::uint32_t fileNumber)
+{
+    std::string name = "CallLog_" + date.compact();
+    if (fileNumber > 1)
+        name.append("_").append(std::to_string(fileNumber));
+    return name.append(".log");
+}
+
 } // namespace
 
 CallLogFiles::CallLogFiles(std::filesystem::path folder, const CalendarDate& date, std::uint32_t lines,
@@ -20,14 +28,6 @@ CallLogFiles::~CallLogFiles()
 {
     if (file_)
         std::fclose(file_);
-}
-
-std::string CallLogFiles::fileName(const CalendarDate& date, std::uint32_t fileNumber)
-{
-    std::string name = "CallLog_" + date.compact();
-    if (fileNumber > 1)
-        name.append("_").append(std::to_string(fileNumber));
-    return name.append(".log");
 }
 
 void CallLogFiles::port(const PortEvent& event)

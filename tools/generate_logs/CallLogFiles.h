@@ -26,8 +26,6 @@ public:
     // Flushes and closes the last file; call once after the last line.
     void finish();
 
-    static std::string fileName(const CalendarDate& date, std::uint32_t fileNumber);
-
 private:
     void lineAdded();
     void openNextFile();

@@ -17,7 +17,7 @@ constexpr std::uint32_t kOutgoingCallPerMille = 450;
 // busiest hour, and never longer than a few minutes on average.
 std::uint32_t meanCallSecondsFor(std::uint32_t calls, std::uint32_t ports)
 {
-    const std::uint64_t busiestHourCalls = std::max<std::uint32_t>(TrafficProfile::busiestHourArrivals(calls), 1);
+    const std::uint64_t busiestHourCalls = std::max<std::uint32_t>(traffic_profile::busiestHourArrivals(calls), 1);
     const std::uint64_t mean = std::uint64_t{ports} * 3600 * 3 / (4 * busiestHourCalls);
     return static_cast<std::uint32_t>(std::clamp<std::uint64_t>(mean, 1, 90));
 }
@@ -49,7 +49,7 @@ DaySimulation::DaySimulation(std::uint32_t lines, std::uint32_t ports, std::uint
 
 void DaySimulation::run(CallLogSink& sink)
 {
-    const std::vector<std::uint32_t> arrivals = TrafficProfile::arrivalsPerSecond(messages_ + calls_, prng_);
+    const std::vector<std::uint32_t> arrivals = traffic_profile::arrivalsPerSecond(messages_ + calls_, prng_);
     std::uint32_t messagesLeft = messages_;
     std::uint32_t arrivalsLeft = messages_ + calls_;
     std::uint32_t now = 0;

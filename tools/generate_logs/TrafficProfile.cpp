@@ -26,7 +26,9 @@ std::uint32_t drawHour(Prng& prng)
 
 } // namespace
 
-std::vector<std::uint32_t> TrafficProfile::arrivalsPerSecond(std::uint32_t arrivals, Prng& prng)
+namespace traffic_profile {
+
+std::vector<std::uint32_t> arrivalsPerSecond(std::uint32_t arrivals, Prng& prng)
 {
     std::vector<std::uint32_t> perSecond(kSecondsPerDay, 0);
     for (std::uint32_t i = 0; i < arrivals; ++i)
@@ -34,7 +36,9 @@ std::vector<std::uint32_t> TrafficProfile::arrivalsPerSecond(std::uint32_t arriv
     return perSecond;
 }
 
-std::uint32_t TrafficProfile::busiestHourArrivals(std::uint32_t arrivals)
+std::uint32_t busiestHourArrivals(std::uint32_t arrivals)
 {
     return static_cast<std::uint32_t>(std::uint64_t{arrivals} * kBusiestWeight / kTotalWeight);
 }
+
+} // namespace traffic_profile

@@ -10,12 +10,13 @@ inline constexpr std::uint32_t kLastSecondOfDay = kSecondsPerDay - 1;
 
 // How busy the gateway is through the day: quiet at night, busiest in
 // business hours with a dip at lunch.
-class TrafficProfile {
-public:
-    // Spreads `arrivals` over the day by the hourly weights; element i is the
-    // number of arrivals in second i.
-    static std::vector<std::uint32_t> arrivalsPerSecond(std::uint32_t arrivals, Prng& prng);
+namespace traffic_profile {
 
-    // Arrivals expected in the busiest hour when `arrivals` spread over the day.
-    static std::uint32_t busiestHourArrivals(std::uint32_t arrivals);
-};
+// Spreads `arrivals` over the day by the hourly weights; element i is the
+// number of arrivals in second i.
+std::vector<std::uint32_t> arrivalsPerSecond(std::uint32_t arrivals, Prng& prng);
+
+// Arrivals expected in the busiest hour when `arrivals` spread over the day.
+std::uint32_t busiestHourArrivals(std::uint32_t arrivals);
+
+} // namespace traffic_profile
