@@ -105,7 +105,9 @@ for args in "--date 2004-05-12 --lines 10" "--out $work/x --date 2004-02-30 --li
   status=0
   # shellcheck disable=SC2086
   "$generator" $args >/dev/null 2>"$work/err" || status=$?
-  [ "$status" = 2 ] && [ -s "$work/err" ] || fail "arguments '$args' gave exit $status"
+  if [ "$status" != 2 ] || [ ! -s "$work/err" ]; then
+    fail "arguments '$args' gave exit $status"
+  fi
 done
 
 [ "$failures" = 0 ] && echo "varnel-generate-logs: all checks passed"
