@@ -59,7 +59,11 @@ MainWindow::MainWindow(AppSession& session, MainWindowServices services, QWidget
     resize(880, 720);
 }
 
-MainWindow::~MainWindow() = default;
+// A load still running is waited for, with nothing more passed to this window.
+MainWindow::~MainWindow() {
+    disconnect(loadRunner_, nullptr, this, nullptr);
+    delete loadRunner_;
+}
 
 void MainWindow::connectControls() {
     connect(ui_.cmdBrowseForDiagFile, &QPushButton::clicked, this, &MainWindow::browseForLogFolder);
@@ -204,6 +208,7 @@ void MainWindow::parseLogs() {
 // may start a second load, a report or a copy of the database being written.
 void MainWindow::setLoadRunning(bool running) {
     loading_ = running;
+    if (running) focusBeforeLoad_ = focusWidget();
     ui_.cmdBrowseForDiagFile->setEnabled(!running);
     ui_.cmdParseLogs->setEnabled(!running);
     ui_.mnuSaveDatabase->setEnabled(!running);
@@ -216,6 +221,8 @@ void MainWindow::setLoadRunning(bool running) {
         progressTimer_->stop();
         ui_.frmTitle->end();
         unsetCursor();
+        // Disabling the focused button moved the focus away; give it back.
+        if (focusBeforeLoad_) focusBeforeLoad_->setFocus();
     }
 }
 

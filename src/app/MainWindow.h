@@ -10,6 +10,7 @@
 #include "platform/UserDialogs.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <deque>
 #include <functional>
@@ -80,6 +81,7 @@ private:
     LoadRunner* loadRunner_;
     QTimer* progressTimer_;
     bool loading_ = false;
+    QPointer<QWidget> focusBeforeLoad_;
     int shownFile_ = 0;
     std::deque<std::function<void()>> loadEvents_;
     bool handlingLoadEvent_ = false;

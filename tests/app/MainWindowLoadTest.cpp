@@ -106,6 +106,23 @@ TEST_F(MainWindowLoad, ControlsThatWouldStartMoreWorkAreOffWhileLoading) {
     EXPECT_EQ(window_->cursor().shape(), Qt::ArrowCursor);
 }
 
+TEST_F(MainWindowLoad, ClosingDuringALoadWaitsForItSafely) {
+    QStringList lines;
+    for (int i = 0; i < 2000; ++i) lines += dayLines("5/12/2004", QString::number(1000 + i % 7), "2001");
+    writeLog("CallLog_20040512.log", lines);
+    RunOptions options;
+    options.logFolder = logs_.path();
+    open(options);
+    selectDays({0});
+    QTest::mouseClick(control<QPushButton>("cmdParseLogs"), Qt::LeftButton);
+    ASSERT_TRUE(window_->loading());
+    window_->close();
+    window_.reset();
+    EXPECT_EQ(exits_, 1);
+    SQLite::Database db(QFile::encodeName(session_->connectionString).toStdString(), SQLite::OPEN_READONLY);
+    EXPECT_EQ(db.execAndGet("SELECT COUNT(*) FROM RawMessageData").getInt(), 4000) << "the load ran to its end";
+}
+
 TEST_F(MainWindowLoad, LogsWithoutCallsDisableTheReports) {
     openOnTwoDays();
     selectDays({0});
