@@ -4,6 +4,8 @@
 
 #include <QGroupBox>
 
+#include <cstdint>
+
 class QProgressBar;
 
 namespace varnel::app {

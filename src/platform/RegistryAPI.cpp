@@ -5,7 +5,6 @@
 #include <QFileInfo>
 
 #include <memory>
-#include <optional>
 
 namespace varnel::platform {
 

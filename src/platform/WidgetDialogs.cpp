@@ -2,6 +2,7 @@
 
 #include "shell/StringTable.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 
