@@ -1,0 +1,318 @@
+#include "app/MainWindow.h"
+
+#include "app/DatabaseBackup.h"
+#include "app/LoadRunner.h"
+#include "app/LocalizeMainWindow.h"
+#include "app/ProgressPanel.h"
+#include "app/ReportLauncher.h"
+#include "ingest/DayList.h"
+#include "ingest/LogFolderSetting.h"
+#include "ingest/ReportChecks.h"
+#include "shell/StringTable.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimeEdit>
+#include <QTimer>
+
+namespace varnel::app {
+
+namespace {
+
+using platform::UserMessage;
+using shell::myLoadResString;
+
+// The progress bar moves at least this often while a file is parsed.
+constexpr int progressIntervalMs = 50;
+
+QStringList selectedEntries(const QListWidget& list) {
+    QStringList entries;
+    for (int row = 0; row < list.count(); ++row)
+        if (list.item(row)->isSelected()) entries << list.item(row)->text();
+    return entries;
+}
+
+ingest::NodeFilter nodeFilterOf(const NodeFilterTab& tab) {
+    return {tab.start->time(), tab.end->time(), tab.limitNodes->isChecked(), selectedEntries(*tab.veyraNodes),
+            selectedEntries(*tab.keldanNodes)};
+}
+
+}  // namespace
+
+MainWindow::MainWindow(AppSession& session, MainWindowServices services, QWidget* parent)
+    : QMainWindow(parent),
+      session_(session),
+      services_(std::move(services)),
+      ui_(buildMainWindowUi(*this)),
+      loadRunner_(new LoadRunner(this)),
+      progressTimer_(new QTimer(this)) {
+    progressTimer_->setInterval(progressIntervalMs);
+    // Help, About and the update check come with their own windows.
+    for (QAction* action : {ui_.mnuHelpFile, ui_.mnuAbout, ui_.mnuCheckForUpdatedVersion}) action->setEnabled(false);
+    connectControls();
+    resize(880, 720);
+}
+
+// A load still running is waited for, with nothing more passed to this window.
+MainWindow::~MainWindow() {
+    disconnect(loadRunner_, nullptr, this, nullptr);
+    delete loadRunner_;
+}
+
+void MainWindow::connectControls() {
+    connect(ui_.cmdBrowseForDiagFile, &QPushButton::clicked, this, &MainWindow::browseForLogFolder);
+    connect(ui_.cmdParseLogs, &QPushButton::clicked, this, &MainWindow::parseLogs);
+    connect(ui_.mnuSaveDatabase, &QAction::triggered, this, &MainWindow::saveDatabase);
+    connect(ui_.mnuExit, &QAction::triggered, this, [this] { services_.exitApplication(); });
+
+    for (const NodeFilterTab* tab : {&ui_.latency, &ui_.nodeTraffic, &ui_.nodeError}) {
+        connect(tab->limitNodes, &QCheckBox::toggled, this, [tab](bool on) {
+            tab->veyraNodes->setEnabled(on);
+            tab->keldanNodes->setEnabled(on);
+        });
+    }
+    connect(ui_.cmdPortUsage, &QPushButton::clicked, this,
+            [this] { runReport(ingest::ReportKind::PortAvailability, nullptr); });
+    connect(ui_.cmdMessageQueueActivity, &QPushButton::clicked, this,
+            [this] { runReport(ingest::ReportKind::QueueActivity, nullptr); });
+    connect(ui_.latency.runReport, &QPushButton::clicked, this,
+            [this] { runReport(ingest::ReportKind::MessageLatency, &ui_.latency); });
+    connect(ui_.nodeTraffic.runReport, &QPushButton::clicked, this,
+            [this] { runReport(ingest::ReportKind::NodeTraffic, &ui_.nodeTraffic); });
+    connect(ui_.nodeError.runReport, &QPushButton::clicked, this,
+            [this] { runReport(ingest::ReportKind::NodeErrors, &ui_.nodeError); });
+
+    connect(progressTimer_, &QTimer::timeout, this, &MainWindow::showLoadProgress);
+    connect(loadRunner_, &LoadRunner::messageRaised, this, [this](const QString& text, const QString& title, int icon) {
+        const UserMessage message(text, title, static_cast<UserMessage::Icon>(icon));
+        queueLoadEvent([this, message] { services_.dialogs.show(message); });
+    });
+    connect(loadRunner_, &LoadRunner::fileStarted, this, [this](int file, const QString& path, qint64 lineCount) {
+        shownFile_ = file;
+        ui_.frmTitle->begin(myLoadResString(85) + path, lineCount);
+    });
+    connect(loadRunner_, &LoadRunner::fileFinished, this, [this](int file) {
+        if (file == shownFile_) ui_.frmTitle->end();
+    });
+    connect(loadRunner_, &LoadRunner::loadFinished, this, [this] { queueLoadEvent([this] { finishLoad(); }); });
+}
+
+void MainWindow::formLoad(const RunOptions& options) {
+    const auto reportFailure = [this](const char* description) {
+        services_.dialogs.show({myLoadResString(17) + QString::fromUtf8(description)});
+    };
+
+    LocalizeMainWindow(*this);
+
+    try {
+        ui_.txtDiagFilePath->setText(ingest::readStoredLogFolder());
+        FillDayList();
+        if (ui_.cmbReportDate->count() > 0) {
+            ui_.cmdParseLogs->setEnabled(true);
+            ui_.cmbReportDate->setCurrentIndex(0);
+        } else {
+            ui_.cmdParseLogs->setEnabled(false);
+            ui_.txtDiagFilePath->clear();
+        }
+    } catch (const std::exception& e) {
+        reportFailure(e.what());
+    }
+    if (!options.logFolder.isEmpty()) chooseLogFolder(options.logFolder, false);
+
+    try {
+        session_.files.ensureTemplate();
+        session_.files.makeFreshWorkingCopy();
+    } catch (const std::exception& e) {
+        reportFailure(e.what());
+    }
+    session_.connectionString = session_.files.workingPath();
+    ui_.txtDatabasePath->setText(QDir::toNativeSeparators(session_.files.workingPath()));
+    session_.ingest.reportDate = store::StoredTime::fromQDateTime(QDateTime::currentDateTime());
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    services_.exitApplication();
+}
+
+// ---- Log folder and day list ----
+
+void MainWindow::browseForLogFolder() {
+    const QString remembered = ui_.txtDiagFilePath->text();
+    const QString start = remembered.isEmpty() ? QDir::homePath() : remembered;
+    const auto folder = services_.dialogs.chooseFolder(myLoadResString(103), start);
+    if (!folder) {
+        ui_.txtDiagFilePath->setText(remembered);
+        return;
+    }
+    chooseLogFolder(*folder, true);
+}
+
+void MainWindow::chooseLogFolder(const QString& folder, bool remember) {
+    const QString remembered = ui_.txtDiagFilePath->text();
+    ui_.txtDiagFilePath->setText(folder);
+    FillDayList();
+    if (ui_.cmbReportDate->count() > 0) {
+        ui_.cmdParseLogs->setEnabled(true);
+        ui_.cmbReportDate->setCurrentIndex(0);
+        if (remember) ingest::storeLogFolder(folder);
+    } else {
+        ui_.cmdParseLogs->setEnabled(false);
+        ui_.txtDiagFilePath->setText(remembered);
+        services_.dialogs.show({myLoadResString(69)});
+    }
+}
+
+void MainWindow::FillDayList() {
+    ui_.cmbReportDate->clear();
+    ui_.listReportDate->clear();
+    for (const QDate& day : ingest::logDays(ui_.txtDiagFilePath->text())) {
+        const QString entry = ingest::dayEntryText(day);
+        ui_.cmbReportDate->addItem(entry);
+        ui_.listReportDate->addItem(entry);
+    }
+}
+
+// ---- Load Data ----
+
+void MainWindow::parseLogs() {
+    if (loading_) return;
+    const QStringList entries = selectedEntries(*ui_.listReportDate);
+    if (entries.isEmpty()) {
+        services_.dialogs.show({QStringLiteral("You must select at least one day to load data for.")});
+        return;
+    }
+    QList<QDate> days;
+    for (const QString& entry : entries) {
+        if (const auto day = ingest::dayFromEntry(entry))
+            days << *day;
+        else
+            services_.dialogs.show({myLoadResString(21) + QStringLiteral("the day entry \"%1\" is not a date").arg(entry)});
+    }
+
+    // The reset empties the node lists before anything is parsed.
+    for (QListWidget* list : ui_.nodeLists()) list->clear();
+    setLoadRunning(true);
+    const store::DataFiles files(session_.files.folder(), QDir::fromNativeSeparators(ui_.txtDatabasePath->text()));
+    loadRunner_->start({ui_.txtDiagFilePath->text(), days, ui_.cmbReportDate->currentText()}, files,
+                       session_.ingest);
+}
+
+// While a load runs the window repaints and the progress moves, but nothing
+// may start a second load, a report or a copy of the database being written.
+void MainWindow::setLoadRunning(bool running) {
+    loading_ = running;
+    if (running) focusBeforeLoad_ = focusWidget();
+    ui_.cmdBrowseForDiagFile->setEnabled(!running);
+    ui_.cmdParseLogs->setEnabled(!running);
+    ui_.mnuSaveDatabase->setEnabled(!running);
+    if (running) {
+        DisableReportButtons();
+        shownFile_ = 0;
+        setCursor(Qt::WaitCursor);
+        progressTimer_->start();
+    } else {
+        progressTimer_->stop();
+        ui_.frmTitle->end();
+        unsetCursor();
+        // Disabling the focused button moved the focus away; give it back.
+        if (focusBeforeLoad_) focusBeforeLoad_->setFocus();
+    }
+}
+
+void MainWindow::showLoadProgress() {
+    const LoadRunner::FileProgress progress = loadRunner_->progress();
+    if (progress.file == shownFile_ && ui_.frmTitle->isVisible()) ui_.frmTitle->setProgress(progress.linesDone);
+}
+
+void MainWindow::queueLoadEvent(std::function<void()> event) {
+    loadEvents_.push_back(std::move(event));
+    // A box opened below runs its own event loop; events arriving meanwhile
+    // wait in the queue and are handled here once it is closed.
+    if (handlingLoadEvent_) return;
+    handlingLoadEvent_ = true;
+    while (!loadEvents_.empty()) {
+        const std::function<void()> next = std::move(loadEvents_.front());
+        loadEvents_.pop_front();
+        next();
+    }
+    handlingLoadEvent_ = false;
+}
+
+void MainWindow::finishLoad() {
+    setLoadRunning(false);
+    const ingest::LoadResult& result = loadRunner_->result();
+    switch (result.outcome) {
+        case ingest::LoadOutcome::Loaded:
+            EnableReportButtons();
+            fillNodeLists(result.veyraNodes, result.keldanNodes);
+            services_.dialogs.show({result.summary});
+            break;
+        case ingest::LoadOutcome::NoCallTraffic:
+        case ingest::LoadOutcome::NoMessageTraffic: DisableReportButtons(); break;
+        case ingest::LoadOutcome::DatabaseFailed: services_.exitApplication(); break;
+    }
+    emit loadEnded();
+}
+
+void MainWindow::EnableReportButtons() {
+    for (QPushButton* button : ui_.reportButtons()) button->setEnabled(true);
+}
+
+void MainWindow::DisableReportButtons() {
+    for (QPushButton* button : ui_.reportButtons()) button->setEnabled(false);
+}
+
+void MainWindow::fillNodeLists(const QStringList& veyraNodes, const QStringList& keldanNodes) {
+    for (const QString& node : veyraNodes)
+        for (QListWidget* list : {ui_.latency.veyraNodes, ui_.nodeTraffic.veyraNodes, ui_.nodeError.veyraNodes})
+            list->addItem(node);
+    for (const QString& node : keldanNodes)
+        for (QListWidget* list : {ui_.latency.keldanNodes, ui_.nodeTraffic.keldanNodes, ui_.nodeError.keldanNodes})
+            list->addItem(node);
+}
+
+// ---- Reports ----
+
+void MainWindow::runReport(ingest::ReportKind kind, const NodeFilterTab* tab) {
+    ingest::ReportInputs inputs;
+    inputs.kind = kind;
+    if (tab) {
+        inputs.filter = nodeFilterOf(*tab);
+        if (const auto problem = ingest::reportLaunchProblem(inputs.filter)) {
+            services_.dialogs.show(*problem);
+            return;
+        }
+    }
+    if (!services_.reportLauncher) return;
+    inputs.reportDate = session_.ingest.reportDate;
+    inputs.peakAvailableLines = session_.ingest.peakAvailableLines;
+    inputs.connectionString = session_.connectionString;
+    inputs.debug = session_.debug;
+    services_.reportLauncher->openReport(inputs, *this, *ui_.frmTitle);
+}
+
+// ---- File menu ----
+
+void MainWindow::saveDatabase() {
+    const auto target = services_.dialogs.chooseSaveFile(
+        myLoadResString(97), QDir::home().filePath(QString::fromLatin1(store::DataFiles::workingFileName)),
+        QStringLiteral("SQLite databases (*.db);;All files (*)"));
+    if (!target) return;
+    try {
+        backupDatabase(session_.connectionString, *target);
+    } catch (const BackupError& e) {
+        services_.dialogs.show({QStringLiteral("Unable to save the database to %1: %2")
+                                    .arg(QDir::toNativeSeparators(*target), QString::fromUtf8(e.what())),
+                                {},
+                                UserMessage::Icon::Critical});
+    }
+}
+
+}  // namespace varnel::app

@@ -1,0 +1,90 @@
+// frmMain, the main window of varnel-traffic: the log folder and day list,
+// Load Data, the five report tabs and the File menu. Opening it starts the
+// run (formLoad) and closing it ends the run.
+#pragma once
+
+#include "app/AppSession.h"
+#include "app/MainWindowUi.h"
+#include "app/RunOptions.h"
+#include "ingest/ReportInputs.h"
+#include "platform/UserDialogs.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <deque>
+#include <functional>
+
+class QTimer;
+
+namespace varnel::app {
+
+class LoadRunner;
+class ReportLauncher;
+
+struct MainWindowServices {
+    platform::UserDialogs& dialogs;
+    std::function<void()> exitApplication;
+    // Opens the report windows; without one the Run Report buttons only check
+    // their inputs.
+    ReportLauncher* reportLauncher = nullptr;
+};
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // session outlives the window.
+    MainWindow(AppSession& session, MainWindowServices services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Start-up: captions, the stored log folder (or the one given for this
+    // run), a fresh working database, the report date. Failures are shown one
+    // by one and start-up goes on.
+    void formLoad(const RunOptions& options);
+
+    bool loading() const { return loading_; }
+
+signals:
+    // A Load Data has ended and its outcome is shown.
+    void loadEnded();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void connectControls();
+
+    void browseForLogFolder();
+    // Takes the folder as the log folder when it holds logs; otherwise keeps
+    // the previous one and says so. A folder taken is stored when asked.
+    void chooseLogFolder(const QString& folder, bool remember);
+    void FillDayList();
+
+    void parseLogs();
+    void setLoadRunning(bool running);
+    void showLoadProgress();
+    // Messages and the load's end are handled strictly in the order the load
+    // reported them, one box at a time.
+    void queueLoadEvent(std::function<void()> event);
+    void finishLoad();
+
+    void EnableReportButtons();
+    void DisableReportButtons();
+    void fillNodeLists(const QStringList& veyraNodes, const QStringList& keldanNodes);
+
+    void runReport(ingest::ReportKind kind, const NodeFilterTab* tab);
+    void saveDatabase();
+
+    AppSession& session_;
+    MainWindowServices services_;
+    MainWindowUi ui_;
+    LoadRunner* loadRunner_;
+    QTimer* progressTimer_;
+    bool loading_ = false;
+    QPointer<QWidget> focusBeforeLoad_;
+    int shownFile_ = 0;
+    std::deque<std::function<void()>> loadEvents_;
+    bool handlingLoadEvent_ = false;
+};
+
+}  // namespace varnel::app

@@ -1,0 +1,33 @@
+// varnel-traffic: the desktop program.
+#include "app/AppSession.h"
+#include "app/ExitApplication.h"
+#include "app/MainWindow.h"
+#include "app/RunOptions.h"
+#include "platform/ProcessPriority.h"
+#include "platform/WidgetDialogs.h"
+
+#include <QApplication>
+
+using namespace varnel;
+
+int main(int argc, char** argv) {
+    // Before any thread starts, so that every thread of the program runs at
+    // the lowered priority.
+    platform::SetProcessPriority(platform::BelowNormalPriorityClass);
+
+    QApplication application(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Dravon"));
+    QCoreApplication::setApplicationName(QStringLiteral("Varnel Reports"));
+
+    const app::RunOptions options = app::parseRunOptions(QCoreApplication::arguments());
+    app::AppSession session(
+        store::DataFiles(options.dataFolder.isEmpty() ? store::DataFiles::defaultFolder() : options.dataFolder),
+        options.debug);
+    platform::WidgetDialogs dialogs;
+    app::MainWindow frmMain(session, {dialogs, &app::ExitApplication});
+    dialogs.setParent(&frmMain);
+
+    frmMain.formLoad(options);
+    frmMain.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,23 @@
+// The boxes and dialogs the main window asks of the user: message boxes
+// (through MessageSink), the folder picker and the save-file dialog. The
+// window shows real ones; tests put recorders in their place.
+#pragma once
+
+#include "platform/UserMessage.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace varnel::platform {
+
+class UserDialogs : public MessageSink {
+public:
+    // The folder the user chose, or nothing when cancelled.
+    virtual std::optional<QString> chooseFolder(const QString& title, const QString& startFolder) = 0;
+    // The file the user chose to write, or nothing when cancelled.
+    virtual std::optional<QString> chooseSaveFile(const QString& title, const QString& suggestedPath,
+                                                  const QString& filter) = 0;
+};
+
+}  // namespace varnel::platform

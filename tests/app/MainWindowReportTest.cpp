@@ -1,0 +1,159 @@
+// The Run Report buttons: the node-list check boxes, the checks before a
+// report opens and what the report windows receive.
+#include "app/MainWindowFixture.h"
+
+#include "app/ReportLauncher.h"
+#include "shell/StringTable.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimeEdit>
+
+#include <vector>
+
+namespace varnel::app::test {
+namespace {
+
+using ingest::ReportKind;
+
+class RecordingLauncher : public ReportLauncher {
+public:
+    void openReport(const ingest::ReportInputs& inputs, QWidget& owner, ProgressPanel&) override {
+        opened.push_back(inputs);
+        owners.push_back(&owner);
+    }
+    std::vector<ingest::ReportInputs> opened;
+    std::vector<QWidget*> owners;
+};
+
+struct FilterTab {
+    const char* button;
+    ReportKind kind;
+    const char* start;
+    const char* end;
+    const char* check;
+    const char* keldan;
+    const char* veyra;
+};
+
+const FilterTab filterTabs[] = {
+    {"cmdMessageLatency", ReportKind::MessageLatency, "timeLatencyStart", "timeLatencyEnd",
+     "chkMessageLatencyLimitNodes", "listMessageLatencyKeldanNodes", "listMessageLatencyVeyraNodes"},
+    {"cmdNodeTraffic", ReportKind::NodeTraffic, "NodeTrafficStartTime", "NodeTrafficEndTime",
+     "chkNodeTrafficLimitNodes", "listNodeTrafficKeldanNodes", "listNodeTrafficVeyraNodes"},
+    {"cmdNodeError", ReportKind::NodeErrors, "NodeErrorsStartTime", "NodeErrorsEndTime", "chkNodeErrorLimitNodes",
+     "listNodeErrorKeldanNodes", "listNodeErrorVeyraNodes"},
+};
+
+class MainWindowReports : public MainWindowFixture {
+protected:
+    void SetUp() override {
+        MainWindowFixture::SetUp();
+        writeLog("CallLog_20040512.log", dayLines("5/12/2004", "1001", "2001") + dayLines("5/12/2004", "1002", "2002") +
+                                             dayLines("5/12/2004", "1003", "2001"));
+        RunOptions options;
+        options.logFolder = logs_.path();
+        options.debug = true;
+        open(options, &launcher_);
+        selectDays({0});
+        loadData();
+        dialogs_.messages.clear();
+    }
+    void click(const char* button) { QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton); }
+
+    RecordingLauncher launcher_;
+};
+
+TEST_F(MainWindowReports, CheckBoxesEnableTheirOwnTabsNodeLists) {
+    for (const FilterTab& tab : filterTabs) {
+        auto* check = control<QCheckBox>(tab.check);
+        check->setChecked(true);
+        for (const FilterTab& other : filterTabs) {
+            const bool own = &other == &tab;
+            EXPECT_EQ(control<QListWidget>(other.keldan)->isEnabled(), own) << tab.check << " " << other.keldan;
+            EXPECT_EQ(control<QListWidget>(other.veyra)->isEnabled(), own) << tab.check << " " << other.veyra;
+        }
+        check->setChecked(false);
+        EXPECT_FALSE(control<QListWidget>(tab.keldan)->isEnabled());
+        EXPECT_FALSE(control<QListWidget>(tab.veyra)->isEnabled());
+    }
+}
+
+TEST_F(MainWindowReports, EqualStartAndEndStopTheReport) {
+    for (const FilterTab& tab : filterTabs) {
+        dialogs_.messages.clear();
+        control<QTimeEdit>(tab.start)->setTime(QTime(10, 0, 0));
+        control<QTimeEdit>(tab.end)->setTime(QTime(10, 0, 0));
+        click(tab.button);
+        EXPECT_EQ(dialogs_.texts(), QStringList{shell::myLoadResString(118)}) << tab.button;
+    }
+    EXPECT_TRUE(launcher_.opened.empty());
+}
+
+TEST_F(MainWindowReports, LimitedNodesNeedASelectionOnBothSidesOfTheirOwnTab) {
+    for (const FilterTab& tab : filterTabs) {
+        dialogs_.messages.clear();
+        control<QCheckBox>(tab.check)->setChecked(true);
+        auto* keldan = control<QListWidget>(tab.keldan);
+        keldan->item(0)->setSelected(true);
+        keldan->item(1)->setSelected(true);
+        click(tab.button);
+        EXPECT_EQ(dialogs_.texts(), QStringList{shell::myLoadResString(129)}) << tab.button;
+        control<QCheckBox>(tab.check)->setChecked(false);
+    }
+    EXPECT_TRUE(launcher_.opened.empty());
+
+    // A selection on another tab does not count for the non-delivery tab.
+    control<QCheckBox>("chkMessageLatencyLimitNodes")->setChecked(true);
+    control<QListWidget>("listMessageLatencyVeyraNodes")->item(0)->setSelected(true);
+    control<QCheckBox>("chkNodeErrorLimitNodes")->setChecked(true);
+    dialogs_.messages.clear();
+    click("cmdNodeError");
+    EXPECT_EQ(dialogs_.texts(), QStringList{shell::myLoadResString(129)});
+}
+
+TEST_F(MainWindowReports, ReportsReceiveTheirTabsChoicesInListOrder) {
+    control<QCheckBox>("chkNodeTrafficLimitNodes")->setChecked(true);
+    auto* veyra = control<QListWidget>("listNodeTrafficVeyraNodes");
+    ASSERT_EQ(entries(*veyra), (QStringList{"1001", "1002", "1003"}));
+    veyra->item(2)->setSelected(true);
+    veyra->item(0)->setSelected(true);
+    control<QListWidget>("listNodeTrafficKeldanNodes")->item(1)->setSelected(true);
+    control<QTimeEdit>("NodeTrafficStartTime")->setTime(QTime(8, 0, 0));
+    control<QTimeEdit>("NodeTrafficEndTime")->setTime(QTime(17, 0, 0));
+    click("cmdNodeTraffic");
+
+    EXPECT_TRUE(dialogs_.messages.empty());
+    ASSERT_EQ(launcher_.opened.size(), 1u);
+    const ingest::ReportInputs& inputs = launcher_.opened[0];
+    EXPECT_EQ(inputs.kind, ReportKind::NodeTraffic);
+    EXPECT_EQ(inputs.filter.start, QTime(8, 0, 0));
+    EXPECT_EQ(inputs.filter.end, QTime(17, 0, 0));
+    EXPECT_TRUE(inputs.filter.limitNodes);
+    EXPECT_EQ(inputs.filter.veyraNodes, (QStringList{"1001", "1003"}));
+    EXPECT_EQ(inputs.filter.keldanNodes, QStringList{"2002"});
+    EXPECT_EQ(inputs.connectionString, session_->connectionString);
+    EXPECT_EQ(inputs.peakAvailableLines, 10);
+    EXPECT_EQ(inputs.reportDate.day, 12) << "the time of the last line read";
+    EXPECT_TRUE(inputs.debug);
+    EXPECT_EQ(launcher_.owners[0], window_.get());
+}
+
+TEST_F(MainWindowReports, UnlimitedReportsOpenWithoutSelections) {
+    click("cmdPortUsage");
+    click("cmdMessageQueueActivity");
+    for (const FilterTab& tab : filterTabs) click(tab.button);
+    EXPECT_TRUE(dialogs_.messages.empty());
+    ASSERT_EQ(launcher_.opened.size(), 5u);
+    EXPECT_EQ(launcher_.opened[0].kind, ReportKind::PortAvailability);
+    EXPECT_EQ(launcher_.opened[1].kind, ReportKind::QueueActivity);
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(launcher_.opened[i + 2].kind, filterTabs[i].kind);
+        EXPECT_FALSE(launcher_.opened[i + 2].filter.limitNodes);
+        EXPECT_TRUE(launcher_.opened[i + 2].filter.veyraNodes.isEmpty());
+    }
+}
+
+}  // namespace
+}  // namespace varnel::app::test

@@ -1,0 +1,47 @@
+// Stands in for the message boxes and dialogs: records every message and
+// answers the dialogs from a script.
+#pragma once
+
+#include "platform/UserDialogs.h"
+
+#include <QStringList>
+
+#include <deque>
+#include <optional>
+#include <vector>
+
+namespace varnel::app::test {
+
+class RecordingDialogs : public platform::UserDialogs {
+public:
+    void show(const platform::UserMessage& message) override { messages.push_back(message); }
+
+    std::optional<QString> chooseFolder(const QString& title, const QString& startFolder) override {
+        folderTitles << title;
+        folderStarts << startFolder;
+        if (folderAnswers.empty()) return std::nullopt;
+        auto answer = folderAnswers.front();
+        folderAnswers.pop_front();
+        return answer;
+    }
+
+    std::optional<QString> chooseSaveFile(const QString&, const QString& suggestedPath, const QString&) override {
+        saveSuggestions << suggestedPath;
+        return saveAnswer;
+    }
+
+    QStringList texts() const {
+        QStringList list;
+        for (const auto& message : messages) list << message.text;
+        return list;
+    }
+
+    std::vector<platform::UserMessage> messages;
+    std::deque<std::optional<QString>> folderAnswers;  // nothing: the user cancels
+    QStringList folderTitles;
+    QStringList folderStarts;
+    std::optional<QString> saveAnswer;
+    QStringList saveSuggestions;
+};
+
+}  // namespace varnel::app::test
