@@ -139,6 +139,7 @@ int runReports(const CliOptions& options, const QString& databasePath, const ing
     }
     try {
         store::ReportDatabase db(databasePath);
+        db.useFastRebuilds();
         Runner runner(options, db, state, range, messages);
         for (ReportKind kind : options.reports)
             if (!runner.run(kind)) return exitFailure;

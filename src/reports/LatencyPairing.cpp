@@ -62,19 +62,45 @@ std::vector<uint32_t> MessageEvents::selectionOrder() const {
         for (uint32_t e = 0; e < count; ++e) byGroup[fill[groupOfEvent[e]]++] = e;
     }
 
-    std::vector<uint32_t> groupOrder(groups);
-    for (uint32_t g = 0; g < groups; ++g) groupOrder[g] = g;
-    std::sort(groupOrder.begin(), groupOrder.end(), [&](uint32_t a, uint32_t b) {
-        return foldedGuid(firstEventOfGroup[a]) < foldedGuid(firstEventOfGroup[b]);
+    // Groups ordered by folded identifier: the first 16 bytes as two numbers
+    // that compare like the text, the whole text only when they tie.
+    struct GroupKey {
+        uint64_t high;
+        uint64_t low;
+        uint32_t group;
+    };
+    const auto prefix = [](std::string_view text, std::size_t from) {
+        uint64_t value = 0;
+        for (std::size_t i = from; i < from + 8; ++i)
+            value = (value << 8) | (i < text.size() ? static_cast<unsigned char>(text[i]) + 1u : 0u);
+        return value;
+    };
+    std::vector<GroupKey> keys(groups);
+    for (uint32_t g = 0; g < groups; ++g) {
+        const std::string_view text = foldedGuid(firstEventOfGroup[g]);
+        keys[g] = {prefix(text, 0), prefix(text, 8), g};
+    }
+    std::sort(keys.begin(), keys.end(), [&](const GroupKey& a, const GroupKey& b) {
+        if (a.high != b.high) return a.high < b.high;
+        if (a.low != b.low) return a.low < b.low;
+        return foldedGuid(firstEventOfGroup[a.group]) < foldedGuid(firstEventOfGroup[b.group]);
     });
 
     std::vector<uint32_t> order;
     order.reserve(count);
-    for (uint32_t g : groupOrder) {
+    for (const GroupKey& key : keys) {
+        // Groups hold a few events: an insertion sort by time keeps stored order on ties.
         const auto begin = order.size();
-        order.insert(order.end(), byGroup.begin() + groupStart[g], byGroup.begin() + groupStart[g + 1]);
-        std::stable_sort(order.begin() + static_cast<std::ptrdiff_t>(begin), order.end(),
-                         [&](uint32_t a, uint32_t b) { return events_[a].seconds < events_[b].seconds; });
+        for (uint32_t i = groupStart[key.group]; i < groupStart[key.group + 1]; ++i) {
+            const uint32_t event = byGroup[i];
+            std::size_t at = order.size();
+            order.push_back(event);
+            while (at > begin && events_[order[at - 1]].seconds > events_[event].seconds) {
+                order[at] = order[at - 1];
+                --at;
+            }
+            order[at] = event;
+        }
     }
     return order;
 }
