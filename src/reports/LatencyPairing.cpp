@@ -1,7 +1,6 @@
 #include "reports/LatencyPairing.h"
 
 #include <algorithm>
-#include <unordered_map>
 
 namespace varnel::reports {
 
@@ -24,7 +23,9 @@ void MessageEvents::add(std::string_view guid, int secondsOfDay, int messageType
     events_.push_back({static_cast<uint32_t>(guids_.size()), static_cast<uint32_t>(guid.size()), secondsOfDay,
                        messageType, veyraSerial, keldanSerial});
     guids_.append(guid);
-    for (char c : guid) folded_.push_back(lowered(c));
+    const std::size_t from = folded_.size();
+    folded_.append(guid);
+    for (std::size_t i = from; i < folded_.size(); ++i) folded_[i] = lowered(folded_[i]);
 }
 
 std::string_view MessageEvents::guid(uint32_t event) const {
@@ -36,38 +37,14 @@ std::string_view MessageEvents::foldedGuid(uint32_t event) const {
 }
 
 std::vector<uint32_t> MessageEvents::selectionOrder() const {
-    // Group the events by folded identifier (a hash pass), order the groups by
-    // identifier and the few events of each group by time: far cheaper than
-    // sorting every event by its identifier text.
-    const auto count = static_cast<uint32_t>(events_.size());
-    std::unordered_map<std::string_view, uint32_t> groupOfKey;
-    groupOfKey.reserve(count);
-    std::vector<uint32_t> groupOfEvent(count);
-    std::vector<uint32_t> firstEventOfGroup;
-    for (uint32_t e = 0; e < count; ++e) {
-        const auto [it, added] = groupOfKey.try_emplace(foldedGuid(e), static_cast<uint32_t>(firstEventOfGroup.size()));
-        if (added) firstEventOfGroup.push_back(e);
-        groupOfEvent[e] = it->second;
-    }
-    groupOfKey = {};
-
-    // Events of each group side by side, each group in stored order.
-    const auto groups = static_cast<uint32_t>(firstEventOfGroup.size());
-    std::vector<uint32_t> groupStart(groups + 1, 0);
-    for (uint32_t g : groupOfEvent) ++groupStart[g + 1];
-    for (uint32_t g = 0; g < groups; ++g) groupStart[g + 1] += groupStart[g];
-    std::vector<uint32_t> byGroup(count);
-    {
-        std::vector<uint32_t> fill(groupStart.begin(), groupStart.end() - 1);
-        for (uint32_t e = 0; e < count; ++e) byGroup[fill[groupOfEvent[e]]++] = e;
-    }
-
-    // Groups ordered by folded identifier: the first 16 bytes as two numbers
-    // that compare like the text, the whole text only when they tie.
-    struct GroupKey {
+    // Each event keyed by the first 16 bytes of its folded identifier as two
+    // numbers that compare like the text (a byte past the end counts lowest);
+    // the whole text is compared only when both numbers tie.
+    struct Key {
         uint64_t high;
         uint64_t low;
-        uint32_t group;
+        int32_t seconds;
+        uint32_t event;
     };
     const auto prefix = [](std::string_view text, std::size_t from) {
         uint64_t value = 0;
@@ -75,47 +52,32 @@ std::vector<uint32_t> MessageEvents::selectionOrder() const {
             value = (value << 8) | (i < text.size() ? static_cast<unsigned char>(text[i]) + 1u : 0u);
         return value;
     };
-    std::vector<GroupKey> keys(groups);
-    for (uint32_t g = 0; g < groups; ++g) {
-        const std::string_view text = foldedGuid(firstEventOfGroup[g]);
-        keys[g] = {prefix(text, 0), prefix(text, 8), g};
+    std::vector<Key> keys(events_.size());
+    for (uint32_t e = 0; e < keys.size(); ++e) {
+        const std::string_view text = foldedGuid(e);
+        keys[e] = {prefix(text, 0), prefix(text, 8), events_[e].seconds, e};
     }
-    std::sort(keys.begin(), keys.end(), [&](const GroupKey& a, const GroupKey& b) {
+    std::sort(keys.begin(), keys.end(), [&](const Key& a, const Key& b) {
         if (a.high != b.high) return a.high < b.high;
         if (a.low != b.low) return a.low < b.low;
-        return foldedGuid(firstEventOfGroup[a.group]) < foldedGuid(firstEventOfGroup[b.group]);
+        if (const int order = foldedGuid(a.event).compare(foldedGuid(b.event))) return order < 0;
+        if (a.seconds != b.seconds) return a.seconds < b.seconds;
+        return a.event < b.event;
     });
 
-    std::vector<uint32_t> order;
-    order.reserve(count);
-    for (const GroupKey& key : keys) {
-        // Groups hold a few events: an insertion sort by time keeps stored order on ties.
-        const auto begin = order.size();
-        for (uint32_t i = groupStart[key.group]; i < groupStart[key.group + 1]; ++i) {
-            const uint32_t event = byGroup[i];
-            std::size_t at = order.size();
-            order.push_back(event);
-            while (at > begin && events_[order[at - 1]].seconds > events_[event].seconds) {
-                order[at] = order[at - 1];
-                --at;
-            }
-            order[at] = event;
-        }
-    }
+    std::vector<uint32_t> order(keys.size());
+    for (std::size_t i = 0; i < keys.size(); ++i) order[i] = keys[i].event;
     return order;
+}
+
+bool MessageEvents::sameIdentifier(uint32_t a, uint32_t b) const {
+    return foldedGuid(a) == foldedGuid(b);
 }
 
 Pairing pairEvents(const MessageEvents& events, const std::vector<uint32_t>& order) {
     Pairing result;
     if (order.empty()) return result;
-    const auto sameIdentifier = [&](uint32_t a, uint32_t b) {
-        const std::string_view x = events.guid(a);
-        const std::string_view y = events.guid(b);
-        if (x.size() != y.size()) return false;
-        for (std::size_t i = 0; i < x.size(); ++i)
-            if (lowered(x[i]) != lowered(y[i])) return false;
-        return true;
-    };
+    const auto sameIdentifier = [&](uint32_t a, uint32_t b) { return events.sameIdentifier(a, b); };
 
     std::size_t previous = 0;
     std::size_t firstOfPrevious = 0;  // where the previous event's identifier begins in the order

@@ -23,6 +23,9 @@ public:
     double veyraSerial(uint32_t event) const { return events_[event].veyra; }
     double keldanSerial(uint32_t event) const { return events_[event].keldan; }
 
+    // True when the two identifiers are equal ignoring letter case.
+    bool sameIdentifier(uint32_t a, uint32_t b) const;
+
     // Event indices ordered by identifier compared ignoring letter case, then
     // time of day, then stored order.
     std::vector<uint32_t> selectionOrder() const;

@@ -15,6 +15,7 @@ namespace varnel::reports {
 namespace {
 
 constexpr int rowsPerInsert = 32;
+constexpr std::size_t typicalGuidLength = 38;  // "{8-4-4-4-12}"
 
 // Seconds of the day of a stored time of day "HH:MM:SS"; -1 when malformed.
 int secondsOfDay(std::string_view text) {
@@ -69,7 +70,8 @@ MessageEvents selectEvents(store::ReportDatabase& db, const RangeRequest& reques
     }
 
     MessageEvents events;
-    events.reserve(static_cast<std::size_t>(db.rowCount("RawMessageData")), 0);
+    const auto rows = static_cast<std::size_t>(db.rowCount("RawMessageData"));
+    events.reserve(rows, rows * typicalGuidLength);
     while (select.next()) {
         const int seconds = secondsOfDay(select.text(1));
         if (seconds < 0) continue;
