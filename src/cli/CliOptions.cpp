@@ -1,6 +1,8 @@
 #include "cli/CliOptions.h"
 
 #include "cli/ExitCodes.h"
+#include "reports/LaunchChecks.h"
+#include "shell/StringTable.h"
 
 #include <QCommandLineParser>
 
@@ -21,6 +23,25 @@ std::optional<QDate> parseDayOption(const QString& text) {
     return std::nullopt;
 }
 
+std::optional<QTime> parseTimeOption(const QString& text) {
+    const QTime time = QTime::fromString(text, QStringLiteral("HH:mm:ss"));
+    if (!time.isValid()) return std::nullopt;
+    return time;
+}
+
+namespace {
+
+// The entries of a comma-separated node list, blanks around them removed.
+QStringList nodeListOption(const QStringList& values) {
+    QStringList nodes;
+    for (const QString& value : values)
+        for (const QString& entry : value.split(QLatin1Char(',')))
+            if (!entry.trimmed().isEmpty()) nodes << entry.trimmed();
+    return nodes;
+}
+
+}  // namespace
+
 ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(usageHead);
@@ -38,7 +59,33 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption dataDir(QStringLiteral("data-dir"),
                                      QStringLiteral("Folder for the working files when --db is not given."),
                                      QStringLiteral("DIR"));
-    parser.addOptions({help, logs, listDays, day, db, dataDir});
+    const QCommandLineOption report(QStringLiteral("report"),
+                                    QStringLiteral("A report to write: port-availability, queue-activity, latency, "
+                                                   "node-traffic, node-errors or all; may be given several times."),
+                                    QStringLiteral("NAME"));
+    const QCommandLineOption from(QStringLiteral("from"),
+                                  QStringLiteral("Start of the time range of the latency and node reports "
+                                                 "(default 00:00:00)."),
+                                  QStringLiteral("HH:MM:SS"));
+    const QCommandLineOption to(QStringLiteral("to"),
+                                QStringLiteral("End of the time range of the latency and node reports "
+                                               "(default 23:59:59)."),
+                                QStringLiteral("HH:MM:SS"));
+    const QCommandLineOption veyra(QStringLiteral("veyra"),
+                                   QStringLiteral("Comma-separated Veyra serial numbers; limits the latency and node "
+                                                  "reports to the named nodes (then --keldan is needed too)."),
+                                   QStringLiteral("LIST"));
+    const QCommandLineOption keldan(QStringLiteral("keldan"),
+                                    QStringLiteral("Comma-separated Keldan serial numbers; limits the latency and node "
+                                                   "reports to the named nodes (then --veyra is needed too)."),
+                                    QStringLiteral("LIST"));
+    const QCommandLineOption outDir(QStringLiteral("out-dir"),
+                                    QStringLiteral("Folder for the report files (default: the current folder)."),
+                                    QStringLiteral("DIR"));
+    const QCommandLineOption debug(QStringLiteral("debug"),
+                                   QStringLiteral("Also write the latency report's file of unmatched messages "
+                                                  "(UnmatchedGUID.TXT) into the output folder."));
+    parser.addOptions({help, logs, listDays, day, db, dataDir, report, from, to, veyra, keldan, outDir, debug});
 
     ParsedCommandLine result;
     const auto usageError = [&](const QString& why) {
@@ -65,6 +112,33 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     }
     options.databasePath = parser.value(db);
     options.dataFolder = parser.value(dataDir);
+
+    for (const QString& name : parser.values(report)) {
+        QList<reports::ReportKind> named;
+        if (name == QLatin1String("all")) {
+            named = QList<reports::ReportKind>(reports::allReportKinds.begin(), reports::allReportKinds.end());
+        } else if (const auto kind = reports::reportKindFromCommandLineName(name)) {
+            named << *kind;
+        } else {
+            return usageError(QStringLiteral("Unknown report: ") + name);
+        }
+        for (reports::ReportKind kind : named)
+            if (!options.reports.contains(kind)) options.reports << kind;
+    }
+    for (const auto& [option, time] : {std::pair{&from, &options.from}, std::pair{&to, &options.to}}) {
+        if (!parser.isSet(*option)) continue;
+        const auto value = parseTimeOption(parser.value(*option));
+        if (!value) return usageError(QStringLiteral("Not a time (HH:MM:SS): ") + parser.value(*option));
+        *time = *value;
+    }
+    if (const auto message = reports::checkTimeRange(options.from, options.to)) return usageError(*message);
+    options.limitNodes = parser.isSet(veyra) || parser.isSet(keldan);
+    options.veyraNodes = nodeListOption(parser.values(veyra));
+    options.keldanNodes = nodeListOption(parser.values(keldan));
+    if (options.limitNodes && (options.veyraNodes.isEmpty() || options.keldanNodes.isEmpty()))
+        return usageError(shell::myLoadResString(129));
+    options.outputFolder = parser.value(outDir);
+    options.debug = parser.isSet(debug);
     result.options = options;
     return result;
 }

@@ -1,10 +1,13 @@
 // The options of varnel-report and their checks.
 #pragma once
 
+#include "reports/ReportKind.h"
+
 #include <QDate>
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QTime>
 
 #include <optional>
 
@@ -16,6 +19,15 @@ struct CliOptions {
     QList<QDate> days;  // empty: every day of the folder
     QString databasePath;
     QString dataFolder;
+
+    QList<reports::ReportKind> reports;  // in the order given, each once
+    QTime from{0, 0, 0};
+    QTime to{23, 59, 59};
+    bool limitNodes = false;  // on when --veyra or --keldan is given
+    QStringList veyraNodes;
+    QStringList keldanNodes;
+    QString outputFolder;  // empty: the current folder
+    bool debug = false;
 };
 
 struct ParsedCommandLine {
@@ -27,6 +39,9 @@ struct ParsedCommandLine {
 
 // A --day value: MM/DD/YYYY or YYYY-MM-DD.
 std::optional<QDate> parseDayOption(const QString& text);
+
+// A --from or --to value: HH:MM:SS.
+std::optional<QTime> parseTimeOption(const QString& text);
 
 ParsedCommandLine parseCommandLine(const QStringList& arguments);
 

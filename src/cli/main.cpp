@@ -1,6 +1,7 @@
 // varnel-report: the load and reports without windows.
 #include "cli/CliOptions.h"
 #include "cli/ExitCodes.h"
+#include "cli/ReportRunner.h"
 #include "cli/StderrObserver.h"
 #include "ingest/DayList.h"
 #include "ingest/LoadData.h"
@@ -72,7 +73,8 @@ int run(const cli::CliOptions& options) {
             QString summary = result.summary;
             summary.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
             print(stdout, summary);
-            return cli::exitDone;
+            std::fflush(stdout);
+            return cli::runReports(options, files.workingPath(), state, result, observer);
         }
         case ingest::LoadOutcome::NoCallTraffic:
         case ingest::LoadOutcome::NoMessageTraffic: return cli::exitNoUsableData;

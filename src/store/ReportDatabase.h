@@ -22,6 +22,10 @@ public:
     // no rollback journal and no syncing.
     void useFastBulkWrites();
 
+    // Settings for the report builds, which rebuild derived tables of a file
+    // that the next load replaces: no syncing, the rollback journal in memory.
+    void useFastRebuilds();
+
     SQLite::Database& connection() { return db_; }
 
     // Number of rows of a table of the schema.

@@ -1,0 +1,90 @@
+// Times each report table build over a loaded working database: the file
+// named by VARNEL_BENCH_DB (see reports_bench.sh, which loads a generated
+// 1,000,000-line day). Each iteration works on the same loaded file.
+#include "reports/LatencyTable.h"
+#include "reports/NodeTrafficTable.h"
+#include "reports/PortAvailabilityTable.h"
+#include "reports/QueueActivityTable.h"
+#include "store/ReportDatabase.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+
+using namespace varnel;
+
+namespace {
+
+class NoMessages : public platform::MessageSink {
+public:
+    void show(const platform::UserMessage&) override {}
+};
+
+QString databasePath() {
+    const char* path = std::getenv("VARNEL_BENCH_DB");
+    return path ? QString::fromLocal8Bit(path) : QString();
+}
+
+// Each iteration starts, untimed, from the table as a fresh load leaves it: empty.
+template <typename Build>
+void runBuild(benchmark::State& state, const char* table, Build build) {
+    if (databasePath().isEmpty()) {
+        state.SkipWithError("VARNEL_BENCH_DB names no loaded working database");
+        return;
+    }
+    store::ReportDatabase db(databasePath());
+    db.useFastRebuilds();
+    NoMessages messages;
+    const std::string empty = std::string("DELETE FROM ") + table;
+    for (auto _ : state) {
+        state.PauseTiming();
+        db.connection().exec(empty);
+        state.ResumeTiming();
+        build(db, messages);
+    }
+}
+
+void portAvailability(benchmark::State& state) {
+    runBuild(state, "PortAvailability", [](store::ReportDatabase& db, NoMessages& messages) {
+        reports::ensurePortAvailability(db, 96, messages);
+    });
+}
+
+void queueActivity(benchmark::State& state) {
+    runBuild(state, "MessageQueueActivity", [](store::ReportDatabase& db, NoMessages&) {
+        reports::ensureQueueActivity(db);
+    });
+}
+
+void latency(benchmark::State& state) {
+    runBuild(state, "MessageLatency", [](store::ReportDatabase& db, NoMessages& messages) {
+        benchmark::DoNotOptimize(reports::buildMessageLatency(db, reports::RangeRequest{}, messages));
+    });
+}
+
+void nodeTraffic(benchmark::State& state) {
+    runBuild(state, "NodeTraffic", [](store::ReportDatabase& db, NoMessages& messages) {
+        reports::RangeRequest request;
+        request.nodes.veyraEntries = {QStringLiteral("500"), QStringLiteral("501")};
+        request.nodes.keldanEntries = {QStringLiteral("3000"), QStringLiteral("3001")};
+        benchmark::DoNotOptimize(
+            reports::buildNodeTraffic(db, request, reports::NodeCount::DeliveredMessages, messages));
+    });
+}
+
+void nodeErrors(benchmark::State& state) {
+    runBuild(state, "NodeTraffic", [](store::ReportDatabase& db, NoMessages& messages) {
+        benchmark::DoNotOptimize(
+            reports::buildNodeTraffic(db, reports::RangeRequest{}, reports::NodeCount::NonDeliveries, messages));
+    });
+}
+
+}  // namespace
+
+BENCHMARK(portAvailability)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(queueActivity)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(latency)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(nodeTraffic)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(nodeErrors)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+
+BENCHMARK_MAIN();

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Times the report builds over a generated 1,000,000-line day.
+#   bench/reports_bench.sh BUILD_DIR
+# Logs: the folder named by VARNEL_BENCH_LOGS, else a day written by
+# BUILD_DIR/tools/varnel-generate-logs into a temporary folder.
+# Prints the load alone, the load with --report all (time and peak memory),
+# then the per-table builds of BUILD_DIR/bench/reports_bench.
+set -euo pipefail
+
+build_dir=${1:?usage: reports_bench.sh BUILD_DIR}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export LC_ALL=C TZ=UTC
+
+logs=${VARNEL_BENCH_LOGS:-}
+if [[ -z "$logs" ]]; then
+  logs="$work/logs"
+  mkdir -p "$logs"
+  "$build_dir/tools/varnel-generate-logs" --out "$logs" --lines 1000000
+fi
+
+report="$build_dir/src/cli/varnel-report"
+timed() {  # label, command...
+  local label=$1
+  shift
+  /usr/bin/time -f "$label: %e s wall, %M KB peak" "$@" >/dev/null 2>"$work/time.txt" || true
+  tail -n 1 "$work/time.txt"
+}
+
+timed "load alone" "$report" --logs "$logs" --db "$work/load.db" --data-dir "$work/data"
+timed "load + --report all" "$report" --logs "$logs" --db "$work/all.db" --data-dir "$work/data" \
+  --report all --out-dir "$work/out"
+
+VARNEL_BENCH_DB="$work/load.db" "$build_dir/bench/reports_bench"

@@ -1,0 +1,24 @@
+// Default names of the files a report writes, built from the report date:
+// "PortAvailabilitySummary_5_12_2004.csv", "PortAvailabilityGraph_5_12_2004.BMP".
+// The names carry no folder; the caller puts them where files go.
+#pragma once
+
+#include "reports/ReportKind.h"
+#include "store/StoredTime.h"
+
+#include <QString>
+
+namespace varnel::reports {
+
+// "_" + month + "_" + day + "_" + year, numbers without leading zeros.
+QString reportDateSuffix(const store::StoredTime& reportDate);
+
+QString summaryCsvFileName(ReportKind kind, const store::StoredTime& reportDate);
+
+// extension without the dot; the chart window's own default is "BMP".
+QString chartFileName(ReportKind kind, const store::StoredTime& reportDate, const QString& extension);
+
+// The latency report's file of unmatched messages.
+inline constexpr const char* unmatchedMessagesFileName = "UnmatchedGUID.TXT";
+
+}  // namespace varnel::reports

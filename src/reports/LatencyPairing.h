@@ -1,0 +1,70 @@
+// The pairing of message events by identifier, apart from the database: the
+// events are put in the order identifier (ignoring case), time, stored order,
+// and every two consecutive events of one identifier form a pair.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace varnel::reports {
+
+// The events of a selection, in stored order.
+class MessageEvents {
+public:
+    void reserve(std::size_t events, std::size_t guidBytes);
+    void add(std::string_view guid, int secondsOfDay, int messageType, double veyraSerial, double keldanSerial);
+
+    std::size_t size() const { return events_.size(); }
+    std::string_view guid(uint32_t event) const;
+    int secondsOfDay(uint32_t event) const { return events_[event].seconds; }
+    int messageType(uint32_t event) const { return events_[event].type; }
+    double veyraSerial(uint32_t event) const { return events_[event].veyra; }
+    double keldanSerial(uint32_t event) const { return events_[event].keldan; }
+
+    // True when the two identifiers are equal ignoring letter case.
+    bool sameIdentifier(uint32_t a, uint32_t b) const;
+
+    // Event indices ordered by identifier compared ignoring letter case, then
+    // time of day, then stored order.
+    std::vector<uint32_t> selectionOrder() const;
+
+private:
+    struct Event {
+        uint32_t guidOffset;
+        uint32_t guidLength;
+        int32_t seconds;
+        int32_t type;
+        double veyra;
+        double keldan;
+    };
+    std::string_view foldedGuid(uint32_t event) const;
+
+    std::vector<Event> events_;
+    std::string guids_;   // identifiers as logged
+    std::string folded_;  // the same with A-Z lowered, at the same offsets
+};
+
+struct EventPair {
+    uint32_t first;
+    uint32_t second;
+};
+
+struct UnmatchedEvent {
+    uint32_t event;            // the event left without partner
+    uint32_t firstOfIdentifier;  // the first event of its identifier in the selection order
+};
+
+struct Pairing {
+    std::vector<EventPair> pairs;  // in selection order
+    std::vector<UnmatchedEvent> unmatched;
+};
+
+// Walks the events in selection order: an event equal in identifier (ignoring
+// case) to the one before it pairs with it, and the walk goes on after the
+// pair; an event that differs leaves the one before it unmatched. The event
+// left over at the end is neither paired nor listed as unmatched.
+Pairing pairEvents(const MessageEvents& events, const std::vector<uint32_t>& order);
+
+}  // namespace varnel::reports

@@ -1,0 +1,170 @@
+#include "reports/LatencyTable.h"
+
+#include "reports/LatencyPairing.h"
+#include "reports/TimeText.h"
+#include "shell/StringTable.h"
+#include "store/Query.h"
+#include "summaries/NumberText.h"
+
+#include <SQLiteCpp/Transaction.h>
+
+#include <array>
+
+namespace varnel::reports {
+
+namespace {
+
+constexpr int rowsPerInsert = 32;
+constexpr std::size_t typicalGuidLength = 38;  // "{8-4-4-4-12}"
+
+// Seconds of the day of a stored time of day "HH:MM:SS"; -1 when malformed.
+int secondsOfDay(std::string_view text) {
+    if (text.size() != 8 || text[2] != ':' || text[5] != ':') return -1;
+    int value[3];
+    for (int part = 0; part < 3; ++part) {
+        const char high = text[part * 3];
+        const char low = text[part * 3 + 1];
+        if (high < '0' || high > '9' || low < '0' || low > '9') return -1;
+        value[part] = (high - '0') * 10 + (low - '0');
+    }
+    return value[0] * 3600 + value[1] * 60 + value[2];
+}
+
+QTime timeOfDay(int seconds) {
+    return QTime(0, 0).addSecs(seconds);
+}
+
+// The stored form of a delivery time: "2004-01-01 HH:MM:SS".
+std::array<char, 19> deliveredText(int seconds) {
+    std::array<char, 19> text{'2', '0', '0', '4', '-', '0', '1', '-', '0', '1', ' '};
+    const int parts[3] = {seconds / 3600, seconds / 60 % 60, seconds % 60};
+    for (int part = 0; part < 3; ++part) {
+        char* at = text.data() + 11 + part * 3;
+        at[0] = static_cast<char>('0' + parts[part] / 10 % 10);
+        at[1] = static_cast<char>('0' + parts[part] % 10);
+        if (part < 2) at[2] = ':';
+    }
+    return text;
+}
+
+// The raw events strictly inside the time range, of the selected nodes when
+// node limiting is on, in stored order.
+MessageEvents selectEvents(store::ReportDatabase& db, const RangeRequest& request) {
+    std::string sql =
+        "SELECT MessageGUID, Time, MessageType, VeyraSerialNumber, KeldanSerialNumber FROM RawMessageData "
+        "WHERE Time < ? AND Time > ?";
+    const std::vector<double> keldan = nodeValues(request.nodes.selectedKeldan);
+    const std::vector<double> veyra = nodeValues(request.nodes.selectedVeyra);
+    if (request.nodes.limitNodes)
+        sql += " AND KeldanSerialNumber IN (" + store::placeholders(keldan.size()) + ") AND VeyraSerialNumber IN (" +
+               store::placeholders(veyra.size()) + ")";
+    sql += " ORDER BY rowid";
+
+    store::Query select(db.connection(), sql);
+    int parameter = 0;
+    select.bind(++parameter, request.to.toString(QStringLiteral("HH:mm:ss")).toStdString());
+    select.bind(++parameter, request.from.toString(QStringLiteral("HH:mm:ss")).toStdString());
+    if (request.nodes.limitNodes) {
+        for (double value : keldan) select.bind(++parameter, value);
+        for (double value : veyra) select.bind(++parameter, value);
+    }
+
+    MessageEvents events;
+    const auto rows = static_cast<std::size_t>(db.rowCount("RawMessageData"));
+    events.reserve(rows, rows * typicalGuidLength);
+    while (select.next()) {
+        const int seconds = secondsOfDay(select.text(1));
+        if (seconds < 0) continue;
+        events.add(select.text(0), seconds, static_cast<int>(select.integer(2)), select.real(3), select.real(4));
+    }
+    return events;
+}
+
+bool isOutbound(int messageType) {
+    return messageType != 3 && messageType != 5;
+}
+
+void bindPair(store::Query& insert, int firstParameter, const MessageEvents& events, const EventPair& pair) {
+    const uint32_t second = pair.second;
+    const int delivered = events.secondsOfDay(second);
+    int p = firstParameter;
+    insert.bind(++p, events.guid(second));
+    const auto text = deliveredText(delivered);
+    insert.bind(++p, std::string_view(text.data(), text.size()));
+    insert.bind(++p, int64_t{delivered - events.secondsOfDay(pair.first)});
+    insert.bind(++p, events.veyraSerial(second));
+    insert.bind(++p, events.keldanSerial(second));
+    insert.bind(++p, int64_t{isOutbound(events.messageType(second)) ? 1 : 0});
+}
+
+void storePairs(store::ReportDatabase& db, const MessageEvents& events, const std::vector<EventPair>& pairs) {
+    constexpr int columns = 6;
+    const std::string head =
+        "INSERT INTO MessageLatency(MessageGUID, TimeDelivered, SecondsInQueue, VeyraNodeID, KeldanNodeID, "
+        "OutboundMessage) VALUES ";
+    std::string row = "(";
+    row.append(store::placeholders(columns)).append(")");
+    std::string manyRows = head + row;
+    for (int r = 1; r < rowsPerInsert; ++r) manyRows.append(",").append(row);
+
+    store::Query many(db.connection(), manyRows);
+    store::Query one(db.connection(), head + row);
+    std::size_t i = 0;
+    for (; i + rowsPerInsert <= pairs.size(); i += rowsPerInsert) {
+        for (int r = 0; r < rowsPerInsert; ++r) bindPair(many, r * columns, events, pairs[i + r]);
+        many.run();
+    }
+    for (; i < pairs.size(); ++i) {
+        bindPair(one, 0, events, pairs[i]);
+        one.run();
+    }
+}
+
+void writeUnmatched(QIODevice& file, const MessageEvents& events, const std::vector<UnmatchedEvent>& unmatched) {
+    using summaries::trimmedNumberText;
+    file.write((shell::myLoadResString(51) + QStringLiteral("\r\n")).toLocal8Bit());
+    for (const UnmatchedEvent& entry : unmatched) {
+        const uint32_t found = entry.firstOfIdentifier;
+        const QString line = QString::fromUtf8(events.guid(entry.event)) + QLatin1Char(',') +
+                             longTimeText(timeOfDay(events.secondsOfDay(found))) + QLatin1Char(',') +
+                             trimmedNumberText(events.keldanSerial(found)) + QLatin1Char(',') +
+                             trimmedNumberText(events.veyraSerial(found)) + QStringLiteral("\r\n");
+        file.write(line.toLocal8Bit());
+    }
+}
+
+}  // namespace
+
+int64_t buildMessageLatency(store::ReportDatabase& db, const RangeRequest& request, platform::MessageSink& messages,
+                            QIODevice* unmatchedFile) {
+    const MessageEvents events = selectEvents(db, request);
+    const Pairing pairing = pairEvents(events, events.selectionOrder());
+
+    SQLite::Transaction transaction(db.connection());
+    db.connection().exec("DELETE FROM MessageLatency");
+    storePairs(db, events, pairing.pairs);
+    transaction.commit();
+
+    if (unmatchedFile) writeUnmatched(*unmatchedFile, events, pairing.unmatched);
+
+    bool anyOutbound = false;
+    for (const EventPair& pair : pairing.pairs) anyOutbound = anyOutbound || isOutbound(events.messageType(pair.second));
+    if (!anyOutbound) messages.show({shell::myLoadResString(68)});
+    return static_cast<int64_t>(pairing.pairs.size());
+}
+
+std::vector<LatencyRow> readOutboundLatency(store::ReportDatabase& db) {
+    std::vector<LatencyRow> rows;
+    store::Query select(db.connection(),
+                        "SELECT \"Index\", MessageGUID, TimeDelivered, SecondsInQueue, VeyraNodeID, KeldanNodeID "
+                        "FROM MessageLatency WHERE OutboundMessage = 1 ORDER BY TimeDelivered, \"Index\"");
+    while (select.next()) {
+        const std::string_view delivered = select.text(2);
+        const int seconds = delivered.size() >= 8 ? secondsOfDay(delivered.substr(delivered.size() - 8)) : -1;
+        rows.push_back({select.integer(0), QString::fromUtf8(select.text(1)), timeOfDay(std::max(seconds, 0)),
+                        select.integer(3), select.real(4), select.real(5)});
+    }
+    return rows;
+}
+
+}  // namespace varnel::reports

@@ -1,0 +1,18 @@
+// What the two per-minute tables share: one row per minute of the day,
+// numbered like the raw rows' StartMinute (0 to 1439), built once after a
+// load and reused while the table holds more than one row.
+#pragma once
+
+#include "store/ReportDatabase.h"
+
+namespace varnel::reports {
+
+inline constexpr int minutesPerDay = 1440;
+
+// The no-data marker of a minute without raw rows.
+inline constexpr int noData = -1;
+
+// True when the table holds at most one row and so has to be built.
+bool perMinuteTableNeedsBuild(store::ReportDatabase& db, const char* table);
+
+}  // namespace varnel::reports

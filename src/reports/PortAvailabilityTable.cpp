@@ -1,0 +1,102 @@
+#include "reports/PortAvailabilityTable.h"
+
+#include "reports/PerMinuteTable.h"
+#include "shell/StringTable.h"
+#include "store/Query.h"
+
+#include <SQLiteCpp/Transaction.h>
+
+#include <algorithm>
+
+namespace varnel::reports {
+
+namespace {
+
+// Busy maximum and available minimum of every minute that has raw rows;
+// the other minutes keep the no-data marker. One pass over the raw rows.
+std::vector<PortMinute> minuteExtremes(store::ReportDatabase& db) {
+    std::vector<PortMinute> minutes(minutesPerDay);
+    for (int m = 0; m < minutesPerDay; ++m) minutes[m] = {m, noData, noData};
+
+    store::Query raw(db.connection(), "SELECT StartMinute, LinesInUse, LinesAvailableToTakeCalls FROM RawPortData");
+    while (raw.next()) {
+        const int64_t minute = raw.integer(0);
+        if (raw.isNull(0) || minute < 0 || minute >= minutesPerDay) continue;
+        PortMinute& row = minutes[static_cast<std::size_t>(minute)];
+        if (row.maxLinesInUse == noData) {
+            row.maxLinesInUse = 0;
+            row.minLinesAvailable = 999;
+        }
+        if (!raw.isNull(1)) row.maxLinesInUse = std::max<int>(row.maxLinesInUse, static_cast<int>(raw.integer(1)));
+        if (!raw.isNull(2))
+            row.minLinesAvailable = std::min<int>(row.minLinesAvailable, static_cast<int>(raw.integer(2)));
+    }
+    return minutes;
+}
+
+// Idle values outside the logged activity, carried values in its gaps.
+// Returns false when no minute had raw rows (every minute is then idle).
+bool fillMinutesWithoutRows(std::vector<PortMinute>& minutes, int peakAvailableLines) {
+    const auto hasRows = [](const PortMinute& row) { return row.maxLinesInUse != noData; };
+    const auto first = std::find_if(minutes.begin(), minutes.end(), hasRows);
+    const auto last = std::find_if(minutes.rbegin(), minutes.rend(), hasRows);
+    const auto idle = [&](PortMinute& row) {
+        row.maxLinesInUse = 0;
+        row.minLinesAvailable = peakAvailableLines;
+    };
+    if (first == minutes.end()) {
+        std::for_each(minutes.begin(), minutes.end(), idle);
+        return false;
+    }
+    std::for_each(minutes.begin(), first, idle);
+    std::for_each(minutes.rbegin(), last, idle);
+    PortMinute carried = *first;
+    for (auto it = first; it != last.base(); ++it) {
+        if (hasRows(*it)) {
+            carried = *it;
+        } else {
+            it->maxLinesInUse = carried.maxLinesInUse;
+            it->minLinesAvailable = carried.minLinesAvailable;
+        }
+    }
+    return true;
+}
+
+void storeMinutes(store::ReportDatabase& db, const std::vector<PortMinute>& minutes) {
+    SQLite::Transaction transaction(db.connection());
+    db.connection().exec("DELETE FROM PortAvailability");
+    store::Query insert(db.connection(),
+                        "INSERT INTO PortAvailability(Minute, MaxLinesInUse, MinLinesAvailableToTakeCalls) "
+                        "VALUES (?, ?, ?)");
+    for (const PortMinute& row : minutes) {
+        insert.bind(1, int64_t{row.minute});
+        insert.bind(2, int64_t{row.maxLinesInUse});
+        insert.bind(3, int64_t{row.minLinesAvailable});
+        insert.run();
+    }
+    transaction.commit();
+}
+
+}  // namespace
+
+bool ensurePortAvailability(store::ReportDatabase& db, int16_t peakAvailableLines, platform::MessageSink& messages) {
+    if (!perMinuteTableNeedsBuild(db, "PortAvailability")) return false;
+    std::vector<PortMinute> minutes = minuteExtremes(db);
+    const bool hadActivity = fillMinutesWithoutRows(minutes, peakAvailableLines);
+    storeMinutes(db, minutes);
+    if (!hadActivity) messages.show({shell::myLoadResString(63)});
+    return true;
+}
+
+std::vector<PortMinute> readPortAvailability(store::ReportDatabase& db) {
+    std::vector<PortMinute> rows;
+    store::Query select(db.connection(),
+                        "SELECT Minute, MaxLinesInUse, MinLinesAvailableToTakeCalls FROM PortAvailability "
+                        "ORDER BY Minute");
+    while (select.next())
+        rows.push_back({static_cast<int>(select.integer(0)), static_cast<int>(select.integer(1)),
+                        static_cast<int>(select.integer(2))});
+    return rows;
+}
+
+}  // namespace varnel::reports

@@ -1,0 +1,30 @@
+// The PortAvailability table: for every minute of the day the most ports in
+// use and the fewest ports available to take calls, built from RawPortData.
+#pragma once
+
+#include "platform/UserMessage.h"
+#include "store/ReportDatabase.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace varnel::reports {
+
+struct PortMinute {
+    int minute = 0;
+    int maxLinesInUse = 0;
+    int minLinesAvailable = 0;
+    bool operator==(const PortMinute&) const = default;
+};
+
+// Builds the table unless it already holds more than one row. Minutes before
+// the first and after the last minute with raw rows are idle (0 in use,
+// peakAvailableLines available); a minute without rows between them carries
+// the values of the minute before it. Shows "No call activity found in log!"
+// when no minute had raw rows. Returns whether the table was built.
+bool ensurePortAvailability(store::ReportDatabase& db, int16_t peakAvailableLines, platform::MessageSink& messages);
+
+// The table's rows in ascending Minute.
+std::vector<PortMinute> readPortAvailability(store::ReportDatabase& db);
+
+}  // namespace varnel::reports

@@ -1,0 +1,29 @@
+// The MessageQueueActivity table: for every minute of the day the longest
+// inbound and outbound queue, as a message count and in whole megabytes,
+// built from RawMessageData.
+#pragma once
+
+#include "store/ReportDatabase.h"
+
+#include <vector>
+
+namespace varnel::reports {
+
+// A minute without raw rows holds the no-data marker -1 in all four values.
+struct QueueMinute {
+    int minute = 0;
+    double maxInboundMessages = 0;
+    double maxInboundQueueSize = 0;  // megabytes of 1,000,000 bytes, fraction dropped
+    double maxOutboundMessages = 0;
+    double maxOutboundQueueSize = 0;
+    bool operator==(const QueueMinute&) const = default;
+};
+
+// Builds the table unless it already holds more than one row. Message types
+// 3 and 5 are inbound, every other type outbound. Returns whether it built.
+bool ensureQueueActivity(store::ReportDatabase& db);
+
+// The table's rows in ascending Minute.
+std::vector<QueueMinute> readQueueActivity(store::ReportDatabase& db);
+
+}  // namespace varnel::reports

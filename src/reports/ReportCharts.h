@@ -1,0 +1,47 @@
+// What each report's chart shows, as plain data: the header, the axis titles,
+// the series with their points and, for the node reports, the X-axis labels.
+// The chart windows hand this to the chart control.
+#pragma once
+
+#include "reports/LatencyTable.h"
+#include "reports/NodeTrafficTable.h"
+#include "reports/PortAvailabilityTable.h"
+#include "reports/QueueActivityTable.h"
+#include "store/StoredTime.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTime>
+#include <QVector>
+
+namespace varnel::reports {
+
+struct ChartSeries {
+    QString label;
+    QVector<double> x;
+    QVector<double> y;
+};
+
+struct ReportChart {
+    QString header;  // lines separated by CR LF
+    QString xTitle;
+    QString yTitle;
+    QVector<ChartSeries> series;  // series 1 first
+    QStringList xLabels;          // label of position i + 1; empty for the per-minute and latency charts
+};
+
+// Point j (from 1) of each series is the j-th minute row, at X = j.
+ReportChart portAvailabilityChart(const std::vector<PortMinute>& rows, const store::StoredTime& reportDate);
+ReportChart queueActivityChart(const std::vector<QueueMinute>& rows, const store::StoredTime& reportDate);
+
+// One series of the outbound rows: X is the delivery time in seconds after
+// midnight of 1 January 2004, Y the seconds in queue.
+ReportChart latencyChart(const std::vector<LatencyRow>& outbound, const store::StoredTime& reportDate, QTime from,
+                         QTime to);
+
+// Position i (from 1) is the i-th node row; its label is the node type, " - "
+// and the number with its leading blank.
+ReportChart nodeTrafficChart(const std::vector<NodeTrafficRow>& rows, const store::StoredTime& reportDate);
+ReportChart nodeErrorChart(const std::vector<NodeTrafficRow>& rows, const store::StoredTime& reportDate);
+
+}  // namespace varnel::reports

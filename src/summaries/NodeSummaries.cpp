@@ -1,0 +1,59 @@
+#include "summaries/NodeSummaries.h"
+
+#include "shell/StringTable.h"
+#include "summaries/NumberText.h"
+
+namespace varnel::summaries {
+
+namespace {
+
+using shell::myLoadResString;
+
+constexpr int fixedColumnWidth = 330;
+
+void reportEmptyTable(const std::vector<reports::NodeTrafficRow>& rows, platform::MessageSink& messages) {
+    if (rows.empty()) messages.show({myLoadResString(64)});
+}
+
+}  // namespace
+
+SummaryGrid nodeTrafficSummary(const std::vector<reports::NodeTrafficRow>& rows, platform::MessageSink& messages) {
+    SummaryGrid grid;
+    grid.columns = {{QString(), QString(), fixedColumnWidth},
+                    {QStringLiteral("NodeType"), myLoadResString(75), 1005},
+                    {QStringLiteral("NodeID"), myLoadResString(70), 975},
+                    {QStringLiteral("InboundMessages"), myLoadResString(38), 1575},
+                    {QStringLiteral("InboundMessageSize"), myLoadResString(37), 2100},
+                    {QStringLiteral("OutboundMessages"), myLoadResString(83), 1620},
+                    {QStringLiteral("OutboundMessageSize"), myLoadResString(82), 2280}};
+    reportEmptyTable(rows, messages);
+    for (const reports::NodeTrafficRow& row : rows) {
+        const QString id = numberText(row.nodeId);
+        grid.rows << QStringList{id,
+                                 row.nodeType,
+                                 id,
+                                 numberText(static_cast<double>(row.inboundMessages)),
+                                 numberText(row.inboundMessageKB),
+                                 numberText(static_cast<double>(row.outboundMessages)),
+                                 numberText(row.outboundMessageKB)};
+    }
+    return grid;
+}
+
+SummaryGrid nodeErrorSummary(const std::vector<reports::NodeTrafficRow>& rows, platform::MessageSink& messages) {
+    SummaryGrid grid;
+    grid.columns = {{QString(), QString(), fixedColumnWidth},
+                    {QStringLiteral("NodeType"), myLoadResString(75), 1005},
+                    {QStringLiteral("NodeID"), myLoadResString(70), 975},
+                    {QStringLiteral("InboundMessages"), myLoadResString(148), 1575},
+                    {QStringLiteral("OutboundMessages"), myLoadResString(149), 1620}};
+    reportEmptyTable(rows, messages);
+    for (const reports::NodeTrafficRow& row : rows) {
+        const QString id = numberText(row.nodeId);
+        grid.rows << QStringList{id, row.nodeType, id, numberText(static_cast<double>(row.inboundMessages)),
+                                 numberText(static_cast<double>(row.outboundMessages))};
+    }
+    return grid;
+}
+
+}  // namespace varnel::summaries

@@ -1,0 +1,96 @@
+#include "summaries/SummaryCsv.h"
+
+#include "reports/TimeText.h"
+#include "shell/StringTable.h"
+#include "summaries/NumberText.h"
+
+namespace varnel::summaries {
+
+namespace {
+
+using shell::myLoadResString;
+
+const QString lineEnd = QStringLiteral("\r\n");
+
+class CsvLines {
+public:
+    explicit CsvLines(QIODevice& out) : out_(out) {}
+    void line(const QString& text) {
+        const QByteArray bytes = (text + lineEnd).toLocal8Bit();
+        ok_ = ok_ && out_.write(bytes) == bytes.size();
+    }
+    bool ok() const { return ok_; }
+
+private:
+    QIODevice& out_;
+    bool ok_ = true;
+};
+
+// The trimmed cells of a row in the columns of the keys, joined by commas.
+QString joinedCells(const SummaryGrid& grid, int row, const QStringList& keys) {
+    QStringList cells;
+    for (const QString& key : keys) cells << grid.cell(row, key).trimmed();
+    return cells.join(QLatin1Char(','));
+}
+
+bool writeRowsByKey(const SummaryGrid& grid, QIODevice& out, const QString& header, const QStringList& keys) {
+    CsvLines csv(out);
+    csv.line(header);
+    for (int row = 0; row < grid.rows.size(); ++row) csv.line(joinedCells(grid, row, keys));
+    return csv.ok();
+}
+
+bool writeHourRows(const SummaryGrid& grid, QIODevice& out, const QString& header, const QStringList& keys) {
+    CsvLines csv(out);
+    csv.line(header);
+    for (int row = 0; row < grid.rows.size(); ++row)
+        csv.line(QString::number(row + 1) + QLatin1Char(',') + joinedCells(grid, row, keys));
+    return csv.ok();
+}
+
+}  // namespace
+
+bool writePortAvailabilityCsv(const SummaryGrid& grid, QIODevice& out) {
+    return writeHourRows(grid, out, myLoadResString(34),
+                         {QStringLiteral("MaxPortsInUse"), QStringLiteral("MinPortsAvailableToTakeCalls")});
+}
+
+bool writeQueueActivityCsv(const SummaryGrid& grid, QIODevice& out) {
+    return writeHourRows(grid, out, myLoadResString(33),
+                         {QStringLiteral("MaxInboundMessages"), QStringLiteral("MaxInboundMessageSize"),
+                          QStringLiteral("MaxOutboundMessages"), QStringLiteral("MaxOutboundMessageSize")});
+}
+
+bool writeLatencyCsv(const std::vector<reports::LatencyRow>& outbound, QIODevice& out) {
+    CsvLines csv(out);
+    csv.line(myLoadResString(50));
+    for (const reports::LatencyRow& row : outbound)
+        csv.line(QStringList{row.messageGuid.trimmed(), reports::longTimeText(row.timeDelivered),
+                             trimmedNumberText(static_cast<double>(row.secondsInQueue)),
+                             trimmedNumberText(row.veyraNodeId), trimmedNumberText(row.keldanNodeId)}
+                     .join(QLatin1Char(',')));
+    return csv.ok();
+}
+
+bool writeNodeTrafficCsv(const SummaryGrid& grid, QIODevice& out) {
+    return writeRowsByKey(grid, out, myLoadResString(76),
+                          {QStringLiteral("NodeType"), QStringLiteral("NodeID"), QStringLiteral("InboundMessages"),
+                           QStringLiteral("InboundMessageSize"), QStringLiteral("OutboundMessages"),
+                           QStringLiteral("OutboundMessageSize")});
+}
+
+bool writeNodeErrorCsv(const SummaryGrid& grid, QIODevice& out) {
+    CsvLines csv(out);
+    // A fixed English header: this file never followed the language choice.
+    csv.line(QStringLiteral("Node Type, Node ID, Inbound NDNs, Outbound NDNs"));
+    const QStringList keys = {QStringLiteral("NodeType"), QStringLiteral("NodeID"), QStringLiteral("InboundMessages"),
+                              QStringLiteral("OutboundMessages")};
+    for (int row = 0; row < grid.rows.size(); ++row) {
+        QString line;
+        for (const QString& key : keys) line += grid.cell(row, key).trimmed() + QLatin1Char(',');
+        csv.line(line);
+    }
+    return csv.ok();
+}
+
+}  // namespace varnel::summaries

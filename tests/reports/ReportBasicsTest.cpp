@@ -1,0 +1,44 @@
+// Default file names, launch checks and the node choice of a report request.
+#include "reports/DefaultFileNames.h"
+#include "reports/LaunchChecks.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace varnel::reports;
+
+TEST(DefaultFileNamesTest, EndInMonthDayYearWithoutLeadingZeros) {
+    const varnel::store::StoredTime may8{2006, 5, 8, 23, 59, 0};
+    const varnel::store::StoredTime dec31{2006, 12, 31, 0, 0, 0};
+    EXPECT_EQ(summaryCsvFileName(ReportKind::PortAvailability, may8), QStringLiteral("PortAvailabilitySummary_5_8_2006.csv"));
+    EXPECT_EQ(summaryCsvFileName(ReportKind::QueueActivity, dec31),
+              QStringLiteral("MessageQueueActivitySummary_12_31_2006.csv"));
+    EXPECT_EQ(summaryCsvFileName(ReportKind::NodeErrors, may8), QStringLiteral("NodeErrorSummary_5_8_2006.csv"));
+    EXPECT_EQ(chartFileName(ReportKind::Latency, may8, QStringLiteral("BMP")), QStringLiteral("MessageLatencyGraph_5_8_2006.BMP"));
+}
+
+TEST(LaunchChecksTest, EqualTimesAndAMissingSideAreRefused) {
+    EXPECT_TRUE(checkTimeRange(QTime(10, 0), QTime(10, 0)).has_value());
+    EXPECT_FALSE(checkTimeRange(QTime(9, 59, 59), QTime(10, 0)).has_value());
+
+    NodeChoice nodes;
+    nodes.selectedKeldan = {QStringLiteral("101"), QStringLiteral("102")};
+    EXPECT_FALSE(checkNodeChoice(nodes).has_value());  // limiting off: nothing needs choosing
+    nodes.limitNodes = true;
+    EXPECT_TRUE(checkNodeChoice(nodes).has_value());
+    nodes.selectedVeyra = {QStringLiteral("201")};
+    EXPECT_FALSE(checkNodeChoice(nodes).has_value());
+}
+
+TEST(NodeChoiceTest, RowsFollowListOrderAndOnlySelectedEntriesWhileLimiting) {
+    NodeChoice nodes;
+    nodes.veyraEntries = {QStringLiteral("512"), QStringLiteral("12"), QStringLiteral("7")};
+    nodes.selectedVeyra = {QStringLiteral("7"), QStringLiteral("512")};
+    EXPECT_EQ(nodes.veyraRowEntries(), nodes.veyraEntries);
+    nodes.limitNodes = true;
+    EXPECT_EQ(nodes.veyraRowEntries(), (QStringList{QStringLiteral("512"), QStringLiteral("7")}));
+    EXPECT_EQ(nodeValue(QStringLiteral(" 42abc")), 42.0);
+}
+
+}  // namespace
