@@ -16,7 +16,7 @@ logs=${VARNEL_BENCH_LOGS:-}
 if [[ -z "$logs" ]]; then
   logs="$work/logs"
   mkdir -p "$logs"
-  "$build_dir/tools/varnel-generate-logs" --out "$logs" --lines 1000000
+  "$build_dir/tools/varnel-generate-logs" --out "$logs" --date 2004-05-12 --seed 20040512 --lines 1000000
 fi
 
 report="$build_dir/src/cli/varnel-report"
