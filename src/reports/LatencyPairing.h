@@ -10,6 +10,15 @@
 
 namespace varnel::reports {
 
+// Event indices in selection order, with where each identifier begins.
+struct SelectionOrder {
+    std::vector<uint32_t> events;
+    std::vector<bool> sameAsBefore;  // per position: same identifier as the event before
+
+    std::vector<uint32_t>::const_iterator begin() const { return events.begin(); }
+    std::vector<uint32_t>::const_iterator end() const { return events.end(); }
+};
+
 // The events of a selection, in stored order.
 class MessageEvents {
 public:
@@ -23,12 +32,9 @@ public:
     double veyraSerial(uint32_t event) const { return events_[event].veyra; }
     double keldanSerial(uint32_t event) const { return events_[event].keldan; }
 
-    // True when the two identifiers are equal ignoring letter case.
-    bool sameIdentifier(uint32_t a, uint32_t b) const;
-
-    // Event indices ordered by identifier compared ignoring letter case, then
+    // The events ordered by identifier compared ignoring letter case, then
     // time of day, then stored order.
-    std::vector<uint32_t> selectionOrder() const;
+    SelectionOrder selectionOrder() const;
 
 private:
     struct Event {
@@ -39,11 +45,9 @@ private:
         double veyra;
         double keldan;
     };
-    std::string_view foldedGuid(uint32_t event) const;
 
     std::vector<Event> events_;
-    std::string guids_;   // identifiers as logged
-    std::string folded_;  // the same with A-Z lowered, at the same offsets
+    std::string guids_;  // identifiers as logged
 };
 
 struct EventPair {
@@ -65,6 +69,6 @@ struct Pairing {
 // case) to the one before it pairs with it, and the walk goes on after the
 // pair; an event that differs leaves the one before it unmatched. The event
 // left over at the end is neither paired nor listed as unmatched.
-Pairing pairEvents(const MessageEvents& events, const std::vector<uint32_t>& order);
+Pairing pairEvents(const SelectionOrder& order);
 
 }  // namespace varnel::reports

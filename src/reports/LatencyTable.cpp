@@ -84,38 +84,55 @@ bool isOutbound(int messageType) {
     return messageType != 3 && messageType != 5;
 }
 
-void bindPair(store::Query& insert, int firstParameter, const MessageEvents& events, const EventPair& pair) {
-    const uint32_t second = pair.second;
-    const int delivered = events.secondsOfDay(second);
-    int p = firstParameter;
-    insert.bind(++p, events.guid(second));
-    const auto text = deliveredText(delivered);
-    insert.bind(++p, std::string_view(text.data(), text.size()));
-    insert.bind(++p, int64_t{delivered - events.secondsOfDay(pair.first)});
-    insert.bind(++p, events.veyraSerial(second));
-    insert.bind(++p, events.keldanSerial(second));
-    insert.bind(++p, int64_t{isOutbound(events.messageType(second)) ? 1 : 0});
-}
+// Binds the rows of one statement. Texts are bound without a copy: the
+// identifiers live in the events and the delivery times in the binder, both
+// until the statement has run.
+class PairBinder {
+public:
+    PairBinder(store::Query& insert, const MessageEvents& events) : insert_(insert), events_(events) {}
+
+    void bind(int row, const EventPair& pair) {
+        const uint32_t second = pair.second;
+        const int delivered = events_.secondsOfDay(second);
+        int p = row * columns;
+        delivered_[static_cast<std::size_t>(row)] = deliveredText(delivered);
+        const auto& time = delivered_[static_cast<std::size_t>(row)];
+        insert_.bindUncopied(++p, events_.guid(second));
+        insert_.bindUncopied(++p, std::string_view(time.data(), time.size()));
+        insert_.bind(++p, int64_t{delivered - events_.secondsOfDay(pair.first)});
+        insert_.bind(++p, events_.veyraSerial(second));
+        insert_.bind(++p, events_.keldanSerial(second));
+        insert_.bind(++p, int64_t{isOutbound(events_.messageType(second)) ? 1 : 0});
+    }
+
+    static constexpr int columns = 6;
+
+private:
+    store::Query& insert_;
+    const MessageEvents& events_;
+    std::array<std::array<char, 19>, rowsPerInsert> delivered_;
+};
 
 void storePairs(store::ReportDatabase& db, const MessageEvents& events, const std::vector<EventPair>& pairs) {
-    constexpr int columns = 6;
     const std::string head =
         "INSERT INTO MessageLatency(MessageGUID, TimeDelivered, SecondsInQueue, VeyraNodeID, KeldanNodeID, "
         "OutboundMessage) VALUES ";
     std::string row = "(";
-    row.append(store::placeholders(columns)).append(")");
+    row.append(store::placeholders(PairBinder::columns)).append(")");
     std::string manyRows = head + row;
     for (int r = 1; r < rowsPerInsert; ++r) manyRows.append(",").append(row);
 
     store::Query many(db.connection(), manyRows);
     store::Query one(db.connection(), head + row);
+    PairBinder manyBinder(many, events);
+    PairBinder oneBinder(one, events);
     std::size_t i = 0;
     for (; i + rowsPerInsert <= pairs.size(); i += rowsPerInsert) {
-        for (int r = 0; r < rowsPerInsert; ++r) bindPair(many, r * columns, events, pairs[i + r]);
+        for (int r = 0; r < rowsPerInsert; ++r) manyBinder.bind(r, pairs[i + static_cast<std::size_t>(r)]);
         many.run();
     }
     for (; i < pairs.size(); ++i) {
-        bindPair(one, 0, events, pairs[i]);
+        oneBinder.bind(0, pairs[i]);
         one.run();
     }
 }
@@ -138,7 +155,7 @@ void writeUnmatched(QIODevice& file, const MessageEvents& events, const std::vec
 int64_t buildMessageLatency(store::ReportDatabase& db, const RangeRequest& request, platform::MessageSink& messages,
                             QIODevice* unmatchedFile) {
     const MessageEvents events = selectEvents(db, request);
-    const Pairing pairing = pairEvents(events, events.selectionOrder());
+    const Pairing pairing = pairEvents(events.selectionOrder());
 
     SQLite::Transaction transaction(db.connection());
     db.connection().exec("DELETE FROM MessageLatency");

@@ -1,7 +1,5 @@
 #include "store/Query.h"
 
-#include <sqlite3.h>
-
 namespace varnel::store {
 
 Query::Query(SQLite::Database& db, std::string_view sql) : db_(db.getHandle()) {
@@ -11,22 +9,6 @@ Query::Query(SQLite::Database& db, std::string_view sql) : db_(db.getHandle()) {
 
 Query::~Query() {
     sqlite3_finalize(stmt_);
-}
-
-void Query::bind(int index, int64_t value) {
-    sqlite3_bind_int64(stmt_, index, value);
-}
-
-void Query::bind(int index, double value) {
-    sqlite3_bind_double(stmt_, index, value);
-}
-
-void Query::bind(int index, std::string_view text) {
-    sqlite3_bind_text(stmt_, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
-}
-
-void Query::bindNull(int index) {
-    sqlite3_bind_null(stmt_, index);
 }
 
 bool Query::next() {
@@ -44,24 +26,6 @@ void Query::run() {
 
 void Query::reset() {
     sqlite3_reset(stmt_);
-}
-
-bool Query::isNull(int column) const {
-    return sqlite3_column_type(stmt_, column) == SQLITE_NULL;
-}
-
-int64_t Query::integer(int column) const {
-    return sqlite3_column_int64(stmt_, column);
-}
-
-double Query::real(int column) const {
-    return sqlite3_column_double(stmt_, column);
-}
-
-std::string_view Query::text(int column) const {
-    const auto* data = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
-    if (!data) return {};
-    return {data, static_cast<std::size_t>(sqlite3_column_bytes(stmt_, column))};
 }
 
 std::string placeholders(std::size_t count) {
