@@ -35,9 +35,13 @@ struct OrderKey {
 };
 
 OrderKey orderKey(std::string_view guid, int32_t seconds, uint32_t event) {
+    unsigned char held[OrderKey::heldBytes] = {};
+    const std::size_t heldLength = std::min(guid.size(), OrderKey::heldBytes);
+    for (std::size_t i = 0; i < heldLength; ++i) held[i] = lowered(guid[i]);
+
     OrderKey key{{}, static_cast<uint32_t>(guid.size()), static_cast<uint32_t>(seconds) ^ 0x80000000u, event};
-    for (std::size_t i = 0; i < OrderKey::heldBytes; ++i)
-        key.words[i / 8] = (key.words[i / 8] << 8) | (i < guid.size() ? lowered(guid[i]) : 0u);
+    for (std::size_t word = 0; word < OrderKey::wordCount; ++word)
+        for (std::size_t byte = 0; byte < 8; ++byte) key.words[word] = key.words[word] << 8 | held[word * 8 + byte];
     return key;
 }
 

@@ -8,6 +8,7 @@
 
 #include <SQLiteCpp/Transaction.h>
 
+#include <algorithm>
 #include <array>
 
 namespace varnel::reports {
@@ -70,7 +71,7 @@ MessageEvents selectEvents(store::ReportDatabase& db, const RangeRequest& reques
     }
 
     MessageEvents events;
-    const auto rows = static_cast<std::size_t>(db.rowCount("RawMessageData"));
+    const auto rows = static_cast<std::size_t>(db.lastRowId("RawMessageData"));
     events.reserve(rows, rows * typicalGuidLength);
     while (select.next()) {
         const int seconds = secondsOfDay(select.text(1));
@@ -84,36 +85,57 @@ bool isOutbound(int messageType) {
     return messageType != 3 && messageType != 5;
 }
 
+// A pair as its row is stored. The rows are gathered from the scattered
+// events in one tight pass before any of them is bound.
+struct PairRow {
+    std::string_view guid;  // of the second event, kept in the events
+    int delivered;          // seconds of the day of the second event
+    int secondsInQueue;
+    double veyraSerial;
+    double keldanSerial;
+    bool outbound;
+};
+
+std::vector<PairRow> pairRows(const MessageEvents& events, const std::vector<EventPair>& pairs) {
+    std::vector<PairRow> rows(pairs.size());
+    for (std::size_t i = 0; i < pairs.size(); ++i) {
+        const uint32_t second = pairs[i].second;
+        const int delivered = events.secondsOfDay(second);
+        rows[i] = {events.guid(second),           delivered,
+                   delivered - events.secondsOfDay(pairs[i].first),
+                   events.veyraSerial(second),    events.keldanSerial(second),
+                   isOutbound(events.messageType(second))};
+    }
+    return rows;
+}
+
 // Binds the rows of one statement. Texts are bound without a copy: the
 // identifiers live in the events and the delivery times in the binder, both
 // until the statement has run.
 class PairBinder {
 public:
-    PairBinder(store::Query& insert, const MessageEvents& events) : insert_(insert), events_(events) {}
+    explicit PairBinder(store::Query& insert) : insert_(insert) {}
 
-    void bind(int row, const EventPair& pair) {
-        const uint32_t second = pair.second;
-        const int delivered = events_.secondsOfDay(second);
+    void bind(int row, const PairRow& pair) {
+        auto& time = delivered_[static_cast<std::size_t>(row)];
+        time = deliveredText(pair.delivered);
         int p = row * columns;
-        delivered_[static_cast<std::size_t>(row)] = deliveredText(delivered);
-        const auto& time = delivered_[static_cast<std::size_t>(row)];
-        insert_.bindUncopied(++p, events_.guid(second));
+        insert_.bindUncopied(++p, pair.guid);
         insert_.bindUncopied(++p, std::string_view(time.data(), time.size()));
-        insert_.bind(++p, int64_t{delivered - events_.secondsOfDay(pair.first)});
-        insert_.bind(++p, events_.veyraSerial(second));
-        insert_.bind(++p, events_.keldanSerial(second));
-        insert_.bind(++p, int64_t{isOutbound(events_.messageType(second)) ? 1 : 0});
+        insert_.bind(++p, int64_t{pair.secondsInQueue});
+        insert_.bind(++p, pair.veyraSerial);
+        insert_.bind(++p, pair.keldanSerial);
+        insert_.bind(++p, int64_t{pair.outbound ? 1 : 0});
     }
 
     static constexpr int columns = 6;
 
 private:
     store::Query& insert_;
-    const MessageEvents& events_;
     std::array<std::array<char, 19>, rowsPerInsert> delivered_;
 };
 
-void storePairs(store::ReportDatabase& db, const MessageEvents& events, const std::vector<EventPair>& pairs) {
+void storePairs(store::ReportDatabase& db, const std::vector<PairRow>& pairs) {
     const std::string head =
         "INSERT INTO MessageLatency(MessageGUID, TimeDelivered, SecondsInQueue, VeyraNodeID, KeldanNodeID, "
         "OutboundMessage) VALUES ";
@@ -124,8 +146,8 @@ void storePairs(store::ReportDatabase& db, const MessageEvents& events, const st
 
     store::Query many(db.connection(), manyRows);
     store::Query one(db.connection(), head + row);
-    PairBinder manyBinder(many, events);
-    PairBinder oneBinder(one, events);
+    PairBinder manyBinder(many);
+    PairBinder oneBinder(one);
     std::size_t i = 0;
     for (; i + rowsPerInsert <= pairs.size(); i += rowsPerInsert) {
         for (int r = 0; r < rowsPerInsert; ++r) manyBinder.bind(r, pairs[i + static_cast<std::size_t>(r)]);
@@ -156,18 +178,18 @@ int64_t buildMessageLatency(store::ReportDatabase& db, const RangeRequest& reque
                             QIODevice* unmatchedFile) {
     const MessageEvents events = selectEvents(db, request);
     const Pairing pairing = pairEvents(events.selectionOrder());
+    const std::vector<PairRow> rows = pairRows(events, pairing.pairs);
 
     SQLite::Transaction transaction(db.connection());
     db.connection().exec("DELETE FROM MessageLatency");
-    storePairs(db, events, pairing.pairs);
+    storePairs(db, rows);
     transaction.commit();
 
     if (unmatchedFile) writeUnmatched(*unmatchedFile, events, pairing.unmatched);
 
-    bool anyOutbound = false;
-    for (const EventPair& pair : pairing.pairs) anyOutbound = anyOutbound || isOutbound(events.messageType(pair.second));
-    if (!anyOutbound) messages.show({shell::myLoadResString(68)});
-    return static_cast<int64_t>(pairing.pairs.size());
+    if (std::none_of(rows.begin(), rows.end(), [](const PairRow& row) { return row.outbound; }))
+        messages.show({shell::myLoadResString(68)});
+    return static_cast<int64_t>(rows.size());
 }
 
 std::vector<LatencyRow> readOutboundLatency(store::ReportDatabase& db) {
