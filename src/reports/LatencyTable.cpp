@@ -193,16 +193,23 @@ int64_t buildMessageLatency(store::ReportDatabase& db, const RangeRequest& reque
 }
 
 std::vector<LatencyRow> readOutboundLatency(store::ReportDatabase& db) {
+    // Read in stored order and put in delivery order here: a stable sort of
+    // the rows is far cheaper than SQLite sorting them by TimeDelivered. The
+    // stored times all have the form "2004-01-01 HH:MM:SS", so their seconds
+    // compare like their texts, and "Index" follows the stored order.
     std::vector<LatencyRow> rows;
+    rows.reserve(static_cast<std::size_t>(db.lastRowId("MessageLatency")));
     store::Query select(db.connection(),
                         "SELECT \"Index\", MessageGUID, TimeDelivered, SecondsInQueue, VeyraNodeID, KeldanNodeID "
-                        "FROM MessageLatency WHERE OutboundMessage = 1 ORDER BY TimeDelivered, \"Index\"");
+                        "FROM MessageLatency WHERE OutboundMessage = 1 ORDER BY \"Index\"");
     while (select.next()) {
         const std::string_view delivered = select.text(2);
         const int seconds = delivered.size() >= 8 ? secondsOfDay(delivered.substr(delivered.size() - 8)) : -1;
         rows.push_back({select.integer(0), QString::fromUtf8(select.text(1)), timeOfDay(std::max(seconds, 0)),
                         select.integer(3), select.real(4), select.real(5)});
     }
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const LatencyRow& a, const LatencyRow& b) { return a.timeDelivered < b.timeDelivered; });
     return rows;
 }
 

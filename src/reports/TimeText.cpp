@@ -1,6 +1,5 @@
 #include "reports/TimeText.h"
 
-#include <QLocale>
 #include <QRegularExpression>
 
 namespace varnel::reports {
@@ -18,7 +17,17 @@ QString longTimePattern() {
 }  // namespace
 
 QString longTimeText(QTime time) {
-    return QLocale::system().toString(time, longTimePattern());
+    return LongTimeTexts().text(time);
+}
+
+LongTimeTexts::LongTimeTexts() : locale_(QLocale::system()), pattern_(longTimePattern()) {}
+
+const QString& LongTimeTexts::text(QTime time) {
+    if (time != lastTime_ || lastText_.isNull()) {
+        lastTime_ = time;
+        lastText_ = locale_.toString(time, pattern_);
+    }
+    return lastText_;
 }
 
 QString longDateText(QDate date) {

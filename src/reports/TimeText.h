@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDate>
+#include <QLocale>
 #include <QString>
 #include <QTime>
 
@@ -11,6 +12,21 @@ namespace varnel::reports {
 // The locale's long time pattern without its time-zone part
 // ("HH:mm:ss" under LC_ALL=C).
 QString longTimeText(QTime time);
+
+// longTimeText for many times in a row, as files of thousands of lines
+// write them: the locale and pattern are looked up once, and the text of
+// the last time is kept, since rows in time order repeat it.
+class LongTimeTexts {
+public:
+    LongTimeTexts();
+    const QString& text(QTime time);
+
+private:
+    QLocale locale_;
+    QString pattern_;
+    QTime lastTime_;
+    QString lastText_;
+};
 
 // The locale's long date pattern.
 QString longDateText(QDate date);

@@ -41,13 +41,19 @@ std::string plainDigits(double magnitude) {
 }  // namespace
 
 QString numberText(double value) {
-    if (value == 0 || !std::isfinite(value)) return QStringLiteral(" 0");
-    const QString sign = value < 0 ? QStringLiteral("-") : QStringLiteral(" ");
-    return sign + QString::fromStdString(plainDigits(std::fabs(value)));
+    const bool negative = value < 0 && std::isfinite(value);
+    return (negative ? QString() : QStringLiteral(" ")) + trimmedNumberText(value);
 }
 
 QString trimmedNumberText(double value) {
-    return numberText(value).trimmed();
+    if (value == 0 || !std::isfinite(value)) return QStringLiteral("0");
+    const QString sign = value < 0 ? QStringLiteral("-") : QString();
+    const double magnitude = std::fabs(value);
+    // Whole numbers of at most 15 digits are their own digits: no rounding
+    // to do, and most report cells are such counts and serial numbers.
+    if (magnitude < 1e15 && magnitude == std::trunc(magnitude))
+        return sign + QString::number(static_cast<qint64>(magnitude));
+    return sign + QString::fromStdString(plainDigits(magnitude));
 }
 
 }  // namespace varnel::summaries

@@ -10,19 +10,32 @@ namespace {
 
 using shell::myLoadResString;
 
-const QString lineEnd = QStringLiteral("\r\n");
-
+// Lines gathered into one buffer and written in large blocks.
 class CsvLines {
 public:
     explicit CsvLines(QIODevice& out) : out_(out) {}
+    ~CsvLines() { flush(); }
     void line(const QString& text) {
-        const QByteArray bytes = (text + lineEnd).toLocal8Bit();
-        ok_ = ok_ && out_.write(bytes) == bytes.size();
+        buffer_ += text.toLocal8Bit();
+        buffer_ += "\r\n";
+        if (buffer_.size() >= blockBytes) flush();
     }
-    bool ok() const { return ok_; }
+    bool ok() {
+        flush();
+        return ok_;
+    }
 
 private:
+    static constexpr qsizetype blockBytes = 1 << 16;
+
+    void flush() {
+        if (buffer_.isEmpty()) return;
+        ok_ = ok_ && out_.write(buffer_) == buffer_.size();
+        buffer_.clear();
+    }
+
     QIODevice& out_;
+    QByteArray buffer_;
     bool ok_ = true;
 };
 
@@ -64,11 +77,21 @@ bool writeQueueActivityCsv(const SummaryGrid& grid, QIODevice& out) {
 bool writeLatencyCsv(const std::vector<reports::LatencyRow>& outbound, QIODevice& out) {
     CsvLines csv(out);
     csv.line(myLoadResString(50));
-    for (const reports::LatencyRow& row : outbound)
-        csv.line(QStringList{row.messageGuid.trimmed(), reports::longTimeText(row.timeDelivered),
-                             trimmedNumberText(static_cast<double>(row.secondsInQueue)),
-                             trimmedNumberText(row.veyraNodeId), trimmedNumberText(row.keldanNodeId)}
-                     .join(QLatin1Char(',')));
+    reports::LongTimeTexts times;
+    QString line;
+    for (const reports::LatencyRow& row : outbound) {
+        line.clear();
+        line += row.messageGuid.trimmed();
+        line += QLatin1Char(',');
+        line += times.text(row.timeDelivered);
+        line += QLatin1Char(',');
+        line += trimmedNumberText(static_cast<double>(row.secondsInQueue));
+        line += QLatin1Char(',');
+        line += trimmedNumberText(row.veyraNodeId);
+        line += QLatin1Char(',');
+        line += trimmedNumberText(row.keldanNodeId);
+        csv.line(line);
+    }
     return csv.ok();
 }
 

@@ -1,6 +1,8 @@
-// Default file names, launch checks and the node choice of a report request.
+// Default file names, launch checks, the node choice of a report request and
+// the long time texts.
 #include "reports/DefaultFileNames.h"
 #include "reports/LaunchChecks.h"
+#include "reports/TimeText.h"
 
 #include <gtest/gtest.h>
 
@@ -42,3 +44,10 @@ TEST(NodeChoiceTest, RowsFollowListOrderAndOnlySelectedEntriesWhileLimiting) {
 }
 
 }  // namespace
+
+TEST(LongTimeTextsTest, RepeatedAndChangingTimesGiveTheSingleTimeTexts) {
+    varnel::reports::LongTimeTexts texts;
+    for (const QTime time : {QTime(0, 1), QTime(0, 1), QTime(13, 5, 9), QTime(0, 1), QTime(23, 59, 59)})
+        EXPECT_EQ(texts.text(time), varnel::reports::longTimeText(time));
+    EXPECT_EQ(texts.text(QTime(13, 5, 9)), QStringLiteral("13:05:09"));  // under LC_ALL=C
+}

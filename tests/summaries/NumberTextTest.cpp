@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using varnel::summaries::numberText;
 using varnel::summaries::trimmedNumberText;
 
@@ -25,4 +27,16 @@ TEST(NumberText, AtMostFifteenSignificantDigits) {
     EXPECT_EQ(numberText(0.1 + 0.2), " .3");
     EXPECT_EQ(numberText(123456.789), " 123456.789");
     EXPECT_EQ(numberText(99999999999999.9), " 99999999999999.9");
+}
+
+TEST(NumberText, WholeNumbersAroundFifteenDigitsAndNonFiniteValues) {
+    EXPECT_EQ(numberText(999999999999999.0), " 999999999999999");
+    EXPECT_EQ(numberText(-999999999999999.0), "-999999999999999");
+    EXPECT_EQ(numberText(1e15), " 1000000000000000");
+    EXPECT_EQ(numberText(1234567890123456.0), " 1234567890123460");  // rounded to 15 digits
+    EXPECT_EQ(numberText(-0.0), " 0");
+    EXPECT_EQ(numberText(std::numeric_limits<double>::infinity()), " 0");
+    EXPECT_EQ(trimmedNumberText(-std::numeric_limits<double>::infinity()), "0");
+    EXPECT_EQ(trimmedNumberText(std::numeric_limits<double>::quiet_NaN()), "0");
+    EXPECT_EQ(trimmedNumberText(801918.0), "801918");
 }
