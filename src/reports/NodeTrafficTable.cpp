@@ -5,7 +5,8 @@
 
 #include <SQLiteCpp/Transaction.h>
 
-#include <unordered_map>
+#include <algorithm>
+#include <cmath>
 
 namespace varnel::reports {
 
@@ -15,7 +16,9 @@ constexpr double bytesPerMegabyte = 1000000.0;
 constexpr int64_t clearedInbound = 5;
 constexpr int64_t clearedOutbound = 6;
 
-// The node rows in table order, found by serial number on each side.
+// The node rows in table order, found by serial number on each side. The
+// lists hold a few dozen nodes at most, so a sorted list searched by halves
+// finds a serial faster than hashing it, once or twice per message.
 class NodeRows {
 public:
     NodeRows(const RangeRequest& request) {
@@ -28,19 +31,27 @@ public:
     NodeTrafficRow* keldan(double serial) { return find(keldan_, serial); }
 
 private:
-    using Index = std::unordered_map<double, std::size_t>;
+    struct Entry {
+        double serial;
+        std::size_t row;
+    };
+    using Index = std::vector<Entry>;  // by serial, then row
+
+    static bool before(const Entry& a, const Entry& b) { return a.serial < b.serial || (a.serial == b.serial && a.row < b.row); }
 
     void add(const QString& nodeType, const QStringList& entries, Index& index) {
         for (const QString& entry : entries) {
             const double value = nodeValue(entry);
-            // Two entries of one number: the first row takes the counts.
-            index.try_emplace(value, rows_.size());
+            // A serial that is not a number matches no message.
+            if (!std::isnan(value)) index.push_back({value, rows_.size()});
             rows_.push_back({nodeType, value});
         }
+        std::sort(index.begin(), index.end(), before);
     }
+    // Two entries of one number: the first row takes the counts.
     NodeTrafficRow* find(const Index& index, double serial) {
-        const auto it = index.find(serial);
-        return it == index.end() ? nullptr : &rows_[it->second];
+        const auto it = std::lower_bound(index.begin(), index.end(), Entry{serial, 0}, before);
+        return it == index.end() || it->serial != serial ? nullptr : &rows_[it->row];
     }
 
     std::vector<NodeTrafficRow> rows_;
