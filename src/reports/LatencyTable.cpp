@@ -85,42 +85,55 @@ bool isOutbound(int messageType) {
     return messageType != 3 && messageType != 5;
 }
 
-// A pair as its row is stored. The rows are gathered from the scattered
-// events in one tight pass before any of them is bound.
-struct PairRow {
-    std::string_view guid;  // of the second event, kept in the events
-    int delivered;          // seconds of the day of the second event
-    int secondsInQueue;
-    double veyraSerial;
-    double keldanSerial;
-    bool outbound;
+// The pairs as their rows are stored, gathered from the scattered events in
+// one tight pass before any of them is bound; the identifiers are copied in
+// row order too, since SQLite would otherwise fetch each from afar.
+struct PairRows {
+    struct Row {
+        uint32_t guidOffset;
+        uint32_t guidLength;
+        int delivered;  // seconds of the day of the second event
+        int secondsInQueue;
+        double veyraSerial;
+        double keldanSerial;
+        bool outbound;
+    };
+    std::vector<Row> rows;
+    std::string guids;  // of the second events
+
+    std::string_view guid(const Row& row) const {
+        return std::string_view(guids).substr(row.guidOffset, row.guidLength);
+    }
 };
 
-std::vector<PairRow> pairRows(const MessageEvents& events, const std::vector<EventPair>& pairs) {
-    std::vector<PairRow> rows(pairs.size());
-    for (std::size_t i = 0; i < pairs.size(); ++i) {
-        const uint32_t second = pairs[i].second;
-        const int delivered = events.secondsOfDay(second);
-        rows[i] = {events.guid(second),           delivered,
-                   delivered - events.secondsOfDay(pairs[i].first),
-                   events.veyraSerial(second),    events.keldanSerial(second),
-                   isOutbound(events.messageType(second))};
+PairRows pairRows(const MessageEvents& events, const std::vector<EventPair>& pairs) {
+    PairRows gathered;
+    gathered.rows.reserve(pairs.size());
+    gathered.guids.reserve(pairs.size() * typicalGuidLength);
+    for (const EventPair& pair : pairs) {
+        const std::string_view guid = events.guid(pair.second);
+        const int delivered = events.secondsOfDay(pair.second);
+        gathered.rows.push_back({static_cast<uint32_t>(gathered.guids.size()), static_cast<uint32_t>(guid.size()),
+                                 delivered, delivered - events.secondsOfDay(pair.first),
+                                 events.veyraSerial(pair.second), events.keldanSerial(pair.second),
+                                 isOutbound(events.messageType(pair.second))});
+        gathered.guids.append(guid);
     }
-    return rows;
+    return gathered;
 }
 
 // Binds the rows of one statement. Texts are bound without a copy: the
-// identifiers live in the events and the delivery times in the binder, both
+// identifiers live in the gathered rows and the delivery times in the binder, both
 // until the statement has run.
 class PairBinder {
 public:
-    explicit PairBinder(store::Query& insert) : insert_(insert) {}
+    PairBinder(store::Query& insert, const PairRows& pairs) : insert_(insert), pairs_(pairs) {}
 
-    void bind(int row, const PairRow& pair) {
+    void bind(int row, const PairRows::Row& pair) {
         auto& time = delivered_[static_cast<std::size_t>(row)];
         time = deliveredText(pair.delivered);
         int p = row * columns;
-        insert_.bindUncopied(++p, pair.guid);
+        insert_.bindUncopied(++p, pairs_.guid(pair));
         insert_.bindUncopied(++p, std::string_view(time.data(), time.size()));
         insert_.bind(++p, int64_t{pair.secondsInQueue});
         insert_.bind(++p, pair.veyraSerial);
@@ -132,10 +145,12 @@ public:
 
 private:
     store::Query& insert_;
+    const PairRows& pairs_;
     std::array<std::array<char, 19>, rowsPerInsert> delivered_;
 };
 
-void storePairs(store::ReportDatabase& db, const std::vector<PairRow>& pairs) {
+void storePairs(store::ReportDatabase& db, const PairRows& gathered) {
+    const std::vector<PairRows::Row>& pairs = gathered.rows;
     const std::string head =
         "INSERT INTO MessageLatency(MessageGUID, TimeDelivered, SecondsInQueue, VeyraNodeID, KeldanNodeID, "
         "OutboundMessage) VALUES ";
@@ -146,8 +161,8 @@ void storePairs(store::ReportDatabase& db, const std::vector<PairRow>& pairs) {
 
     store::Query many(db.connection(), manyRows);
     store::Query one(db.connection(), head + row);
-    PairBinder manyBinder(many);
-    PairBinder oneBinder(one);
+    PairBinder manyBinder(many, gathered);
+    PairBinder oneBinder(one, gathered);
     std::size_t i = 0;
     for (; i + rowsPerInsert <= pairs.size(); i += rowsPerInsert) {
         for (int r = 0; r < rowsPerInsert; ++r) manyBinder.bind(r, pairs[i + static_cast<std::size_t>(r)]);
@@ -178,18 +193,18 @@ int64_t buildMessageLatency(store::ReportDatabase& db, const RangeRequest& reque
                             QIODevice* unmatchedFile) {
     const MessageEvents events = selectEvents(db, request);
     const Pairing pairing = pairEvents(events.selectionOrder());
-    const std::vector<PairRow> rows = pairRows(events, pairing.pairs);
+    const PairRows pairs = pairRows(events, pairing.pairs);
 
     SQLite::Transaction transaction(db.connection());
     db.connection().exec("DELETE FROM MessageLatency");
-    storePairs(db, rows);
+    storePairs(db, pairs);
     transaction.commit();
 
     if (unmatchedFile) writeUnmatched(*unmatchedFile, events, pairing.unmatched);
 
-    if (std::none_of(rows.begin(), rows.end(), [](const PairRow& row) { return row.outbound; }))
+    if (std::none_of(pairs.rows.begin(), pairs.rows.end(), [](const PairRows::Row& row) { return row.outbound; }))
         messages.show({shell::myLoadResString(68)});
-    return static_cast<int64_t>(rows.size());
+    return static_cast<int64_t>(pairs.rows.size());
 }
 
 std::vector<LatencyRow> readOutboundLatency(store::ReportDatabase& db) {
