@@ -26,8 +26,14 @@ const QString& LongTimeTexts::text(QTime time) {
     if (time != lastTime_ || lastText_.isNull()) {
         lastTime_ = time;
         lastText_ = locale_.toString(time, pattern_);
+        lastBytes_ = lastText_.toLocal8Bit();
     }
     return lastText_;
+}
+
+const QByteArray& LongTimeTexts::local8Bit(QTime time) {
+    text(time);
+    return lastBytes_;
 }
 
 QString longDateText(QDate date) {

@@ -2,6 +2,7 @@
 // the latency CSV file and the unmatched-message file show them.
 #pragma once
 
+#include <QByteArray>
 #include <QDate>
 #include <QLocale>
 #include <QString>
@@ -20,12 +21,15 @@ class LongTimeTexts {
 public:
     LongTimeTexts();
     const QString& text(QTime time);
+    // The same text in the local 8-bit encoding, as files are written.
+    const QByteArray& local8Bit(QTime time);
 
 private:
     QLocale locale_;
     QString pattern_;
     QTime lastTime_;
     QString lastText_;
+    QByteArray lastBytes_;
 };
 
 // The locale's long date pattern.

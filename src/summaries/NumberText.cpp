@@ -1,6 +1,7 @@
 #include "summaries/NumberText.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -46,14 +47,28 @@ QString numberText(double value) {
 }
 
 QString trimmedNumberText(double value) {
-    if (value == 0 || !std::isfinite(value)) return QStringLiteral("0");
-    const QString sign = value < 0 ? QStringLiteral("-") : QString();
+    QByteArray text;
+    appendTrimmedNumberText(value, text);
+    return QString::fromLatin1(text);
+}
+
+void appendTrimmedNumberText(double value, QByteArray& out) {
+    if (value == 0 || !std::isfinite(value)) {
+        out += '0';
+        return;
+    }
+    if (value < 0) out += '-';
     const double magnitude = std::fabs(value);
     // Whole numbers of at most 15 digits are their own digits: no rounding
     // to do, and most report cells are such counts and serial numbers.
-    if (magnitude < 1e15 && magnitude == std::trunc(magnitude))
-        return sign + QString::number(static_cast<qint64>(magnitude));
-    return sign + QString::fromStdString(plainDigits(magnitude));
+    if (magnitude < 1e15 && magnitude == std::trunc(magnitude)) {
+        char digits[16];
+        const auto end = std::to_chars(digits, digits + sizeof digits, static_cast<int64_t>(magnitude)).ptr;
+        out.append(digits, end - digits);
+        return;
+    }
+    const std::string digits = plainDigits(magnitude);
+    out.append(digits.data(), static_cast<qsizetype>(digits.size()));
 }
 
 }  // namespace varnel::summaries

@@ -3,6 +3,7 @@
 // before the point below 1, at most 15 significant digits.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 namespace varnel::summaries {
@@ -11,5 +12,8 @@ QString numberText(double value);
 
 // The same text without its leading blank, as CSV cells are written.
 QString trimmedNumberText(double value);
+
+// trimmedNumberText appended as bytes, for files of many thousand lines.
+void appendTrimmedNumberText(double value, QByteArray& out);
 
 }  // namespace varnel::summaries

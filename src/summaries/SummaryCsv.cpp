@@ -17,6 +17,11 @@ public:
     ~CsvLines() { flush(); }
     void line(const QString& text) {
         buffer_ += text.toLocal8Bit();
+        endLine();
+    }
+    // A line written as bytes: its cells appended to lineBytes(), then endLine().
+    QByteArray& lineBytes() { return buffer_; }
+    void endLine() {
         buffer_ += "\r\n";
         if (buffer_.size() >= blockBytes) flush();
     }
@@ -78,19 +83,18 @@ bool writeLatencyCsv(const std::vector<reports::LatencyRow>& outbound, QIODevice
     CsvLines csv(out);
     csv.line(myLoadResString(50));
     reports::LongTimeTexts times;
-    QString line;
     for (const reports::LatencyRow& row : outbound) {
-        line.clear();
-        line += row.messageGuid.trimmed();
-        line += QLatin1Char(',');
-        line += times.text(row.timeDelivered);
-        line += QLatin1Char(',');
-        line += trimmedNumberText(static_cast<double>(row.secondsInQueue));
-        line += QLatin1Char(',');
-        line += trimmedNumberText(row.veyraNodeId);
-        line += QLatin1Char(',');
-        line += trimmedNumberText(row.keldanNodeId);
-        csv.line(line);
+        QByteArray& line = csv.lineBytes();
+        line += row.messageGuid.trimmed().toLocal8Bit();
+        line += ',';
+        line += times.local8Bit(row.timeDelivered);
+        line += ',';
+        appendTrimmedNumberText(static_cast<double>(row.secondsInQueue), line);
+        line += ',';
+        appendTrimmedNumberText(row.veyraNodeId, line);
+        line += ',';
+        appendTrimmedNumberText(row.keldanNodeId, line);
+        csv.endLine();
     }
     return csv.ok();
 }
