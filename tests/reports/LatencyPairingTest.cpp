@@ -61,11 +61,13 @@ TEST(LatencyPairingTest, FourEventsOfOneIdentifierMakeTwoPairs) {
 
 TEST(LatencyPairingTest, OrderMatchesAPlainSortOfLoweredIdentifiersOfAnyLength) {
     // Identifiers that share long prefixes, differ in case, run past the
-    // bytes the sort keys hold, or are prefixes of one another.
+    // bytes the sort keys hold, are prefixes of one another, or hold bytes
+    // above 127 (compared unsigned, as SQLite compares text).
     const std::string stem(44, 'x');
     const std::vector<std::string> identifiers = {
         "",          "a",  "A",  "ab",          std::string("a\0", 2), stem.substr(0, 39), stem.substr(0, 40),
-        stem.substr(0, 41), stem, stem + "B", stem + "a", stem + "c", stem.substr(0, 40) + "Y", "{X}", "{x}"};
+        stem.substr(0, 41), stem, stem + "B", stem + "a", stem + "c", stem.substr(0, 40) + "Y", "{X}", "{x}",
+        "\xff", "a\xff", "A\x01", stem.substr(0, 10) + "\xff"};
     MessageEvents events;
     struct Expected {
         std::string lowered;
