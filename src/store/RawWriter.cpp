@@ -76,7 +76,17 @@ public:
         text({slot.data(), chars.size()});
     }
     void integer(int64_t v) { sqlite3_bind_int64(stmt_, ++index_, v); }
-    void real(double v) { sqlite3_bind_double(stmt_, ++index_, v); }
+    // A whole number is bound as an integer: a REAL column turns a double
+    // with no fraction into that same integer before it stores it, so the
+    // stored value is the same and the conversion is saved. 2^53 bounds
+    // the doubles that are exact integers.
+    void real(double v) {
+        constexpr double exactLimit = 9007199254740992.0;
+        if (v > -exactLimit && v < exactLimit && v == static_cast<double>(static_cast<int64_t>(v)))
+            integer(static_cast<int64_t>(v));
+        else
+            sqlite3_bind_double(stmt_, ++index_, v);
+    }
     void null() { sqlite3_bind_null(stmt_, ++index_); }
     void text(std::string_view v) {
         sqlite3_bind_text(stmt_, ++index_, v.data(), static_cast<int>(v.size()), SQLITE_STATIC);
