@@ -164,6 +164,11 @@ RawWriter::RawWriter(ReportDatabase& db)
 RawWriter::~RawWriter() = default;
 
 void RawWriter::take(RowBatch& batch) {
+    // A call row is completed, and so handed over, after rows that follow it.
+    // SQLite appends a row whose rowid is above every stored one without a
+    // search, so rows go in in rowid order as far as one batch allows.
+    std::sort(batch.ports.begin(), batch.ports.end(),
+              [](const PortRecord& a, const PortRecord& b) { return a.rowId < b.rowId; });
     writePorts(batch);
     writeMessages(batch);
     batch.clear();
