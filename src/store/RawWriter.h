@@ -24,7 +24,7 @@ public:
     // Makes every appended row permanent. Without it the rows are rolled back.
     void commit();
 
-    static constexpr int rowsPerStatement = 16;
+    static constexpr int rowsPerStatement = 32;
 
 private:
     void writePorts(const RowBatch& batch);
