@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace varnel::store {
 
@@ -60,20 +61,19 @@ constexpr const char* messageInsert =
 
 // Binds with the raw C API: the statement is hot and the values are plain.
 // Texts are bound without a copy, so they must live until the statement has
-// run: time stamps are formatted into the binder's own buffer.
+// run: time stamps are formatted into the binder's own buffer. Rows next to
+// each other mostly share their time, so a time equal to the one formatted
+// last binds that same text again.
 class Binder {
 public:
     explicit Binder(PreparedInsert& s) : stmt_(s.handle()) {}
     void time(const StoredTime& t) {
-        StoredTime::Text& slot = times_[timeCount_++];
-        slot = t.text();
-        text({slot.data(), slot.size()});
+        if (!lastTime_.matches(t)) lastTime_ = format(t, t.text());
+        text(lastTime_.text);
     }
     void timeOfDay(const StoredTime& t) {
-        StoredTime::Text& slot = times_[timeCount_++];
-        const auto chars = t.timeOfDayText();
-        std::copy(chars.begin(), chars.end(), slot.begin());
-        text({slot.data(), chars.size()});
+        if (!lastTimeOfDay_.matches(t)) lastTimeOfDay_ = format(t, t.timeOfDayText());
+        text(lastTimeOfDay_.text);
     }
     void integer(int64_t v) { sqlite3_bind_int64(stmt_, ++index_, v); }
     // A whole number is bound as an integer: a REAL column turns a double
@@ -96,10 +96,25 @@ public:
     void real(const Nullable<double>& v) { v.present ? real(v.value) : null(); }
 
 private:
+    struct Formatted {
+        StoredTime time;
+        std::string_view text;  // empty until a time is formatted
+        bool matches(const StoredTime& t) const { return !text.empty() && time == t; }
+    };
+
+    template <std::size_t length>
+    Formatted format(const StoredTime& t, const std::array<char, length>& chars) {
+        StoredTime::Text& slot = times_[timeCount_++];
+        std::copy(chars.begin(), chars.end(), slot.begin());
+        return {t, {slot.data(), length}};
+    }
+
     sqlite3_stmt* stmt_;
     int index_ = 0;
     std::array<StoredTime::Text, 2 * RawWriter::rowsPerStatement> times_;
     std::size_t timeCount_ = 0;
+    Formatted lastTime_;
+    Formatted lastTimeOfDay_;
 };
 
 void bindPort(Binder& b, const PortRecord& r) {
