@@ -102,7 +102,7 @@ private:
             case NewOutbound: ++counters.outboundMessagesDelivered; break;
             default: break;
         }
-        if (const auto time = parseTimeStamp(f[0]))
+        if (const auto time = timeStamps_.read(f[0]))
             lineTime_ = *time;
         else
             fail(FailureCode::TypeMismatch, QStringLiteral("Type mismatch: time stamp %1 does not convert").arg(quoted(f[0])));
@@ -244,6 +244,7 @@ private:
     ParseObserver& observer_;
     store::RowBatch batch_;
     ParseFailures failures_;
+    TimeStampReader timeStamps_;
     std::array<std::optional<PortRecord>, CallLogParser::portCount> openCalls_{};
     StoredTime lineTime_ = StoredTime::zero();
     int16_t port_ = 0;
