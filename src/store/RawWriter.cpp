@@ -37,7 +37,7 @@ private:
 
 namespace {
 
-constexpr int portColumns = 10;    // rowid + the nine columns
+constexpr int portColumns = 9;
 constexpr int messageColumns = 10;
 
 std::string insertSql(const char* head, int columns, int rows) {
@@ -52,7 +52,12 @@ std::string insertSql(const char* head, int columns, int rows) {
     return sql;
 }
 
-constexpr const char* portInsert =
+// A port row that continues the stored rowids is appended, and SQLite gives
+// it that rowid; any other row is placed at its rowid, which costs a search.
+constexpr const char* portAppend =
+    "INSERT INTO RawPortData(Port,CallType,StartTime,LinesAvailableToTakeCalls,LinesInUse,"
+    "StartMinute,EndTime,Seconds,EndMinute) VALUES ";
+constexpr const char* portPlace =
     "INSERT INTO RawPortData(rowid,Port,CallType,StartTime,LinesAvailableToTakeCalls,LinesInUse,"
     "StartMinute,EndTime,Seconds,EndMinute) VALUES ";
 constexpr const char* messageInsert =
@@ -117,8 +122,9 @@ private:
     Formatted lastTimeOfDay_;
 };
 
-void bindPort(Binder& b, const PortRecord& r) {
-    b.integer(r.rowId);
+// The nine columns of a port row; its rowid is bound, or given by SQLite,
+// apart.
+void bindPortColumns(Binder& b, const PortRecord& r) {
     b.integer(r.port);
     b.integer(r.callType);
     b.time(r.startTime);
@@ -171,26 +177,48 @@ void writeRows(const std::vector<Row>& rows, PreparedInsert& many, PreparedInser
 RawWriter::RawWriter(ReportDatabase& db)
     : db_(db.connection()),
       transaction_(db_),
-      portMany_(std::make_unique<PreparedInsert>(db_, insertSql(portInsert, portColumns, rowsPerStatement))),
-      portOne_(std::make_unique<PreparedInsert>(db_, insertSql(portInsert, portColumns, 1))),
+      lastPortRowId_(db_.execAndGet("SELECT coalesce(max(rowid), 0) FROM RawPortData").getInt64()),
+      portAppendMany_(std::make_unique<PreparedInsert>(db_, insertSql(portAppend, portColumns, rowsPerStatement))),
+      portAppendOne_(std::make_unique<PreparedInsert>(db_, insertSql(portAppend, portColumns, 1))),
+      portPlaceOne_(std::make_unique<PreparedInsert>(db_, insertSql(portPlace, portColumns + 1, 1))),
       messageMany_(std::make_unique<PreparedInsert>(db_, insertSql(messageInsert, messageColumns, rowsPerStatement))),
       messageOne_(std::make_unique<PreparedInsert>(db_, insertSql(messageInsert, messageColumns, 1))) {}
 
 RawWriter::~RawWriter() = default;
 
 void RawWriter::take(RowBatch& batch) {
-    // A call row is completed, and so handed over, after rows that follow it.
-    // SQLite appends a row whose rowid is above every stored one without a
-    // search, so rows go in in rowid order as far as one batch allows.
-    std::sort(batch.ports.begin(), batch.ports.end(),
-              [](const PortRecord& a, const PortRecord& b) { return a.rowId < b.rowId; });
     writePorts(batch);
     writeMessages(batch);
     batch.clear();
 }
 
 void RawWriter::writePorts(const RowBatch& batch) {
-    writeRows(batch.ports, *portMany_, *portOne_, [](Binder& b, const PortRecord& r) { bindPort(b, r); });
+    const std::vector<PortRecord>& rows = batch.ports;
+    std::size_t i = 0;
+    while (i < rows.size()) {
+        std::size_t appendable = 0;
+        while (appendable < rowsPerStatement && i + appendable < rows.size() &&
+               rows[i + appendable].rowId == lastPortRowId_ + 1 + static_cast<int64_t>(appendable))
+            ++appendable;
+        std::size_t written = 1;
+        if (appendable == rowsPerStatement) {
+            Binder b(*portAppendMany_);
+            for (std::size_t k = 0; k < appendable; ++k) bindPortColumns(b, rows[i + k]);
+            run(*portAppendMany_);
+            written = appendable;
+        } else if (appendable > 0) {
+            Binder b(*portAppendOne_);
+            bindPortColumns(b, rows[i]);
+            run(*portAppendOne_);
+        } else {
+            Binder b(*portPlaceOne_);
+            b.integer(rows[i].rowId);
+            bindPortColumns(b, rows[i]);
+            run(*portPlaceOne_);
+        }
+        lastPortRowId_ = std::max(lastPortRowId_, rows[i + written - 1].rowId);
+        i += written;
+    }
 }
 
 void RawWriter::writeMessages(const RowBatch& batch) {
@@ -199,8 +227,9 @@ void RawWriter::writeMessages(const RowBatch& batch) {
 }
 
 void RawWriter::commit() {
-    portMany_.reset();
-    portOne_.reset();
+    portAppendMany_.reset();
+    portAppendOne_.reset();
+    portPlaceOne_.reset();
     messageMany_.reset();
     messageOne_.reset();
     transaction_.commit();
