@@ -49,7 +49,8 @@ bool equalsIgnoringCase(std::string_view text, std::string_view upper) {
     return true;
 }
 
-// The keyword of field 1 upper-cased, tested in the fixed order.
+// The keyword of field 1 upper-cased, tested in the fixed order. Logs write
+// the keywords in capitals, so an exact match is tried first.
 EventCode eventCode(std::string_view keyword) {
     static constexpr std::pair<std::string_view, EventCode> keywords[] = {
         {"INCOMING", InboundCall},
@@ -60,6 +61,8 @@ EventCode eventCode(std::string_view keyword) {
         {"CLEARED INCOMING MESSAGE", ClearedInbound},
         {"DISCONNECT", Disconnect},
     };
+    for (const auto& [text, code] : keywords)
+        if (keyword == text) return code;
     for (const auto& [text, code] : keywords)
         if (equalsIgnoringCase(keyword, text)) return code;
     return Unknown;
