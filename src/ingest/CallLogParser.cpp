@@ -254,12 +254,15 @@ private:
     // fastest: a row waits while a call with a smaller rowid is still open,
     // unless too many rows wait already.
     void handOver(bool fileEnded) {
-        std::sort(waitingPorts_.begin(), waitingPorts_.end(), byRowId);
+        // Rows held back last time are in order already.
+        const auto added = waitingPorts_.begin() + static_cast<std::ptrdiff_t>(portsHeldBack_);
+        std::sort(added, waitingPorts_.end(), byRowId);
+        std::inplace_merge(waitingPorts_.begin(), added, waitingPorts_.end(), byRowId);
         auto ready = waitingPorts_.end();
         if (!fileEnded && waitingPorts_.size() <= maxWaitingPorts) {
-            PortRecord firstOpen;
-            firstOpen.rowId = firstOpenCallRowId();
-            ready = std::lower_bound(waitingPorts_.begin(), waitingPorts_.end(), firstOpen, byRowId);
+            const int64_t firstOpen = firstOpenCallRowId();
+            ready = std::partition_point(waitingPorts_.begin(), waitingPorts_.end(),
+                                         [firstOpen](const PortRecord& row) { return row.rowId < firstOpen; });
         }
         batch_.ports.insert(batch_.ports.end(), waitingPorts_.begin(), ready);
         waitingPorts_.erase(waitingPorts_.begin(), ready);
