@@ -91,6 +91,7 @@ public:
             ++lineNumber_;
             const LineFields fields(line);
             if (fields.count() >= 5) handleLine(fields);
+            // A batch's worth of rows made since the last hand-over.
             if (batch_.messages.size() + waitingPorts_.size() >= batchRows + portsHeldBack_) handOver(false);
             if (++sinceProgress == CallLogParser::progressStep) {
                 observer_.progress(lineNumber_);

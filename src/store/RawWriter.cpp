@@ -196,6 +196,7 @@ void RawWriter::writePorts(const RowBatch& batch) {
     const std::vector<PortRecord>& rows = batch.ports;
     std::size_t i = 0;
     while (i < rows.size()) {
+        // How many rows from i continue the stored rowids, up to one statement's worth.
         std::size_t appendable = 0;
         while (appendable < rowsPerStatement && i + appendable < rows.size() &&
                rows[i + appendable].rowId == lastPortRowId_ + 1 + static_cast<int64_t>(appendable))
