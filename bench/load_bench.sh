@@ -43,12 +43,14 @@ verdict() {
 "$generator" --out "$tmp" --date 2004-05-12 --lines 1000000 --seed 20040512
 echo "Day: $(wc -l < "$log") lines, $(awk -v b="$(stat -c %s "$log")" 'BEGIN { printf "%.1f", b / 1e6 }') MB"
 
-echo "Load: $report --logs $tmp --db $tmp/PortData.db ${extra_args[*]}"
+# A data folder of its own, so the database template is the one this build
+# makes, not one left in the user's data folder by an older build.
+echo "Load: $report --logs $tmp --db $tmp/PortData.db --data-dir $tmp/data ${extra_args[*]}"
 : > "$tmp/load.times"
 for ((run = 1; run <= runs; run++)); do
   rm -f "$tmp"/PortData.db*
   if ! /usr/bin/time -f '%e %M' -o "$tmp/time.out" \
-      "$report" --logs "$tmp" --db "$tmp/PortData.db" "${extra_args[@]}" >/dev/null; then
+      "$report" --logs "$tmp" --db "$tmp/PortData.db" --data-dir "$tmp/data" "${extra_args[@]}" >/dev/null; then
     echo "varnel-report failed on run $run" >&2
     exit 1
   fi

@@ -8,7 +8,9 @@
 #include "ingest/TimeStamp.h"
 #include "shell/StringTable.h"
 
+#include <algorithm>
 #include <array>
+#include <limits>
 #include <optional>
 
 namespace varnel::ingest {
@@ -30,6 +32,12 @@ enum EventCode : int16_t {
 };
 
 constexpr std::size_t batchRows = 4096;
+// Port rows held back for order, at most; more than this let go unordered.
+constexpr std::size_t maxWaitingPorts = 8 * batchRows;
+
+bool byRowId(const PortRecord& a, const PortRecord& b) {
+    return a.rowId < b.rowId;
+}
 
 bool equalsIgnoringCase(std::string_view text, std::string_view upper) {
     if (text.size() != upper.size()) return false;
@@ -41,7 +49,8 @@ bool equalsIgnoringCase(std::string_view text, std::string_view upper) {
     return true;
 }
 
-// The keyword of field 1 upper-cased, tested in the fixed order.
+// The keyword of field 1 upper-cased, tested in the fixed order. Logs write
+// the keywords in capitals, so an exact match is tried first.
 EventCode eventCode(std::string_view keyword) {
     static constexpr std::pair<std::string_view, EventCode> keywords[] = {
         {"INCOMING", InboundCall},
@@ -52,6 +61,8 @@ EventCode eventCode(std::string_view keyword) {
         {"CLEARED INCOMING MESSAGE", ClearedInbound},
         {"DISCONNECT", Disconnect},
     };
+    for (const auto& [text, code] : keywords)
+        if (keyword == text) return code;
     for (const auto& [text, code] : keywords)
         if (equalsIgnoringCase(keyword, text)) return code;
     return Unknown;
@@ -80,7 +91,8 @@ public:
             ++lineNumber_;
             const LineFields fields(line);
             if (fields.count() >= 5) handleLine(fields);
-            if (batch_.rowCount() >= batchRows) sink_.take(batch_);
+            // A batch's worth of rows made since the last hand-over.
+            if (batch_.messages.size() + waitingPorts_.size() >= batchRows + portsHeldBack_) handOver(false);
             if (++sinceProgress == CallLogParser::progressStep) {
                 observer_.progress(lineNumber_);
                 sinceProgress = 0;
@@ -102,7 +114,7 @@ private:
             case NewOutbound: ++counters.outboundMessagesDelivered; break;
             default: break;
         }
-        if (const auto time = parseTimeStamp(f[0]))
+        if (const auto time = timeStamps_.read(f[0]))
             lineTime_ = *time;
         else
             fail(FailureCode::TypeMismatch, QStringLiteral("Type mismatch: time stamp %1 does not convert").arg(quoted(f[0])));
@@ -158,10 +170,10 @@ private:
         if (portInRange()) {
             // A call still open on this port never sees its disconnect: it is
             // written as it stands and the new call takes its place.
-            if (auto& open = openCalls_[static_cast<std::size_t>(port_)]) batch_.ports.push_back(*open);
+            if (auto& open = openCalls_[static_cast<std::size_t>(port_)]) waitingPorts_.push_back(*open);
             openCalls_[static_cast<std::size_t>(port_)] = row;
         } else {
-            batch_.ports.push_back(row);
+            waitingPorts_.push_back(row);
         }
         if (linesAvailable_ > state_.peakAvailableLines) state_.peakAvailableLines = linesAvailable_;
     }
@@ -174,7 +186,7 @@ private:
 
         PortRecord row = portRow(Disconnect);
         row.endTime = store::Nullable<StoredTime>::of(lineTime_);
-        batch_.ports.push_back(row);
+        waitingPorts_.push_back(row);
 
         // The elapsed seconds between the two full time stamps, so a call
         // that runs past midnight still gets its true, positive length.
@@ -183,7 +195,7 @@ private:
             static_cast<int32_t>(lineTime_.secondsSinceEpoch() - call.startTime.secondsSinceEpoch()));
         call.endMinute = store::Nullable<int32_t>::of(lineTime_.secondsOfDay() / 60);
         call.endTime = store::Nullable<StoredTime>::of(lineTime_);
-        batch_.ports.push_back(call);
+        waitingPorts_.push_back(call);
         open.reset();
     }
 
@@ -233,17 +245,47 @@ private:
     // Calls still open at the end of the file stay open for good.
     void finish() {
         for (auto& open : openCalls_) {
-            if (open) batch_.ports.push_back(*open);
+            if (open) waitingPorts_.push_back(*open);
             open.reset();
         }
+        handOver(true);
+    }
+
+    // Port rows go to the sink in rowid order, which the database appends
+    // fastest: a row waits while a call with a smaller rowid is still open,
+    // unless too many rows wait already.
+    void handOver(bool fileEnded) {
+        // Rows held back last time are in order already.
+        const auto added = waitingPorts_.begin() + static_cast<std::ptrdiff_t>(portsHeldBack_);
+        std::sort(added, waitingPorts_.end(), byRowId);
+        std::inplace_merge(waitingPorts_.begin(), added, waitingPorts_.end(), byRowId);
+        auto ready = waitingPorts_.end();
+        if (!fileEnded && waitingPorts_.size() <= maxWaitingPorts) {
+            const int64_t firstOpen = firstOpenCallRowId();
+            ready = std::partition_point(waitingPorts_.begin(), waitingPorts_.end(),
+                                         [firstOpen](const PortRecord& row) { return row.rowId < firstOpen; });
+        }
+        batch_.ports.insert(batch_.ports.end(), waitingPorts_.begin(), ready);
+        waitingPorts_.erase(waitingPorts_.begin(), ready);
+        portsHeldBack_ = waitingPorts_.size();
         if (!batch_.empty()) sink_.take(batch_);
+    }
+
+    int64_t firstOpenCallRowId() const {
+        int64_t first = std::numeric_limits<int64_t>::max();
+        for (const auto& open : openCalls_)
+            if (open) first = std::min(first, open->rowId);
+        return first;
     }
 
     IngestState& state_;
     store::RowSink& sink_;
     ParseObserver& observer_;
     store::RowBatch batch_;
+    std::vector<PortRecord> waitingPorts_;
+    std::size_t portsHeldBack_ = 0;  // rows left waiting by the last hand-over
     ParseFailures failures_;
+    TimeStampReader timeStamps_;
     std::array<std::optional<PortRecord>, CallLogParser::portCount> openCalls_{};
     StoredTime lineTime_ = StoredTime::zero();
     int16_t port_ = 0;

@@ -1,46 +1,47 @@
 #include "ingest/LeadingNumber.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <string>
 
 namespace varnel::ingest {
 
-double leadingNumber(std::string_view field) {
-    std::size_t i = 0;
-    while (i < field.size() && (field[i] == ' ' || field[i] == '\t')) ++i;
-    const std::size_t start = i;
-    if (i < field.size() && (field[i] == '+' || field[i] == '-')) ++i;
+namespace {
 
-    // Fast path: plain integers, the common case in a log.
+bool isDigit(char c) {
+    return static_cast<unsigned char>(c - '0') < 10;
+}
+
+}  // namespace
+
+double leadingNumber(std::string_view field) {
+    const char* p = field.data();
+    const char* const end = p + field.size();
+    while (p != end && (*p == ' ' || *p == '\t')) ++p;
+    const char* const start = p;
+    const bool negative = p != end && *p == '-';
+    if (p != end && (*p == '+' || *p == '-')) ++p;
+
+    // Fast path: plain integers of up to 18 digits, the common case in a log.
+    const char* const fastEnd = p + std::min<std::ptrdiff_t>(end - p, 18);
     uint64_t whole = 0;
-    std::size_t digits = 0;
-    while (i < field.size() && field[i] >= '0' && field[i] <= '9' && digits < 18) {
-        whole = whole * 10 + static_cast<uint64_t>(field[i] - '0');
-        ++i;
-        ++digits;
+    while (p != fastEnd && isDigit(*p)) {
+        whole = whole * 10 + static_cast<uint64_t>(*p - '0');
+        ++p;
     }
-    const bool more = i < field.size() && (field[i] == '.' || (field[i] >= '0' && field[i] <= '9'));
-    if (!more) {
+    if (p == end || (*p != '.' && !isDigit(*p))) {
         const double value = static_cast<double>(whole);
-        return field.size() > start && field[start] == '-' ? -value : value;
+        return negative ? -value : value;
     }
 
     // General path: digits with one decimal point, converted by strtod.
-    std::size_t end = i;
     bool point = false;
-    while (end < field.size()) {
-        const char c = field[end];
-        if (c >= '0' && c <= '9') {
-            ++end;
-        } else if (c == '.' && !point) {
-            point = true;
-            ++end;
-        } else {
-            break;
-        }
+    while (p != end && (isDigit(*p) || (*p == '.' && !point))) {
+        if (*p == '.') point = true;
+        ++p;
     }
-    const std::string number(field.substr(start, end - start));
+    const std::string number(start, p);
     return std::strtod(number.c_str(), nullptr);
 }
 

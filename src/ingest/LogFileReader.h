@@ -29,7 +29,10 @@ public:
 private:
     bool refill();
 
-    static constexpr std::size_t chunkSize = 1 << 20;
+    // Small enough that a chunk is still in the processor's cache when its
+    // lines are scanned: a megabyte chunk made reading the file three times
+    // slower.
+    static constexpr std::size_t chunkSize = 1 << 16;
 
     QFile file_;
     std::vector<char> buffer_;

@@ -5,6 +5,8 @@
 namespace varnel::ingest {
 
 void SerialList::add(std::string_view serial) {
+    if (spellings_.contains(serial)) return;
+    spellings_.emplace(serial);
     lookupKey_.assign(serial);
     for (char& c : lookupKey_)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
@@ -17,6 +19,7 @@ void SerialList::add(std::string_view serial) {
 void SerialList::clear() {
     entries_.clear();
     foldedKeys_.clear();
+    spellings_.clear();
     textLength_ = 0;
 }
 

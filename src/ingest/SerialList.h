@@ -23,8 +23,18 @@ public:
     QStringList nodes() const;
 
 private:
+    // Lets the sets be searched with a string_view, without making a string.
+    struct TextHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+    };
+    using TextSet = std::unordered_set<std::string, TextHash, std::equal_to<>>;
+
     std::vector<std::string> entries_;
-    std::unordered_set<std::string> foldedKeys_;
+    TextSet foldedKeys_;
+    // Every spelling added so far, listed or not: a message line repeats a
+    // serial number seen before far more often than it brings a new one.
+    TextSet spellings_;
     std::string lookupKey_;
     std::size_t textLength_ = 0;
 };

@@ -7,10 +7,31 @@
 #include "store/StoredTime.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace varnel::ingest {
 
 std::optional<store::StoredTime> parseTimeStamp(std::string_view text);
+
+// Converts the time stamps of a log's lines in turn. Lines of the same second
+// share their time stamp text, so the result for the last text is kept and
+// given again while the text stays the same.
+class TimeStampReader {
+public:
+    std::optional<store::StoredTime> read(std::string_view text) {
+        if (!hasLast_ || text != lastText_) {
+            lastText_.assign(text);
+            last_ = parseTimeStamp(text);
+            hasLast_ = true;
+        }
+        return last_;
+    }
+
+private:
+    std::string lastText_;
+    std::optional<store::StoredTime> last_;
+    bool hasLast_ = false;
+};
 
 }  // namespace varnel::ingest

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace varnel::store {
 
@@ -36,7 +37,7 @@ private:
 
 namespace {
 
-constexpr int portColumns = 10;    // rowid + the nine columns
+constexpr int portColumns = 9;
 constexpr int messageColumns = 10;
 
 std::string insertSql(const char* head, int columns, int rows) {
@@ -51,7 +52,12 @@ std::string insertSql(const char* head, int columns, int rows) {
     return sql;
 }
 
-constexpr const char* portInsert =
+// A port row that continues the stored rowids is appended, and SQLite gives
+// it that rowid; any other row is placed at its rowid, which costs a search.
+constexpr const char* portAppend =
+    "INSERT INTO RawPortData(Port,CallType,StartTime,LinesAvailableToTakeCalls,LinesInUse,"
+    "StartMinute,EndTime,Seconds,EndMinute) VALUES ";
+constexpr const char* portPlace =
     "INSERT INTO RawPortData(rowid,Port,CallType,StartTime,LinesAvailableToTakeCalls,LinesInUse,"
     "StartMinute,EndTime,Seconds,EndMinute) VALUES ";
 constexpr const char* messageInsert =
@@ -60,23 +66,32 @@ constexpr const char* messageInsert =
 
 // Binds with the raw C API: the statement is hot and the values are plain.
 // Texts are bound without a copy, so they must live until the statement has
-// run: time stamps are formatted into the binder's own buffer.
+// run: time stamps are formatted into the binder's own buffer. Rows next to
+// each other mostly share their time, so a time equal to the one formatted
+// last binds that same text again.
 class Binder {
 public:
     explicit Binder(PreparedInsert& s) : stmt_(s.handle()) {}
     void time(const StoredTime& t) {
-        StoredTime::Text& slot = times_[timeCount_++];
-        slot = t.text();
-        text({slot.data(), slot.size()});
+        if (!lastTime_.matches(t)) lastTime_ = format(t, t.text());
+        text(lastTime_.text);
     }
     void timeOfDay(const StoredTime& t) {
-        StoredTime::Text& slot = times_[timeCount_++];
-        const auto chars = t.timeOfDayText();
-        std::copy(chars.begin(), chars.end(), slot.begin());
-        text({slot.data(), chars.size()});
+        if (!lastTimeOfDay_.matches(t)) lastTimeOfDay_ = format(t, t.timeOfDayText());
+        text(lastTimeOfDay_.text);
     }
     void integer(int64_t v) { sqlite3_bind_int64(stmt_, ++index_, v); }
-    void real(double v) { sqlite3_bind_double(stmt_, ++index_, v); }
+    // A whole number is bound as an integer: a REAL column turns a double
+    // with no fraction into that same integer before it stores it, so the
+    // stored value is the same and the conversion is saved. 2^53 bounds
+    // the doubles that are exact integers.
+    void real(double v) {
+        constexpr double exactLimit = 9007199254740992.0;
+        if (v > -exactLimit && v < exactLimit && v == static_cast<double>(static_cast<int64_t>(v)))
+            integer(static_cast<int64_t>(v));
+        else
+            sqlite3_bind_double(stmt_, ++index_, v);
+    }
     void null() { sqlite3_bind_null(stmt_, ++index_); }
     void text(std::string_view v) {
         sqlite3_bind_text(stmt_, ++index_, v.data(), static_cast<int>(v.size()), SQLITE_STATIC);
@@ -86,14 +101,30 @@ public:
     void real(const Nullable<double>& v) { v.present ? real(v.value) : null(); }
 
 private:
+    struct Formatted {
+        StoredTime time;
+        std::string_view text;  // empty until a time is formatted
+        bool matches(const StoredTime& t) const { return !text.empty() && time == t; }
+    };
+
+    template <std::size_t length>
+    Formatted format(const StoredTime& t, const std::array<char, length>& chars) {
+        StoredTime::Text& slot = times_[timeCount_++];
+        std::copy(chars.begin(), chars.end(), slot.begin());
+        return {t, {slot.data(), length}};
+    }
+
     sqlite3_stmt* stmt_;
     int index_ = 0;
     std::array<StoredTime::Text, 2 * RawWriter::rowsPerStatement> times_;
     std::size_t timeCount_ = 0;
+    Formatted lastTime_;
+    Formatted lastTimeOfDay_;
 };
 
-void bindPort(Binder& b, const PortRecord& r) {
-    b.integer(r.rowId);
+// The nine columns of a port row; its rowid is bound, or given by SQLite,
+// apart.
+void bindPortColumns(Binder& b, const PortRecord& r) {
     b.integer(r.port);
     b.integer(r.callType);
     b.time(r.startTime);
@@ -146,8 +177,10 @@ void writeRows(const std::vector<Row>& rows, PreparedInsert& many, PreparedInser
 RawWriter::RawWriter(ReportDatabase& db)
     : db_(db.connection()),
       transaction_(db_),
-      portMany_(std::make_unique<PreparedInsert>(db_, insertSql(portInsert, portColumns, rowsPerStatement))),
-      portOne_(std::make_unique<PreparedInsert>(db_, insertSql(portInsert, portColumns, 1))),
+      lastPortRowId_(db_.execAndGet("SELECT coalesce(max(rowid), 0) FROM RawPortData").getInt64()),
+      portAppendMany_(std::make_unique<PreparedInsert>(db_, insertSql(portAppend, portColumns, rowsPerStatement))),
+      portAppendOne_(std::make_unique<PreparedInsert>(db_, insertSql(portAppend, portColumns, 1))),
+      portPlaceOne_(std::make_unique<PreparedInsert>(db_, insertSql(portPlace, portColumns + 1, 1))),
       messageMany_(std::make_unique<PreparedInsert>(db_, insertSql(messageInsert, messageColumns, rowsPerStatement))),
       messageOne_(std::make_unique<PreparedInsert>(db_, insertSql(messageInsert, messageColumns, 1))) {}
 
@@ -160,7 +193,33 @@ void RawWriter::take(RowBatch& batch) {
 }
 
 void RawWriter::writePorts(const RowBatch& batch) {
-    writeRows(batch.ports, *portMany_, *portOne_, [](Binder& b, const PortRecord& r) { bindPort(b, r); });
+    const std::vector<PortRecord>& rows = batch.ports;
+    std::size_t i = 0;
+    while (i < rows.size()) {
+        // How many rows from i continue the stored rowids, up to one statement's worth.
+        std::size_t appendable = 0;
+        while (appendable < rowsPerStatement && i + appendable < rows.size() &&
+               rows[i + appendable].rowId == lastPortRowId_ + 1 + static_cast<int64_t>(appendable))
+            ++appendable;
+        std::size_t written = 1;
+        if (appendable == rowsPerStatement) {
+            Binder b(*portAppendMany_);
+            for (std::size_t k = 0; k < appendable; ++k) bindPortColumns(b, rows[i + k]);
+            run(*portAppendMany_);
+            written = appendable;
+        } else if (appendable > 0) {
+            Binder b(*portAppendOne_);
+            bindPortColumns(b, rows[i]);
+            run(*portAppendOne_);
+        } else {
+            Binder b(*portPlaceOne_);
+            b.integer(rows[i].rowId);
+            bindPortColumns(b, rows[i]);
+            run(*portPlaceOne_);
+        }
+        lastPortRowId_ = std::max(lastPortRowId_, rows[i + written - 1].rowId);
+        i += written;
+    }
 }
 
 void RawWriter::writeMessages(const RowBatch& batch) {
@@ -169,8 +228,9 @@ void RawWriter::writeMessages(const RowBatch& batch) {
 }
 
 void RawWriter::commit() {
-    portMany_.reset();
-    portOne_.reset();
+    portAppendMany_.reset();
+    portAppendOne_.reset();
+    portPlaceOne_.reset();
     messageMany_.reset();
     messageOne_.reset();
     transaction_.commit();

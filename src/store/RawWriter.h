@@ -1,6 +1,6 @@
 // Appends batches of raw rows to RawPortData and RawMessageData inside one
 // transaction, with prepared multi-row INSERT statements. Every value is a
-// bound parameter.
+// bound parameter. Port rows are written fastest in rowid order.
 #pragma once
 
 #include "store/RawRows.h"
@@ -24,7 +24,7 @@ public:
     // Makes every appended row permanent. Without it the rows are rolled back.
     void commit();
 
-    static constexpr int rowsPerStatement = 16;
+    static constexpr int rowsPerStatement = 32;
 
 private:
     void writePorts(const RowBatch& batch);
@@ -32,7 +32,8 @@ private:
 
     SQLite::Database& db_;
     SQLite::Transaction transaction_;
-    std::unique_ptr<PreparedInsert> portMany_, portOne_, messageMany_, messageOne_;
+    int64_t lastPortRowId_;  // the highest rowid in RawPortData
+    std::unique_ptr<PreparedInsert> portAppendMany_, portAppendOne_, portPlaceOne_, messageMany_, messageOne_;
 };
 
 }  // namespace varnel::store

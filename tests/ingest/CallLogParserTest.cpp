@@ -237,3 +237,28 @@ TEST_F(ParseLog, LinesLongerThanTheReadBufferAreWhole) {
     EXPECT_EQ(sink.messages[1].row.errorState, 1);
     EXPECT_EQ(observer.lastLineCount, 2);
 }
+
+TEST_F(ParseLog, PortRowsReachTheSinkInRowIdOrder) {
+    // A call on port 1 stays open while 5,000 short calls on port 2 pass:
+    // more rows than one batch, all of them after the open call's row id.
+    std::string log = "5/12/2004 10:00:00,INCOMING,1,5,1\n";
+    for (int i = 0; i < 5000; ++i) log += "5/12/2004 10:00:01,OUTGOING,2,5,2\n5/12/2004 10:00:02,DISCONNECT,2,5,1\n";
+    log += "5/12/2004 10:00:03,DISCONNECT,1,5,0\n";
+    parse(log);
+    ASSERT_EQ(sink.ports.size(), 10'002u);
+    for (std::size_t i = 0; i < sink.ports.size(); ++i) EXPECT_EQ(sink.ports[i].rowId, static_cast<int64_t>(i) + 1);
+    EXPECT_EQ(sink.ports[0].seconds.value, 3);
+}
+
+TEST_F(ParseLog, ACallOpenForLongDoesNotHoldBackEveryRow) {
+    std::string log = "5/12/2004 10:00:00,INCOMING,1,5,1\n";
+    for (int i = 0; i < 40'000; ++i) log += "5/12/2004 10:00:01,OUTGOING,2,5,2\n5/12/2004 10:00:02,DISCONNECT,2,5,1\n";
+    log += "5/12/2004 10:00:03,DISCONNECT,1,5,0\n";
+    parse(log);
+    ASSERT_EQ(sink.ports.size(), 80'002u);
+    // Rows went on while the call was open; its own row came after them.
+    EXPECT_EQ(sink.ports[0].rowId, 2);
+    const auto rows = ports();
+    for (std::size_t i = 0; i < rows.size(); ++i) ASSERT_EQ(rows[i].rowId, static_cast<int64_t>(i) + 1);
+    EXPECT_EQ(rows[0].seconds.value, 3);
+}

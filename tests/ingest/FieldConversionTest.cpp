@@ -58,6 +58,18 @@ TEST(TimeStamp, AcceptsTheLogForms) {
     EXPECT_EQ(parseTimeStamp("2/29/2004 10:00:00")->day, 29);
 }
 
+TEST(TimeStamp, ReaderGivesEachTextItsOwnResult) {
+    TimeStampReader reader;
+    EXPECT_FALSE(reader.read("").has_value());
+    EXPECT_FALSE(reader.read("").has_value());
+    EXPECT_EQ(reader.read("5/12/2004 9:05:07")->second, 7);
+    EXPECT_EQ(reader.read("5/12/2004 9:05:07")->second, 7);
+    EXPECT_EQ(reader.read("5/12/2004 9:05:08")->second, 8);
+    EXPECT_FALSE(reader.read("5/12/2004 9:05:0x").has_value());
+    EXPECT_FALSE(reader.read("5/12/2004 9:05:0x").has_value());
+    EXPECT_EQ(reader.read("5/12/2004 9:05:08")->second, 8);
+}
+
 TEST(TimeStamp, RejectsWhatDoesNotConvert) {
     for (const char* text : {"", "bad", "5/12/2004", "5/12/2004 10:15", "13/12/2004 10:00:00",
                              "2/30/2004 10:00:00", "2/29/2003 10:00:00", "5/12/2004 24:00:00",

@@ -115,3 +115,37 @@ TEST(RawWriter, StoresRowsInAppendOrderWithTheirStoredForms) {
     EXPECT_EQ(message.getColumn(2).getDouble(), 0.25);
     EXPECT_TRUE(message.getColumn(3).isNull());
 }
+
+TEST(RawWriter, RowsAppendedAndPlacedKeepTheirRowIds) {
+    varnel::test::TempFolder folder;
+    const DataFiles files(folder.path());
+    files.ensureTemplate();
+    files.makeFreshWorkingCopy();
+    ReportDatabase db(files.workingPath());
+    const auto portRow = [](int64_t id) {
+        PortRecord r;
+        r.rowId = id;
+        r.port = static_cast<int16_t>(id);
+        return r;
+    };
+    {
+        RawWriter writer(db);
+        // Rows 1..70 but 5, then 5 in a later batch, which also leaves a gap
+        // at 71..72 that 71 and 72 fill afterwards.
+        RowBatch batch;
+        for (int64_t id = 1; id <= 70; ++id)
+            if (id != 5) batch.ports.push_back(portRow(id));
+        writer.take(batch);
+        for (int64_t id : {5, 73, 74, 71, 72, 75}) batch.ports.push_back(portRow(id));
+        writer.take(batch);
+        writer.commit();
+    }
+    SQLite::Statement rows(db.connection(), "SELECT rowid, Port FROM RawPortData");
+    int64_t expected = 1;
+    while (rows.executeStep()) {
+        EXPECT_EQ(rows.getColumn(0).getInt64(), expected);
+        EXPECT_EQ(rows.getColumn(1).getInt64(), expected);
+        ++expected;
+    }
+    EXPECT_EQ(expected, 76);
+}
