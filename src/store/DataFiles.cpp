@@ -18,6 +18,18 @@ void makeWritable(const QString& path) {
         file.setPermissions(file.permissions() | QFileDevice::WriteOwner);
 }
 
+// True when the file is a template made from this build's schema; an older
+// or damaged one is made again.
+bool isCurrentTemplate(const QString& path) {
+    if (!QFileInfo::exists(path)) return false;
+    try {
+        SQLite::Database db(QFile::encodeName(path).toStdString(), SQLite::OPEN_READONLY);
+        return storedSchemaVersion(db) == schemaVersion;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
 }  // namespace
 
 QString DataFiles::defaultFolder() {
@@ -41,14 +53,13 @@ void DataFiles::ensureTemplate() const {
     if (!QDir().mkpath(folder_))
         throw StoreError(QStringLiteral("Cannot create the data folder %1").arg(folder_).toStdString());
     const QString path = templatePath();
-    if (QFileInfo::exists(path)) return;
+    if (isCurrentTemplate(path)) return;
     // Build beside the final name and rename, so a half-written template is never left.
     const QString partial = path + QStringLiteral(".partial");
     QFile::remove(partial);
     try {
         SQLite::Database db(QFile::encodeName(partial).toStdString(),
                             SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
-        db.exec("PRAGMA page_size=16384");
         createSchema(db);
     } catch (const std::exception& e) {
         QFile::remove(partial);
@@ -56,6 +67,8 @@ void DataFiles::ensureTemplate() const {
                              .arg(path, QString::fromUtf8(e.what()))
                              .toStdString());
     }
+    makeWritable(path);
+    QFile::remove(path);
     if (!QFile::rename(partial, path)) {
         QFile::remove(partial);
         throw StoreError(QStringLiteral("Cannot write the database template %1").arg(path).toStdString());

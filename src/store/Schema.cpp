@@ -2,6 +2,8 @@
 
 #include <SQLiteCpp/Database.h>
 
+#include <string>
+
 namespace varnel::store {
 
 namespace {
@@ -66,7 +68,14 @@ CREATE TABLE NodeTraffic (
 }  // namespace
 
 void createSchema(SQLite::Database& db) {
+    // Large pages suit a file that is filled in one go and then scanned.
+    db.exec("PRAGMA page_size=16384");
     db.exec(schemaSql);
+    db.exec("PRAGMA user_version=" + std::to_string(schemaVersion));
+}
+
+int storedSchemaVersion(SQLite::Database& db) {
+    return db.execAndGet("PRAGMA user_version").getInt();
 }
 
 }  // namespace varnel::store

@@ -5,7 +5,15 @@ namespace SQLite { class Database; }
 
 namespace varnel::store {
 
-// Creates every table of the report database in an empty database.
+// Raised whenever the tables or the file layout change, so that a template
+// written by an earlier build is made again.
+inline constexpr int schemaVersion = 1;
+
+// Creates every table of the report database in an empty database and marks
+// it with schemaVersion.
 void createSchema(SQLite::Database& db);
+
+// The schema version a database file was made with (0 for one made by none).
+int storedSchemaVersion(SQLite::Database& db);
 
 }  // namespace varnel::store

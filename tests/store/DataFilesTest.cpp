@@ -149,3 +149,24 @@ TEST(RawWriter, RowsAppendedAndPlacedKeepTheirRowIds) {
     }
     EXPECT_EQ(expected, 76);
 }
+
+TEST(DataFiles, TemplateOfAnEarlierBuildIsMadeAgain) {
+    varnel::test::TempFolder folder;
+    const DataFiles files(folder.path());
+    {
+        SQLite::Database old(files.templatePath().toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+        old.exec("CREATE TABLE RawPortData (Port INTEGER)");
+    }
+    QFile::setPermissions(files.templatePath(), QFileDevice::ReadOwner);
+    files.ensureTemplate();
+    files.makeFreshWorkingCopy();
+    ReportDatabase db(files.workingPath());
+    EXPECT_EQ(columnsOf(db, "RawPortData").size(), 9);
+    EXPECT_EQ(columnsOf(db, "NodeTraffic").size(), 6);
+
+    folder.write(DataFiles::templateFileName, "not a database");
+    files.ensureTemplate();
+    files.makeFreshWorkingCopy();
+    ReportDatabase again(files.workingPath());
+    EXPECT_EQ(again.rowCount("MessageLatency"), 0);
+}
