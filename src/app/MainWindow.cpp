@@ -7,7 +7,7 @@
 #include "app/ReportLauncher.h"
 #include "ingest/DayList.h"
 #include "ingest/LogFolderSetting.h"
-#include "ingest/ReportChecks.h"
+#include "reports/LaunchChecks.h"
 #include "shell/StringTable.h"
 
 #include <QAction>
@@ -38,9 +38,19 @@ QStringList selectedEntries(const QListWidget& list) {
     return entries;
 }
 
-ingest::NodeFilter nodeFilterOf(const NodeFilterTab& tab) {
-    return {tab.start->time(), tab.end->time(), tab.limitNodes->isChecked(), selectedEntries(*tab.veyraNodes),
-            selectedEntries(*tab.keldanNodes)};
+QStringList allEntries(const QListWidget& list) {
+    QStringList entries;
+    for (int row = 0; row < list.count(); ++row) entries << list.item(row)->text();
+    return entries;
+}
+
+reports::RangeRequest rangeRequestOf(const NodeFilterTab& tab) {
+    reports::RangeRequest request;
+    request.from = tab.start->time();
+    request.to = tab.end->time();
+    request.nodes = {tab.limitNodes->isChecked(), allEntries(*tab.veyraNodes), allEntries(*tab.keldanNodes),
+                     selectedEntries(*tab.veyraNodes), selectedEntries(*tab.keldanNodes)};
+    return request;
 }
 
 }  // namespace
@@ -78,15 +88,15 @@ void MainWindow::connectControls() {
         });
     }
     connect(ui_.cmdPortUsage, &QPushButton::clicked, this,
-            [this] { runReport(ingest::ReportKind::PortAvailability, nullptr); });
+            [this] { runReport(reports::ReportKind::PortAvailability, nullptr); });
     connect(ui_.cmdMessageQueueActivity, &QPushButton::clicked, this,
-            [this] { runReport(ingest::ReportKind::QueueActivity, nullptr); });
+            [this] { runReport(reports::ReportKind::QueueActivity, nullptr); });
     connect(ui_.latency.runReport, &QPushButton::clicked, this,
-            [this] { runReport(ingest::ReportKind::MessageLatency, &ui_.latency); });
+            [this] { runReport(reports::ReportKind::Latency, &ui_.latency); });
     connect(ui_.nodeTraffic.runReport, &QPushButton::clicked, this,
-            [this] { runReport(ingest::ReportKind::NodeTraffic, &ui_.nodeTraffic); });
+            [this] { runReport(reports::ReportKind::NodeTraffic, &ui_.nodeTraffic); });
     connect(ui_.nodeError.runReport, &QPushButton::clicked, this,
-            [this] { runReport(ingest::ReportKind::NodeErrors, &ui_.nodeError); });
+            [this] { runReport(reports::ReportKind::NodeErrors, &ui_.nodeError); });
 
     connect(progressTimer_, &QTimer::timeout, this, &MainWindow::showLoadProgress);
     connect(loadRunner_, &LoadRunner::messageRaised, this, [this](const QString& text, const QString& title, int icon) {
@@ -280,13 +290,13 @@ void MainWindow::fillNodeLists(const QStringList& veyraNodes, const QStringList&
 
 // ---- Reports ----
 
-void MainWindow::runReport(ingest::ReportKind kind, const NodeFilterTab* tab) {
+void MainWindow::runReport(reports::ReportKind kind, const NodeFilterTab* tab) {
     ingest::ReportInputs inputs;
     inputs.kind = kind;
     if (tab) {
-        inputs.filter = nodeFilterOf(*tab);
-        if (const auto problem = ingest::reportLaunchProblem(inputs.filter)) {
-            services_.dialogs.show(*problem);
+        inputs.range = rangeRequestOf(*tab);
+        if (const auto problem = reports::checkRangeRequest(inputs.range)) {
+            services_.dialogs.show({*problem});
             return;
         }
     }

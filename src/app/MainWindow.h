@@ -72,7 +72,7 @@ private:
     void DisableReportButtons();
     void fillNodeLists(const QStringList& veyraNodes, const QStringList& keldanNodes);
 
-    void runReport(ingest::ReportKind kind, const NodeFilterTab* tab);
+    void runReport(reports::ReportKind kind, const NodeFilterTab* tab);
     void saveDatabase();
 
     AppSession& session_;

@@ -2,31 +2,21 @@
 // time range and node choice, and the program-wide values it reads.
 #pragma once
 
+#include "reports/ReportKind.h"
+#include "reports/ReportRequest.h"
 #include "store/StoredTime.h"
 
 #include <QString>
-#include <QStringList>
-#include <QTime>
 
 #include <cstdint>
 
 namespace varnel::ingest {
 
-enum class ReportKind { PortAvailability, QueueActivity, MessageLatency, NodeTraffic, NodeErrors };
-
-// A tab's time range and node filter (the latency, node traffic and node
-// error tabs; the other two reports always cover the whole day).
-struct NodeFilter {
-    QTime start{0, 0, 0};
-    QTime end{23, 59, 59};
-    bool limitNodes = false;
-    QStringList veyraNodes;   // selected entries, in the list's order
-    QStringList keldanNodes;
-};
-
 struct ReportInputs {
-    ReportKind kind = ReportKind::PortAvailability;
-    NodeFilter filter;
+    reports::ReportKind kind = reports::ReportKind::PortAvailability;
+    // The tab's time range and node lists (the latency, node traffic and node
+    // error tabs; the other two reports always cover the whole day).
+    reports::RangeRequest range;
     store::StoredTime reportDate;
     int16_t peakAvailableLines = 0;
     QString connectionString;  // the working database file

@@ -1,6 +1,7 @@
 #include "reports/LatencyTable.h"
 
 #include "reports/LatencyPairing.h"
+#include "reports/RangeFilter.h"
 #include "reports/TimeText.h"
 #include "shell/StringTable.h"
 #include "store/Query.h"
@@ -51,24 +52,11 @@ std::array<char, 19> deliveredText(int seconds) {
 // The raw events strictly inside the time range, of the selected nodes when
 // node limiting is on, in stored order.
 MessageEvents selectEvents(store::ReportDatabase& db, const RangeRequest& request) {
-    std::string sql =
-        "SELECT MessageGUID, Time, MessageType, VeyraSerialNumber, KeldanSerialNumber FROM RawMessageData "
-        "WHERE Time < ? AND Time > ?";
-    const std::vector<double> keldan = nodeValues(request.nodes.selectedKeldan);
-    const std::vector<double> veyra = nodeValues(request.nodes.selectedVeyra);
-    if (request.nodes.limitNodes)
-        sql += " AND KeldanSerialNumber IN (" + store::placeholders(keldan.size()) + ") AND VeyraSerialNumber IN (" +
-               store::placeholders(veyra.size()) + ")";
-    sql += " ORDER BY rowid";
-
-    store::Query select(db.connection(), sql);
-    int parameter = 0;
-    select.bind(++parameter, request.to.toString(QStringLiteral("HH:mm:ss")).toStdString());
-    select.bind(++parameter, request.from.toString(QStringLiteral("HH:mm:ss")).toStdString());
-    if (request.nodes.limitNodes) {
-        for (double value : keldan) select.bind(++parameter, value);
-        for (double value : veyra) select.bind(++parameter, value);
-    }
+    const RangeFilter filter(request);
+    store::Query select(db.connection(),
+                        "SELECT MessageGUID, Time, MessageType, VeyraSerialNumber, KeldanSerialNumber FROM RawMessageData "
+                        "WHERE " + filter.conditions() + " ORDER BY rowid");
+    filter.bind(select, 0);
 
     MessageEvents events;
     const auto rows = static_cast<std::size_t>(db.lastRowId("RawMessageData"));

@@ -1,5 +1,7 @@
 #include "reports/NodeTrafficTable.h"
 
+#include "reports/RangeFilter.h"
+
 #include "shell/StringTable.h"
 #include "store/Query.h"
 
@@ -74,28 +76,17 @@ void count(NodeTrafficRow* row, bool inbound, NodeCount what, bool hasSize, doub
 // Counts the matching messages into the rows, in stored order so that the
 // megabyte sums add up as they always have. Returns the number of messages.
 int64_t countMessages(store::ReportDatabase& db, const RangeRequest& request, NodeCount what, NodeRows& nodes) {
+    const RangeFilter filter(request);
     std::string sql =
         "SELECT MessageType, VeyraSerialNumber, KeldanSerialNumber, MessageSize FROM RawMessageData "
         "WHERE (MessageType = ? OR MessageType = ?)";
     if (what == NodeCount::NonDeliveries) sql += " AND (ErrorState = 1)";
-    sql += " AND (Time < ? AND Time > ?)";
-    const std::vector<double> keldan = nodeValues(request.nodes.selectedKeldan);
-    const std::vector<double> veyra = nodeValues(request.nodes.selectedVeyra);
-    if (request.nodes.limitNodes)
-        sql += " AND KeldanSerialNumber IN (" + store::placeholders(keldan.size()) + ") AND VeyraSerialNumber IN (" +
-               store::placeholders(veyra.size()) + ")";
-    sql += " ORDER BY rowid";
+    sql += " AND " + filter.conditions() + " ORDER BY rowid";
 
     store::Query select(db.connection(), sql);
-    int parameter = 0;
-    select.bind(++parameter, clearedInbound);
-    select.bind(++parameter, clearedOutbound);
-    select.bind(++parameter, request.to.toString(QStringLiteral("HH:mm:ss")).toStdString());
-    select.bind(++parameter, request.from.toString(QStringLiteral("HH:mm:ss")).toStdString());
-    if (request.nodes.limitNodes) {
-        for (double value : keldan) select.bind(++parameter, value);
-        for (double value : veyra) select.bind(++parameter, value);
-    }
+    select.bind(1, clearedInbound);
+    select.bind(2, clearedOutbound);
+    filter.bind(select, 2);
 
     int64_t messages = 0;
     while (select.next()) {

@@ -15,7 +15,7 @@
 namespace varnel::app::test {
 namespace {
 
-using ingest::ReportKind;
+using reports::ReportKind;
 
 class RecordingLauncher : public ReportLauncher {
 public:
@@ -38,7 +38,7 @@ struct FilterTab {
 };
 
 const FilterTab filterTabs[] = {
-    {"cmdMessageLatency", ReportKind::MessageLatency, "timeLatencyStart", "timeLatencyEnd",
+    {"cmdMessageLatency", ReportKind::Latency, "timeLatencyStart", "timeLatencyEnd",
      "chkMessageLatencyLimitNodes", "listMessageLatencyKeldanNodes", "listMessageLatencyVeyraNodes"},
     {"cmdNodeTraffic", ReportKind::NodeTraffic, "NodeTrafficStartTime", "NodeTrafficEndTime",
      "chkNodeTrafficLimitNodes", "listNodeTrafficKeldanNodes", "listNodeTrafficVeyraNodes"},
@@ -128,11 +128,11 @@ TEST_F(MainWindowReports, ReportsReceiveTheirTabsChoicesInListOrder) {
     ASSERT_EQ(launcher_.opened.size(), 1u);
     const ingest::ReportInputs& inputs = launcher_.opened[0];
     EXPECT_EQ(inputs.kind, ReportKind::NodeTraffic);
-    EXPECT_EQ(inputs.filter.start, QTime(8, 0, 0));
-    EXPECT_EQ(inputs.filter.end, QTime(17, 0, 0));
-    EXPECT_TRUE(inputs.filter.limitNodes);
-    EXPECT_EQ(inputs.filter.veyraNodes, (QStringList{"1001", "1003"}));
-    EXPECT_EQ(inputs.filter.keldanNodes, QStringList{"2002"});
+    EXPECT_EQ(inputs.range.from, QTime(8, 0, 0));
+    EXPECT_EQ(inputs.range.to, QTime(17, 0, 0));
+    EXPECT_TRUE(inputs.range.nodes.limitNodes);
+    EXPECT_EQ(inputs.range.nodes.selectedVeyra, (QStringList{"1001", "1003"}));
+    EXPECT_EQ(inputs.range.nodes.selectedKeldan, QStringList{"2002"});
     EXPECT_EQ(inputs.connectionString, session_->connectionString);
     EXPECT_EQ(inputs.peakAvailableLines, 10);
     EXPECT_EQ(inputs.reportDate.day, 12) << "the time of the last line read";
@@ -150,8 +150,8 @@ TEST_F(MainWindowReports, UnlimitedReportsOpenWithoutSelections) {
     EXPECT_EQ(launcher_.opened[1].kind, ReportKind::QueueActivity);
     for (std::size_t i = 0; i < 3; ++i) {
         EXPECT_EQ(launcher_.opened[i + 2].kind, filterTabs[i].kind);
-        EXPECT_FALSE(launcher_.opened[i + 2].filter.limitNodes);
-        EXPECT_TRUE(launcher_.opened[i + 2].filter.veyraNodes.isEmpty());
+        EXPECT_FALSE(launcher_.opened[i + 2].range.nodes.limitNodes);
+        EXPECT_TRUE(launcher_.opened[i + 2].range.nodes.selectedVeyra.isEmpty());
     }
 }
 

@@ -20,19 +20,6 @@ TEST(DefaultFileNamesTest, EndInMonthDayYearWithoutLeadingZeros) {
     EXPECT_EQ(chartFileName(ReportKind::Latency, may8, QStringLiteral("BMP")), QStringLiteral("MessageLatencyGraph_5_8_2006.BMP"));
 }
 
-TEST(LaunchChecksTest, EqualTimesAndAMissingSideAreRefused) {
-    EXPECT_TRUE(checkTimeRange(QTime(10, 0), QTime(10, 0)).has_value());
-    EXPECT_FALSE(checkTimeRange(QTime(9, 59, 59), QTime(10, 0)).has_value());
-
-    NodeChoice nodes;
-    nodes.selectedKeldan = {QStringLiteral("101"), QStringLiteral("102")};
-    EXPECT_FALSE(checkNodeChoice(nodes).has_value());  // limiting off: nothing needs choosing
-    nodes.limitNodes = true;
-    EXPECT_TRUE(checkNodeChoice(nodes).has_value());
-    nodes.selectedVeyra = {QStringLiteral("201")};
-    EXPECT_FALSE(checkNodeChoice(nodes).has_value());
-}
-
 TEST(NodeChoiceTest, RowsFollowListOrderAndOnlySelectedEntriesWhileLimiting) {
     NodeChoice nodes;
     nodes.veyraEntries = {QStringLiteral("512"), QStringLiteral("12"), QStringLiteral("7")};

@@ -1,0 +1,32 @@
+// The conditions that limit a report's raw message rows to a time range
+// (strict bounds) and, when node limiting is on, to the chosen nodes. Every
+// value is bound as a parameter.
+#pragma once
+
+#include "reports/ReportRequest.h"
+
+#include <string>
+#include <vector>
+
+namespace varnel::store { class Query; }
+
+namespace varnel::reports {
+
+class RangeFilter {
+public:
+    explicit RangeFilter(const RangeRequest& request);
+
+    // "Time < ? AND Time > ?", then the node conditions when limiting.
+    std::string conditions() const;
+
+    // Binds the values of conditions() from parameter index afterParameter + 1
+    // on; returns the last index used.
+    int bind(store::Query& query, int afterParameter) const;
+
+private:
+    const RangeRequest& request_;
+    std::vector<double> keldan_;
+    std::vector<double> veyra_;
+};
+
+}  // namespace varnel::reports
