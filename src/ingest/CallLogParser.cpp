@@ -6,6 +6,7 @@
 #include "ingest/LogText.h"
 #include "ingest/ParseFailures.h"
 #include "ingest/TimeStamp.h"
+#include "platform/AsciiCase.h"
 #include "shell/StringTable.h"
 
 #include <algorithm>
@@ -39,16 +40,6 @@ bool byRowId(const PortRecord& a, const PortRecord& b) {
     return a.rowId < b.rowId;
 }
 
-bool equalsIgnoringCase(std::string_view text, std::string_view upper) {
-    if (text.size() != upper.size()) return false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-        if (c != upper[i]) return false;
-    }
-    return true;
-}
-
 // The keyword of field 1 upper-cased, tested in the fixed order. Logs write
 // the keywords in capitals, so an exact match is tried first.
 EventCode eventCode(std::string_view keyword) {
@@ -64,7 +55,7 @@ EventCode eventCode(std::string_view keyword) {
     for (const auto& [text, code] : keywords)
         if (keyword == text) return code;
     for (const auto& [text, code] : keywords)
-        if (equalsIgnoringCase(keyword, text)) return code;
+        if (platform::equalsIgnoringAsciiCase(keyword, text)) return code;
     return Unknown;
 }
 
@@ -203,7 +194,7 @@ private:
         store::MessageRecord row;
         if (!f.has(5)) {
             missingField(5, "delivery status");
-        } else if (equalsIgnoringCase(f[5], "NDN")) {
+        } else if (platform::equalsIgnoringAsciiCase(f[5], "NDN")) {
             if (code == ClearedInbound) {
                 row.errorState = 1;
                 ++state_.counters.inboundNdns;

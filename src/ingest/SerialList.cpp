@@ -1,6 +1,7 @@
 #include "ingest/SerialList.h"
 
 #include "ingest/LogText.h"
+#include "platform/AsciiCase.h"
 
 namespace varnel::ingest {
 
@@ -8,8 +9,7 @@ void SerialList::add(std::string_view serial) {
     if (spellings_.contains(serial)) return;
     spellings_.emplace(serial);
     lookupKey_.assign(serial);
-    for (char& c : lookupKey_)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    for (char& c : lookupKey_) c = platform::asciiLower(c);
     if (foldedKeys_.contains(lookupKey_)) return;
     foldedKeys_.insert(lookupKey_);
     entries_.emplace_back(serial);

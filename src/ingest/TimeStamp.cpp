@@ -1,5 +1,7 @@
 #include "ingest/TimeStamp.h"
 
+#include "platform/AsciiCase.h"
+
 namespace varnel::ingest {
 
 namespace {
@@ -43,16 +45,6 @@ int daysInMonth(int y, int m) {
     return m == 2 && isLeapYear(y) ? 29 : days[m - 1];
 }
 
-bool upperEquals(std::string_view text, std::string_view upper) {
-    if (text.size() != upper.size()) return false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-        if (c != upper[i]) return false;
-    }
-    return true;
-}
-
 std::optional<store::StoredTime> build(int y, int mo, int d, int h, int mi, int s) {
     if (y < 100 || y > 9999 || mo < 1 || mo > 12 || d < 1 || d > daysInMonth(y, mo) || h > 23 ||
         mi > 59 || s > 59)
@@ -69,8 +61,8 @@ bool timeOfDay(Cursor& c, int& h, int& mi, int& s, bool allowMeridiem) {
     if (c.atEnd()) return true;
     if (!allowMeridiem || !c.literal(' ')) return false;
     const std::string_view meridiem = c.rest();
-    const bool pm = upperEquals(meridiem, "PM");
-    if (!pm && !upperEquals(meridiem, "AM")) return false;
+    const bool pm = platform::equalsIgnoringAsciiCase(meridiem, "PM");
+    if (!pm && !platform::equalsIgnoringAsciiCase(meridiem, "AM")) return false;
     if (h < 1 || h > 12) return false;
     h = (h % 12) + (pm ? 12 : 0);
     return true;

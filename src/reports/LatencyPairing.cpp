@@ -1,5 +1,7 @@
 #include "reports/LatencyPairing.h"
 
+#include "platform/AsciiCase.h"
+
 #include <algorithm>
 
 namespace varnel::reports {
@@ -7,7 +9,7 @@ namespace varnel::reports {
 namespace {
 
 unsigned char lowered(char c) {
-    return static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return static_cast<unsigned char>(platform::asciiLower(c));
 }
 
 // The two texts compared byte by byte with A-Z lowered: <0, 0 or >0.
