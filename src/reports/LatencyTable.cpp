@@ -54,7 +54,7 @@ std::array<char, 19> deliveredText(int seconds) {
 MessageEvents selectEvents(store::ReportDatabase& db, const RangeRequest& request) {
     const RangeFilter filter(request);
     store::Query select(db.connection(),
-                        "SELECT MessageGUID, Time, MessageType, VeyraSerialNumber, KeldanSerialNumber FROM RawMessageData "
+                        "SELECT MessageGUID, StartMinute, MessageType, VeyraSerialNumber, KeldanSerialNumber FROM RawMessageData "
                         "WHERE " + filter.conditions() + " ORDER BY rowid");
     filter.bind(select, 0);
 
@@ -62,8 +62,7 @@ MessageEvents selectEvents(store::ReportDatabase& db, const RangeRequest& reques
     const auto rows = static_cast<std::size_t>(db.lastRowId("RawMessageData"));
     events.reserve(rows, rows * typicalGuidLength);
     while (select.next()) {
-        const int seconds = secondsOfDay(select.text(1));
-        if (seconds < 0) continue;
+        const int seconds = static_cast<int>(select.integer(1)) * 60;  // the stored Time, cut to the minute
         events.add(select.text(0), seconds, static_cast<int>(select.integer(2)), select.real(3), select.real(4));
     }
     return events;

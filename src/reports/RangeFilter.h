@@ -16,7 +16,7 @@ class RangeFilter {
 public:
     explicit RangeFilter(const RangeRequest& request);
 
-    // "Time < ? AND Time > ?", then the node conditions when limiting.
+    // Time strictly between the bounds, then the node conditions when limiting.
     std::string conditions() const;
 
     // Binds the values of conditions() from parameter index afterParameter + 1

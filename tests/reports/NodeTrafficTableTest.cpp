@@ -23,8 +23,8 @@ TEST(NodeTrafficTableTest, FirstOfTwoEntriesWithOneNumberTakesTheCountsAndUnlist
         SQLite::Database create(path.toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
         store::createSchema(create);
         SQLite::Statement insert(create,
-                                 "INSERT INTO RawMessageData(Time, MessageType, VeyraSerialNumber, KeldanSerialNumber, "
-                                 "MessageSize) VALUES ('10:00:00', ?, ?, ?, 2000000)");
+                                 "INSERT INTO RawMessageData(Time, StartMinute, MessageType, VeyraSerialNumber, "
+                                 "KeldanSerialNumber, MessageSize) VALUES ('10:00:00', 600, ?, ?, ?, 2000000)");
         const struct {
             int type;
             double veyra;
