@@ -291,7 +291,7 @@ void MainWindow::fillNodeLists(const QStringList& veyraNodes, const QStringList&
 // ---- Reports ----
 
 void MainWindow::runReport(reports::ReportKind kind, const NodeFilterTab* tab) {
-    ingest::ReportInputs inputs;
+    reports::ReportInputs inputs;
     inputs.kind = kind;
     if (tab) {
         inputs.range = rangeRequestOf(*tab);

@@ -6,7 +6,7 @@
 #include "app/AppSession.h"
 #include "app/MainWindowUi.h"
 #include "app/RunOptions.h"
-#include "ingest/ReportInputs.h"
+#include "reports/ReportInputs.h"
 #include "platform/UserDialogs.h"
 
 #include <QMainWindow>

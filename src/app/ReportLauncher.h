@@ -2,7 +2,7 @@
 // hands them here; the report windows plug in by implementing this.
 #pragma once
 
-#include "ingest/ReportInputs.h"
+#include "reports/ReportInputs.h"
 
 class QWidget;
 
@@ -15,7 +15,7 @@ public:
     virtual ~ReportLauncher() = default;
     // Opens the report's window modally over owner (placed at its position)
     // and returns when it is closed. Long work shows in progress.
-    virtual void openReport(const ingest::ReportInputs& inputs, QWidget& owner, ProgressPanel& progress) = 0;
+    virtual void openReport(const reports::ReportInputs& inputs, QWidget& owner, ProgressPanel& progress) = 0;
 };
 
 }  // namespace varnel::app

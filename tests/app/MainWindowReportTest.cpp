@@ -19,11 +19,11 @@ using reports::ReportKind;
 
 class RecordingLauncher : public ReportLauncher {
 public:
-    void openReport(const ingest::ReportInputs& inputs, QWidget& owner, ProgressPanel&) override {
+    void openReport(const reports::ReportInputs& inputs, QWidget& owner, ProgressPanel&) override {
         opened.push_back(inputs);
         owners.push_back(&owner);
     }
-    std::vector<ingest::ReportInputs> opened;
+    std::vector<reports::ReportInputs> opened;
     std::vector<QWidget*> owners;
 };
 
@@ -126,7 +126,7 @@ TEST_F(MainWindowReports, ReportsReceiveTheirTabsChoicesInListOrder) {
 
     EXPECT_TRUE(dialogs_.messages.empty());
     ASSERT_EQ(launcher_.opened.size(), 1u);
-    const ingest::ReportInputs& inputs = launcher_.opened[0];
+    const reports::ReportInputs& inputs = launcher_.opened[0];
     EXPECT_EQ(inputs.kind, ReportKind::NodeTraffic);
     EXPECT_EQ(inputs.range.from, QTime(8, 0, 0));
     EXPECT_EQ(inputs.range.to, QTime(17, 0, 0));

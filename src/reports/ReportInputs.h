@@ -10,17 +10,17 @@
 
 #include <cstdint>
 
-namespace varnel::ingest {
+namespace varnel::reports {
 
 struct ReportInputs {
-    reports::ReportKind kind = reports::ReportKind::PortAvailability;
+    ReportKind kind = ReportKind::PortAvailability;
     // The tab's time range and node lists (the latency, node traffic and node
     // error tabs; the other two reports always cover the whole day).
-    reports::RangeRequest range;
+    RangeRequest range;
     store::StoredTime reportDate;
     int16_t peakAvailableLines = 0;
     QString connectionString;  // the working database file
     bool debug = false;        // write the latency report's unmatched-message file
 };
 
-}  // namespace varnel::ingest
+}  // namespace varnel::reports
