@@ -5,6 +5,7 @@
 #include "reports/TimeText.h"
 #include "shell/StringTable.h"
 #include "store/Query.h"
+#include "store/StoredTime.h"
 #include "summaries/NumberText.h"
 
 #include <SQLiteCpp/Transaction.h>
@@ -19,34 +20,15 @@ namespace {
 constexpr int rowsPerInsert = 32;
 constexpr std::size_t typicalGuidLength = 38;  // "{8-4-4-4-12}"
 
-// Seconds of the day of a stored time of day "HH:MM:SS"; -1 when malformed.
-int secondsOfDay(std::string_view text) {
-    if (text.size() != 8 || text[2] != ':' || text[5] != ':') return -1;
-    int value[3];
-    for (int part = 0; part < 3; ++part) {
-        const char high = text[part * 3];
-        const char low = text[part * 3 + 1];
-        if (high < '0' || high > '9' || low < '0' || low > '9') return -1;
-        value[part] = (high - '0') * 10 + (low - '0');
-    }
-    return value[0] * 3600 + value[1] * 60 + value[2];
-}
-
 QTime timeOfDay(int seconds) {
     return QTime(0, 0).addSecs(seconds);
 }
 
-// The stored form of a delivery time: "2004-01-01 HH:MM:SS".
-std::array<char, 19> deliveredText(int seconds) {
-    std::array<char, 19> text{'2', '0', '0', '4', '-', '0', '1', '-', '0', '1', ' '};
-    const int parts[3] = {seconds / 3600, seconds / 60 % 60, seconds % 60};
-    for (int part = 0; part < 3; ++part) {
-        char* at = text.data() + 11 + part * 3;
-        at[0] = static_cast<char>('0' + parts[part] / 10 % 10);
-        at[1] = static_cast<char>('0' + parts[part] % 10);
-        if (part < 2) at[2] = ':';
-    }
-    return text;
+// The stored form of a delivery time: the time of day on 1 January 2004.
+store::StoredTime::Text deliveredText(int seconds) {
+    return store::StoredTime{2004, 1, 1, static_cast<int8_t>(seconds / 3600), static_cast<int8_t>(seconds / 60 % 60),
+                             static_cast<int8_t>(seconds % 60)}
+        .text();
 }
 
 // The raw events strictly inside the time range, of the selected nodes when
@@ -133,7 +115,7 @@ public:
 private:
     store::Query& insert_;
     const PairRows& pairs_;
-    std::array<std::array<char, 19>, rowsPerInsert> delivered_;
+    std::array<store::StoredTime::Text, rowsPerInsert> delivered_;
 };
 
 void storePairs(store::ReportDatabase& db, const PairRows& gathered) {
@@ -205,9 +187,9 @@ std::vector<LatencyRow> readOutboundLatency(store::ReportDatabase& db) {
                         "SELECT \"Index\", MessageGUID, TimeDelivered, SecondsInQueue, VeyraNodeID, KeldanNodeID "
                         "FROM MessageLatency WHERE OutboundMessage = 1 ORDER BY \"Index\"");
     while (select.next()) {
-        const std::string_view delivered = select.text(2);
-        const int seconds = delivered.size() >= 8 ? secondsOfDay(delivered.substr(delivered.size() - 8)) : -1;
-        rows.push_back({select.integer(0), QString::fromUtf8(select.text(1)), timeOfDay(std::max(seconds, 0)),
+        store::StoredTime delivered;
+        const int seconds = store::parseStoredTime(select.text(2), delivered) ? delivered.secondsOfDay() : 0;
+        rows.push_back({select.integer(0), QString::fromUtf8(select.text(1)), timeOfDay(seconds),
                         select.integer(3), select.real(4), select.real(5)});
     }
     std::stable_sort(rows.begin(), rows.end(),
