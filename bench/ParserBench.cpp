@@ -1,17 +1,17 @@
 // Micro-benchmarks of the load's two halves over a log named by
 // VARNEL_BENCH_LOG (a generated day): parsing alone, and parsing with the
 // database writer.
-#include "ingest/CallLogParser.h"
-#include "ingest/DayList.h"
-#include "ingest/LoadData.h"
-#include "store/DataFiles.h"
+#include <benchmark/benchmark.h>
 
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
-
 #include <cstdlib>
+
+#include "ingest/CallLogParser.h"
+#include "ingest/DayList.h"
+#include "ingest/LoadData.h"
+#include "store/DataFiles.h"
 
 using namespace varnel;
 

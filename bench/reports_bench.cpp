@@ -1,15 +1,15 @@
 // Times each report table build over a loaded working database: the file
 // named by VARNEL_BENCH_DB (see reports_bench.sh, which loads a generated
 // 1,000,000-line day). Each iteration works on the same loaded file.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+
 #include "reports/LatencyTable.h"
 #include "reports/NodeTrafficTable.h"
 #include "reports/PortAvailabilityTable.h"
 #include "reports/QueueActivityTable.h"
 #include "store/ReportDatabase.h"
-
-#include <benchmark/benchmark.h>
-
-#include <cstdlib>
 
 using namespace varnel;
 
@@ -51,9 +51,8 @@ void portAvailability(benchmark::State& state) {
 }
 
 void queueActivity(benchmark::State& state) {
-    runBuild(state, "MessageQueueActivity", [](store::ReportDatabase& db, NoMessages&) {
-        reports::ensureQueueActivity(db);
-    });
+    runBuild(state, "MessageQueueActivity",
+             [](store::ReportDatabase& db, NoMessages&) { reports::ensureQueueActivity(db); });
 }
 
 void latency(benchmark::State& state) {

@@ -1,17 +1,16 @@
 #include "app/DatabaseBackup.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <SQLiteCpp/Backup.h>
 #include <SQLiteCpp/Database.h>
+
+#include <QFile>
+#include <QFileInfo>
 
 namespace varnel::app {
 
 namespace {
 
-std::string fileName(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
+std::string fileName(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 }  // namespace
 

@@ -4,8 +4,6 @@
 
 namespace varnel::app {
 
-void ExitApplication() {
-    QCoreApplication::exit(0);
-}
+void ExitApplication() { QCoreApplication::exit(0); }
 
 }  // namespace varnel::app

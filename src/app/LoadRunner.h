@@ -7,13 +7,12 @@
 // the load's thread; the caller leaves both alone until loadFinished.
 #pragma once
 
-#include "ingest/LoadData.h"
-
 #include <QObject>
 #include <QThread>
-
 #include <atomic>
 #include <memory>
+
+#include "ingest/LoadData.h"
 
 namespace varnel::app {
 

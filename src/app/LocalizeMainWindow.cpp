@@ -1,7 +1,5 @@
 #include "app/LocalizeMainWindow.h"
 
-#include "shell/StringTable.h"
-
 #include <QAbstractButton>
 #include <QAction>
 #include <QGroupBox>
@@ -9,6 +7,8 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QTabWidget>
+
+#include "shell/StringTable.h"
 
 namespace varnel::app {
 
@@ -84,8 +84,8 @@ void setCaption(QObject* control, int tab, const QString& text) {
 
 void LocalizeMainWindow(QMainWindow& frmMain) {
     for (const Caption& caption : captions) {
-        const QString text = caption.fixedText ? QString::fromLatin1(caption.fixedText)
-                                               : shell::myLoadResString(caption.stringId);
+        const QString text =
+            caption.fixedText ? QString::fromLatin1(caption.fixedText) : shell::myLoadResString(caption.stringId);
         if (*caption.control == '\0') {
             frmMain.setWindowTitle(text);
             continue;

@@ -1,15 +1,5 @@
 #include "app/MainWindow.h"
 
-#include "app/DatabaseBackup.h"
-#include "app/LoadRunner.h"
-#include "app/LocalizeMainWindow.h"
-#include "app/ProgressPanel.h"
-#include "app/ReportLauncher.h"
-#include "ingest/DayList.h"
-#include "ingest/LogFolderSetting.h"
-#include "reports/LaunchChecks.h"
-#include "shell/StringTable.h"
-
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -20,6 +10,16 @@
 #include <QPushButton>
 #include <QTimeEdit>
 #include <QTimer>
+
+#include "app/DatabaseBackup.h"
+#include "app/LoadRunner.h"
+#include "app/LocalizeMainWindow.h"
+#include "app/ProgressPanel.h"
+#include "app/ReportLauncher.h"
+#include "ingest/DayList.h"
+#include "ingest/LogFolderSetting.h"
+#include "reports/LaunchChecks.h"
+#include "shell/StringTable.h"
 
 namespace varnel::app {
 
@@ -203,15 +203,15 @@ void MainWindow::parseLogs() {
         if (const auto day = ingest::dayFromEntry(entry))
             days << *day;
         else
-            services_.dialogs.show({myLoadResString(21) + QStringLiteral("the day entry \"%1\" is not a date").arg(entry)});
+            services_.dialogs.show(
+                {myLoadResString(21) + QStringLiteral("the day entry \"%1\" is not a date").arg(entry)});
     }
 
     // The reset empties the node lists before anything is parsed.
     for (QListWidget* list : ui_.nodeLists()) list->clear();
     setLoadRunning(true);
     const store::DataFiles files(session_.files.folder(), QDir::fromNativeSeparators(ui_.txtDatabasePath->text()));
-    loadRunner_->start({ui_.txtDiagFilePath->text(), days, ui_.cmbReportDate->currentText()}, files,
-                       session_.ingest);
+    loadRunner_->start({ui_.txtDiagFilePath->text(), days, ui_.cmbReportDate->currentText()}, files, session_.ingest);
 }
 
 // While a load runs the window repaints and the progress moves, but nothing
@@ -265,8 +265,12 @@ void MainWindow::finishLoad() {
             services_.dialogs.show({result.summary});
             break;
         case ingest::LoadOutcome::NoCallTraffic:
-        case ingest::LoadOutcome::NoMessageTraffic: DisableReportButtons(); break;
-        case ingest::LoadOutcome::DatabaseFailed: services_.exitApplication(); break;
+        case ingest::LoadOutcome::NoMessageTraffic:
+            DisableReportButtons();
+            break;
+        case ingest::LoadOutcome::DatabaseFailed:
+            services_.exitApplication();
+            break;
     }
     emit loadEnded();
 }

@@ -3,17 +3,16 @@
 // run (formLoad) and closing it ends the run.
 #pragma once
 
+#include <QMainWindow>
+#include <QPointer>
+#include <deque>
+#include <functional>
+
 #include "app/AppSession.h"
 #include "app/MainWindowUi.h"
 #include "app/RunOptions.h"
-#include "reports/ReportInputs.h"
 #include "platform/UserDialogs.h"
-
-#include <QMainWindow>
-#include <QPointer>
-
-#include <deque>
-#include <functional>
+#include "reports/ReportInputs.h"
 
 class QTimer;
 

@@ -1,7 +1,5 @@
 #include "app/MainWindowUi.h"
 
-#include "app/ProgressPanel.h"
-
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,6 +15,8 @@
 #include <QTabWidget>
 #include <QTimeEdit>
 #include <QVBoxLayout>
+
+#include "app/ProgressPanel.h"
 
 namespace varnel::app {
 
@@ -144,7 +144,7 @@ std::array<QPushButton*, 5> MainWindowUi::reportButtons() const {
 }
 
 std::array<QListWidget*, 6> MainWindowUi::nodeLists() const {
-    return {latency.keldanNodes,     latency.veyraNodes, nodeTraffic.keldanNodes,
+    return {latency.keldanNodes,    latency.veyraNodes,    nodeTraffic.keldanNodes,
             nodeTraffic.veyraNodes, nodeError.keldanNodes, nodeError.veyraNodes};
 }
 
@@ -192,8 +192,8 @@ MainWindowUi buildMainWindowUi(QMainWindow& window) {
     ui.lblQueueActivityDescription = descriptionLabel("lblQueueActivityDescription");
     ui.lblQueueActivityAxis = descriptionLabel("lblQueueActivityAxis");
     ui.cmdMessageQueueActivity = runReportButton("cmdMessageQueueActivity");
-    ui.SSTab1->addTab(
-        wholeDayPage(ui.lblQueueActivityDescription, ui.lblQueueActivityAxis, ui.cmdMessageQueueActivity), QString());
+    ui.SSTab1->addTab(wholeDayPage(ui.lblQueueActivityDescription, ui.lblQueueActivityAxis, ui.cmdMessageQueueActivity),
+                      QString());
 
     auto* latencyPage = new QWidget;
     ui.latency = nodeFilterTab(
@@ -205,10 +205,10 @@ MainWindowUi buildMainWindowUi(QMainWindow& window) {
 
     auto* trafficPage = new QWidget;
     ui.nodeTraffic = nodeFilterTab(
-        trafficPage, {"lblNodeTrafficDescription", "frNodeTrafficTimes", "lblNodeTrafficFrom", "NodeTrafficStartTime",
-                      "lblNodeTrafficThrough", "NodeTrafficEndTime", "chkNodeTrafficLimitNodes",
-                      "frNodeTrafficKeldanNodes", "listNodeTrafficKeldanNodes", "frNodeTrafficVeyraNodes",
-                      "listNodeTrafficVeyraNodes", "cmdNodeTraffic"});
+        trafficPage,
+        {"lblNodeTrafficDescription", "frNodeTrafficTimes", "lblNodeTrafficFrom", "NodeTrafficStartTime",
+         "lblNodeTrafficThrough", "NodeTrafficEndTime", "chkNodeTrafficLimitNodes", "frNodeTrafficKeldanNodes",
+         "listNodeTrafficKeldanNodes", "frNodeTrafficVeyraNodes", "listNodeTrafficVeyraNodes", "cmdNodeTraffic"});
     ui.SSTab1->addTab(trafficPage, QString());
 
     auto* errorPage = new QWidget;

@@ -2,7 +2,6 @@
 
 #include <QProgressBar>
 #include <QVBoxLayout>
-
 #include <algorithm>
 #include <limits>
 
@@ -10,9 +9,7 @@ namespace varnel::app {
 
 namespace {
 
-int barValue(int64_t value) {
-    return static_cast<int>(std::clamp<int64_t>(value, 0, std::numeric_limits<int>::max()));
-}
+int barValue(int64_t value) { return static_cast<int>(std::clamp<int64_t>(value, 0, std::numeric_limits<int>::max())); }
 
 }  // namespace
 
@@ -31,12 +28,8 @@ void ProgressPanel::begin(const QString& caption, int64_t maximum) {
     show();
 }
 
-void ProgressPanel::setProgress(int64_t value) {
-    bar_->setValue(std::min(barValue(value), bar_->maximum()));
-}
+void ProgressPanel::setProgress(int64_t value) { bar_->setValue(std::min(barValue(value), bar_->maximum())); }
 
-void ProgressPanel::end() {
-    hide();
-}
+void ProgressPanel::end() { hide(); }
 
 }  // namespace varnel::app

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QGroupBox>
-
 #include <cstdint>
 
 class QProgressBar;

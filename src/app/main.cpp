@@ -1,12 +1,12 @@
 // varnel-traffic: the desktop program.
+#include <QApplication>
+
 #include "app/AppSession.h"
 #include "app/ExitApplication.h"
 #include "app/MainWindow.h"
 #include "app/RunOptions.h"
 #include "platform/ProcessPriority.h"
 #include "platform/WidgetDialogs.h"
-
-#include <QApplication>
 
 using namespace varnel;
 

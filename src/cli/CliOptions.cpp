@@ -1,17 +1,17 @@
 #include "cli/CliOptions.h"
 
+#include <QCommandLineParser>
+
 #include "cli/ExitCodes.h"
 #include "reports/LaunchChecks.h"
 #include "shell/StringTable.h"
-
-#include <QCommandLineParser>
 
 namespace varnel::cli {
 
 namespace {
 
-const QString usageHead = QStringLiteral(
-    "Loads Varnel gateway call logs into a report database and writes the reports.");
+const QString usageHead =
+    QStringLiteral("Loads Varnel gateway call logs into a report database and writes the reports.");
 
 }  // namespace
 
@@ -46,8 +46,10 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(usageHead);
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help."));
-    const QCommandLineOption logs(QStringLiteral("logs"), QStringLiteral("The log folder (required)."), QStringLiteral("DIR"));
-    const QCommandLineOption listDays(QStringLiteral("list-days"), QStringLiteral("Print the day entries of the folder and stop."));
+    const QCommandLineOption logs(QStringLiteral("logs"), QStringLiteral("The log folder (required)."),
+                                  QStringLiteral("DIR"));
+    const QCommandLineOption listDays(QStringLiteral("list-days"),
+                                      QStringLiteral("Print the day entries of the folder and stop."));
     const QCommandLineOption day(QStringLiteral("day"),
                                  QStringLiteral("A day to load, MM/DD/YYYY or YYYY-MM-DD; may be given several times. "
                                                 "Default: every day of the folder."),
@@ -100,7 +102,8 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     }
     if (!parser.positionalArguments().isEmpty())
         return usageError(QStringLiteral("Unexpected argument: ") + parser.positionalArguments().first());
-    if (!parser.isSet(logs) || parser.value(logs).isEmpty()) return usageError(QStringLiteral("--logs DIR is required."));
+    if (!parser.isSet(logs) || parser.value(logs).isEmpty())
+        return usageError(QStringLiteral("--logs DIR is required."));
 
     CliOptions options;
     options.logFolder = parser.value(logs);

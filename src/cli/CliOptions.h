@@ -1,15 +1,14 @@
 // The options of varnel-report and their checks.
 #pragma once
 
-#include "reports/ReportKind.h"
-
 #include <QDate>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QTime>
-
 #include <optional>
+
+#include "reports/ReportKind.h"
 
 namespace varnel::cli {
 

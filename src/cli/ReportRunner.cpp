@@ -1,5 +1,10 @@
 #include "cli/ReportRunner.h"
 
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <functional>
+
 #include "cli/ExitCodes.h"
 #include "reports/DefaultFileNames.h"
 #include "reports/LatencyTable.h"
@@ -11,12 +16,6 @@
 #include "summaries/HourlySummaries.h"
 #include "summaries/NodeSummaries.h"
 #include "summaries/SummaryCsv.h"
-
-#include <QDir>
-#include <QFile>
-#include <QSaveFile>
-
-#include <functional>
 
 namespace varnel::cli {
 
@@ -53,7 +52,11 @@ class Runner {
 public:
     Runner(const CliOptions& options, store::ReportDatabase& db, const ingest::IngestState& state,
            const reports::RangeRequest& range, platform::MessageSink& messages)
-        : options_(options), db_(db), state_(state), range_(range), messages_(messages),
+        : options_(options),
+          db_(db),
+          state_(state),
+          range_(range),
+          messages_(messages),
           folder_(options.outputFolder.isEmpty() ? QDir::currentPath() : options.outputFolder) {}
 
     bool run(ReportKind kind) {
@@ -70,7 +73,8 @@ public:
                     return summaries::writeQueueActivityCsv(
                         summaries::queueActivitySummary(reports::readQueueActivity(db_)), out);
                 });
-            case ReportKind::Latency: return runLatency();
+            case ReportKind::Latency:
+                return runLatency();
             case ReportKind::NodeTraffic:
                 reports::buildNodeTraffic(db_, range_, reports::NodeCount::DeliveredMessages, messages_);
                 return writeCsv(kind, [&](QIODevice& out) {

@@ -3,12 +3,12 @@
 // name. Report messages go to the message sink.
 #pragma once
 
+#include <QString>
+
 #include "cli/CliOptions.h"
 #include "ingest/IngestState.h"
 #include "ingest/LoadData.h"
 #include "platform/UserMessage.h"
-
-#include <QString>
 
 namespace varnel::cli {
 

@@ -1,7 +1,6 @@
 #include "cli/StderrObserver.h"
 
 #include <QRegularExpression>
-
 #include <cstdio>
 
 namespace varnel::cli {
@@ -9,8 +8,8 @@ namespace varnel::cli {
 void StderrObserver::show(const platform::UserMessage& message) {
     // One message a line, so scripts can read them line by line: the line
     // breaks a message box would show become blanks.
-    const QString text = message.text.split(QRegularExpression(QStringLiteral("\r?\n")), Qt::SkipEmptyParts)
-                             .join(QLatin1Char(' '));
+    const QString text =
+        message.text.split(QRegularExpression(QStringLiteral("\r?\n")), Qt::SkipEmptyParts).join(QLatin1Char(' '));
     std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
     std::fflush(stderr);
 }

@@ -1,4 +1,9 @@
 // varnel-report: the load and reports without windows.
+#include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <cstdio>
+
 #include "cli/CliOptions.h"
 #include "cli/ExitCodes.h"
 #include "cli/ReportRunner.h"
@@ -6,19 +11,11 @@
 #include "ingest/DayList.h"
 #include "ingest/LoadData.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QTemporaryDir>
-
-#include <cstdio>
-
 using namespace varnel;
 
 namespace {
 
-void print(FILE* stream, const QString& text) {
-    std::fputs(text.toLocal8Bit().constData(), stream);
-}
+void print(FILE* stream, const QString& text) { std::fputs(text.toLocal8Bit().constData(), stream); }
 
 // The days to load: the chosen ones that have logs, else every day.
 std::optional<QList<QDate>> daysToLoad(const cli::CliOptions& options, const QList<QDate>& available) {
@@ -28,8 +25,9 @@ std::optional<QList<QDate>> daysToLoad(const cli::CliOptions& options, const QLi
         if (options.days.contains(day)) days << day;
     for (const QDate& day : options.days)
         if (!available.contains(day))
-            print(stderr, QStringLiteral("No call log in %1 for the day %2\n")
-                              .arg(options.logFolder, ingest::dayEntryText(day)));
+            print(
+                stderr,
+                QStringLiteral("No call log in %1 for the day %2\n").arg(options.logFolder, ingest::dayEntryText(day)));
     if (days.size() != options.days.size()) return std::nullopt;
     return days;
 }
@@ -77,8 +75,10 @@ int run(const cli::CliOptions& options) {
             return cli::runReports(options, files.workingPath(), state, result, observer);
         }
         case ingest::LoadOutcome::NoCallTraffic:
-        case ingest::LoadOutcome::NoMessageTraffic: return cli::exitNoUsableData;
-        case ingest::LoadOutcome::DatabaseFailed: return cli::exitFailure;
+        case ingest::LoadOutcome::NoMessageTraffic:
+            return cli::exitNoUsableData;
+        case ingest::LoadOutcome::DatabaseFailed:
+            return cli::exitFailure;
     }
     return cli::exitFailure;
 }

@@ -1,5 +1,10 @@
 #include "ingest/CallLogParser.h"
 
+#include <algorithm>
+#include <array>
+#include <limits>
+#include <optional>
+
 #include "ingest/LeadingNumber.h"
 #include "ingest/LineFields.h"
 #include "ingest/LogFileReader.h"
@@ -8,11 +13,6 @@
 #include "ingest/TimeStamp.h"
 #include "platform/AsciiCase.h"
 #include "shell/StringTable.h"
-
-#include <algorithm>
-#include <array>
-#include <limits>
-#include <optional>
 
 namespace varnel::ingest {
 
@@ -36,9 +36,7 @@ constexpr std::size_t batchRows = 4096;
 // Port rows held back for order, at most; more than this let go unordered.
 constexpr std::size_t maxWaitingPorts = 8 * batchRows;
 
-bool byRowId(const PortRecord& a, const PortRecord& b) {
-    return a.rowId < b.rowId;
-}
+bool byRowId(const PortRecord& a, const PortRecord& b) { return a.rowId < b.rowId; }
 
 // The keyword of field 1 upper-cased, tested in the fixed order. Logs write
 // the keywords in capitals, so an exact match is tried first.
@@ -99,27 +97,44 @@ private:
         const EventCode code = eventCode(f[1]);
         LoadCounters& counters = state_.counters;
         switch (code) {
-            case InboundCall: ++counters.inboundCalls; break;
-            case OutboundCall: ++counters.outboundCalls; break;
-            case NewInbound: ++counters.inboundMessagesDelivered; break;
-            case NewOutbound: ++counters.outboundMessagesDelivered; break;
-            default: break;
+            case InboundCall:
+                ++counters.inboundCalls;
+                break;
+            case OutboundCall:
+                ++counters.outboundCalls;
+                break;
+            case NewInbound:
+                ++counters.inboundMessagesDelivered;
+                break;
+            case NewOutbound:
+                ++counters.outboundMessagesDelivered;
+                break;
+            default:
+                break;
         }
         if (const auto time = timeStamps_.read(f[0]))
             lineTime_ = *time;
         else
-            fail(FailureCode::TypeMismatch, QStringLiteral("Type mismatch: time stamp %1 does not convert").arg(quoted(f[0])));
+            fail(FailureCode::TypeMismatch,
+                 QStringLiteral("Type mismatch: time stamp %1 does not convert").arg(quoted(f[0])));
         state_.reportDate = lineTime_;
 
         switch (code) {
             case InboundCall:
-            case OutboundCall: callBegins(f, code); break;
-            case Disconnect: disconnect(f); break;
+            case OutboundCall:
+                callBegins(f, code);
+                break;
+            case Disconnect:
+                disconnect(f);
+                break;
             case NewInbound:
             case NewOutbound:
             case ClearedInbound:
-            case ClearedOutbound: messageEvent(f, code); break;
-            case Unknown: break;
+            case ClearedOutbound:
+                messageEvent(f, code);
+                break;
+            case Unknown:
+                break;
         }
     }
 
@@ -139,7 +154,8 @@ private:
 
     bool portInRange() {
         if (port_ >= 0 && port_ < CallLogParser::portCount) return true;
-        fail(FailureCode::SubscriptOutOfRange, QStringLiteral("Subscript out of range: port %1 is outside 0..120").arg(port_));
+        fail(FailureCode::SubscriptOutOfRange,
+             QStringLiteral("Subscript out of range: port %1 is outside 0..120").arg(port_));
         return false;
     }
 
@@ -300,8 +316,8 @@ void CallLogParser::parseFile(const QString& path) {
     }
     const int64_t lines = reader.countLines();
     if (lines > lineLimit) {
-        observer_.show({shell::myLoadResString(60), shell::myLoadResString(8),
-                        platform::UserMessage::Icon::Exclamation});
+        observer_.show(
+            {shell::myLoadResString(60), shell::myLoadResString(8), platform::UserMessage::Icon::Exclamation});
         return;
     }
 

@@ -2,11 +2,11 @@
 // tables, raising the load counters and gathering the node serial numbers.
 #pragma once
 
+#include <QString>
+
 #include "ingest/IngestState.h"
 #include "ingest/ParseObserver.h"
 #include "store/RawRows.h"
-
-#include <QString>
 
 namespace varnel::ingest {
 

@@ -24,8 +24,7 @@ bool digitsAt(const QString& text, qsizetype from, qsizetype count, int& value) 
 QStringList logFileNames(const QString& folder) {
     QDir dir(folder);
     if (folder.isEmpty() || !dir.exists()) return {};
-    QStringList names = dir.entryList({logPrefix + QStringLiteral("*")},
-                                      QDir::Files | QDir::Readable | QDir::Hidden,
+    QStringList names = dir.entryList({logPrefix + QStringLiteral("*")}, QDir::Files | QDir::Readable | QDir::Hidden,
                                       QDir::Name | QDir::IgnoreCase);
     names.erase(std::remove_if(names.begin(), names.end(),
                                [](const QString& n) { return !n.startsWith(logPrefix, Qt::CaseInsensitive); }),

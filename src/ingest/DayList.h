@@ -7,7 +7,6 @@
 #include <QLocale>
 #include <QString>
 #include <QStringList>
-
 #include <optional>
 
 namespace varnel::ingest {

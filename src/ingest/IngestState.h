@@ -3,10 +3,10 @@
 // report date.
 #pragma once
 
+#include <cstdint>
+
 #include "ingest/SerialList.h"
 #include "store/StoredTime.h"
-
-#include <cstdint>
 
 namespace varnel::ingest {
 

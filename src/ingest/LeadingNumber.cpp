@@ -9,9 +9,7 @@ namespace varnel::ingest {
 
 namespace {
 
-bool isDigit(char c) {
-    return static_cast<unsigned char>(c - '0') < 10;
-}
+bool isDigit(char c) { return static_cast<unsigned char>(c - '0') < 10; }
 
 }  // namespace
 

@@ -83,7 +83,8 @@ QString loadSummaryText(const QString& firstDayEntry, const LoadCounters& c, con
     return myLoadResString(122) + firstDayEntry + lineEnd + line(myLoadResString(35), c.inboundCalls) +
            line(myLoadResString(80), c.outboundCalls) + line(myLoadResString(39), c.inboundMessagesDelivered) +
            line(myLoadResString(84), c.outboundMessagesDelivered) +
-           line(QStringLiteral("Inbound NDNs="), c.inboundNdns) + line(QStringLiteral("Outbound NDNs="), c.outboundNdns);
+           line(QStringLiteral("Inbound NDNs="), c.inboundNdns) +
+           line(QStringLiteral("Outbound NDNs="), c.outboundNdns);
 }
 
 }  // namespace varnel::ingest

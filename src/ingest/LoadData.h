@@ -2,20 +2,20 @@
 // chosen day parsed into it, and the outcome with its summary.
 #pragma once
 
-#include "ingest/IngestState.h"
-#include "ingest/ParseObserver.h"
-#include "store/DataFiles.h"
-
 #include <QDate>
 #include <QList>
 #include <QStringList>
+
+#include "ingest/IngestState.h"
+#include "ingest/ParseObserver.h"
+#include "store/DataFiles.h"
 
 namespace varnel::ingest {
 
 struct LoadRequest {
     QString logFolder;
-    QList<QDate> days;       // in the order of the day list
-    QString firstDayEntry;   // the day list's first entry, named by the summary
+    QList<QDate> days;      // in the order of the day list
+    QString firstDayEntry;  // the day list's first entry, named by the summary
 };
 
 enum class LoadOutcome {
@@ -28,9 +28,9 @@ enum class LoadOutcome {
 struct LoadResult {
     LoadOutcome outcome = LoadOutcome::DatabaseFailed;
     LoadCounters counters;
-    QStringList veyraNodes;   // in order of first occurrence
+    QStringList veyraNodes;  // in order of first occurrence
     QStringList keldanNodes;
-    QString summary;          // the summary message, lines ended by CR LF; empty unless Loaded
+    QString summary;  // the summary message, lines ended by CR LF; empty unless Loaded
 };
 
 // Runs the load. Messages for the user (failures, the outcome messages) go

@@ -5,7 +5,6 @@
 
 #include <QFile>
 #include <QString>
-
 #include <cstdint>
 #include <string_view>
 #include <vector>

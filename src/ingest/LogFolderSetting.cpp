@@ -10,9 +10,7 @@ using platform::RegistryValueKind;
 
 constexpr platform::RegistryRoot settingsRoot = QSettings::UserScope;
 
-QString keyPath() {
-    return QString::fromLatin1(settingsKeyPath);
-}
+QString keyPath() { return QString::fromLatin1(settingsKeyPath); }
 
 }  // namespace
 

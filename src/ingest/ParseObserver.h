@@ -2,11 +2,10 @@
 // and boxes, the command line tool writes messages to standard error.
 #pragma once
 
-#include "platform/UserMessage.h"
-
 #include <QString>
-
 #include <cstdint>
+
+#include "platform/UserMessage.h"
 
 namespace varnel::ingest {
 

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QStringList>
-
 #include <string>
 #include <string_view>
 #include <unordered_set>

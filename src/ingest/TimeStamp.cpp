@@ -36,9 +36,7 @@ private:
     std::size_t pos_ = 0;
 };
 
-bool isLeapYear(int y) {
-    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
-}
+bool isLeapYear(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
 
 int daysInMonth(int y, int m) {
     static constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -46,8 +44,7 @@ int daysInMonth(int y, int m) {
 }
 
 std::optional<store::StoredTime> build(int y, int mo, int d, int h, int mi, int s) {
-    if (y < 100 || y > 9999 || mo < 1 || mo > 12 || d < 1 || d > daysInMonth(y, mo) || h > 23 ||
-        mi > 59 || s > 59)
+    if (y < 100 || y > 9999 || mo < 1 || mo > 12 || d < 1 || d > daysInMonth(y, mo) || h > 23 || mi > 59 || s > 59)
         return std::nullopt;
     return store::StoredTime{static_cast<int16_t>(y), static_cast<int8_t>(mo), static_cast<int8_t>(d),
                              static_cast<int8_t>(h),  static_cast<int8_t>(mi), static_cast<int8_t>(s)};
@@ -55,8 +52,7 @@ std::optional<store::StoredTime> build(int y, int mo, int d, int h, int mi, int 
 
 // H:MM:SS with an optional " AM" or " PM" after it, to the end of the text.
 bool timeOfDay(Cursor& c, int& h, int& mi, int& s, bool allowMeridiem) {
-    if (!c.number(1, 2, h) || !c.literal(':') || !c.number(2, 2, mi) || !c.literal(':') ||
-        !c.number(2, 2, s))
+    if (!c.number(1, 2, h) || !c.literal(':') || !c.number(2, 2, mi) || !c.literal(':') || !c.number(2, 2, s))
         return false;
     if (c.atEnd()) return true;
     if (!allowMeridiem || !c.literal(' ')) return false;
@@ -74,13 +70,13 @@ std::optional<store::StoredTime> parseTimeStamp(std::string_view text) {
     int y, mo, d, h, mi, s;
     {
         Cursor c(text);
-        if (c.number(1, 2, mo) && c.literal('/') && c.number(1, 2, d) && c.literal('/') &&
-            c.number(4, 4, y) && c.literal(' ') && timeOfDay(c, h, mi, s, true))
+        if (c.number(1, 2, mo) && c.literal('/') && c.number(1, 2, d) && c.literal('/') && c.number(4, 4, y) &&
+            c.literal(' ') && timeOfDay(c, h, mi, s, true))
             return build(y, mo, d, h, mi, s);
     }
     Cursor c(text);
-    if (c.number(4, 4, y) && c.literal('-') && c.number(2, 2, mo) && c.literal('-') &&
-        c.number(2, 2, d) && (c.literal(' ') || c.literal('T')) && timeOfDay(c, h, mi, s, false))
+    if (c.number(4, 4, y) && c.literal('-') && c.number(2, 2, mo) && c.literal('-') && c.number(2, 2, d) &&
+        (c.literal(' ') || c.literal('T')) && timeOfDay(c, h, mi, s, false))
         return build(y, mo, d, h, mi, s);
     return std::nullopt;
 }

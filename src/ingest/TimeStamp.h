@@ -4,11 +4,11 @@
 //   YYYY-MM-DD HH:MM:SS        or with a T between date and time
 #pragma once
 
-#include "store/StoredTime.h"
-
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "store/StoredTime.h"
 
 namespace varnel::ingest {
 

@@ -6,13 +6,9 @@
 
 namespace varnel::platform {
 
-inline constexpr char asciiUpper(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
+inline constexpr char asciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
-inline constexpr char asciiLower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
+inline constexpr char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 // True when text equals upper (written in capitals) ignoring letter case.
 inline constexpr bool equalsIgnoringAsciiCase(std::string_view text, std::string_view upper) {

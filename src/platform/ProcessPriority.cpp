@@ -9,9 +9,12 @@ namespace varnel::platform {
 
 int niceValueOf(unsigned priorityClass) {
     switch (priorityClass) {
-        case IdlePriorityClass: return 19;
-        case BelowNormalPriorityClass: return 5;
-        default: return 0;
+        case IdlePriorityClass:
+            return 19;
+        case BelowNormalPriorityClass:
+            return 5;
+        default:
+            return 0;
     }
 }
 

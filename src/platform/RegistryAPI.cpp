@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-
 #include <memory>
 
 namespace varnel::platform {
@@ -58,8 +57,10 @@ QVariant QueryValue(RegistryRoot root, const QString& path, const QString& name,
     if (!stored.isValid()) return defaultValue;
 
     switch (static_cast<RegistryValueKind>(kind)) {
-        case RegistryValueKind::Text: return stored.toString().left(textLimit);
-        case RegistryValueKind::Binary: return stored.toByteArray().left(binaryLimit);
+        case RegistryValueKind::Text:
+            return stored.toString().left(textLimit);
+        case RegistryValueKind::Binary:
+            return stored.toByteArray().left(binaryLimit);
         case RegistryValueKind::Number: {
             bool ok = false;
             const int number = stored.toInt(&ok);
@@ -73,10 +74,17 @@ void SetValue(RegistryRoot root, const QString& path, const QString& name, int k
     const auto settings = settingsOf(root, path);
     if (!settings || !QFileInfo(settings->fileName()).isFile() || !settings->isWritable()) return;
     switch (kind) {
-        case static_cast<int>(RegistryValueKind::Text): settings->setValue(name, value.toString()); break;
-        case static_cast<int>(RegistryValueKind::Binary): settings->setValue(name, value.toByteArray()); break;
-        case static_cast<int>(RegistryValueKind::Number): settings->setValue(name, value.toInt()); break;
-        default: return;
+        case static_cast<int>(RegistryValueKind::Text):
+            settings->setValue(name, value.toString());
+            break;
+        case static_cast<int>(RegistryValueKind::Binary):
+            settings->setValue(name, value.toByteArray());
+            break;
+        case static_cast<int>(RegistryValueKind::Number):
+            settings->setValue(name, value.toInt());
+            break;
+        default:
+            return;
     }
     settings->sync();
 }

@@ -7,7 +7,6 @@
 #include <QSettings>
 #include <QString>
 #include <QVariant>
-
 #include <stdexcept>
 
 namespace varnel::platform {
@@ -23,9 +22,9 @@ public:
 using RegistryRoot = QSettings::Scope;
 
 enum class RegistryValueKind : int {
-    Text = 1,     // a QString
-    Binary = 3,   // a QByteArray
-    Number = 4,   // a 32-bit integer
+    Text = 1,    // a QString
+    Binary = 3,  // a QByteArray
+    Number = 4,  // a 32-bit integer
 };
 
 // True when the key can be opened for reading.

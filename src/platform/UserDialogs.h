@@ -3,11 +3,10 @@
 // window shows real ones; tests put recorders in their place.
 #pragma once
 
-#include "platform/UserMessage.h"
-
 #include <QString>
-
 #include <optional>
+
+#include "platform/UserMessage.h"
 
 namespace varnel::platform {
 

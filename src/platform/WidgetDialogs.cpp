@@ -1,10 +1,10 @@
 #include "platform/WidgetDialogs.h"
 
-#include "shell/StringTable.h"
-
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+
+#include "shell/StringTable.h"
 
 namespace varnel::platform {
 
@@ -12,10 +12,14 @@ namespace {
 
 QMessageBox::Icon boxIcon(UserMessage::Icon icon) {
     switch (icon) {
-        case UserMessage::Icon::Information: return QMessageBox::Information;
-        case UserMessage::Icon::Exclamation: return QMessageBox::Warning;
-        case UserMessage::Icon::Critical: return QMessageBox::Critical;
-        case UserMessage::Icon::None: break;
+        case UserMessage::Icon::Information:
+            return QMessageBox::Information;
+        case UserMessage::Icon::Exclamation:
+            return QMessageBox::Warning;
+        case UserMessage::Icon::Critical:
+            return QMessageBox::Critical;
+        case UserMessage::Icon::None:
+            break;
     }
     return QMessageBox::NoIcon;
 }

@@ -3,10 +3,10 @@
 // The names carry no folder; the caller puts them where files go.
 #pragma once
 
+#include <QString>
+
 #include "reports/ReportKind.h"
 #include "store/StoredTime.h"
-
-#include <QString>
 
 namespace varnel::reports {
 

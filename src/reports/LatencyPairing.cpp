@@ -1,16 +1,14 @@
 #include "reports/LatencyPairing.h"
 
-#include "platform/AsciiCase.h"
-
 #include <algorithm>
+
+#include "platform/AsciiCase.h"
 
 namespace varnel::reports {
 
 namespace {
 
-unsigned char lowered(char c) {
-    return static_cast<unsigned char>(platform::asciiLower(c));
-}
+unsigned char lowered(char c) { return static_cast<unsigned char>(platform::asciiLower(c)); }
 
 // The two texts compared byte by byte with A-Z lowered: <0, 0 or >0.
 int compareLowered(std::string_view first, std::string_view second) {

@@ -56,7 +56,7 @@ struct EventPair {
 };
 
 struct UnmatchedEvent {
-    uint32_t event;            // the event left without partner
+    uint32_t event;              // the event left without partner
     uint32_t firstOfIdentifier;  // the first event of its identifier in the selection order
 };
 

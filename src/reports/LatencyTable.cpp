@@ -1,5 +1,10 @@
 #include "reports/LatencyTable.h"
 
+#include <SQLiteCpp/Transaction.h>
+
+#include <algorithm>
+#include <array>
+
 #include "reports/LatencyPairing.h"
 #include "reports/RangeFilter.h"
 #include "reports/TimeText.h"
@@ -8,11 +13,6 @@
 #include "store/StoredTime.h"
 #include "summaries/NumberText.h"
 
-#include <SQLiteCpp/Transaction.h>
-
-#include <algorithm>
-#include <array>
-
 namespace varnel::reports {
 
 namespace {
@@ -20,13 +20,15 @@ namespace {
 constexpr int rowsPerInsert = 32;
 constexpr std::size_t typicalGuidLength = 38;  // "{8-4-4-4-12}"
 
-QTime timeOfDay(int seconds) {
-    return QTime(0, 0).addSecs(seconds);
-}
+QTime timeOfDay(int seconds) { return QTime(0, 0).addSecs(seconds); }
 
 // The stored form of a delivery time: the time of day on 1 January 2004.
 store::StoredTime::Text deliveredText(int seconds) {
-    return store::StoredTime{2004, 1, 1, static_cast<int8_t>(seconds / 3600), static_cast<int8_t>(seconds / 60 % 60),
+    return store::StoredTime{2004,
+                             1,
+                             1,
+                             static_cast<int8_t>(seconds / 3600),
+                             static_cast<int8_t>(seconds / 60 % 60),
                              static_cast<int8_t>(seconds % 60)}
         .text();
 }
@@ -35,9 +37,11 @@ store::StoredTime::Text deliveredText(int seconds) {
 // node limiting is on, in stored order.
 MessageEvents selectEvents(store::ReportDatabase& db, const RangeRequest& request) {
     const RangeFilter filter(request);
-    store::Query select(db.connection(),
-                        "SELECT MessageGUID, StartMinute, MessageType, VeyraSerialNumber, KeldanSerialNumber FROM RawMessageData "
-                        "WHERE " + filter.conditions() + " ORDER BY rowid");
+    store::Query select(
+        db.connection(),
+        "SELECT MessageGUID, StartMinute, MessageType, VeyraSerialNumber, KeldanSerialNumber FROM RawMessageData "
+        "WHERE " +
+            filter.conditions() + " ORDER BY rowid");
     filter.bind(select, 0);
 
     MessageEvents events;
@@ -50,9 +54,7 @@ MessageEvents selectEvents(store::ReportDatabase& db, const RangeRequest& reques
     return events;
 }
 
-bool isOutbound(int messageType) {
-    return messageType != 3 && messageType != 5;
-}
+bool isOutbound(int messageType) { return messageType != 3 && messageType != 5; }
 
 // The pairs as their rows are stored, gathered from the scattered events in
 // one tight pass before any of them is bound; the identifiers are copied in
@@ -189,8 +191,8 @@ std::vector<LatencyRow> readOutboundLatency(store::ReportDatabase& db) {
     while (select.next()) {
         store::StoredTime delivered;
         const int seconds = store::parseStoredTime(select.text(2), delivered) ? delivered.secondsOfDay() : 0;
-        rows.push_back({select.integer(0), QString::fromUtf8(select.text(1)), timeOfDay(seconds),
-                        select.integer(3), select.real(4), select.real(5)});
+        rows.push_back({select.integer(0), QString::fromUtf8(select.text(1)), timeOfDay(seconds), select.integer(3),
+                        select.real(4), select.real(5)});
     }
     std::stable_sort(rows.begin(), rows.end(),
                      [](const LatencyRow& a, const LatencyRow& b) { return a.timeDelivered < b.timeDelivered; });

@@ -2,16 +2,15 @@
 // in the time range paired by identifier, with the seconds between them.
 #pragma once
 
-#include "platform/UserMessage.h"
-#include "reports/ReportRequest.h"
-#include "store/ReportDatabase.h"
-
 #include <QIODevice>
 #include <QString>
 #include <QTime>
-
 #include <cstdint>
 #include <vector>
+
+#include "platform/UserMessage.h"
+#include "reports/ReportRequest.h"
+#include "store/ReportDatabase.h"
 
 namespace varnel::reports {
 

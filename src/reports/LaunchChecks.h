@@ -1,11 +1,10 @@
 // The checks made before a latency, node traffic or node error report runs.
 #pragma once
 
-#include "reports/ReportRequest.h"
-
 #include <QString>
-
 #include <optional>
+
+#include "reports/ReportRequest.h"
 
 namespace varnel::reports {
 

@@ -1,14 +1,13 @@
 #include "reports/NodeTrafficTable.h"
 
-#include "reports/RangeFilter.h"
-
-#include "shell/StringTable.h"
-#include "store/Query.h"
-
 #include <SQLiteCpp/Transaction.h>
 
 #include <algorithm>
 #include <cmath>
+
+#include "reports/RangeFilter.h"
+#include "shell/StringTable.h"
+#include "store/Query.h"
 
 namespace varnel::reports {
 
@@ -39,7 +38,9 @@ private:
     };
     using Index = std::vector<Entry>;  // by serial, then row
 
-    static bool before(const Entry& a, const Entry& b) { return a.serial < b.serial || (a.serial == b.serial && a.row < b.row); }
+    static bool before(const Entry& a, const Entry& b) {
+        return a.serial < b.serial || (a.serial == b.serial && a.row < b.row);
+    }
 
     void add(const QString& nodeType, const QStringList& entries, Index& index) {
         for (const QString& entry : entries) {

@@ -3,14 +3,13 @@
 // notifications (node error report).
 #pragma once
 
+#include <QString>
+#include <cstdint>
+#include <vector>
+
 #include "platform/UserMessage.h"
 #include "reports/ReportRequest.h"
 #include "store/ReportDatabase.h"
-
-#include <QString>
-
-#include <cstdint>
-#include <vector>
 
 namespace varnel::reports {
 

@@ -1,12 +1,12 @@
 #include "reports/PortAvailabilityTable.h"
 
-#include "reports/PerMinuteTable.h"
-#include "shell/StringTable.h"
-#include "store/Query.h"
-
 #include <SQLiteCpp/Transaction.h>
 
 #include <algorithm>
+
+#include "reports/PerMinuteTable.h"
+#include "shell/StringTable.h"
+#include "store/Query.h"
 
 namespace varnel::reports {
 

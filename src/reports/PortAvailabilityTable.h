@@ -2,11 +2,11 @@
 // use and the fewest ports available to take calls, built from RawPortData.
 #pragma once
 
-#include "platform/UserMessage.h"
-#include "store/ReportDatabase.h"
-
 #include <cstdint>
 #include <vector>
+
+#include "platform/UserMessage.h"
+#include "store/ReportDatabase.h"
 
 namespace varnel::reports {
 

@@ -1,12 +1,12 @@
 #include "reports/QueueActivityTable.h"
 
-#include "reports/PerMinuteTable.h"
-#include "store/Query.h"
-
 #include <SQLiteCpp/Transaction.h>
 
 #include <algorithm>
 #include <cmath>
+
+#include "reports/PerMinuteTable.h"
+#include "store/Query.h"
 
 namespace varnel::reports {
 
@@ -32,19 +32,13 @@ struct MinuteMaxima {
     Maxima outbound;
 };
 
-bool isInbound(int64_t messageType) {
-    return messageType == 3 || messageType == 5;
-}
+bool isInbound(int64_t messageType) { return messageType == 3 || messageType == 5; }
 
 // The logged values are kept as whole numbers (nearest, a half to the even
 // neighbour) before the megabytes are taken with the fraction dropped.
-double wholeNumber(double value) {
-    return std::nearbyint(value);
-}
+double wholeNumber(double value) { return std::nearbyint(value); }
 
-double wholeMegabytes(double bytes) {
-    return std::floor(wholeNumber(bytes) / bytesPerMegabyte);
-}
+double wholeMegabytes(double bytes) { return std::floor(wholeNumber(bytes) / bytesPerMegabyte); }
 
 std::vector<QueueMinute> minuteMaxima(store::ReportDatabase& db) {
     std::vector<MinuteMaxima> maxima(minutesPerDay);
@@ -102,8 +96,8 @@ std::vector<QueueMinute> readQueueActivity(store::ReportDatabase& db) {
                         "SELECT Minute, MaxInboundMessages, MaxInboundQueueSize, MaxOutboundMessages, "
                         "MaxOutboundQueueSize FROM MessageQueueActivity ORDER BY Minute");
     while (select.next())
-        rows.push_back({static_cast<int>(select.integer(0)), select.real(1), select.real(2), select.real(3),
-                        select.real(4)});
+        rows.push_back(
+            {static_cast<int>(select.integer(0)), select.real(1), select.real(2), select.real(3), select.real(4)});
     return rows;
 }
 

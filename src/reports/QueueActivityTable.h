@@ -3,9 +3,9 @@
 // built from RawMessageData.
 #pragma once
 
-#include "store/ReportDatabase.h"
-
 #include <vector>
+
+#include "store/ReportDatabase.h"
 
 namespace varnel::reports {
 

@@ -3,12 +3,14 @@
 // value is bound as a parameter.
 #pragma once
 
-#include "reports/ReportRequest.h"
-
 #include <string>
 #include <vector>
 
-namespace varnel::store { class Query; }
+#include "reports/ReportRequest.h"
+
+namespace varnel::store {
+class Query;
+}
 
 namespace varnel::reports {
 

@@ -10,9 +10,7 @@ namespace {
 
 using shell::myLoadResString;
 
-QString reportDateText(const store::StoredTime& reportDate) {
-    return longDateText(reportDate.toQDateTime().date());
-}
+QString reportDateText(const store::StoredTime& reportDate) { return longDateText(reportDate.toQDateTime().date()); }
 
 // One series per value, point j (from 1) taken from the j-th row.
 template <typename Row>
@@ -34,26 +32,29 @@ QVector<ChartSeries> seriesOverRows(const std::vector<Row>& rows,
 
 QStringList nodeLabels(const std::vector<NodeTrafficRow>& rows) {
     QStringList labels;
-    for (const NodeTrafficRow& row : rows) labels << row.nodeType + QStringLiteral(" - ") + summaries::numberText(row.nodeId);
+    for (const NodeTrafficRow& row : rows)
+        labels << row.nodeType + QStringLiteral(" - ") + summaries::numberText(row.nodeId);
     return labels;
 }
 
 ReportChart nodeChart(const std::vector<NodeTrafficRow>& rows, QString header, const QString& yTitle,
                       const QString& inboundLabel, const QString& outboundLabel) {
     using R = NodeTrafficRow;
-    return {std::move(header), QStringLiteral("Nodes"), yTitle,
-            seriesOverRows<R>(rows, {{inboundLabel, [](const R& r) { return static_cast<double>(r.inboundMessages); }},
-                                     {outboundLabel, [](const R& r) { return static_cast<double>(r.outboundMessages); }},
-                                     {inboundLabel, [](const R& r) { return r.inboundMessageKB; }},
-                                     {outboundLabel, [](const R& r) { return r.outboundMessageKB; }}}),
-            nodeLabels(rows)};
+    return {
+        std::move(header), QStringLiteral("Nodes"), yTitle,
+        seriesOverRows<R>(rows, {{inboundLabel, [](const R& r) { return static_cast<double>(r.inboundMessages); }},
+                                 {outboundLabel, [](const R& r) { return static_cast<double>(r.outboundMessages); }},
+                                 {inboundLabel, [](const R& r) { return r.inboundMessageKB; }},
+                                 {outboundLabel, [](const R& r) { return r.outboundMessageKB; }}}),
+        nodeLabels(rows)};
 }
 
 }  // namespace
 
 ReportChart portAvailabilityChart(const std::vector<PortMinute>& rows, const store::StoredTime& reportDate) {
     using R = PortMinute;
-    return {myLoadResString(88) + reportDateText(reportDate), QStringLiteral("Time"),
+    return {myLoadResString(88) + reportDateText(reportDate),
+            QStringLiteral("Time"),
             QStringLiteral("Ports Available Or In Use"),
             seriesOverRows<R>(rows, {{QStringLiteral("Lines available to take calls"),
                                       [](const R& r) { return static_cast<double>(r.minLinesAvailable); }},
@@ -64,17 +65,17 @@ ReportChart portAvailabilityChart(const std::vector<PortMinute>& rows, const sto
 
 ReportChart queueActivityChart(const std::vector<QueueMinute>& rows, const store::StoredTime& reportDate) {
     using R = QueueMinute;
-    return {myLoadResString(56) + reportDateText(reportDate), QStringLiteral("Time"),
-            QStringLiteral("Messages In Queue"),
-            seriesOverRows<R>(rows, {{QStringLiteral("Inbound Message Queue Size (MB)"),
-                                      [](const R& r) { return r.maxInboundQueueSize; }},
-                                     {QStringLiteral("Outbound Message Queue Size (MB)"),
-                                      [](const R& r) { return r.maxOutboundQueueSize; }},
-                                     {QStringLiteral("Inbound Messages In Queue"),
-                                      [](const R& r) { return r.maxInboundMessages; }},
-                                     {QStringLiteral("Outbound Messages In Queue"),
-                                      [](const R& r) { return r.maxOutboundMessages; }}}),
-            {}};
+    return {
+        myLoadResString(56) + reportDateText(reportDate),
+        QStringLiteral("Time"),
+        QStringLiteral("Messages In Queue"),
+        seriesOverRows<R>(
+            rows,
+            {{QStringLiteral("Inbound Message Queue Size (MB)"), [](const R& r) { return r.maxInboundQueueSize; }},
+             {QStringLiteral("Outbound Message Queue Size (MB)"), [](const R& r) { return r.maxOutboundQueueSize; }},
+             {QStringLiteral("Inbound Messages In Queue"), [](const R& r) { return r.maxInboundMessages; }},
+             {QStringLiteral("Outbound Messages In Queue"), [](const R& r) { return r.maxOutboundMessages; }}}),
+        {}};
 }
 
 ReportChart latencyChart(const std::vector<LatencyRow>& outbound, const store::StoredTime& reportDate, QTime from,
@@ -97,7 +98,8 @@ ReportChart nodeTrafficChart(const std::vector<NodeTrafficRow>& rows, const stor
 
 ReportChart nodeErrorChart(const std::vector<NodeTrafficRow>& rows, const store::StoredTime& reportDate) {
     return nodeChart(rows, myLoadResString(147) + reportDateText(reportDate), QStringLiteral("NDNs"),
-                     QStringLiteral("Inbound NDNs (Keldan to Veyra)"), QStringLiteral("Outbound NDNs (Veyra to Keldan)"));
+                     QStringLiteral("Inbound NDNs (Keldan to Veyra)"),
+                     QStringLiteral("Outbound NDNs (Veyra to Keldan)"));
 }
 
 }  // namespace varnel::reports

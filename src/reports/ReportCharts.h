@@ -3,16 +3,16 @@
 // The chart windows hand this to the chart control.
 #pragma once
 
+#include <QString>
+#include <QStringList>
+#include <QTime>
+#include <QVector>
+
 #include "reports/LatencyTable.h"
 #include "reports/NodeTrafficTable.h"
 #include "reports/PortAvailabilityTable.h"
 #include "reports/QueueActivityTable.h"
 #include "store/StoredTime.h"
-
-#include <QString>
-#include <QStringList>
-#include <QTime>
-#include <QVector>
 
 namespace varnel::reports {
 

@@ -2,13 +2,12 @@
 // time range and node choice, and the program-wide values it reads.
 #pragma once
 
+#include <QString>
+#include <cstdint>
+
 #include "reports/ReportKind.h"
 #include "reports/ReportRequest.h"
 #include "store/StoredTime.h"
-
-#include <QString>
-
-#include <cstdint>
 
 namespace varnel::reports {
 

@@ -18,15 +18,11 @@ constexpr std::array<KindNames, 5> names = {{
     {ReportKind::NodeErrors, "node-errors", "NodeError"},
 }};
 
-const KindNames& namesOf(ReportKind kind) {
-    return names[static_cast<std::size_t>(kind)];
-}
+const KindNames& namesOf(ReportKind kind) { return names[static_cast<std::size_t>(kind)]; }
 
 }  // namespace
 
-QString commandLineName(ReportKind kind) {
-    return QString::fromLatin1(namesOf(kind).commandLine);
-}
+QString commandLineName(ReportKind kind) { return QString::fromLatin1(namesOf(kind).commandLine); }
 
 std::optional<ReportKind> reportKindFromCommandLineName(const QString& name) {
     for (const KindNames& entry : names)
@@ -34,8 +30,6 @@ std::optional<ReportKind> reportKindFromCommandLineName(const QString& name) {
     return std::nullopt;
 }
 
-QString fileBaseName(ReportKind kind) {
-    return QString::fromLatin1(namesOf(kind).fileBase);
-}
+QString fileBaseName(ReportKind kind) { return QString::fromLatin1(namesOf(kind).fileBase); }
 
 }  // namespace varnel::reports

@@ -16,17 +16,11 @@ QStringList rowEntries(bool limitNodes, const QStringList& entries, const QStrin
 
 }  // namespace
 
-QStringList NodeChoice::veyraRowEntries() const {
-    return rowEntries(limitNodes, veyraEntries, selectedVeyra);
-}
+QStringList NodeChoice::veyraRowEntries() const { return rowEntries(limitNodes, veyraEntries, selectedVeyra); }
 
-QStringList NodeChoice::keldanRowEntries() const {
-    return rowEntries(limitNodes, keldanEntries, selectedKeldan);
-}
+QStringList NodeChoice::keldanRowEntries() const { return rowEntries(limitNodes, keldanEntries, selectedKeldan); }
 
-double nodeValue(const QString& entry) {
-    return ingest::leadingNumber(entry.toStdString());
-}
+double nodeValue(const QString& entry) { return ingest::leadingNumber(entry.toStdString()); }
 
 std::vector<double> nodeValues(const QStringList& entries) {
     std::vector<double> values;

@@ -5,7 +5,6 @@
 
 #include <QStringList>
 #include <QTime>
-
 #include <vector>
 
 namespace varnel::reports {

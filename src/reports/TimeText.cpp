@@ -16,9 +16,7 @@ QString longTimePattern() {
 
 }  // namespace
 
-QString longTimeText(QTime time) {
-    return LongTimeTexts().text(time);
-}
+QString longTimeText(QTime time) { return LongTimeTexts().text(time); }
 
 LongTimeTexts::LongTimeTexts() : locale_(QLocale::system()), pattern_(longTimePattern()) {}
 
@@ -36,8 +34,6 @@ const QByteArray& LongTimeTexts::local8Bit(QTime time) {
     return lastBytes_;
 }
 
-QString longDateText(QDate date) {
-    return QLocale::system().toString(date, QLocale::LongFormat);
-}
+QString longDateText(QDate date) { return QLocale::system().toString(date, QLocale::LongFormat); }
 
 }  // namespace varnel::reports

@@ -5,7 +5,13 @@ namespace varnel::shell {
 
 const std::array<const char*, englishStringCount> englishStrings = {
     /* 0 */ " Number=",
-    /* 1 */ " along the X axis and each node shows how many messages it received and how many messages it delivered.  Outbound messages are those that go from Veyra to Keldan nodes and inbound messages are those that travel from Keldan nodes back to Veyra.  You can select to see information about specific Veyra and Keldan nodes and choose a time range if you like.  Selecting a specific Veyra node and all Keldan nodes, for instance, can be useful for determining which nodes a Veyra box is communicating with most heavily.  The summary report shows the same information which can be saved to a CSV file.",
+    /* 1 */
+    " along the X axis and each node shows how many messages it received and how many messages it delivered.  Outbound "
+    "messages are those that go from Veyra to Keldan nodes and inbound messages are those that travel from Keldan "
+    "nodes back to Veyra.  You can select to see information about specific Veyra and Keldan nodes and choose a time "
+    "range if you like.  Selecting a specific Veyra node and all Keldan nodes, for instance, can be useful for "
+    "determining which nodes a Veyra box is communicating with most heavily.  The summary report shows the same "
+    "information which can be saved to a CSV file.",
     /* 2 */ " or ",
     /* 3 */ " to ",
     /* 4 */ "&File",
@@ -37,7 +43,8 @@ const std::array<const char*, englishStringCount> englishStrings = {
     /* 30 */ "From ",
     /* 31 */ "Generate Report From:",
     /* 32 */ "Help",
-    /* 33 */ "Hour, Max Inbound Messages, Max Inbound Queue Size (MB), Max Outbound Messages, Max Outbound Queue Size (MB)",
+    /* 33 */
+    "Hour, Max Inbound Messages, Max Inbound Queue Size (MB), Max Outbound Messages, Max Outbound Queue Size (MB)",
     /* 34 */ "Hour, Max ports in use, Minimum ports available to take calls",
     /* 35 */ "Inbound Calls=",
     /* 36 */ "Inbound Message Queue (to Veyra)",
@@ -80,7 +87,8 @@ const std::array<const char*, englishStringCount> englishStrings = {
     /* 73 */ "Node Traffic Report for ",
     /* 74 */ "Node Traffic Summary",
     /* 75 */ "Node Type",
-    /* 76 */ "Node Type, Node ID, Inbound Messages, Inbound Message Size (MB), Outbound Messages, Outbound Message Size (MB)",
+    /* 76 */
+    "Node Type, Node ID, Inbound Messages, Inbound Message Size (MB), Outbound Messages, Outbound Message Size (MB)",
     /* 77 */ "OK",
     /* 78 */ "Keldan",
     /* 79 */ "Keldan Nodes",
@@ -118,16 +126,46 @@ const std::array<const char*, englishStringCount> englishStrings = {
     /* 111 */ "Show messaged delivered between these times:",
     /* 112 */ "Show messages delivered between these times",
     /* 113 */ "Show summary information",
-    /* 114 */ "Shows how long outbound messages (going from Veyra to Keldan nodes) wait in the queue before they are delivered.  Outbound messages are sent via analog lines to Keldan nodes so lag times in delivery can be a problem if not enough ports are available to handle the load.  You can select to see information about all nodes or select specific Keldan and Veyra nodes you are interested in seeing information for.  You can also select a time range you're interested in.  Each message is graphed over time showing how long it was in the outbound queue before it was delivered.  The summary report provides a table of the same information which can be saved in CSV format.",
-    /* 115 */ "Shows how many ports are available to take or make calls over the course of the day.  Useful for finding out if you're running low on ports to send messages to or from Keldan nodes.  This report is always run over the entire day, however you can zoom in or out from 1 hour to a full 24 hour scope on the resulting graph so you should be able to get the detail you need.  The chart shows a bar for each minute of the day.  The summary report shows totals for each hour of the day which can be saved in CSV format. ",
-    /* 116 */ "Shows the number of messages and/or the total number of Megabytes sent from and delivered to each node.  Nodes are identified by their serial number and are labeled as 'Veyra' or 'Keldan' along the X axis and each node shows how many messages it received and how many messages it delivered.  Outbound messages are those that go from Veyra to Keldan nodes and inbound messages are those that travel from Keldan nodes back to Veyra.  You can select to see information about specific Veyra and Keldan nodes and choose a time range if you like.  Selecting a specific Veyra node and all Keldan nodes, for instance, can be useful for determining which nodes a Veyra box is communicating with most heavily.  The summary report shows the same information which can be saved to a CSV file.",
-    /* 117 */ "Shows the number of messages in the inbound (messages from Keldan nodes to Veyra) and/or outbound (messages from Veyra to Keldan nodes) queues on the Varnel over the course of the day.  You can opt to see the number of messages in queue or the total queue size in kilobytes.  The report is always run on the entire day but you can zoom in to as close as 1 hour and out to a full 24 hour view in the resulting graph.  The graph shows a bar for each minute of the day.  The summary report shows data totaled for each hour of the day which can be saved in CSV format.",
+    /* 114 */
+    "Shows how long outbound messages (going from Veyra to Keldan nodes) wait in the queue before they are delivered.  "
+    "Outbound messages are sent via analog lines to Keldan nodes so lag times in delivery can be a problem if not "
+    "enough ports are available to handle the load.  You can select to see information about all nodes or select "
+    "specific Keldan and Veyra nodes you are interested in seeing information for.  You can also select a time range "
+    "you're interested in.  Each message is graphed over time showing how long it was in the outbound queue before it "
+    "was delivered.  The summary report provides a table of the same information which can be saved in CSV format.",
+    /* 115 */
+    "Shows how many ports are available to take or make calls over the course of the day.  Useful for finding out if "
+    "you're running low on ports to send messages to or from Keldan nodes.  This report is always run over the entire "
+    "day, however you can zoom in or out from 1 hour to a full 24 hour scope on the resulting graph so you should be "
+    "able to get the detail you need.  The chart shows a bar for each minute of the day.  The summary report shows "
+    "totals for each hour of the day which can be saved in CSV format. ",
+    /* 116 */
+    "Shows the number of messages and/or the total number of Megabytes sent from and delivered to each node.  Nodes "
+    "are identified by their serial number and are labeled as 'Veyra' or 'Keldan' along the X axis and each node shows "
+    "how many messages it received and how many messages it delivered.  Outbound messages are those that go from Veyra "
+    "to Keldan nodes and inbound messages are those that travel from Keldan nodes back to Veyra.  You can select to "
+    "see information about specific Veyra and Keldan nodes and choose a time range if you like.  Selecting a specific "
+    "Veyra node and all Keldan nodes, for instance, can be useful for determining which nodes a Veyra box is "
+    "communicating with most heavily.  The summary report shows the same information which can be saved to a CSV file.",
+    /* 117 */
+    "Shows the number of messages in the inbound (messages from Keldan nodes to Veyra) and/or outbound (messages from "
+    "Veyra to Keldan nodes) queues on the Varnel over the course of the day.  You can opt to see the number of "
+    "messages in queue or the total queue size in kilobytes.  The report is always run on the entire day but you can "
+    "zoom in to as close as 1 hour and out to a full 24 hour view in the resulting graph.  The graph shows a bar for "
+    "each minute of the day.  The summary report shows data totaled for each hour of the day which can be saved in CSV "
+    "format.",
     /* 118 */ "Start time must be earlier than the end time...",
     /* 119 */ "Summary information saved.",
-    /* 120 */ "The  X axis shows the time of day, the Y axis shows the minimum number of ports available to take/make calls and/or the maximim number of ports busy for each minute of the day. ",
-    /* 121 */ "The X axis shows time of day, the Y axis show the number of messages or total message size of the inbound and/or outbound message queues.",
+    /* 120 */
+    "The  X axis shows the time of day, the Y axis shows the minimum number of ports available to take/make calls "
+    "and/or the maximim number of ports busy for each minute of the day. ",
+    /* 121 */
+    "The X axis shows time of day, the Y axis show the number of messages or total message size of the inbound and/or "
+    "outbound message queues.",
     /* 122 */ "Traffic information found in logs for ",
-    /* 123 */ "This program comes with ABSOLUTELY NO WARRANTY; you may redistribute it under the terms of the GNU General Public License.",
+    /* 123 */
+    "This program comes with ABSOLUTELY NO WARRANTY; you may redistribute it under the terms of the GNU General Public "
+    "License.",
     /* 124 */ "Unable to open database at:",
     /* 125 */ "Veyra",
     /* 126 */ "Veyra Nodes",

@@ -1,8 +1,8 @@
 #include "shell/StringTable.h"
 
-#include "shell/EnglishStrings.h"
-
 #include <atomic>
+
+#include "shell/EnglishStrings.h"
 
 namespace varnel::shell {
 
@@ -16,13 +16,9 @@ std::shared_ptr<const LanguagePack>& currentPack() {
 
 }  // namespace
 
-void setLanguagePack(std::shared_ptr<const LanguagePack> pack) {
-    std::atomic_store(&currentPack(), std::move(pack));
-}
+void setLanguagePack(std::shared_ptr<const LanguagePack> pack) { std::atomic_store(&currentPack(), std::move(pack)); }
 
-std::shared_ptr<const LanguagePack> languagePack() {
-    return std::atomic_load(&currentPack());
-}
+std::shared_ptr<const LanguagePack> languagePack() { return std::atomic_load(&currentPack()); }
 
 QString englishString(int id) {
     if (id < 0 || id >= englishStringCount) return {};

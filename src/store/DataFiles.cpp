@@ -1,12 +1,13 @@
 #include "store/DataFiles.h"
 
-#include "store/Schema.h"
+#include <SQLiteCpp/Database.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <SQLiteCpp/Database.h>
+
+#include "store/Schema.h"
 
 namespace varnel::store {
 
@@ -32,22 +33,17 @@ bool isCurrentTemplate(const QString& path) {
 
 }  // namespace
 
-QString DataFiles::defaultFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-}
+QString DataFiles::defaultFolder() { return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation); }
 
-DataFiles::DataFiles(QString folder) : folder_(std::move(folder)), workingPath_(QDir(folder_).filePath(workingFileName)) {}
+DataFiles::DataFiles(QString folder)
+    : folder_(std::move(folder)), workingPath_(QDir(folder_).filePath(workingFileName)) {}
 
 DataFiles::DataFiles(QString folder, QString workingPath)
     : folder_(std::move(folder)), workingPath_(std::move(workingPath)) {}
 
-QString DataFiles::workingPath() const {
-    return workingPath_;
-}
+QString DataFiles::workingPath() const { return workingPath_; }
 
-QString DataFiles::templatePath() const {
-    return QDir(folder_).filePath(templateFileName);
-}
+QString DataFiles::templatePath() const { return QDir(folder_).filePath(templateFileName); }
 
 void DataFiles::ensureTemplate() const {
     if (!QDir().mkpath(folder_))
@@ -58,8 +54,7 @@ void DataFiles::ensureTemplate() const {
     const QString partial = path + QStringLiteral(".partial");
     QFile::remove(partial);
     try {
-        SQLite::Database db(QFile::encodeName(partial).toStdString(),
-                            SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+        SQLite::Database db(QFile::encodeName(partial).toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
         createSchema(db);
     } catch (const std::exception& e) {
         QFile::remove(partial);
@@ -86,9 +81,8 @@ void DataFiles::makeFreshWorkingCopy() const {
     QFile::remove(target + QStringLiteral("-journal"));
     QFile copy(source);
     if (!copy.copy(target))
-        throw StoreError(QStringLiteral("Cannot copy %1 to %2: %3")
-                             .arg(source, target, copy.errorString())
-                             .toStdString());
+        throw StoreError(
+            QStringLiteral("Cannot copy %1 to %2: %3").arg(source, target, copy.errorString()).toStdString());
     makeWritable(target);
 }
 

@@ -3,13 +3,13 @@
 // allocates nothing per line.
 #pragma once
 
-#include "store/RawRows.h"
-
 #include <condition_variable>
 #include <deque>
 #include <exception>
 #include <mutex>
 #include <thread>
+
+#include "store/RawRows.h"
 
 namespace varnel::store {
 

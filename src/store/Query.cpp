@@ -7,9 +7,7 @@ Query::Query(SQLite::Database& db, std::string_view sql) : db_(db.getHandle()) {
         throw SQLite::Exception(db_, sqlite3_errcode(db_));
 }
 
-Query::~Query() {
-    sqlite3_finalize(stmt_);
-}
+Query::~Query() { sqlite3_finalize(stmt_); }
 
 bool Query::next() {
     const int rc = sqlite3_step(stmt_);
@@ -24,9 +22,7 @@ void Query::run() {
     if (rc != SQLITE_DONE && rc != SQLITE_ROW) throw SQLite::Exception(db_, rc);
 }
 
-void Query::reset() {
-    sqlite3_reset(stmt_);
-}
+void Query::reset() { sqlite3_reset(stmt_); }
 
 std::string placeholders(std::size_t count) {
     std::string out;

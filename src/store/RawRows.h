@@ -2,12 +2,12 @@
 // reusable batches so that a load allocates nothing per line.
 #pragma once
 
-#include "store/StoredTime.h"
-
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "store/StoredTime.h"
 
 namespace varnel::store {
 

@@ -1,13 +1,13 @@
 #include "store/RawWriter.h"
 
-#include "store/ReportDatabase.h"
-
 #include <sqlite3.h>
 
 #include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
+
+#include "store/ReportDatabase.h"
 
 namespace varnel::store {
 
@@ -97,7 +97,9 @@ public:
         sqlite3_bind_text(stmt_, ++index_, v.data(), static_cast<int>(v.size()), SQLITE_STATIC);
     }
     template <typename T>
-    void integer(const Nullable<T>& v) { v.present ? integer(v.value) : null(); }
+    void integer(const Nullable<T>& v) {
+        v.present ? integer(v.value) : null();
+    }
     void real(const Nullable<double>& v) { v.present ? real(v.value) : null(); }
 
 private:
@@ -152,9 +154,7 @@ void bindMessage(Binder& b, const MessageRecord& r, const RowBatch& batch) {
     b.integer(r.errorState);
 }
 
-void run(PreparedInsert& stmt) {
-    stmt.execute();
-}
+void run(PreparedInsert& stmt) { stmt.execute(); }
 
 // Writes rows in groups of rowsPerStatement, then the rest one by one.
 template <typename Row, typename Bind>

@@ -3,11 +3,11 @@
 // bound parameter. Port rows are written fastest in rowid order.
 #pragma once
 
-#include "store/RawRows.h"
-
 #include <SQLiteCpp/Transaction.h>
 
 #include <memory>
+
+#include "store/RawRows.h"
 
 namespace varnel::store {
 

@@ -1,7 +1,8 @@
 #include "store/ReportDatabase.h"
 
-#include <QFile>
 #include <SQLiteCpp/Statement.h>
+
+#include <QFile>
 
 namespace varnel::store {
 

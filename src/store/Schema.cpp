@@ -74,8 +74,6 @@ void createSchema(SQLite::Database& db) {
     db.exec("PRAGMA user_version=" + std::to_string(schemaVersion));
 }
 
-int storedSchemaVersion(SQLite::Database& db) {
-    return db.execAndGet("PRAGMA user_version").getInt();
-}
+int storedSchemaVersion(SQLite::Database& db) { return db.execAndGet("PRAGMA user_version").getInt(); }
 
 }  // namespace varnel::store

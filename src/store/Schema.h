@@ -1,7 +1,9 @@
 // The six tables of the report database and the SQL that creates them.
 #pragma once
 
-namespace SQLite { class Database; }
+namespace SQLite {
+class Database;
+}
 
 namespace varnel::store {
 

@@ -61,21 +61,18 @@ std::array<char, 8> StoredTime::timeOfDayText() const {
     return out;
 }
 
-QDateTime StoredTime::toQDateTime() const {
-    return QDateTime(QDate(year, month, day), QTime(hour, minute, second));
-}
+QDateTime StoredTime::toQDateTime() const { return QDateTime(QDate(year, month, day), QTime(hour, minute, second)); }
 
 StoredTime StoredTime::fromQDateTime(const QDateTime& value) {
     const QDate d = value.date();
     const QTime t = value.time();
-    return {static_cast<int16_t>(d.year()), static_cast<int8_t>(d.month()),
-            static_cast<int8_t>(d.day()),   static_cast<int8_t>(t.hour()),
-            static_cast<int8_t>(t.minute()), static_cast<int8_t>(t.second())};
+    return {static_cast<int16_t>(d.year()), static_cast<int8_t>(d.month()),  static_cast<int8_t>(d.day()),
+            static_cast<int8_t>(t.hour()),  static_cast<int8_t>(t.minute()), static_cast<int8_t>(t.second())};
 }
 
 bool parseStoredTime(std::string_view text, StoredTime& out) {
-    if (text.size() != StoredTime::textLength || text[4] != '-' || text[7] != '-' ||
-        text[10] != ' ' || text[13] != ':' || text[16] != ':')
+    if (text.size() != StoredTime::textLength || text[4] != '-' || text[7] != '-' || text[10] != ' ' ||
+        text[13] != ':' || text[16] != ':')
         return false;
     int y, mo, d, h, mi, s;
     if (!readDigits(text, 0, 4, y) || !readDigits(text, 5, 2, mo) || !readDigits(text, 8, 2, d) ||

@@ -1,10 +1,10 @@
 #include "summaries/HourlySummaries.h"
 
-#include "shell/StringTable.h"
-#include "summaries/NumberText.h"
-
 #include <algorithm>
 #include <array>
+
+#include "shell/StringTable.h"
+#include "summaries/NumberText.h"
 
 namespace varnel::summaries {
 
@@ -15,9 +15,7 @@ using shell::myLoadResString;
 constexpr int minutesPerHour = 60;
 
 // The hour group (0 to 23) of a minute, or -1 outside the day.
-int hourOf(int minute) {
-    return minute >= 0 && minute < hoursPerDay * minutesPerHour ? minute / minutesPerHour : -1;
-}
+int hourOf(int minute) { return minute >= 0 && minute < hoursPerDay * minutesPerHour ? minute / minutesPerHour : -1; }
 
 }  // namespace
 

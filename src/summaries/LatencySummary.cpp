@@ -1,9 +1,9 @@
 #include "summaries/LatencySummary.h"
 
+#include <QLocale>
+
 #include "reports/TimeText.h"
 #include "summaries/NumberText.h"
-
-#include <QLocale>
 
 namespace varnel::summaries {
 
@@ -22,14 +22,16 @@ SummaryGrid latencySummary(const std::vector<reports::LatencyRow>& outbound) {
     const auto column = [](const char* name, bool hidden = false) {
         return SummaryColumn{QString::fromLatin1(name), QString::fromLatin1(name), 0, hidden};
     };
-    grid.columns = {column("Index", true),    column("MessageGUID"),  column("TimeDelivered"),
-                    column("SecondsInQueue"), column("VeyraNodeID"),  column("KeldanNodeID"),
+    grid.columns = {column("Index", true),          column("MessageGUID"), column("TimeDelivered"),
+                    column("SecondsInQueue"),       column("VeyraNodeID"), column("KeldanNodeID"),
                     column("OutboundMessage", true)};
     for (const reports::LatencyRow& row : outbound)
-        grid.rows << QStringList{trimmedNumberText(static_cast<double>(row.index)), row.messageGuid,
+        grid.rows << QStringList{trimmedNumberText(static_cast<double>(row.index)),
+                                 row.messageGuid,
                                  deliveredText(row.timeDelivered),
                                  trimmedNumberText(static_cast<double>(row.secondsInQueue)),
-                                 trimmedNumberText(row.veyraNodeId), trimmedNumberText(row.keldanNodeId),
+                                 trimmedNumberText(row.veyraNodeId),
+                                 trimmedNumberText(row.keldanNodeId),
                                  QStringLiteral("1")};
     return grid;
 }

@@ -3,10 +3,10 @@
 // 8-bit encoding. Each writer returns false when the device failed a write.
 #pragma once
 
+#include <QIODevice>
+
 #include "reports/LatencyTable.h"
 #include "summaries/SummaryGrid.h"
-
-#include <QIODevice>
 
 namespace varnel::summaries {
 

@@ -5,7 +5,6 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
-
 #include <optional>
 
 namespace varnel::summaries {

@@ -1,17 +1,15 @@
-#include "app/DatabaseBackup.h"
-
+#include <SQLiteCpp/Database.h>
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QTemporaryDir>
-#include <SQLiteCpp/Database.h>
+
+#include "app/DatabaseBackup.h"
 
 namespace varnel::app {
 namespace {
 
-std::string fileName(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
+std::string fileName(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 class DatabaseBackupTest : public ::testing::Test {
 protected:

@@ -1,13 +1,13 @@
 #include "app/MainWindowFixture.h"
 
-#include "ingest/LogFolderSetting.h"
-
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
+
+#include "ingest/LogFolderSetting.h"
 
 namespace varnel::app::test {
 

@@ -2,16 +2,15 @@
 // log folders, with recorders in place of boxes, dialogs and the exit.
 #pragma once
 
-#include "app/AppSession.h"
-#include "app/MainWindow.h"
-#include "app/RecordingDialogs.h"
-
 #include <gtest/gtest.h>
 
 #include <QListWidget>
 #include <QTemporaryDir>
-
 #include <memory>
+
+#include "app/AppSession.h"
+#include "app/MainWindow.h"
+#include "app/RecordingDialogs.h"
 
 namespace varnel::app::test {
 

@@ -1,7 +1,5 @@
 // Load Data from the window: the node lists, the summary and the outcomes.
-#include "app/MainWindowFixture.h"
-
-#include "shell/StringTable.h"
+#include <SQLiteCpp/Database.h>
 
 #include <QAction>
 #include <QComboBox>
@@ -12,7 +10,9 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <SQLiteCpp/Database.h>
+
+#include "app/MainWindowFixture.h"
+#include "shell/StringTable.h"
 
 namespace varnel::app::test {
 namespace {

@@ -1,16 +1,14 @@
 // The Run Report buttons: the node-list check boxes, the checks before a
 // report opens and what the report windows receive.
-#include "app/MainWindowFixture.h"
-
-#include "app/ReportLauncher.h"
-#include "shell/StringTable.h"
-
 #include <QCheckBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimeEdit>
-
 #include <vector>
+
+#include "app/MainWindowFixture.h"
+#include "app/ReportLauncher.h"
+#include "shell/StringTable.h"
 
 namespace varnel::app::test {
 namespace {
@@ -38,8 +36,8 @@ struct FilterTab {
 };
 
 const FilterTab filterTabs[] = {
-    {"cmdMessageLatency", ReportKind::Latency, "timeLatencyStart", "timeLatencyEnd",
-     "chkMessageLatencyLimitNodes", "listMessageLatencyKeldanNodes", "listMessageLatencyVeyraNodes"},
+    {"cmdMessageLatency", ReportKind::Latency, "timeLatencyStart", "timeLatencyEnd", "chkMessageLatencyLimitNodes",
+     "listMessageLatencyKeldanNodes", "listMessageLatencyVeyraNodes"},
     {"cmdNodeTraffic", ReportKind::NodeTraffic, "NodeTrafficStartTime", "NodeTrafficEndTime",
      "chkNodeTrafficLimitNodes", "listNodeTrafficKeldanNodes", "listNodeTrafficVeyraNodes"},
     {"cmdNodeError", ReportKind::NodeErrors, "NodeErrorsStartTime", "NodeErrorsEndTime", "chkNodeErrorLimitNodes",

@@ -1,8 +1,4 @@
 // Start-up, the log folder choice and the stored setting.
-#include "app/MainWindowFixture.h"
-
-#include "shell/StringTable.h"
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -16,6 +12,9 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimeEdit>
+
+#include "app/MainWindowFixture.h"
+#include "shell/StringTable.h"
 
 namespace varnel::app::test {
 namespace {
@@ -31,8 +30,8 @@ TEST_F(MainWindowStart, FirstStartWithoutTheSetting) {
     MainWindow& window = open();
 
     EXPECT_TRUE(dialogs_.messages.empty()) << dialogs_.texts().join('|').toStdString();
-    EXPECT_TRUE(QFile::exists(QSettings(QSettings::NativeFormat, QSettings::UserScope, "Dravon", "Varnel Reports")
-                                  .fileName()))
+    EXPECT_TRUE(
+        QFile::exists(QSettings(QSettings::NativeFormat, QSettings::UserScope, "Dravon", "Varnel Reports").fileName()))
         << "the settings key is created";
     EXPECT_EQ(control<QLineEdit>("txtDiagFilePath")->text(), QString());
     EXPECT_FALSE(control<QPushButton>("cmdParseLogs")->isEnabled());
@@ -83,9 +82,9 @@ TEST_F(MainWindowStart, TabsStartOverTheWholeDayWithoutNodeLimits) {
         EXPECT_EQ(control<QTimeEdit>(name)->time(), QTime(23, 59, 59)) << name;
     for (const char* name : {"chkMessageLatencyLimitNodes", "chkNodeTrafficLimitNodes", "chkNodeErrorLimitNodes"})
         EXPECT_FALSE(control<QCheckBox>(name)->isChecked()) << name;
-    for (const char* name : {"listMessageLatencyKeldanNodes", "listMessageLatencyVeyraNodes",
-                             "listNodeTrafficKeldanNodes", "listNodeTrafficVeyraNodes", "listNodeErrorKeldanNodes",
-                             "listNodeErrorVeyraNodes"}) {
+    for (const char* name :
+         {"listMessageLatencyKeldanNodes", "listMessageLatencyVeyraNodes", "listNodeTrafficKeldanNodes",
+          "listNodeTrafficVeyraNodes", "listNodeErrorKeldanNodes", "listNodeErrorVeyraNodes"}) {
         EXPECT_FALSE(control<QListWidget>(name)->isEnabled()) << name;
         EXPECT_EQ(control<QListWidget>(name)->selectionMode(), QAbstractItemView::MultiSelection) << name;
     }

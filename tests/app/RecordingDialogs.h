@@ -2,13 +2,12 @@
 // answers the dialogs from a script.
 #pragma once
 
-#include "platform/UserDialogs.h"
-
 #include <QStringList>
-
 #include <deque>
 #include <optional>
 #include <vector>
+
+#include "platform/UserDialogs.h"
 
 namespace varnel::app::test {
 

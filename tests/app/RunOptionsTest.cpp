@@ -1,6 +1,6 @@
-#include "app/RunOptions.h"
-
 #include <gtest/gtest.h>
+
+#include "app/RunOptions.h"
 
 namespace varnel::app {
 namespace {

@@ -1,10 +1,11 @@
 // varnel-report's load: options, exit codes and what it prints.
+#include <gtest/gtest.h>
+
+#include <QFileInfo>
+
 #include "ReportTool.h"
 #include "TestFiles.h"
 #include "cli/CliOptions.h"
-
-#include <QFileInfo>
-#include <gtest/gtest.h>
 
 using namespace varnel;
 using test::runReportTool;

@@ -1,11 +1,11 @@
 // ParseLogFile over small logs: rows, counters, serial lists, failures.
-#include "ingest/CallLogParser.h"
-#include "RecordingObserver.h"
-#include "TestFiles.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include "RecordingObserver.h"
+#include "TestFiles.h"
+#include "ingest/CallLogParser.h"
 
 using namespace varnel;
 using ingest::CallLogParser;
@@ -36,8 +36,9 @@ protected:
 }  // namespace
 
 TEST_F(ParseLog, CallAndDisconnectCompleteEachOther) {
-    parse("5/12/2004 10:15:30,INCOMING,7,40,8\r\n"
-          "5/12/2004 10:17:05,DISCONNECT,7,41,7\r\n");
+    parse(
+        "5/12/2004 10:15:30,INCOMING,7,40,8\r\n"
+        "5/12/2004 10:17:05,DISCONNECT,7,41,7\r\n");
     const auto rows = ports();
     ASSERT_EQ(rows.size(), 2u);
     const auto& call = rows[0];
@@ -60,10 +61,11 @@ TEST_F(ParseLog, CallAndDisconnectCompleteEachOther) {
 }
 
 TEST_F(ParseLog, OnlyTheLatestCallOnAPortIsClosed) {
-    parse("5/12/2004 10:00:00,INCOMING,5,40,1\n"
-          "5/12/2004 10:01:00,outgoing,5,39,2\n"
-          "5/12/2004 10:02:00,DISCONNECT,5,40,1\n"
-          "5/12/2004 10:03:00,DISCONNECT,6,40,1\n");
+    parse(
+        "5/12/2004 10:00:00,INCOMING,5,40,1\n"
+        "5/12/2004 10:01:00,outgoing,5,39,2\n"
+        "5/12/2004 10:02:00,DISCONNECT,5,40,1\n"
+        "5/12/2004 10:03:00,DISCONNECT,6,40,1\n");
     const auto rows = ports();
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_FALSE(rows[0].endTime.present);
@@ -83,8 +85,9 @@ TEST_F(ParseLog, OpenCallsDoNotCarryIntoTheNextFile) {
 }
 
 TEST_F(ParseLog, CallOverMidnightGetsItsTrueLength) {
-    parse("5/12/2004 23:59:30,INCOMING,3,40,1\n"
-          "5/13/2004 00:00:15,DISCONNECT,3,40,0\n");
+    parse(
+        "5/12/2004 23:59:30,INCOMING,3,40,1\n"
+        "5/13/2004 00:00:15,DISCONNECT,3,40,0\n");
     EXPECT_EQ(ports()[0].seconds.value, 45);
     EXPECT_EQ(ports()[0].endMinute.value, 0);
 }
@@ -102,10 +105,11 @@ TEST_F(ParseLog, ShortLinesAndUnknownKeywords) {
 }
 
 TEST_F(ParseLog, MessageRowsAndNdnCounting) {
-    parse("5/12/2004 10:15:59,NEW OUTGOING MESSAGE,512,3001,{A'b},NDN,250000,3,900000\n"
-          "5/12/2004 10:20:00,CLEARED OUTGOING MESSAGE,512,3001,{a'B},ndn,250000,2,650000\n"
-          "5/12/2004 10:21:00,new incoming message,12,3001,{C},OK,1000,1,1000\n"
-          "5/12/2004 10:22:00,CLEARED INCOMING MESSAGE,12,3002,{C},NDN,1000,0,0\n");
+    parse(
+        "5/12/2004 10:15:59,NEW OUTGOING MESSAGE,512,3001,{A'b},NDN,250000,3,900000\n"
+        "5/12/2004 10:20:00,CLEARED OUTGOING MESSAGE,512,3001,{a'B},ndn,250000,2,650000\n"
+        "5/12/2004 10:21:00,new incoming message,12,3001,{C},OK,1000,1,1000\n"
+        "5/12/2004 10:22:00,CLEARED INCOMING MESSAGE,12,3002,{C},NDN,1000,0,0\n");
     ASSERT_EQ(sink.messages.size(), 4u);
     const auto& first = sink.messages[0].row;
     EXPECT_EQ(std::string(first.time.timeOfDayText().data(), 8), "10:15:00");
@@ -129,8 +133,9 @@ TEST_F(ParseLog, MessageRowsAndNdnCounting) {
 }
 
 TEST_F(ParseLog, SerialListsIgnoreCaseAndKeepFirstSpelling) {
-    parse("5/12/2004 10:00:00,NEW OUTGOING MESSAGE,ab1,K9,{G},OK,1,1,1\n"
-          "5/12/2004 10:00:00,NEW OUTGOING MESSAGE,AB1,k9,{H},OK,1,1,1\n");
+    parse(
+        "5/12/2004 10:00:00,NEW OUTGOING MESSAGE,ab1,K9,{G},OK,1,1,1\n"
+        "5/12/2004 10:00:00,NEW OUTGOING MESSAGE,AB1,k9,{H},OK,1,1,1\n");
     EXPECT_EQ(state.veyraSerials.nodes(), QStringList{"ab1"});
     EXPECT_EQ(state.keldanSerials.nodes(), QStringList{"K9"});
 }
@@ -150,17 +155,18 @@ TEST_F(ParseLog, MissingMessageFieldsStayEmptyAndAreReportedOnce) {
 }
 
 TEST_F(ParseLog, FailingValuesKeepTheirPreviousValue) {
-    parse("5/12/2004 10:00:00,INCOMING,4,30,2\n"
-          "garbage,INCOMING,99999,40000,3\n"
-          "5/12/2004 10:05:00,OUTGOING,121,28,4\n"
-          "5/12/2004 10:06:00,DISCONNECT,-1,28,4\n");
+    parse(
+        "5/12/2004 10:00:00,INCOMING,4,30,2\n"
+        "garbage,INCOMING,99999,40000,3\n"
+        "5/12/2004 10:05:00,OUTGOING,121,28,4\n"
+        "5/12/2004 10:06:00,DISCONNECT,-1,28,4\n");
     const auto rows = ports();
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[1].port, 4);  // overflow keeps the previous port
     EXPECT_EQ(rows[1].linesAvailable, 30);
     EXPECT_EQ(rows[1].linesInUse, 3);
     EXPECT_EQ(text(rows[1].startTime), "2004-05-12 10:00:00");  // time stamp failed
-    EXPECT_EQ(rows[2].port, 121);  // out of range: row kept, no open call
+    EXPECT_EQ(rows[2].port, 121);                               // out of range: row kept, no open call
     EXPECT_FALSE(rows[2].endTime.present);
     ASSERT_EQ(observer.messages.size(), 1u);
     const QString message = observer.messages[0].text;
@@ -181,8 +187,9 @@ TEST_F(ParseLog, ManyFailuresListTenLines) {
 }
 
 TEST_F(ParseLog, LineEndingsAndOddBytes) {
-    parse("5/12/2004 10:00:00,INCOMING,1,5,1\r\n5/12/2004 10:00:01,DISCONNECT,1,5,0\n"
-          "5/12/2004 10:00:02,NEW INCOMING MESSAGE,\xe9t\xe9,3001,{\xff\"; DROP TABLE RawPortData;--},OK,1,1,1");
+    parse(
+        "5/12/2004 10:00:00,INCOMING,1,5,1\r\n5/12/2004 10:00:01,DISCONNECT,1,5,0\n"
+        "5/12/2004 10:00:02,NEW INCOMING MESSAGE,\xe9t\xe9,3001,{\xff\"; DROP TABLE RawPortData;--},OK,1,1,1");
     EXPECT_EQ(ports().size(), 2u);
     ASSERT_EQ(sink.messages.size(), 1u);
     EXPECT_EQ(sink.messages[0].guid, "{\xc3\xbf\"; DROP TABLE RawPortData;--}");  // Latin-1 read as UTF-8

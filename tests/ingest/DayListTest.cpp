@@ -1,17 +1,17 @@
 // Which files are call logs and which days they give.
-#include "ingest/DayList.h"
-#include "TestFiles.h"
-
 #include <gtest/gtest.h>
+
+#include "TestFiles.h"
+#include "ingest/DayList.h"
 
 using namespace varnel::ingest;
 using varnel::test::TempFolder;
 
 TEST(DayList, ListsEachDayOnceInAscendingOrder) {
     TempFolder folder;
-    for (const char* name : {"calllog_20040513.log", "CallLog_20040512_2.log", "CallLog_20040512.log",
-                             "CallLog_19891231.log", "CallLog_abc.log", "CallLog_20041340.log", "other.log",
-                             "CALLLOG_20040511.txt"})
+    for (const char* name :
+         {"calllog_20040513.log", "CallLog_20040512_2.log", "CallLog_20040512.log", "CallLog_19891231.log",
+          "CallLog_abc.log", "CallLog_20041340.log", "other.log", "CALLLOG_20040511.txt"})
         folder.write(QString::fromLatin1(name), "x\n");
     const QList<QDate> days = logDays(folder.path());
     EXPECT_EQ(days, (QList<QDate>{QDate(2004, 5, 11), QDate(2004, 5, 12), QDate(2004, 5, 13)}));

@@ -1,9 +1,9 @@
 // Field cutting, number and time stamp conversion of log lines.
+#include <gtest/gtest.h>
+
 #include "ingest/LeadingNumber.h"
 #include "ingest/LineFields.h"
 #include "ingest/TimeStamp.h"
-
-#include <gtest/gtest.h>
 
 using namespace varnel::ingest;
 
@@ -71,9 +71,9 @@ TEST(TimeStamp, ReaderGivesEachTextItsOwnResult) {
 }
 
 TEST(TimeStamp, RejectsWhatDoesNotConvert) {
-    for (const char* text : {"", "bad", "5/12/2004", "5/12/2004 10:15", "13/12/2004 10:00:00",
-                             "2/30/2004 10:00:00", "2/29/2003 10:00:00", "5/12/2004 24:00:00",
-                             "5/12/2004 10:60:00", " 5/12/2004 10:00:00", "5/12/2004 10:00:00 ",
-                             "5/12/2004 13:00:00 PM", "2004-05-12 10:00:00 PM", "5/12/04 10:00:00"})
+    for (const char* text :
+         {"", "bad", "5/12/2004", "5/12/2004 10:15", "13/12/2004 10:00:00", "2/30/2004 10:00:00", "2/29/2003 10:00:00",
+          "5/12/2004 24:00:00", "5/12/2004 10:60:00", " 5/12/2004 10:00:00", "5/12/2004 10:00:00 ",
+          "5/12/2004 13:00:00 PM", "2004-05-12 10:00:00 PM", "5/12/04 10:00:00"})
         EXPECT_FALSE(parseTimeStamp(text).has_value()) << text;
 }

@@ -1,11 +1,11 @@
 // The load of chosen days into a fresh working database.
-#include "ingest/LoadData.h"
-#include "RecordingObserver.h"
-#include "TestFiles.h"
-#include "store/ReportDatabase.h"
-
 #include <SQLiteCpp/Statement.h>
 #include <gtest/gtest.h>
+
+#include "RecordingObserver.h"
+#include "TestFiles.h"
+#include "ingest/LoadData.h"
+#include "store/ReportDatabase.h"
 
 using namespace varnel;
 using ingest::LoadOutcome;

@@ -1,11 +1,11 @@
 // A parse observer and row sink that remember what they are given.
 #pragma once
 
-#include "ingest/ParseObserver.h"
-#include "store/RawRows.h"
-
 #include <string>
 #include <vector>
+
+#include "ingest/ParseObserver.h"
+#include "store/RawRows.h"
 
 namespace varnel::test {
 

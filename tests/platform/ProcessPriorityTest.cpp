@@ -1,10 +1,9 @@
-#include "platform/ProcessPriority.h"
-
 #include <gtest/gtest.h>
-
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include "platform/ProcessPriority.h"
 
 namespace varnel::platform {
 namespace {

@@ -1,12 +1,12 @@
-#include "ingest/LogFolderSetting.h"
-#include "platform/RegistryAPI.h"
-
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
+
+#include "ingest/LogFolderSetting.h"
+#include "platform/RegistryAPI.h"
 
 namespace varnel::platform {
 namespace {
@@ -21,7 +21,9 @@ protected:
         ASSERT_TRUE(folder_.isValid());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder_.path());
     }
-    QString settingsFile() const { return QSettings(QSettings::NativeFormat, root, "Dravon", "Varnel Reports").fileName(); }
+    QString settingsFile() const {
+        return QSettings(QSettings::NativeFormat, root, "Dravon", "Varnel Reports").fileName();
+    }
 
     QTemporaryDir folder_;
 };

@@ -1,11 +1,11 @@
 // The pairing walk over events in identifier order.
-#include "reports/LatencyPairing.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 #include <tuple>
+
+#include "reports/LatencyPairing.h"
 
 namespace {
 
@@ -64,10 +64,25 @@ TEST(LatencyPairingTest, OrderMatchesAPlainSortOfLoweredIdentifiersOfAnyLength) 
     // bytes the sort keys hold, are prefixes of one another, or hold bytes
     // above 127 (compared unsigned, as SQLite compares text).
     const std::string stem(44, 'x');
-    const std::vector<std::string> identifiers = {
-        "",          "a",  "A",  "ab",          std::string("a\0", 2), stem.substr(0, 39), stem.substr(0, 40),
-        stem.substr(0, 41), stem, stem + "B", stem + "a", stem + "c", stem.substr(0, 40) + "Y", "{X}", "{x}",
-        "\xff", "a\xff", "A\x01", stem.substr(0, 10) + "\xff"};
+    const std::vector<std::string> identifiers = {"",
+                                                  "a",
+                                                  "A",
+                                                  "ab",
+                                                  std::string("a\0", 2),
+                                                  stem.substr(0, 39),
+                                                  stem.substr(0, 40),
+                                                  stem.substr(0, 41),
+                                                  stem,
+                                                  stem + "B",
+                                                  stem + "a",
+                                                  stem + "c",
+                                                  stem.substr(0, 40) + "Y",
+                                                  "{X}",
+                                                  "{x}",
+                                                  "\xff",
+                                                  "a\xff",
+                                                  "A\x01",
+                                                  stem.substr(0, 10) + "\xff"};
     MessageEvents events;
     struct Expected {
         std::string lowered;

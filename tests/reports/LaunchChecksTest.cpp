@@ -1,15 +1,12 @@
-#include "reports/LaunchChecks.h"
-
-#include "shell/StringTable.h"
-
 #include <gtest/gtest.h>
+
+#include "reports/LaunchChecks.h"
+#include "shell/StringTable.h"
 
 namespace varnel::reports {
 namespace {
 
-QString problemText(const RangeRequest& request) {
-    return checkRangeRequest(request).value_or(QString());
-}
+QString problemText(const RangeRequest& request) { return checkRangeRequest(request).value_or(QString()); }
 
 RangeRequest range(QTime from, QTime to) {
     RangeRequest request;
@@ -18,9 +15,7 @@ RangeRequest range(QTime from, QTime to) {
     return request;
 }
 
-TEST(LaunchChecks, WholeDayWithoutNodeLimitMayOpen) {
-    EXPECT_EQ(problemText(RangeRequest{}), QString());
-}
+TEST(LaunchChecks, WholeDayWithoutNodeLimitMayOpen) { EXPECT_EQ(problemText(RangeRequest{}), QString()); }
 
 TEST(LaunchChecks, StartMustBeEarlierThanEnd) {
     const QString timeMessage = shell::myLoadResString(118);

@@ -1,11 +1,12 @@
 // The node table's look-up of messages by side and serial number.
-#include "reports/NodeTrafficTable.h"
-#include "store/Schema.h"
-
-#include <QTemporaryDir>
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
 #include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "reports/NodeTrafficTable.h"
+#include "store/Schema.h"
 
 namespace {
 

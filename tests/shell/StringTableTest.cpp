@@ -1,9 +1,9 @@
 // Lookup of texts by id, with and without a language pack.
-#include "shell/StringTable.h"
-
 #include <gtest/gtest.h>
 
 #include <map>
+
+#include "shell/StringTable.h"
 
 using namespace varnel::shell;
 

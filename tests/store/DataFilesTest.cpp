@@ -1,12 +1,13 @@
 // The template, the fresh working copy and the stored forms of the raw tables.
+#include <SQLiteCpp/Statement.h>
+#include <gtest/gtest.h>
+
+#include <QFile>
+
 #include "TestFiles.h"
 #include "store/DataFiles.h"
 #include "store/RawWriter.h"
 #include "store/ReportDatabase.h"
-
-#include <QFile>
-#include <SQLiteCpp/Statement.h>
-#include <gtest/gtest.h>
 
 using namespace varnel::store;
 
@@ -36,8 +37,9 @@ TEST(DataFiles, TemplateHoldsTheSixTablesWithTheirColumns) {
     EXPECT_TRUE(columnsOf(db, "MessageLatency").contains("Index"));
 
     db.connection().exec("INSERT INTO NodeTraffic(NodeType, NodeID) VALUES ('Veyra', 512)");
-    SQLite::Statement row(db.connection(),
-                          "SELECT InboundMessages, InboundMessageKB, OutboundMessages, OutboundMessageKB FROM NodeTraffic");
+    SQLite::Statement row(
+        db.connection(),
+        "SELECT InboundMessages, InboundMessageKB, OutboundMessages, OutboundMessageKB FROM NodeTraffic");
     ASSERT_TRUE(row.executeStep());
     for (int c = 0; c < 4; ++c) EXPECT_EQ(row.getColumn(c).getDouble(), 0) << c;
 }
@@ -108,7 +110,8 @@ TEST(RawWriter, StoresRowsInAppendOrderWithTheirStoredForms) {
     EXPECT_TRUE(ports.getColumn(2).isNull());
     EXPECT_EQ(db.rowCount("RawPortData"), 40);
 
-    SQLite::Statement message(db.connection(), "SELECT Time, MessageGUID, MessageSize, MessagesInQueue FROM RawMessageData");
+    SQLite::Statement message(db.connection(),
+                              "SELECT Time, MessageGUID, MessageSize, MessagesInQueue FROM RawMessageData");
     ASSERT_TRUE(message.executeStep());
     EXPECT_EQ(message.getColumn(0).getString(), "10:15:00");
     EXPECT_EQ(message.getColumn(1).getString(), "{x'); DROP TABLE RawPortData;--}");

@@ -1,9 +1,9 @@
 // The text of numbers in grids and CSV files.
-#include "summaries/NumberText.h"
-
 #include <gtest/gtest.h>
 
 #include <limits>
+
+#include "summaries/NumberText.h"
 
 using varnel::summaries::numberText;
 using varnel::summaries::trimmedNumberText;

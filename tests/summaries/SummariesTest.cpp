@@ -1,11 +1,11 @@
 // Hour groups of the per-minute summaries and the CSV forms of the grids.
-#include "summaries/HourlySummaries.h"
-#include "summaries/NodeSummaries.h"
-#include "summaries/SummaryCsv.h"
-
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+
+#include "summaries/HourlySummaries.h"
+#include "summaries/NodeSummaries.h"
+#include "summaries/SummaryCsv.h"
 
 namespace {
 

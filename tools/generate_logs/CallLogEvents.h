@@ -24,7 +24,7 @@ struct MessageGuid {
 
 struct MessageEvent {
     std::uint32_t second;
-    bool cleared; // false: the message entered the queue; true: it left it
+    bool cleared;  // false: the message entered the queue; true: it left it
     MessageDirection direction;
     std::uint32_t veyraSerial;
     std::uint32_t keldanSerial;

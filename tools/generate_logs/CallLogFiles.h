@@ -1,13 +1,13 @@
 #pragma once
 
-#include "CalendarDate.h"
-#include "CallLogEvents.h"
-#include "LineFormatter.h"
-
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <string>
+
+#include "CalendarDate.h"
+#include "CallLogEvents.h"
+#include "LineFormatter.h"
 
 // Writes a day's lines into CallLog_YYYYMMDD.log, CallLog_YYYYMMDD_2.log, ...
 // splitting them as evenly as possible over the requested number of files.

@@ -1,10 +1,10 @@
 #include "DaySimulation.h"
 
-#include "TrafficDraws.h"
-#include "TrafficProfile.h"
-
 #include <algorithm>
 #include <tuple>
+
+#include "TrafficDraws.h"
+#include "TrafficProfile.h"
 
 namespace {
 
@@ -15,22 +15,19 @@ constexpr std::uint32_t kOutgoingCallPerMille = 450;
 
 // Calls are short enough that the ports are about three quarters busy in the
 // busiest hour, and never longer than a few minutes on average.
-std::uint32_t meanCallSecondsFor(std::uint32_t calls, std::uint32_t ports)
-{
+std::uint32_t meanCallSecondsFor(std::uint32_t calls, std::uint32_t ports) {
     const std::uint64_t busiestHourCalls = std::max<std::uint32_t>(traffic_profile::busiestHourArrivals(calls), 1);
     const std::uint64_t mean = std::uint64_t{ports} * 3600 * 3 / (4 * busiestHourCalls);
     return static_cast<std::uint32_t>(std::clamp<std::uint64_t>(mean, 1, 90));
 }
 
-} // namespace
+}  // namespace
 
-bool DaySimulation::PendingClear::operator>(const PendingClear& other) const
-{
+bool DaySimulation::PendingClear::operator>(const PendingClear& other) const {
     return std::tie(second, order) > std::tie(other.second, other.order);
 }
 
-bool DaySimulation::PendingDisconnect::operator>(const PendingDisconnect& other) const
-{
+bool DaySimulation::PendingDisconnect::operator>(const PendingDisconnect& other) const {
     return std::tie(second, order) > std::tie(other.second, other.order);
 }
 
@@ -41,14 +38,11 @@ DaySimulation::DaySimulation(std::uint32_t lines, std::uint32_t ports, std::uint
       messages_(static_cast<std::uint32_t>((std::uint64_t{lines} * 35 + 50) / 100)),
       calls_((lines - 2 * messages_) / 2),
       lastCallStaysOpen_((lines - 2 * messages_) % 2 == 1),
-      meanCallSeconds_(meanCallSecondsFor(calls_, ports))
-{
-    for (std::uint32_t port = 0; port < ports_; ++port)
-        freePorts_.push_back(port);
+      meanCallSeconds_(meanCallSecondsFor(calls_, ports)) {
+    for (std::uint32_t port = 0; port < ports_; ++port) freePorts_.push_back(port);
 }
 
-void DaySimulation::run(CallLogSink& sink)
-{
+void DaySimulation::run(CallLogSink& sink) {
     const std::vector<std::uint32_t> arrivals = traffic_profile::arrivalsPerSecond(messages_ + calls_, prng_);
     std::uint32_t messagesLeft = messages_;
     std::uint32_t arrivalsLeft = messages_ + calls_;
@@ -74,20 +68,27 @@ void DaySimulation::run(CallLogSink& sink)
         }
     }
     emitDueUntil(kLastSecondOfDay, sink);
-    if (lastCallStaysOpen_)
-        beginCall(kLastSecondOfDay, false, sink);
+    if (lastCallStaysOpen_) beginCall(kLastSecondOfDay, false, sink);
 }
 
-void DaySimulation::newMessage(std::uint32_t second, CallLogSink& sink)
-{
-    const auto direction = prng_.chancePerMille(kOutboundPerMille) ? MessageDirection::Outbound : MessageDirection::Inbound;
+void DaySimulation::newMessage(std::uint32_t second, CallLogSink& sink) {
+    const auto direction =
+        prng_.chancePerMille(kOutboundPerMille) ? MessageDirection::Outbound : MessageDirection::Inbound;
     const NodeDirectory::Node& veyra = nodes_.pickVeyra(prng_);
     const NodeDirectory::Node& keldan = nodes_.pickKeldan(prng_);
     const NodeDirectory::Node& receiver = direction == MessageDirection::Outbound ? keldan : veyra;
     const bool nonDelivered = prng_.chancePerMille(receiver.nonDeliveryPerMille);
 
-    MessageEvent line{second, false, direction, veyra.serial, keldan.serial, traffic_draws::messageGuid(prng_),
-                      false, traffic_draws::messageSizeBytes(prng_), 0, 0};
+    MessageEvent line{second,
+                      false,
+                      direction,
+                      veyra.serial,
+                      keldan.serial,
+                      traffic_draws::messageGuid(prng_),
+                      false,
+                      traffic_draws::messageSizeBytes(prng_),
+                      0,
+                      0};
     Queue& queue = queueFor(direction);
     ++queue.length;
     queue.bytes += line.sizeBytes;
@@ -95,15 +96,15 @@ void DaySimulation::newMessage(std::uint32_t second, CallLogSink& sink)
     line.queueBytes = queue.bytes;
     sink.message(line);
 
-    const std::uint32_t clearSecond = std::min(second + traffic_draws::queueSeconds(nonDelivered, prng_), kLastSecondOfDay);
+    const std::uint32_t clearSecond =
+        std::min(second + traffic_draws::queueSeconds(nonDelivered, prng_), kLastSecondOfDay);
     line.second = clearSecond;
     line.cleared = true;
     line.nonDelivered = nonDelivered;
     clears_.push({clearSecond, nextOrder_++, line});
 }
 
-void DaySimulation::beginCall(std::uint32_t second, bool scheduleDisconnect, CallLogSink& sink)
-{
+void DaySimulation::beginCall(std::uint32_t second, bool scheduleDisconnect, CallLogSink& sink) {
     const std::uint32_t slot = prng_.below(static_cast<std::uint32_t>(freePorts_.size()));
     const std::uint32_t port = freePorts_[slot];
     freePorts_[slot] = freePorts_.back();
@@ -114,13 +115,13 @@ void DaySimulation::beginCall(std::uint32_t second, bool scheduleDisconnect, Cal
     sink.port({second, kind, port, available, ports_ - available});
 
     if (scheduleDisconnect) {
-        const std::uint32_t end = std::min(second + traffic_draws::callSeconds(meanCallSeconds_, prng_), kLastSecondOfDay);
+        const std::uint32_t end =
+            std::min(second + traffic_draws::callSeconds(meanCallSeconds_, prng_), kLastSecondOfDay);
         disconnects_.push({end, nextOrder_++, port});
     }
 }
 
-void DaySimulation::emitDueUntil(std::uint32_t second, CallLogSink& sink)
-{
+void DaySimulation::emitDueUntil(std::uint32_t second, CallLogSink& sink) {
     for (;;) {
         const bool clearDue = !clears_.empty() && clears_.top().second <= second;
         const bool disconnectDue = !disconnects_.empty() && disconnects_.top().second <= second;
@@ -136,8 +137,7 @@ void DaySimulation::emitDueUntil(std::uint32_t second, CallLogSink& sink)
     }
 }
 
-void DaySimulation::clearMessage(PendingClear pending, CallLogSink& sink)
-{
+void DaySimulation::clearMessage(PendingClear pending, CallLogSink& sink) {
     Queue& queue = queueFor(pending.line.direction);
     --queue.length;
     queue.bytes -= pending.line.sizeBytes;
@@ -146,14 +146,12 @@ void DaySimulation::clearMessage(PendingClear pending, CallLogSink& sink)
     sink.message(pending.line);
 }
 
-void DaySimulation::disconnect(const PendingDisconnect& pending, CallLogSink& sink)
-{
+void DaySimulation::disconnect(const PendingDisconnect& pending, CallLogSink& sink) {
     freePorts_.push_back(pending.port);
     const auto available = static_cast<std::uint32_t>(freePorts_.size());
     sink.port({pending.second, PortEventKind::Disconnect, pending.port, available, ports_ - available});
 }
 
-DaySimulation::Queue& DaySimulation::queueFor(MessageDirection direction)
-{
+DaySimulation::Queue& DaySimulation::queueFor(MessageDirection direction) {
     return direction == MessageDirection::Outbound ? outbound_ : inbound_;
 }

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "CallLogEvents.h"
-#include "NodeDirectory.h"
-#include "Prng.h"
-
 #include <cstdint>
 #include <functional>
 #include <queue>
 #include <vector>
+
+#include "CallLogEvents.h"
+#include "NodeDirectory.h"
+#include "Prng.h"
 
 // Plays one day of gateway traffic and hands every call log line, in time
 // order, to a sink. About 70% of the lines are message lines (a NEW line and

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "CalendarDate.h"
-
 #include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "CalendarDate.h"
 
 struct GeneratorOptions {
     std::filesystem::path outFolder;
@@ -19,9 +19,9 @@ struct GeneratorOptions {
 };
 
 struct GeneratorCommand {
-    std::optional<GeneratorOptions> options; // set when the arguments are valid
+    std::optional<GeneratorOptions> options;  // set when the arguments are valid
     bool helpRequested = false;
-    std::string error; // set when the arguments are not valid
+    std::string error;  // set when the arguments are not valid
 };
 
 GeneratorCommand parseGeneratorCommand(const std::vector<std::string>& arguments);

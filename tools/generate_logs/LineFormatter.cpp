@@ -6,28 +6,23 @@
 namespace {
 
 template <typename Number>
-void appendNumber(std::string& out, Number value)
-{
+void appendNumber(std::string& out, Number value) {
     char digits[24];
     const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
     out.append(digits, end);
 }
 
-void appendTwoDigits(std::string& out, unsigned value)
-{
+void appendTwoDigits(std::string& out, unsigned value) {
     out.push_back(static_cast<char>('0' + value / 10));
     out.push_back(static_cast<char>('0' + value % 10));
 }
 
-void appendHex(std::string& out, std::uint64_t value, int digits)
-{
+void appendHex(std::string& out, std::uint64_t value, int digits) {
     static constexpr char kHex[] = "0123456789ABCDEF";
-    for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4)
-        out.push_back(kHex[(value >> shift) & 0xF]);
+    for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4) out.push_back(kHex[(value >> shift) & 0xF]);
 }
 
-void appendGuid(std::string& out, const MessageGuid& guid)
-{
+void appendGuid(std::string& out, const MessageGuid& guid) {
     out.push_back('{');
     appendHex(out, guid.high >> 32, 8);
     out.push_back('-');
@@ -41,33 +36,30 @@ void appendGuid(std::string& out, const MessageGuid& guid)
     out.push_back('}');
 }
 
-std::string_view portKeyword(PortEventKind kind)
-{
+std::string_view portKeyword(PortEventKind kind) {
     switch (kind) {
-    case PortEventKind::Incoming: return "INCOMING";
-    case PortEventKind::Outgoing: return "OUTGOING";
-    case PortEventKind::Disconnect: return "DISCONNECT";
+        case PortEventKind::Incoming:
+            return "INCOMING";
+        case PortEventKind::Outgoing:
+            return "OUTGOING";
+        case PortEventKind::Disconnect:
+            return "DISCONNECT";
     }
     return {};
 }
 
-std::string_view messageKeyword(const MessageEvent& event)
-{
+std::string_view messageKeyword(const MessageEvent& event) {
     const bool outbound = event.direction == MessageDirection::Outbound;
-    if (event.cleared)
-        return outbound ? "CLEARED OUTGOING MESSAGE" : "CLEARED INCOMING MESSAGE";
+    if (event.cleared) return outbound ? "CLEARED OUTGOING MESSAGE" : "CLEARED INCOMING MESSAGE";
     return outbound ? "NEW OUTGOING MESSAGE" : "NEW INCOMING MESSAGE";
 }
 
-} // namespace
+}  // namespace
 
 LineFormatter::LineFormatter(const CalendarDate& date, bool crlf)
-    : datePrefix_(date.monthDayYear() + ' '), crlf_(crlf)
-{
-}
+    : datePrefix_(date.monthDayYear() + ' '), crlf_(crlf) {}
 
-void LineFormatter::appendPort(std::string& out, const PortEvent& event) const
-{
+void LineFormatter::appendPort(std::string& out, const PortEvent& event) const {
     appendTimeStamp(out, event.second);
     out.push_back(',');
     out.append(portKeyword(event.kind));
@@ -80,8 +72,7 @@ void LineFormatter::appendPort(std::string& out, const PortEvent& event) const
     appendLineEnd(out);
 }
 
-void LineFormatter::appendMessage(std::string& out, const MessageEvent& event) const
-{
+void LineFormatter::appendMessage(std::string& out, const MessageEvent& event) const {
     appendTimeStamp(out, event.second);
     out.push_back(',');
     out.append(messageKeyword(event));
@@ -100,8 +91,7 @@ void LineFormatter::appendMessage(std::string& out, const MessageEvent& event) c
     appendLineEnd(out);
 }
 
-void LineFormatter::appendTimeStamp(std::string& out, unsigned second) const
-{
+void LineFormatter::appendTimeStamp(std::string& out, unsigned second) const {
     out.append(datePrefix_);
     appendNumber(out, second / 3600);
     out.push_back(':');
@@ -110,7 +100,4 @@ void LineFormatter::appendTimeStamp(std::string& out, unsigned second) const
     appendTwoDigits(out, second % 60);
 }
 
-void LineFormatter::appendLineEnd(std::string& out) const
-{
-    out.append(crlf_ ? "\r\n" : "\n");
-}
+void LineFormatter::appendLineEnd(std::string& out) const { out.append(crlf_ ? "\r\n" : "\n"); }

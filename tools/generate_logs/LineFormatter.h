@@ -1,9 +1,9 @@
 #pragma once
 
+#include <string>
+
 #include "CalendarDate.h"
 #include "CallLogEvents.h"
-
-#include <string>
 
 // Writes events as call log lines: comma separated fields, no quoting, the
 // time stamp first as "M/D/YYYY H:MM:SS".

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Prng.h"
-
 #include <cstdint>
 #include <vector>
+
+#include "Prng.h"
 
 // The Veyra and Keldan nodes exchanging messages through the gateway. Each
 // node has a fixed serial, a share of the traffic and a non-delivery rate,

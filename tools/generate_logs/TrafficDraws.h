@@ -1,9 +1,9 @@
 #pragma once
 
+#include <cstdint>
+
 #include "CallLogEvents.h"
 #include "Prng.h"
-
-#include <cstdint>
 
 // Sizes and durations of single messages and calls. Integer mixtures of
 // uniform ranges rather than floating point curves, so the output is the
@@ -23,4 +23,4 @@ std::uint32_t callSeconds(std::uint32_t meanSeconds, Prng& prng);
 
 MessageGuid messageGuid(Prng& prng);
 
-} // namespace traffic_draws
+}  // namespace traffic_draws

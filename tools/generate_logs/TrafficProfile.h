@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Prng.h"
-
 #include <cstdint>
 #include <vector>
+
+#include "Prng.h"
 
 inline constexpr std::uint32_t kSecondsPerDay = 24 * 60 * 60;
 inline constexpr std::uint32_t kLastSecondOfDay = kSecondsPerDay - 1;
@@ -19,4 +19,4 @@ std::vector<std::uint32_t> arrivalsPerSecond(std::uint32_t arrivals, Prng& prng)
 // Arrivals expected in the busiest hour when `arrivals` spread over the day.
 std::uint32_t busiestHourArrivals(std::uint32_t arrivals);
 
-} // namespace traffic_profile
+}  // namespace traffic_profile

@@ -1,16 +1,15 @@
-#include "CallLogFiles.h"
-#include "DaySimulation.h"
-#include "GeneratorOptions.h"
-#include "LineFormatter.h"
-
 #include <exception>
 #include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
 
-int main(int argc, char** argv)
-{
+#include "CallLogFiles.h"
+#include "DaySimulation.h"
+#include "GeneratorOptions.h"
+#include "LineFormatter.h"
+
+int main(int argc, char** argv) {
     const GeneratorCommand command = parseGeneratorCommand(std::vector<std::string>(argv + 1, argv + argc));
     if (command.helpRequested) {
         std::cout << generatorUsage();
