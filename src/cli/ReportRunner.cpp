@@ -1,21 +1,14 @@
 #include "cli/ReportRunner.h"
 
 #include <QDir>
-#include <QFile>
-#include <QSaveFile>
-#include <functional>
 
 #include "cli/ExitCodes.h"
+#include "platform/WholeFileWriter.h"
 #include "reports/DefaultFileNames.h"
-#include "reports/LatencyTable.h"
 #include "reports/LaunchChecks.h"
-#include "reports/NodeTrafficTable.h"
-#include "reports/PortAvailabilityTable.h"
-#include "reports/QueueActivityTable.h"
+#include "reports/ReportRecipe.h"
 #include "store/ReportDatabase.h"
-#include "summaries/HourlySummaries.h"
-#include "summaries/NodeSummaries.h"
-#include "summaries/SummaryCsv.h"
+#include "summaries/ReportSummary.h"
 
 namespace varnel::cli {
 
@@ -60,60 +53,37 @@ public:
           folder_(options.outputFolder.isEmpty() ? QDir::currentPath() : options.outputFolder) {}
 
     bool run(ReportKind kind) {
-        switch (kind) {
-            case ReportKind::PortAvailability:
-                reports::ensurePortAvailability(db_, state_.peakAvailableLines, messages_);
-                return writeCsv(kind, [&](QIODevice& out) {
-                    return summaries::writePortAvailabilityCsv(
-                        summaries::portAvailabilitySummary(reports::readPortAvailability(db_)), out);
-                });
-            case ReportKind::QueueActivity:
-                reports::ensureQueueActivity(db_);
-                return writeCsv(kind, [&](QIODevice& out) {
-                    return summaries::writeQueueActivityCsv(
-                        summaries::queueActivitySummary(reports::readQueueActivity(db_)), out);
-                });
-            case ReportKind::Latency:
-                return runLatency();
-            case ReportKind::NodeTraffic:
-                reports::buildNodeTraffic(db_, range_, reports::NodeCount::DeliveredMessages, messages_);
-                return writeCsv(kind, [&](QIODevice& out) {
-                    return summaries::writeNodeTrafficCsv(
-                        summaries::nodeTrafficSummary(reports::readNodeTraffic(db_), messages_), out);
-                });
-            case ReportKind::NodeErrors:
-                reports::buildNodeTraffic(db_, range_, reports::NodeCount::NonDeliveries, messages_);
-                return writeCsv(kind, [&](QIODevice& out) {
-                    return summaries::writeNodeErrorCsv(
-                        summaries::nodeErrorSummary(reports::readNodeTraffic(db_), messages_), out);
-                });
+        reports::ReportInputs inputs;
+        inputs.kind = kind;
+        inputs.range = range_;
+        inputs.reportDate = state_.reportDate;
+        inputs.peakAvailableLines = state_.peakAvailableLines;
+        inputs.debug = options_.debug;
+
+        reports::BuiltReport report;
+        if (kind == ReportKind::Latency && options_.debug) {
+            const QString path = folder_.filePath(QString::fromLatin1(reports::unmatchedMessagesFileName));
+            const auto failure = platform::writeWholeFile(path, [&](QIODevice& unmatched) {
+                report = reports::buildReport(db_, inputs, messages_, &unmatched);
+                return true;
+            });
+            if (failure) return failed(*failure);
+        } else {
+            report = reports::buildReport(db_, inputs, messages_);
         }
-        return false;
+        return writeCsv(report);
     }
 
 private:
-    bool runLatency() {
-        if (options_.debug) {
-            QFile unmatched(folder_.filePath(QString::fromLatin1(reports::unmatchedMessagesFileName)));
-            if (!unmatched.open(QIODevice::WriteOnly | QIODevice::Truncate)) return cannotWrite(unmatched.fileName());
-            reports::buildMessageLatency(db_, range_, messages_, &unmatched);
-            if (!unmatched.flush()) return cannotWrite(unmatched.fileName());
-        } else {
-            reports::buildMessageLatency(db_, range_, messages_);
-        }
-        return writeCsv(ReportKind::Latency, [&](QIODevice& out) {
-            return summaries::writeLatencyCsv(reports::readOutboundLatency(db_), out);
-        });
+    bool writeCsv(const reports::BuiltReport& report) {
+        const auto failure = platform::writeWholeFile(
+            folder_.filePath(reports::summaryCsvFileName(report.kind, state_.reportDate)),
+            [&](QIODevice& out) { return summaries::writeSummaryCsv(report, messages_, out); });
+        return failure ? failed(*failure) : true;
     }
 
-    bool writeCsv(ReportKind kind, const std::function<bool(QIODevice&)>& write) {
-        QSaveFile file(folder_.filePath(reports::summaryCsvFileName(kind, state_.reportDate)));
-        if (!file.open(QIODevice::WriteOnly) || !write(file) || !file.commit()) return cannotWrite(file.fileName());
-        return true;
-    }
-
-    bool cannotWrite(const QString& path) {
-        messages_.show({QStringLiteral("Cannot write ") + QDir::toNativeSeparators(path)});
+    bool failed(const platform::WriteFailure& failure) {
+        messages_.show({failure.text()});
         return false;
     }
 

@@ -1,0 +1,48 @@
+// One recipe per report, shared by the report windows and varnel-report so
+// that the two never draw different figures: build (or reuse) the report's
+// derived table, read its rows back, and turn the rows into chart data.
+#pragma once
+
+#include <QIODevice>
+#include <variant>
+#include <vector>
+
+#include "platform/UserMessage.h"
+#include "reports/LatencyTable.h"
+#include "reports/NodeTrafficTable.h"
+#include "reports/PortAvailabilityTable.h"
+#include "reports/QueueActivityTable.h"
+#include "reports/ReportCharts.h"
+#include "reports/ReportInputs.h"
+#include "store/ReportDatabase.h"
+
+namespace varnel::reports {
+
+// The rows of the report's derived table as its chart and summary read them:
+// the minute rows, the outbound latency rows, or the node rows.
+using ReportRows = std::variant<std::vector<PortMinute>, std::vector<QueueMinute>, std::vector<LatencyRow>,
+                                std::vector<NodeTrafficRow>>;
+
+struct BuiltReport {
+    ReportKind kind = ReportKind::PortAvailability;
+    ReportRows rows;
+
+    // Number of chart positions (minutes, outbound messages or nodes).
+    std::size_t size() const;
+};
+
+// Builds the derived table of inputs.kind (the per-minute tables only when
+// they are not built yet) and reads its rows. The report's own messages go to
+// messages; unmatchedFile, when given, receives the latency report's
+// unmatched events. Throws SQLite::Exception on database trouble.
+BuiltReport buildReport(store::ReportDatabase& db, const ReportInputs& inputs, platform::MessageSink& messages,
+                        QIODevice* unmatchedFile = nullptr);
+
+// Reads the rows of a derived table that is already built, as the summary
+// windows show them again, without building anything.
+BuiltReport readReport(store::ReportDatabase& db, ReportKind kind);
+
+// The chart of a built report: header, axis titles, series and labels.
+ReportChart reportChart(const BuiltReport& report, const ReportInputs& inputs);
+
+}  // namespace varnel::reports

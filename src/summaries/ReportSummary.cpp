@@ -1,0 +1,46 @@
+#include "summaries/ReportSummary.h"
+
+#include "summaries/HourlySummaries.h"
+#include "summaries/LatencySummary.h"
+#include "summaries/NodeSummaries.h"
+#include "summaries/SummaryCsv.h"
+
+namespace varnel::summaries {
+
+using reports::ReportKind;
+
+SummaryGrid summaryGrid(const reports::BuiltReport& report, platform::MessageSink& messages) {
+    switch (report.kind) {
+        case ReportKind::PortAvailability:
+            return portAvailabilitySummary(std::get<std::vector<reports::PortMinute>>(report.rows));
+        case ReportKind::QueueActivity:
+            return queueActivitySummary(std::get<std::vector<reports::QueueMinute>>(report.rows));
+        case ReportKind::Latency:
+            return latencySummary(std::get<std::vector<reports::LatencyRow>>(report.rows));
+        case ReportKind::NodeTraffic:
+            return nodeTrafficSummary(std::get<std::vector<reports::NodeTrafficRow>>(report.rows), messages);
+        case ReportKind::NodeErrors:
+            return nodeErrorSummary(std::get<std::vector<reports::NodeTrafficRow>>(report.rows), messages);
+    }
+    return {};
+}
+
+bool writeSummaryCsv(const reports::BuiltReport& report, platform::MessageSink& messages, QIODevice& out) {
+    switch (report.kind) {
+        case ReportKind::PortAvailability:
+            return writePortAvailabilityCsv(summaryGrid(report, messages), out);
+        case ReportKind::QueueActivity:
+            return writeQueueActivityCsv(summaryGrid(report, messages), out);
+        // The latency file is written straight from the rows: a grid of
+        // hundreds of thousands of cell texts is never built for it.
+        case ReportKind::Latency:
+            return writeLatencyCsv(std::get<std::vector<reports::LatencyRow>>(report.rows), out);
+        case ReportKind::NodeTraffic:
+            return writeNodeTrafficCsv(summaryGrid(report, messages), out);
+        case ReportKind::NodeErrors:
+            return writeNodeErrorCsv(summaryGrid(report, messages), out);
+    }
+    return false;
+}
+
+}  // namespace varnel::summaries

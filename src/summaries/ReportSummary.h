@@ -1,0 +1,20 @@
+// The summary of a built report, as its summary window shows it and as its
+// CSV file holds it: the one place that picks a report's grid and writer.
+#pragma once
+
+#include <QIODevice>
+
+#include "platform/UserMessage.h"
+#include "reports/ReportRecipe.h"
+#include "summaries/SummaryGrid.h"
+
+namespace varnel::summaries {
+
+// The grid of the report's summary. An empty node table shows "No data found
+// in Node Traffic database" through messages and gives no data rows.
+SummaryGrid summaryGrid(const reports::BuiltReport& report, platform::MessageSink& messages);
+
+// Writes the report's summary CSV file content; false when a write failed.
+bool writeSummaryCsv(const reports::BuiltReport& report, platform::MessageSink& messages, QIODevice& out);
+
+}  // namespace varnel::summaries
