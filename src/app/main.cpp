@@ -7,6 +7,8 @@
 #include "app/RunOptions.h"
 #include "platform/ProcessPriority.h"
 #include "platform/WidgetDialogs.h"
+#include "reportwindows/PrinterChooser.h"
+#include "reportwindows/ReportWindows.h"
 
 using namespace varnel;
 
@@ -24,7 +26,9 @@ int main(int argc, char** argv) {
         store::DataFiles(options.dataFolder.isEmpty() ? store::DataFiles::defaultFolder() : options.dataFolder),
         options.debug);
     platform::WidgetDialogs dialogs;
-    app::MainWindow frmMain(session, {dialogs, &app::ExitApplication});
+    reportwindows::PrintDialogChooser printers;
+    reportwindows::ReportWindows reportWindows({dialogs, printers, {}, {}, {}});
+    app::MainWindow frmMain(session, {dialogs, &app::ExitApplication, &reportWindows});
     dialogs.setParent(&frmMain);
 
     frmMain.formLoad(options);

@@ -1,0 +1,364 @@
+#include "charts/ChartControl.h"
+
+#include <qcustomplot.h>
+
+#include <QBuffer>
+#include <QPdfWriter>
+#include <QToolTip>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+namespace varnel::charts {
+
+namespace {
+
+// Series 1 and 3 show one direction (or measure) and 2 and 4 the other, and
+// never two of the same colour at once.
+const QColor seriesColours[] = {QColor(31, 119, 180), QColor(230, 110, 20), QColor(31, 119, 180), QColor(230, 110, 20)};
+
+QColor colourOf(int index) { return seriesColours[index % std::size(seriesColours)]; }
+
+// Minute row j is minute j - 1 of the day: "HH:MM".
+QString minuteLabel(long row) {
+    const long minute = row - 1;
+    if (minute < 0 || minute > 1440) return {};
+    return QStringLiteral("%1:%2").arg(minute / 60, 2, 10, QLatin1Char('0')).arg(minute % 60, 2, 10, QLatin1Char('0'));
+}
+
+// The minute row j labelled as the time of minute j - 1 of the day, with
+// ticks on whole quarters, hours or multiples of hours.
+class MinuteOfDayTicker : public QCPAxisTicker {
+public:
+    MinuteOfDayTicker() {
+        setTickOrigin(1);
+        setTickCount(8);
+    }
+
+protected:
+    double getTickStep(const QCPRange& range) override {
+        static constexpr double steps[] = {1, 5, 10, 15, 30, 60, 120, 180, 240, 360, 720};
+        const double wanted = range.size() / std::max(tickCount(), 1);
+        for (double step : steps)
+            if (step >= wanted) return step;
+        return 720;
+    }
+    QString getTickLabel(double tick, const QLocale&, QChar, int) override { return minuteLabel(std::lround(tick)); }
+};
+
+QString withNewLines(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text;
+}
+
+}  // namespace
+
+struct ChartControl::Impl {
+    QCustomPlot* plot = nullptr;
+    QCPTextElement* header = nullptr;
+    QCPBarsGroup* barsGroup = nullptr;
+    GroupType type = GroupType::Bars;
+    XLabels labels = XLabels::Numbers;
+    QString timeFormat;
+    reports::ReportChart chart;
+    std::vector<QCPAbstractPlottable*> plottables;
+    std::vector<bool> visible;
+    int batch = 0;
+    bool settingRange = false;
+
+    void replot() {
+        if (batch == 0) plot->replot();
+    }
+
+    void rebuildPlottables() {
+        for (QCPAbstractPlottable* plottable : plottables) plot->removePlottable(plottable);
+        plottables.clear();
+        for (qsizetype k = 0; k < chart.series.size(); ++k) {
+            const reports::ChartSeries& series = chart.series[k];
+            QVector<double> keys;
+            QVector<double> values;
+            keys.reserve(series.x.size());
+            values.reserve(series.y.size());
+            for (qsizetype j = 0; j < series.x.size() && j < series.y.size(); ++j) {
+                if (series.y[j] < 0) continue;  // no data in this minute: no bar
+                keys << series.x[j];
+                values << series.y[j];
+            }
+            const QColor colour = colourOf(static_cast<int>(k));
+            if (type == GroupType::Bars) {
+                auto* bars = new QCPBars(plot->xAxis, plot->yAxis);
+                bars->setPen(Qt::NoPen);
+                bars->setBrush(colour);
+                bars->setAntialiased(false);
+                bars->setData(keys, values, true);
+                plottables.push_back(bars);
+            } else {
+                QCPGraph* graph = plot->addGraph();
+                graph->setLineStyle(QCPGraph::lsNone);
+                graph->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDot, QPen(colour, 2), Qt::NoBrush, 2));
+                graph->setAdaptiveSampling(true);
+                graph->setData(keys, values, true);
+                plottables.push_back(graph);
+            }
+            plottables.back()->setName(series.label);
+        }
+        visible.assign(plottables.size(), true);
+    }
+
+    // Only the visible bars share a position, each as wide as their number
+    // leaves room for; the legend lists only what is shown; the Y axis fits
+    // the visible values from zero up.
+    void applyVisibility() {
+        int shownBars = 0;
+        for (std::size_t k = 0; k < plottables.size(); ++k)
+            if (visible[k] && qobject_cast<QCPBars*>(plottables[k])) ++shownBars;
+        for (std::size_t k = 0; k < plottables.size(); ++k) {
+            QCPAbstractPlottable* plottable = plottables[k];
+            plottable->setVisible(visible[k]);
+            if (auto* bars = qobject_cast<QCPBars*>(plottable)) {
+                bars->setBarsGroup(nullptr);
+                // Neighbouring minutes touch; a node's bars leave a gap to the next node.
+                bars->setWidth((labels == XLabels::ValueLabels ? 0.8 : 1.0) / std::max(shownBars, 1));
+                if (visible[k] && shownBars > 1) bars->setBarsGroup(barsGroup);
+            }
+            plot->legend->removeItem(plot->legend->itemWithPlottable(plottable));
+            if (visible[k]) plottable->addToLegend();
+        }
+        plot->legend->setVisible(plot->legend->itemCount() > 0);
+        fitValueAxis();
+    }
+
+    void fitValueAxis() {
+        double top = 0;
+        bool found = false;
+        for (std::size_t k = 0; k < plottables.size(); ++k) {
+            if (!visible[k]) continue;
+            bool ok = false;
+            const QCPRange range = plottables[k]->getValueRange(ok);
+            if (ok) {
+                top = found ? std::max(top, range.upper) : range.upper;
+                found = true;
+            }
+        }
+        plot->yAxis->setRange(0, top > 0 ? top * 1.05 : 1);
+    }
+
+    void applyLabels() {
+        switch (labels) {
+            case XLabels::Numbers:
+                plot->xAxis->setTicker(QSharedPointer<QCPAxisTicker>(new QCPAxisTicker));
+                break;
+            case XLabels::MinuteOfDay:
+                plot->xAxis->setTicker(QSharedPointer<QCPAxisTicker>(new MinuteOfDayTicker));
+                break;
+            case XLabels::TimeOfDay: {
+                QSharedPointer<QCPAxisTickerTime> ticker(new QCPAxisTickerTime);
+                QString format = timeFormat.isEmpty() ? QStringLiteral("%H:%M:%S") : timeFormat;
+                // The chart's hour, minute and second fields.
+                format.replace(QStringLiteral("%H"), QStringLiteral("%h"))
+                    .replace(QStringLiteral("%M"), QStringLiteral("%m"))
+                    .replace(QStringLiteral("%S"), QStringLiteral("%s"));
+                ticker->setTimeFormat(format);
+                ticker->setTickCount(8);
+                plot->xAxis->setTicker(ticker);
+                break;
+            }
+            case XLabels::ValueLabels: {
+                QSharedPointer<QCPAxisTickerText> ticker(new QCPAxisTickerText);
+                for (qsizetype i = 0; i < chart.xLabels.size(); ++i)
+                    ticker->addTick(static_cast<double>(i + 1), chart.xLabels[i]);
+                plot->xAxis->setTicker(ticker);
+                break;
+            }
+        }
+        plot->xAxis->setTickLabelRotation(labels == XLabels::ValueLabels ? 45 : 0);
+    }
+};
+
+ChartControl::ChartControl(QWidget* parent) : QWidget(parent), d_(std::make_unique<Impl>()) {
+    setObjectName(QStringLiteral("Chart2D1"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    d_->plot = new QCustomPlot(this);
+    layout->addWidget(d_->plot);
+    setFocusProxy(d_->plot);
+    d_->plot->setMouseTracking(true);
+    d_->plot->setBackground(Qt::white);
+
+    QFont headerFont = font();
+    headerFont.setPointSizeF(headerFont.pointSizeF() * 1.25);
+    headerFont.setBold(true);
+    d_->plot->plotLayout()->insertRow(0);
+    d_->header = new QCPTextElement(d_->plot, QString(), headerFont);
+    d_->plot->plotLayout()->addElement(0, 0, d_->header);
+
+    // The legend goes under the chart, its entries side by side.
+    d_->plot->axisRect()->insetLayout()->take(d_->plot->legend);
+    d_->plot->plotLayout()->addElement(2, 0, d_->plot->legend);
+    d_->plot->plotLayout()->setRowStretchFactor(2, 0.001);
+    d_->plot->legend->setFillOrder(QCPLayoutGrid::foColumnsFirst);
+    d_->plot->legend->setBorderPen(Qt::NoPen);
+    d_->plot->legend->setMargins(QMargins(4, 0, 4, 2));
+    d_->plot->legend->setVisible(false);
+    d_->barsGroup = new QCPBarsGroup(d_->plot);
+    d_->barsGroup->setSpacingType(QCPBarsGroup::stAbsolute);
+    d_->barsGroup->setSpacing(0);
+    d_->plot->axisRect()->setRangeDrag(Qt::Horizontal);
+    d_->plot->axisRect()->setRangeZoom(Qt::Horizontal);
+
+    connect(d_->plot->xAxis, qOverload<const QCPRange&>(&QCPAxis::rangeChanged), this, [this](const QCPRange& range) {
+        if (!d_->settingRange) emit userRangeChanged(range.lower, range.upper);
+    });
+    connect(d_->plot, &QCustomPlot::mouseMove, this, [this](QMouseEvent* event) {
+        const QString text = pointText(d_->plot->xAxis->pixelToCoord(event->position().x()));
+        if (text.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(event->globalPosition().toPoint(), text, d_->plot);
+    });
+}
+
+ChartControl::~ChartControl() = default;
+
+void ChartControl::setBatchMode(bool on) {
+    d_->batch = std::max(0, d_->batch + (on ? 1 : -1));
+    d_->replot();
+}
+
+void ChartControl::setGroupType(GroupType type) {
+    if (type == d_->type) return;
+    d_->type = type;
+    d_->rebuildPlottables();
+    d_->applyVisibility();
+    d_->replot();
+}
+
+void ChartControl::setHeader(const QString& text, bool visible) {
+    d_->header->setText(withNewLines(text));
+    d_->header->setVisible(visible);
+    setAccessibleName(withNewLines(text).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+    d_->replot();
+}
+
+QString ChartControl::headerText() const { return d_->header->text(); }
+
+void ChartControl::setChart(const reports::ReportChart& chart) {
+    d_->chart = chart;
+    d_->plot->xAxis->setLabel(chart.xTitle);
+    d_->plot->yAxis->setLabel(chart.yTitle);
+    d_->rebuildPlottables();
+    d_->applyLabels();
+    d_->applyVisibility();
+    d_->replot();
+}
+
+void ChartControl::setSeriesVisible(int series, bool visible) {
+    const auto index = static_cast<std::size_t>(series - 1);
+    if (series < 1 || index >= d_->visible.size()) return;
+    d_->visible[index] = visible;
+    d_->applyVisibility();
+    d_->replot();
+}
+
+bool ChartControl::isSeriesVisible(int series) const {
+    const auto index = static_cast<std::size_t>(series - 1);
+    return series >= 1 && index < d_->visible.size() && d_->visible[index];
+}
+
+int ChartControl::seriesCount() const { return static_cast<int>(d_->plottables.size()); }
+
+void ChartControl::setXRange(double minimum, double maximum) {
+    d_->settingRange = true;
+    d_->plot->xAxis->setRange(minimum, maximum);
+    d_->settingRange = false;
+    d_->replot();
+}
+
+std::pair<double, double> ChartControl::xRange() const {
+    return {d_->plot->xAxis->range().lower, d_->plot->xAxis->range().upper};
+}
+
+void ChartControl::setXLabels(XLabels labels, const QString& timeFormat) {
+    d_->labels = labels;
+    d_->timeFormat = timeFormat;
+    d_->applyLabels();
+    d_->replot();
+}
+
+void ChartControl::setUserZoom(bool on) {
+    d_->plot->setInteractions(on ? QCP::iRangeDrag | QCP::iRangeZoom : QCP::Interactions());
+}
+
+QStringList ChartControl::xTickLabels() const {
+    // The tick vectors are laid out by a redraw.
+    d_->plot->replot();
+    return d_->plot->xAxis->tickVectorLabels().toList();
+}
+
+QString ChartControl::pointText(double x) const {
+    const reports::ReportChart& chart = d_->chart;
+    if (chart.series.isEmpty()) return {};
+    QStringList lines;
+    if (d_->type == GroupType::Bars) {
+        const long position = std::lround(x);
+        const qsizetype j = position - 1;
+        if (j < 0 || j >= chart.series.first().x.size()) return {};
+        if (d_->labels == XLabels::ValueLabels && j < chart.xLabels.size())
+            lines << chart.xLabels[j];
+        else if (d_->labels == XLabels::MinuteOfDay)
+            lines << minuteLabel(position);
+        else
+            lines << QString::number(position);
+        for (qsizetype k = 0; k < chart.series.size(); ++k) {
+            if (!d_->visible[static_cast<std::size_t>(k)]) continue;
+            const double y = chart.series[k].y.value(j);
+            lines << chart.series[k].label + QStringLiteral(": ") +
+                         (y < 0 ? QStringLiteral("no data") : QString::number(y, 'g', 10));
+        }
+        return lines.size() > 1 ? lines.join(QLatin1Char('\n')) : QString();
+    }
+    // Points: the nearest point of a visible series within a few pixels.
+    const double tolerance = std::abs(d_->plot->xAxis->pixelToCoord(6) - d_->plot->xAxis->pixelToCoord(0));
+    for (qsizetype k = 0; k < chart.series.size(); ++k) {
+        if (!d_->visible[static_cast<std::size_t>(k)]) continue;
+        const QVector<double>& xs = chart.series[k].x;
+        const auto at = std::lower_bound(xs.begin(), xs.end(), x - tolerance);
+        if (at == xs.end() || *at > x + tolerance) continue;
+        const qsizetype j = at - xs.begin();
+        const QTime time = QTime(0, 0).addSecs(static_cast<int>(*at));
+        lines << time.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral("  ") + chart.series[k].label +
+                     QStringLiteral(": ") + QString::number(chart.series[k].y[j], 'g', 10);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+QImage ChartControl::toImage(QSize size) {
+    if (!size.isValid()) size = d_->plot->size();
+    return d_->plot->toPixmap(size.width(), size.height()).toImage();
+}
+
+bool ChartControl::paintOn(QPaintDevice& device, double scale) {
+    QCPPainter painter;
+    if (!painter.begin(&device)) return false;
+    painter.setMode(QCPPainter::pmVectorized);
+    painter.setMode(QCPPainter::pmNoCaching);
+    painter.scale(scale, scale);
+    d_->plot->toPainter(&painter, d_->plot->width(), d_->plot->height());
+    return painter.end();
+}
+
+std::optional<platform::WriteFailure> ChartControl::writeImage(const QString& path, ImageFormat format) {
+    const QSize size = d_->plot->size();
+    return platform::writeWholeFile(path, [&](QIODevice& out) {
+        if (format == ImageFormat::Pdf) {
+            QPdfWriter pdf(&out);
+            pdf.setResolution(96);
+            pdf.setPageSize(QPageSize(QSizeF(size.width(), size.height()) * 72.0 / 96.0, QPageSize::Point));
+            pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+            return paintOn(pdf, pdf.width() / static_cast<double>(size.width()));
+        }
+        return toImage(size).save(&out, format == ImageFormat::Bmp ? "BMP" : "PNG");
+    });
+}
+
+}  // namespace varnel::charts

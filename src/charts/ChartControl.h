@@ -1,0 +1,76 @@
+// Chart2D1, the chart of every report window: the one adapter over the
+// plotting library. It offers the operations the report windows hand to a
+// chart (batch mode, bars or points, a header, series shown or hidden, the X
+// range, value labels, a time axis, writing and painting a picture), takes the
+// report's chart data as they are, and reports the user's own zoom and drag
+// on the chart so that the window's viewport can follow.
+#pragma once
+
+#include <QWidget>
+#include <memory>
+#include <optional>
+
+#include "charts/ImageFormat.h"
+#include "platform/WholeFileWriter.h"
+#include "reports/ReportCharts.h"
+
+class QPaintDevice;
+
+namespace varnel::charts {
+
+class ChartControl : public QWidget {
+    Q_OBJECT
+public:
+    enum class GroupType { Bars, Points };
+    // How the X axis is labelled: plain numbers, the minute row j as the time
+    // of minute j - 1 of the day (HH:MM), X as seconds of the day in a time
+    // format, or the chart's own value labels at positions 1 to N.
+    enum class XLabels { Numbers, MinuteOfDay, TimeOfDay, ValueLabels };
+
+    explicit ChartControl(QWidget* parent = nullptr);
+    ~ChartControl() override;
+
+    // While on (it nests), no change redraws; the last off redraws once.
+    void setBatchMode(bool on);
+    void setGroupType(GroupType type);
+    // The header above the chart; a CR LF or LF starts a new line.
+    void setHeader(const QString& text, bool visible = true);
+    // The series and points, axis titles and value labels of a report chart.
+    // Points with a negative Y (the no-data marker) are drawn as nothing.
+    void setChart(const reports::ReportChart& chart);
+    // Series numbered from 1. A hidden series keeps its values.
+    void setSeriesVisible(int series, bool visible);
+    bool isSeriesVisible(int series) const;
+    int seriesCount() const;
+    void setXRange(double minimum, double maximum);
+    std::pair<double, double> xRange() const;
+    // format as "%H:%M:%S" (hours, minutes, seconds); used with TimeOfDay.
+    void setXLabels(XLabels labels, const QString& timeFormat = {});
+    // Wheel zoom and drag along X; userRangeChanged tells of each change.
+    void setUserZoom(bool on);
+
+    QString headerText() const;
+    // The tick labels the X axis shows for the current range.
+    QStringList xTickLabels() const;
+    // What the tooltip says at an X value: the position and the values of
+    // the visible series there; empty where no point is near.
+    QString pointText(double x) const;
+
+    // The chart as shown, at its current size or at the given size.
+    QImage toImage(QSize size = {});
+    // Paints the chart as shown, at its current size scaled by scale, from
+    // the device's origin. False when the device cannot be painted on.
+    bool paintOn(QPaintDevice& device, double scale);
+    // Writes the chart as shown, at its current size, whole or not at all.
+    std::optional<platform::WriteFailure> writeImage(const QString& path, ImageFormat format);
+
+signals:
+    // The user zoomed or dragged the X axis to this range.
+    void userRangeChanged(double minimum, double maximum);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d_;
+};
+
+}  // namespace varnel::charts

@@ -1,0 +1,40 @@
+#include "reportwindows/ReportChartView.h"
+
+namespace varnel::reportwindows {
+
+namespace {
+
+constexpr double secondsPerDay = 86400;
+
+}  // namespace
+
+void presentReportChart(charts::ChartControl& chart, const ReportWindowSpec& spec, const reports::ReportChart& data,
+                        const std::vector<bool>& visible) {
+    chart.setBatchMode(true);
+    chart.setGroupType(spec.groupType);
+    chart.setHeader(data.header, true);
+    chart.setChart(data);
+    chart.setXLabels(spec.xLabels, QStringLiteral("%H:%M:%S"));
+    for (std::size_t k = 0; k < visible.size(); ++k) chart.setSeriesVisible(static_cast<int>(k + 1), visible[k]);
+    const charts::AxisRange axis = wholeAxis(spec, data);
+    chart.setXRange(axis.minimum, axis.maximum);
+    chart.setBatchMode(false);
+}
+
+int latencyAxisMaximum(const reports::ReportChart& data) {
+    if (data.series.isEmpty() || data.series.first().x.isEmpty()) return 0;
+    return charts::roundHalfEven(data.series.first().x.last());
+}
+
+charts::AxisRange wholeAxis(const ReportWindowSpec& spec, const reports::ReportChart& data) {
+    if (spec.viewport == charts::ViewportKind::PerMinute) return {0, charts::ChartViewport::perMinuteLimit};
+    if (spec.viewport == charts::ViewportKind::Latency) {
+        // An empty chart spans the whole day.
+        const int maximum = latencyAxisMaximum(data);
+        return {0, maximum > 0 ? static_cast<double>(maximum) : secondsPerDay};
+    }
+    const qsizetype positions = data.series.isEmpty() ? 0 : data.series.first().x.size();
+    return {0.5, static_cast<double>(positions) + 0.5};
+}
+
+}  // namespace varnel::reportwindows

@@ -1,0 +1,333 @@
+#include "reportwindows/ReportWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStandardPaths>
+#include <QThread>
+#include <QVBoxLayout>
+
+#include "app/ProgressPanel.h"
+#include "charts/ChartControl.h"
+#include "charts/ImageFormat.h"
+#include "platform/Twips.h"
+#include "platform/WholeFileWriter.h"
+#include "reports/DefaultFileNames.h"
+#include "reportwindows/PrinterChooser.h"
+#include "reportwindows/ReportChartView.h"
+#include "shell/StringTable.h"
+#include "store/ReportDatabase.h"
+
+namespace varnel::reportwindows {
+
+namespace {
+
+using shell::myLoadResString;
+
+// Messages of a build on another thread, shown in order once it has ended.
+class CollectedMessages : public platform::MessageSink {
+public:
+    void show(const platform::UserMessage& message) override { messages.push_back(message); }
+    std::vector<platform::UserMessage> messages;
+};
+
+QString withoutMnemonic(QString caption) { return caption.remove(QLatin1Char('&')); }
+
+QString documentsFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+}  // namespace
+
+ReportWindow::ReportWindow(const ReportWindowSpec& spec, reports::ReportInputs inputs, ReportWindowServices services,
+                           QWidget* parent)
+    : QDialog(parent),
+      spec_(spec),
+      inputs_(std::move(inputs)),
+      services_(std::move(services)),
+      chart_(new charts::ChartControl(this)) {
+    setObjectName(QString::fromLatin1(spec.windowName));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
+    auto* layout = new QVBoxLayout(this);
+    buildMenus();
+    layout->addWidget(chart_, 1);
+    chart_->setMinimumSize(200, 150);
+    if (spec.viewport) {
+        viewport_.emplace(*spec.viewport);
+        scrollBar_ = new QScrollBar(Qt::Horizontal, this);
+        scrollBar_->setObjectName(QStringLiteral("ScrollBar"));
+        layout->addWidget(scrollBar_);
+        connect(scrollBar_, &QScrollBar::valueChanged, this, [this](int value) {
+            viewport_->scroll(value);
+            showViewport();
+        });
+        connect(chart_, &charts::ChartControl::userRangeChanged, this, &ReportWindow::followChart);
+    }
+    chart_->setUserZoom(spec.viewport.has_value());
+    layout->addWidget(buildFrames());
+    setMinimumSize(platform::twipsToPixels(spec.minimumWidthTwips, logicalDpiX()),
+                   platform::twipsToPixels(spec.minimumHeightTwips, logicalDpiY()));
+    localize();
+}
+
+ReportWindow::~ReportWindow() = default;
+
+void ReportWindow::buildMenus() {
+    auto* bar = new QMenuBar(this);
+    layout()->setMenuBar(bar);
+    for (const MenuSpec& menuSpec : spec_.menus) {
+        QMenu* menu = bar->addMenu(QString());
+        menu->setObjectName(QString::fromLatin1(menuSpec.name));
+        captionedActions_.emplace_back(menu->menuAction(), menuSpec.captionId);
+        for (const MenuItemSpec& item : menuSpec.items) {
+            QAction* action = item.role == MenuRole::Separator ? menu->addSeparator() : menu->addAction(QString());
+            action->setObjectName(QString::fromLatin1(item.name));
+            if (item.role == MenuRole::Separator) continue;
+            captionedActions_.emplace_back(action, item.captionId);
+            switch (item.role) {
+                case MenuRole::Print:
+                    action->setShortcut(QKeySequence::Print);
+                    connect(action, &QAction::triggered, this, &ReportWindow::printChart);
+                    break;
+                case MenuRole::SaveChart:
+                    saveCaptionId_ = item.captionId;
+                    action->setShortcut(QKeySequence::Save);
+                    connect(action, &QAction::triggered, this, &ReportWindow::saveChart);
+                    break;
+                case MenuRole::Summary:
+                    action->setEnabled(static_cast<bool>(services_.openSummary));
+                    connect(action, &QAction::triggered, this, [this] { services_.openSummary(inputs_, *this); });
+                    break;
+                case MenuRole::Exit:
+                    connect(action, &QAction::triggered, this, &QDialog::close);
+                    break;
+                case MenuRole::Zoom: {
+                    const int entry = static_cast<int>(zoomEntries_.size());
+                    action->setCheckable(true);
+                    action->setProperty("Index", entry);
+                    zoomEntries_.push_back(action);
+                    connect(action, &QAction::triggered, this, [this, entry] { zoom(entry); });
+                    break;
+                }
+                case MenuRole::Help:
+                    action->setShortcut(QKeySequence::HelpContents);
+                    action->setEnabled(static_cast<bool>(services_.showHelp));
+                    connect(action, &QAction::triggered, this, [this] { services_.showHelp(*this); });
+                    break;
+                case MenuRole::About:
+                    action->setEnabled(static_cast<bool>(services_.showAbout));
+                    connect(action, &QAction::triggered, this, [this] { services_.showAbout(*this); });
+                    break;
+                case MenuRole::Separator:
+                    break;
+            }
+        }
+    }
+}
+
+QWidget* ReportWindow::buildFrames() {
+    auto* row = new QWidget(this);
+    auto* rowLayout = new QHBoxLayout(row);
+    rowLayout->setContentsMargins(0, 0, 0, 0);
+    for (const FrameSpec& frameSpec : spec_.frames) {
+        auto* frame = new QGroupBox(row);
+        rowLayout->addWidget(frame);
+        frame->setObjectName(QString::fromLatin1(frameSpec.name));
+        captionedWidgets_.emplace_back(frame, frameSpec.captionId);
+        auto* frameLayout = new QVBoxLayout(frame);
+        const bool checks = &frameSpec == spec_.checkFrame();
+        auto* group = checks ? nullptr : new QButtonGroup(frame);
+        for (const ControlSpec& controlSpec : frameSpec.controls) {
+            QAbstractButton* control = checks ? static_cast<QAbstractButton*>(new QCheckBox(frame))
+                                              : static_cast<QAbstractButton*>(new QRadioButton(frame));
+            control->setObjectName(QString::fromLatin1(controlSpec.name));
+            control->setChecked(controlSpec.initiallyOn);
+            if (group) group->addButton(control);
+            captionedWidgets_.emplace_back(control, controlSpec.captionId);
+            frameLayout->addWidget(control);
+            (checks ? checks_ : options_).push_back(control);
+            connect(control, &QAbstractButton::clicked, this, &ReportWindow::applyOptions);
+        }
+    }
+    rowLayout->addStretch(1);
+    return row;
+}
+
+void ReportWindow::localize() {
+    setWindowTitle(myLoadResString(spec_.captionId));
+    for (const auto& [action, id] : captionedActions_) action->setText(myLoadResString(id));
+    for (const auto& [widget, id] : captionedWidgets_) {
+        const QString caption = myLoadResString(id);
+        if (auto* frame = qobject_cast<QGroupBox*>(widget))
+            frame->setTitle(caption);
+        else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            button->setText(caption);
+    }
+    if (scrollBar_) scrollBar_->setAccessibleName(withoutMnemonic(myLoadResString(130)));
+}
+
+std::vector<bool> ReportWindow::chosenSeries() const {
+    std::vector<bool> checks;
+    std::vector<bool> options;
+    for (QAbstractButton* check : checks_) checks.push_back(check->isChecked());
+    for (QAbstractButton* option : options_) options.push_back(option->isChecked());
+    return visibleSeries(spec_, checks, options);
+}
+
+void ReportWindow::applyOptions() {
+    const std::vector<bool> visible = chosenSeries();
+    chart_->setBatchMode(true);
+    for (std::size_t k = 0; k < visible.size(); ++k) chart_->setSeriesVisible(static_cast<int>(k + 1), visible[k]);
+    chart_->setBatchMode(false);
+}
+
+void ReportWindow::load(app::ProgressPanel& progress) {
+    localize();
+    chart_->setBatchMode(true);
+    const bool perMinute = spec_.viewport == charts::ViewportKind::PerMinute;
+    if (perMinute) {
+        viewport_->setRange(0, charts::ChartViewport::perMinuteLimit);
+        zoom(1);
+        viewport_->setValue(360);
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    progress.begin(myLoadResString(13), 0);
+
+    const reports::BuiltReport report = buildInBackground();
+    // The chart of an empty report still carries its header and titles.
+    const reports::ReportChart data = reports::reportChart(report, inputs_);
+
+    const QString caption = spec_.chartLoadingCaption();
+    const auto points = static_cast<int64_t>(report.size());
+    if (!caption.isEmpty() && (perMinute || points > 0)) progress.begin(caption, points);
+    presentReportChart(*chart_, spec_, data, chosenSeries());
+    progress.setProgress(points);
+
+    if (spec_.viewport == charts::ViewportKind::Latency && points > 0) {
+        viewport_->setRange(0, latencyAxisMaximum(data));
+        viewport_->setValue(0);
+        zoom(0);
+    } else if (perMinute) {
+        showViewport();
+    } else if (scrollBar_) {
+        scrollBar_->setEnabled(false);
+    }
+    applyOptions();
+    progress.end();
+    QApplication::restoreOverrideCursor();
+    chart_->setBatchMode(false);
+}
+
+reports::BuiltReport ReportWindow::buildInBackground() {
+    reports::BuiltReport report{inputs_.kind, {}};
+    CollectedMessages messages;
+    const QString failurePrefix = myLoadResString(spec_.loadFailureId);
+    QThread* worker = QThread::create([&] {
+        try {
+            store::ReportDatabase db(inputs_.connectionString);
+            db.useFastRebuilds();
+            if (inputs_.kind == reports::ReportKind::Latency && inputs_.debug) {
+                // Beside the working database: the program's own folder is
+                // not writable once installed.
+                const QString path = QFileInfo(inputs_.connectionString)
+                                         .dir()
+                                         .filePath(QString::fromLatin1(reports::unmatchedMessagesFileName));
+                const auto failure = platform::writeWholeFile(path, [&](QIODevice& unmatched) {
+                    report = reports::buildReport(db, inputs_, messages, &unmatched);
+                    return true;
+                });
+                if (failure) messages.show({failure->text()});
+            } else {
+                report = reports::buildReport(db, inputs_, messages);
+            }
+        } catch (const std::exception& e) {
+            messages.show({failurePrefix + QString::fromUtf8(e.what())});
+        }
+    });
+    // The window system goes on painting while the build runs; the user's
+    // clicks and keys wait, as they would behind a modal window.
+    QEventLoop loop;
+    connect(worker, &QThread::finished, &loop, &QEventLoop::quit);
+    worker->start();
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    worker->wait();
+    delete worker;
+    for (const platform::UserMessage& message : messages.messages) services_.dialogs.show(message);
+    return report;
+}
+
+void ReportWindow::zoom(int entry) {
+    if (!viewport_) return;
+    if (const auto failure = viewport_->zoom(entry)) services_.dialogs.show({myLoadResString(26) + *failure});
+    showViewport();
+}
+
+void ReportWindow::showViewport() {
+    const charts::ScrollBarState& state = viewport_->scrollBar();
+    {
+        const QSignalBlocker blocker(scrollBar_);
+        scrollBar_->setRange(state.minimum, state.maximum);
+        scrollBar_->setPageStep(state.largeChange);
+        scrollBar_->setSingleStep(state.smallChange);
+        scrollBar_->setValue(state.value);
+        scrollBar_->setEnabled(state.enabled);
+    }
+    const std::optional<int> checked = viewport_->checkedEntry();
+    for (std::size_t entry = 0; entry < zoomEntries_.size(); ++entry)
+        zoomEntries_[entry]->setChecked(checked && *checked == static_cast<int>(entry));
+    chart_->setXRange(viewport_->axis().minimum, viewport_->axis().maximum);
+}
+
+void ReportWindow::followChart(double minimum, double maximum) {
+    viewport_->followChart(minimum, maximum);
+    showViewport();
+}
+
+void ReportWindow::printChart() {
+    QPrinter printer(QPrinter::HighResolution);
+    if (!services_.printers.choosePrinter(printer, this)) return;
+    // The chart at its natural size on the page, scaled down to fit one page
+    // and never enlarged.
+    const double toPrinter = printer.resolution() / static_cast<double>(chart_->logicalDpiX());
+    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    const QSizeF natural = QSizeF(chart_->size()) * toPrinter;
+    const double fit = std::min(page.height() / natural.height(), page.width() / natural.width());
+    int zoomPercent = 100;
+    if (fit < 1) zoomPercent = std::max(1, static_cast<int>(std::floor(fit * 100)));
+    if (!chart_->paintOn(printer, toPrinter * zoomPercent / 100.0))
+        services_.dialogs.show({myLoadResString(20) + QStringLiteral("the printer %1 could not be started")
+                                                          .arg(printer.printerName().isEmpty()
+                                                                   ? QDir::toNativeSeparators(printer.outputFileName())
+                                                                   : printer.printerName())});
+}
+
+void ReportWindow::saveChart() {
+    const QString title = myLoadResString(saveCaptionId_);
+    const QString suggested = QDir(documentsFolder())
+                                  .filePath(reports::chartFileName(inputs_.kind, inputs_.reportDate,
+                                                                   charts::defaultExtension(charts::ImageFormat::Bmp)));
+    auto path = services_.dialogs.chooseSaveFile(
+        withoutMnemonic(title), suggested, QStringLiteral("BMP Files (*.BMP);;PNG Files (*.png);;PDF Files (*.pdf)"));
+    if (!path) return;
+    auto format = charts::imageFormatOfFile(*path);
+    if (!format) {
+        *path += QStringLiteral(".") + charts::defaultExtension(charts::ImageFormat::Bmp);
+        format = charts::ImageFormat::Bmp;
+    }
+    if (const auto failure = chart_->writeImage(*path, *format))
+        services_.dialogs.show({failure->text(), {}, platform::UserMessage::Icon::Critical});
+}
+
+}  // namespace varnel::reportwindows

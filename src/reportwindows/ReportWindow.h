@@ -1,0 +1,91 @@
+// The report window of every report (frmPortAvailability,
+// frmMessageQueueActivity, frmMessageLatency, frmNodeTraffic, frmNodeError),
+// told apart by its ReportWindowSpec: the chart with its options, the zoom
+// menu and scroll bar where the report has them, print, save, and the
+// summary, help and About items. load() builds the report off the
+// user-interface thread with progress in the main window's panel.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "charts/ChartViewport.h"
+#include "platform/UserDialogs.h"
+#include "reports/ReportInputs.h"
+#include "reports/ReportRecipe.h"
+#include "reportwindows/ReportWindowSpec.h"
+
+class QAbstractButton;
+class QAction;
+class QScrollBar;
+
+namespace varnel::app {
+class ProgressPanel;
+}
+
+namespace varnel::charts {
+class ChartControl;
+}
+
+namespace varnel::reportwindows {
+
+class PrinterChooser;
+
+struct ReportWindowServices {
+    platform::UserDialogs& dialogs;
+    PrinterChooser& printers;
+    // Each may be empty; its menu item is then disabled.
+    std::function<void(const reports::ReportInputs&, QWidget&)> openSummary;
+    std::function<void(QWidget&)> showHelp;
+    std::function<void(QWidget&)> showAbout;
+};
+
+class ReportWindow : public QDialog {
+    Q_OBJECT
+public:
+    ReportWindow(const ReportWindowSpec& spec, reports::ReportInputs inputs, ReportWindowServices services,
+                 QWidget* parent = nullptr);
+    ~ReportWindow() override;
+
+    // The window's load: builds or reuses the report's table, fills the
+    // chart and sets up the viewport. Failures and the report's own messages
+    // are shown one by one; the window stays usable with an empty chart.
+    void load(app::ProgressPanel& progress);
+
+    // Sets the window's captions from the string table.
+    void localize();
+    // Shows the series that the check boxes and option buttons choose.
+    void applyOptions();
+
+    void zoom(int entry);
+    void printChart();
+    void saveChart();
+
+    const ReportWindowSpec& spec() const { return spec_; }
+    charts::ChartControl& chart() const { return *chart_; }
+
+private:
+    void buildMenus();
+    QWidget* buildFrames();
+    void showViewport();
+    std::vector<bool> chosenSeries() const;
+    void followChart(double minimum, double maximum);
+    reports::BuiltReport buildInBackground();
+
+    const ReportWindowSpec& spec_;
+    reports::ReportInputs inputs_;
+    ReportWindowServices services_;
+    charts::ChartControl* chart_;
+    QScrollBar* scrollBar_ = nullptr;
+    std::vector<QAction*> zoomEntries_;
+    int saveCaptionId_ = 0;
+    std::vector<std::pair<QAction*, int>> captionedActions_;
+    std::vector<std::pair<QWidget*, int>> captionedWidgets_;
+    std::vector<QAbstractButton*> checks_;
+    std::vector<QAbstractButton*> options_;
+    std::optional<charts::ChartViewport> viewport_;
+};
+
+}  // namespace varnel::reportwindows

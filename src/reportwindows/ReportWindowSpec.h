@@ -1,0 +1,82 @@
+// What tells the five report windows apart, as data: caption, menus with
+// their object names and string ids in order, the option frames with their
+// initial states, which option shows which series, the chart's look and
+// viewport, and the minimum size. One window class reads it.
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "charts/ChartControl.h"
+#include "charts/ChartViewport.h"
+#include "reports/ReportKind.h"
+
+namespace varnel::reportwindows {
+
+enum class MenuRole { Print, SaveChart, Summary, Exit, Zoom, Help, About, Separator };
+
+struct MenuItemSpec {
+    const char* name;  // object name; empty for a separator without one
+    int captionId;     // string id; -1 for a separator
+    MenuRole role;
+};
+
+struct MenuSpec {
+    const char* name;
+    int captionId;
+    std::vector<MenuItemSpec> items;
+};
+
+struct ControlSpec {
+    const char* name;
+    int captionId;
+    bool initiallyOn;  // ticked or selected when the window opens
+};
+
+struct FrameSpec {
+    const char* name;
+    int captionId;
+    std::vector<ControlSpec> controls;
+};
+
+// Which control shows a series: the check box of its direction (or none:
+// always shown) and the option button of its measure (or any, or never).
+struct SeriesRule {
+    static constexpr int always = -1;
+    static constexpr int anyOption = -1;
+    static constexpr int never = -2;
+    int check = always;
+    int option = anyOption;
+};
+
+struct ReportWindowSpec {
+    reports::ReportKind kind;
+    const char* windowName;
+    int captionId;
+    int loadFailureId;  // the prefix of the load's failure messages
+    std::vector<MenuSpec> menus;
+    std::vector<FrameSpec> frames;  // in the window's order, left to right
+    const FrameSpec* checkFrame() const;
+    const FrameSpec* optionFrame() const;
+    std::vector<SeriesRule> series;
+    charts::ChartControl::GroupType groupType;
+    charts::ChartControl::XLabels xLabels;
+    std::optional<charts::ViewportKind> viewport;
+    // The caption of the main window's progress panel while the chart fills;
+    // empty where the chart fills without one.
+    QString chartLoadingCaption() const;
+    int minimumWidthTwips;
+    int minimumHeightTwips;
+};
+
+const ReportWindowSpec& reportWindowSpec(reports::ReportKind kind);
+
+// Which series (from 1, in order) the controls' states show: ticks of the
+// check frame's boxes, and which option button of the option frame is on.
+std::vector<bool> visibleSeries(const ReportWindowSpec& spec, const std::vector<bool>& checks,
+                                const std::vector<bool>& options);
+
+// The series shown when the window opens.
+std::vector<bool> initiallyVisibleSeries(const ReportWindowSpec& spec);
+
+}  // namespace varnel::reportwindows

@@ -1,0 +1,13 @@
+#include "reportwindows/ReportWindows.h"
+
+namespace varnel::reportwindows {
+
+void ReportWindows::openReport(const reports::ReportInputs& inputs, QWidget& owner, app::ProgressPanel& progress) {
+    ReportWindow window(reportWindowSpec(inputs.kind), inputs, services_, &owner);
+    window.resize(owner.size().expandedTo(window.minimumSize()));
+    window.move(owner.pos());
+    window.load(progress);
+    window.exec();
+}
+
+}  // namespace varnel::reportwindows
