@@ -121,7 +121,8 @@ struct ChartControl::Impl {
                 bars->setWidth((labels == XLabels::ValueLabels ? 0.8 : 1.0) / std::max(shownBars, 1));
                 if (visible[k] && shownBars > 1) bars->setBarsGroup(barsGroup);
             }
-            plot->legend->removeItem(plot->legend->itemWithPlottable(plottable));
+            if (QCPPlottableLegendItem* item = plot->legend->itemWithPlottable(plottable))
+                plot->legend->removeItem(item);
             if (visible[k]) plottable->addToLegend();
         }
         plot->legend->setVisible(plot->legend->itemCount() > 0);

@@ -1,0 +1,62 @@
+// Loads a fixture day into a working database of a temporary folder and
+// opens report windows over it offscreen, with recorders in place of boxes,
+// file dialogs and the printer dialog.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "app/ProgressPanel.h"
+#include "app/RecordingDialogs.h"
+#include "ingest/LoadData.h"
+#include "reportwindows/PrinterChooser.h"
+#include "reportwindows/ReportWindow.h"
+
+namespace varnel::reportwindows::test {
+
+// Points the printer at a PDF file, or cancels.
+class PdfPrinterChooser : public PrinterChooser {
+public:
+    bool choosePrinter(QPrinter& printer, QWidget*) override {
+        ++shown;
+        if (outputFile.isEmpty()) return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(outputFile);
+        return true;
+    }
+    QString outputFile;  // empty: the user cancels
+    int shown = 0;
+};
+
+class ReportWindowFixture : public ::testing::Test {
+protected:
+    // Loads tests/fixtures/<name>/logs.
+    void loadFixture(const char* name);
+
+    // The inputs of a whole-day report over every node of the load.
+    reports::ReportInputs inputs(reports::ReportKind kind) const;
+
+    // A loaded window of the report.
+    std::unique_ptr<ReportWindow> open(const reports::ReportInputs& inputs);
+    std::unique_ptr<ReportWindow> open(reports::ReportKind kind) { return open(inputs(kind)); }
+
+    template <typename Control>
+    static Control* control(const QWidget& window, const char* name) {
+        auto* found = window.findChild<Control*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    QTemporaryDir data_;
+    ingest::IngestState state_;
+    ingest::LoadResult load_;
+    app::test::RecordingDialogs dialogs_;
+    PdfPrinterChooser printers_;
+    app::ProgressPanel progress_;
+    int summariesOpened_ = 0;
+};
+
+}  // namespace varnel::reportwindows::test
