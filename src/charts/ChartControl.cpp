@@ -338,25 +338,26 @@ QImage ChartControl::toImage(QSize size) {
     return d_->plot->toPixmap(size.width(), size.height()).toImage();
 }
 
-bool ChartControl::paintOn(QPaintDevice& device, double scale) {
+bool ChartControl::paintOn(QPaintDevice& device, double scale, QSize size) {
+    if (!size.isValid()) size = d_->plot->size();
     QCPPainter painter;
     if (!painter.begin(&device)) return false;
     painter.setMode(QCPPainter::pmVectorized);
     painter.setMode(QCPPainter::pmNoCaching);
     painter.scale(scale, scale);
-    d_->plot->toPainter(&painter, d_->plot->width(), d_->plot->height());
+    d_->plot->toPainter(&painter, size.width(), size.height());
     return painter.end();
 }
 
-std::optional<platform::WriteFailure> ChartControl::writeImage(const QString& path, ImageFormat format) {
-    const QSize size = d_->plot->size();
+std::optional<platform::WriteFailure> ChartControl::writeImage(const QString& path, ImageFormat format, QSize size) {
+    if (!size.isValid()) size = d_->plot->size();
     return platform::writeWholeFile(path, [&](QIODevice& out) {
         if (format == ImageFormat::Pdf) {
             QPdfWriter pdf(&out);
             pdf.setResolution(96);
             pdf.setPageSize(QPageSize(QSizeF(size.width(), size.height()) * 72.0 / 96.0, QPageSize::Point));
             pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-            return paintOn(pdf, pdf.width() / static_cast<double>(size.width()));
+            return paintOn(pdf, pdf.width() / static_cast<double>(size.width()), size);
         }
         return toImage(size).save(&out, format == ImageFormat::Bmp ? "BMP" : "PNG");
     });

@@ -58,11 +58,13 @@ public:
 
     // The chart as shown, at its current size or at the given size.
     QImage toImage(QSize size = {});
-    // Paints the chart as shown, at its current size scaled by scale, from
-    // the device's origin. False when the device cannot be painted on.
-    bool paintOn(QPaintDevice& device, double scale);
-    // Writes the chart as shown, at its current size, whole or not at all.
-    std::optional<platform::WriteFailure> writeImage(const QString& path, ImageFormat format);
+    // Paints the chart as shown, at its current size (or the given one)
+    // scaled by scale, from the device's origin. False when the device
+    // cannot be painted on.
+    bool paintOn(QPaintDevice& device, double scale, QSize size = {});
+    // Writes the chart as shown, at its current size or the given one, whole
+    // or not at all.
+    std::optional<platform::WriteFailure> writeImage(const QString& path, ImageFormat format, QSize size = {});
 
 signals:
     // The user zoomed or dragged the X axis to this range.

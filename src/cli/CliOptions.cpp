@@ -29,6 +29,18 @@ std::optional<QTime> parseTimeOption(const QString& text) {
     return time;
 }
 
+std::optional<QSize> parseChartSize(const QString& text) {
+    const QStringList parts = text.split(QLatin1Char('x'));
+    if (parts.size() != 2) return std::nullopt;
+    bool wideOk = false;
+    bool highOk = false;
+    const int width = parts[0].toInt(&wideOk);
+    const int height = parts[1].toInt(&highOk);
+    constexpr int largest = 10000;
+    if (!wideOk || !highOk || width < 1 || height < 1 || width > largest || height > largest) return std::nullopt;
+    return QSize(width, height);
+}
+
 namespace {
 
 // The entries of a comma-separated node list, blanks around them removed.
@@ -87,7 +99,14 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption debug(QStringLiteral("debug"),
                                    QStringLiteral("Also write the latency report's file of unmatched messages "
                                                   "(UnmatchedGUID.TXT) into the output folder."));
-    parser.addOptions({help, logs, listDays, day, db, dataDir, report, from, to, veyra, keldan, outDir, debug});
+    const QCommandLineOption chart(QStringLiteral("chart"),
+                                   QStringLiteral("Also write each report's chart as a picture: bmp, png or pdf."),
+                                   QStringLiteral("FORMAT"));
+    const QCommandLineOption chartSize(QStringLiteral("chart-size"),
+                                       QStringLiteral("Size of the written charts in pixels (default 1200x700)."),
+                                       QStringLiteral("WxH"));
+    parser.addOptions(
+        {help, logs, listDays, day, db, dataDir, report, from, to, veyra, keldan, outDir, chart, chartSize, debug});
 
     ParsedCommandLine result;
     const auto usageError = [&](const QString& why) {
@@ -142,6 +161,16 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
         return usageError(shell::myLoadResString(129));
     options.outputFolder = parser.value(outDir);
     options.debug = parser.isSet(debug);
+    if (parser.isSet(chart)) {
+        options.chartFormat = charts::imageFormatFromName(parser.value(chart));
+        if (!options.chartFormat)
+            return usageError(QStringLiteral("Unknown chart format (bmp, png or pdf): ") + parser.value(chart));
+    }
+    if (parser.isSet(chartSize)) {
+        const auto size = parseChartSize(parser.value(chartSize));
+        if (!size) return usageError(QStringLiteral("Not a chart size (WxH): ") + parser.value(chartSize));
+        options.chartSize = *size;
+    }
     result.options = options;
     return result;
 }

@@ -3,11 +3,13 @@
 
 #include <QDate>
 #include <QList>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QTime>
 #include <optional>
 
+#include "charts/ImageFormat.h"
 #include "reports/ReportKind.h"
 
 namespace varnel::cli {
@@ -27,6 +29,8 @@ struct CliOptions {
     QStringList keldanNodes;
     QString outputFolder;  // empty: the current folder
     bool debug = false;
+    std::optional<charts::ImageFormat> chartFormat;  // also write each report's chart
+    QSize chartSize{1200, 700};
 };
 
 struct ParsedCommandLine {
@@ -41,6 +45,9 @@ std::optional<QDate> parseDayOption(const QString& text);
 
 // A --from or --to value: HH:MM:SS.
 std::optional<QTime> parseTimeOption(const QString& text);
+
+// A --chart-size value: WxH in pixels, each from 1 to 10000.
+std::optional<QSize> parseChartSize(const QString& text);
 
 ParsedCommandLine parseCommandLine(const QStringList& arguments);
 

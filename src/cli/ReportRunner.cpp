@@ -44,12 +44,13 @@ bool needsRange(ReportKind kind) {
 class Runner {
 public:
     Runner(const CliOptions& options, store::ReportDatabase& db, const ingest::IngestState& state,
-           const reports::RangeRequest& range, platform::MessageSink& messages)
+           const reports::RangeRequest& range, platform::MessageSink& messages, const ChartPictureWriter& pictures)
         : options_(options),
           db_(db),
           state_(state),
           range_(range),
           messages_(messages),
+          pictures_(pictures),
           folder_(options.outputFolder.isEmpty() ? QDir::currentPath() : options.outputFolder) {}
 
     bool run(ReportKind kind) {
@@ -71,7 +72,7 @@ public:
         } else {
             report = reports::buildReport(db_, inputs, messages_);
         }
-        return writeCsv(report);
+        return writeCsv(report) && writeChart(report, inputs);
     }
 
 private:
@@ -79,6 +80,14 @@ private:
         const auto failure = platform::writeWholeFile(
             folder_.filePath(reports::summaryCsvFileName(report.kind, state_.reportDate)),
             [&](QIODevice& out) { return summaries::writeSummaryCsv(report, messages_, out); });
+        return failure ? failed(*failure) : true;
+    }
+
+    bool writeChart(const reports::BuiltReport& report, const reports::ReportInputs& inputs) {
+        if (!options_.chartFormat || !pictures_) return true;
+        const QString extension = charts::defaultExtension(*options_.chartFormat).toLower();
+        const QString path = folder_.filePath(reports::chartFileName(report.kind, state_.reportDate, extension));
+        const auto failure = pictures_(report, inputs, path, *options_.chartFormat, options_.chartSize);
         return failure ? failed(*failure) : true;
     }
 
@@ -92,13 +101,14 @@ private:
     const ingest::IngestState& state_;
     const reports::RangeRequest& range_;
     platform::MessageSink& messages_;
+    const ChartPictureWriter& pictures_;
     QDir folder_;
 };
 
 }  // namespace
 
 int runReports(const CliOptions& options, const QString& databasePath, const ingest::IngestState& state,
-               const ingest::LoadResult& load, platform::MessageSink& messages) {
+               const ingest::LoadResult& load, platform::MessageSink& messages, const ChartPictureWriter& pictures) {
     if (options.reports.isEmpty()) return exitDone;
     const reports::RangeRequest range = rangeRequest(options, load);
     if (std::any_of(options.reports.begin(), options.reports.end(), needsRange)) {
@@ -114,7 +124,7 @@ int runReports(const CliOptions& options, const QString& databasePath, const ing
     try {
         store::ReportDatabase db(databasePath);
         db.useFastRebuilds();
-        Runner runner(options, db, state, range, messages);
+        Runner runner(options, db, state, range, messages, pictures);
         for (ReportKind kind : options.reports)
             if (!runner.run(kind)) return exitFailure;
     } catch (const std::exception& e) {

@@ -3,18 +3,33 @@
 // name. Report messages go to the message sink.
 #pragma once
 
+#include <QSize>
 #include <QString>
+#include <functional>
+#include <optional>
 
+#include "charts/ImageFormat.h"
 #include "cli/CliOptions.h"
 #include "ingest/IngestState.h"
 #include "ingest/LoadData.h"
 #include "platform/UserMessage.h"
+#include "platform/WholeFileWriter.h"
+#include "reports/ReportRecipe.h"
 
 namespace varnel::cli {
 
+// Writes the chart picture of a built report; the windows' chart adapter
+// provides it, so that the picture shows what the report window shows.
+using ChartPictureWriter = std::function<std::optional<platform::WriteFailure>(
+    const reports::BuiltReport& report, const reports::ReportInputs& inputs, const QString& path,
+    charts::ImageFormat format, QSize size)>;
+
+// With options.chartFormat, every report's chart is written too, under its
+// default name with the format's extension, through pictures.
 // Returns the exit status: done, bad arguments (no node of the load selected
 // on a side) or failure (database or file trouble, reported to messages).
 int runReports(const CliOptions& options, const QString& databasePath, const ingest::IngestState& state,
-               const ingest::LoadResult& load, platform::MessageSink& messages);
+               const ingest::LoadResult& load, platform::MessageSink& messages,
+               const ChartPictureWriter& pictures = {});
 
 }  // namespace varnel::cli

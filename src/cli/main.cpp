@@ -1,8 +1,10 @@
 // varnel-report: the load and reports without windows.
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <memory>
+#include <string_view>
 
 #include "cli/CliOptions.h"
 #include "cli/ExitCodes.h"
@@ -10,6 +12,7 @@
 #include "cli/StderrObserver.h"
 #include "ingest/DayList.h"
 #include "ingest/LoadData.h"
+#include "reportwindows/ReportPicture.h"
 
 using namespace varnel;
 
@@ -72,7 +75,8 @@ int run(const cli::CliOptions& options) {
             summary.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
             print(stdout, summary);
             std::fflush(stdout);
-            return cli::runReports(options, files.workingPath(), state, result, observer);
+            return cli::runReports(options, files.workingPath(), state, result, observer,
+                                   &reportwindows::writeReportPicture);
         }
         case ingest::LoadOutcome::NoCallTraffic:
         case ingest::LoadOutcome::NoMessageTraffic:
@@ -83,10 +87,25 @@ int run(const cli::CliOptions& options) {
     return cli::exitFailure;
 }
 
+// Charts are drawn by widgets, which need the full application object; a run
+// without charts starts faster without it. Nothing is ever shown, so no
+// display is needed.
+bool drawsCharts(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i)
+        if (std::string_view(argv[i]).starts_with("--chart")) return true;
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    std::unique_ptr<QCoreApplication> app;
+    if (drawsCharts(argc, argv)) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QCoreApplication::setOrganizationName(QStringLiteral("Dravon"));
     QCoreApplication::setApplicationName(QStringLiteral("Varnel Reports"));
 
