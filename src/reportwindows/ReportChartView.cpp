@@ -8,15 +8,15 @@ constexpr double secondsPerDay = 86400;
 
 }  // namespace
 
-void presentReportChart(charts::ChartControl& chart, const ReportWindowSpec& spec, const reports::ReportChart& data,
+void presentReportChart(charts::ChartControl& chart, const ReportWindowSpec& design, const reports::ReportChart& data,
                         const std::vector<bool>& visible) {
     chart.setBatchMode(true);
-    chart.setGroupType(spec.groupType);
+    chart.setGroupType(design.groupType);
     chart.setHeader(data.header, true);
     chart.setChart(data);
-    chart.setXLabels(spec.xLabels, QStringLiteral("%H:%M:%S"));
+    chart.setXLabels(design.xLabels, QStringLiteral("%H:%M:%S"));
     for (std::size_t k = 0; k < visible.size(); ++k) chart.setSeriesVisible(static_cast<int>(k + 1), visible[k]);
-    const charts::AxisRange axis = wholeAxis(spec, data);
+    const charts::AxisRange axis = wholeAxis(design, data);
     chart.setXRange(axis.minimum, axis.maximum);
     chart.setBatchMode(false);
 }
@@ -26,9 +26,9 @@ int latencyAxisMaximum(const reports::ReportChart& data) {
     return charts::roundHalfEven(data.series.first().x.last());
 }
 
-charts::AxisRange wholeAxis(const ReportWindowSpec& spec, const reports::ReportChart& data) {
-    if (spec.viewport == charts::ViewportKind::PerMinute) return {0, charts::ChartViewport::perMinuteLimit};
-    if (spec.viewport == charts::ViewportKind::Latency) {
+charts::AxisRange wholeAxis(const ReportWindowSpec& design, const reports::ReportChart& data) {
+    if (design.viewport == charts::ViewportKind::PerMinute) return {0, charts::ChartViewport::perMinuteLimit};
+    if (design.viewport == charts::ViewportKind::Latency) {
         // An empty chart spans the whole day.
         const int maximum = latencyAxisMaximum(data);
         return {0, maximum > 0 ? static_cast<double>(maximum) : secondsPerDay};

@@ -13,7 +13,7 @@
 namespace varnel::reportwindows {
 
 // Fills chart with the report chart and shows the given series (from 1).
-void presentReportChart(charts::ChartControl& chart, const ReportWindowSpec& spec, const reports::ReportChart& data,
+void presentReportChart(charts::ChartControl& chart, const ReportWindowSpec& design, const reports::ReportChart& data,
                         const std::vector<bool>& visible);
 
 // The scroll bar's maximum of a latency chart: the last point's X rounded,
@@ -23,6 +23,6 @@ int latencyAxisMaximum(const reports::ReportChart& data);
 // The whole X axis, as "No Zoom" shows it: minute rows 0 to 1440, the
 // latency axis from 0 to its maximum, the nodes with half a position spare on
 // either side.
-charts::AxisRange wholeAxis(const ReportWindowSpec& spec, const reports::ReportChart& data);
+charts::AxisRange wholeAxis(const ReportWindowSpec& design, const reports::ReportChart& data);
 
 }  // namespace varnel::reportwindows

@@ -8,10 +8,10 @@ namespace varnel::reportwindows {
 std::optional<platform::WriteFailure> writeReportPicture(const reports::BuiltReport& report,
                                                          const reports::ReportInputs& inputs, const QString& path,
                                                          charts::ImageFormat format, QSize size) {
-    const ReportWindowSpec& spec = reportWindowSpec(report.kind);
+    const ReportWindowSpec& design = reportWindowSpec(report.kind);
     charts::ChartControl chart;
     chart.resize(size);
-    presentReportChart(chart, spec, reports::reportChart(report, inputs), initiallyVisibleSeries(spec));
+    presentReportChart(chart, design, reports::reportChart(report, inputs), initiallyVisibleSeries(design));
     return chart.writeImage(path, format, size);
 }
 

@@ -50,22 +50,22 @@ QString documentsFolder() {
 
 }  // namespace
 
-ReportWindow::ReportWindow(const ReportWindowSpec& spec, reports::ReportInputs inputs, ReportWindowServices services,
+ReportWindow::ReportWindow(const ReportWindowSpec& design, reports::ReportInputs inputs, ReportWindowServices services,
                            QWidget* parent)
     : QDialog(parent),
-      spec_(spec),
+      spec_(design),
       inputs_(std::move(inputs)),
       services_(std::move(services)),
       chart_(new charts::ChartControl(this)) {
-    setObjectName(QString::fromLatin1(spec.windowName));
+    setObjectName(QString::fromLatin1(design.windowName));
     setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
     auto* layout = new QVBoxLayout(this);
     buildMenus();
     layout->addWidget(chart_, 1);
     chart_->setMinimumSize(200, 150);
-    if (spec.viewport) {
-        viewport_.emplace(*spec.viewport);
+    if (design.viewport) {
+        viewport_.emplace(*design.viewport);
         scrollBar_ = new QScrollBar(Qt::Horizontal, this);
         scrollBar_->setObjectName(QStringLiteral("ScrollBar"));
         layout->addWidget(scrollBar_);
@@ -75,10 +75,10 @@ ReportWindow::ReportWindow(const ReportWindowSpec& spec, reports::ReportInputs i
         });
         connect(chart_, &charts::ChartControl::userRangeChanged, this, &ReportWindow::followChart);
     }
-    chart_->setUserZoom(spec.viewport.has_value());
+    chart_->setUserZoom(design.viewport.has_value());
     layout->addWidget(buildFrames());
-    setMinimumSize(platform::twipsToPixels(spec.minimumWidthTwips, logicalDpiX()),
-                   platform::twipsToPixels(spec.minimumHeightTwips, logicalDpiY()));
+    setMinimumSize(platform::twipsToPixels(design.minimumWidthTwips, logicalDpiX()),
+                   platform::twipsToPixels(design.minimumHeightTwips, logicalDpiY()));
     localize();
 }
 

@@ -45,7 +45,7 @@ struct ReportWindowServices {
 class ReportWindow : public QDialog {
     Q_OBJECT
 public:
-    ReportWindow(const ReportWindowSpec& spec, reports::ReportInputs inputs, ReportWindowServices services,
+    ReportWindow(const ReportWindowSpec& design, reports::ReportInputs inputs, ReportWindowServices services,
                  QWidget* parent = nullptr);
     ~ReportWindow() override;
 
@@ -63,7 +63,7 @@ public:
     void printChart();
     void saveChart();
 
-    const ReportWindowSpec& spec() const { return spec_; }
+    const ReportWindowSpec& design() const { return spec_; }
     charts::ChartControl& chart() const { return *chart_; }
 
 private:

@@ -174,10 +174,10 @@ const ReportWindowSpec& reportWindowSpec(ReportKind kind) {
     return portAvailability;
 }
 
-std::vector<bool> visibleSeries(const ReportWindowSpec& spec, const std::vector<bool>& checks,
+std::vector<bool> visibleSeries(const ReportWindowSpec& design, const std::vector<bool>& checks,
                                 const std::vector<bool>& options) {
     std::vector<bool> visible;
-    for (const SeriesRule& rule : spec.series) {
+    for (const SeriesRule& rule : design.series) {
         bool shown = rule.check == SeriesRule::always || checks.at(static_cast<std::size_t>(rule.check));
         if (rule.option == SeriesRule::never) shown = false;
         if (rule.option >= 0) shown = shown && options.at(static_cast<std::size_t>(rule.option));
@@ -186,14 +186,14 @@ std::vector<bool> visibleSeries(const ReportWindowSpec& spec, const std::vector<
     return visible;
 }
 
-std::vector<bool> initiallyVisibleSeries(const ReportWindowSpec& spec) {
+std::vector<bool> initiallyVisibleSeries(const ReportWindowSpec& design) {
     std::vector<bool> checks;
     std::vector<bool> options;
-    if (const FrameSpec* frame = spec.checkFrame())
+    if (const FrameSpec* frame = design.checkFrame())
         for (const ControlSpec& control : frame->controls) checks.push_back(control.initiallyOn);
-    if (const FrameSpec* frame = spec.optionFrame())
+    if (const FrameSpec* frame = design.optionFrame())
         for (const ControlSpec& control : frame->controls) options.push_back(control.initiallyOn);
-    return visibleSeries(spec, checks, options);
+    return visibleSeries(design, checks, options);
 }
 
 }  // namespace varnel::reportwindows

@@ -73,10 +73,10 @@ const ReportWindowSpec& reportWindowSpec(reports::ReportKind kind);
 
 // Which series (from 1, in order) the controls' states show: ticks of the
 // check frame's boxes, and which option button of the option frame is on.
-std::vector<bool> visibleSeries(const ReportWindowSpec& spec, const std::vector<bool>& checks,
+std::vector<bool> visibleSeries(const ReportWindowSpec& design, const std::vector<bool>& checks,
                                 const std::vector<bool>& options);
 
 // The series shown when the window opens.
-std::vector<bool> initiallyVisibleSeries(const ReportWindowSpec& spec);
+std::vector<bool> initiallyVisibleSeries(const ReportWindowSpec& design);
 
 }  // namespace varnel::reportwindows
