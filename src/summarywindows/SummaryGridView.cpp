@@ -44,8 +44,10 @@ void SummaryGridView::applyColumns() {
     const auto& columns = model_.columns();
     for (int column = 0; column < columns.size(); ++column) {
         setColumnHidden(column, columns[column].hidden);
+        // The layout's width, widened where the header text would be cut.
         if (columns[column].widthTwips > 0)
-            horizontalHeader()->resizeSection(column, twipsToPixels(columns[column].widthTwips, *this));
+            horizontalHeader()->resizeSection(column, std::max(twipsToPixels(columns[column].widthTwips, *this),
+                                                               horizontalHeader()->sectionSizeHint(column)));
         else if (!columns[column].hidden)
             resizeColumnToContents(column);
     }

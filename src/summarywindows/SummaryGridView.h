@@ -19,8 +19,8 @@ public:
     SummaryTableModel& grid() { return model_; }
     const SummaryTableModel& grid() const { return model_; }
 
-    // Applies the model's column widths (twips; 0 keeps a width that fits the
-    // texts) and hidden flags, and shows its fixed column beside the rows.
+    // Applies the model's column widths (twips, widened to show the header
+    // text; 0 takes a width that fits the texts) and hidden flags, and shows its fixed column beside the rows.
     void applyColumns();
 
     // The selected cells of the shown columns, in view order: a line of their

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QHeaderView>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -162,12 +163,17 @@ void SummaryWindow::saveAsCsv() {
 }
 
 QSize SummaryWindow::initialSize() const {
-    // Wide enough for every shown column where the screen allows.
+    // Large enough for every shown column and row where the screen allows.
     const int frame = 2 * grid_->frameWidth();
-    const int wanted = grid_->horizontalHeader()->length() +
-                       (grid_->verticalHeader()->isVisible() ? grid_->verticalHeader()->sizeHint().width() : 0) +
-                       grid_->verticalScrollBar()->sizeHint().width() + frame;
-    QSize size = minimumSize().expandedTo(QSize(wanted, minimumHeight()));
+    const int width = grid_->horizontalHeader()->length() +
+                      (grid_->verticalHeader()->isHidden() ? 0 : grid_->verticalHeader()->sizeHint().width()) +
+                      grid_->verticalScrollBar()->sizeHint().width() + frame;
+    const qint64 rowsHeight =
+        static_cast<qint64>(grid_->verticalHeader()->defaultSectionSize()) * std::max(grid_->grid().rowCount(), 1);
+    const int height = layout()->menuBar()->sizeHint().height() + grid_->horizontalHeader()->sizeHint().height() +
+                       grid_->horizontalScrollBar()->sizeHint().height() + frame +
+                       static_cast<int>(std::min<qint64>(rowsHeight, 1 << 16));
+    QSize size = minimumSize().expandedTo(QSize(width, height));
     if (const QScreen* screen = this->screen())
         size = size.boundedTo(screen->availableGeometry().size() * 9 / 10).expandedTo(minimumSize());
     return size;
