@@ -9,6 +9,7 @@
 #include "platform/WidgetDialogs.h"
 #include "reportwindows/PrinterChooser.h"
 #include "reportwindows/ReportWindows.h"
+#include "summarywindows/SummaryWindows.h"
 
 using namespace varnel;
 
@@ -27,7 +28,15 @@ int main(int argc, char** argv) {
         options.debug);
     platform::WidgetDialogs dialogs;
     reportwindows::PrintDialogChooser printers;
-    reportwindows::ReportWindows reportWindows({dialogs, printers, {}, {}, {}});
+    const summarywindows::SummaryWindowServices summaryServices{dialogs, {}, {}};
+    reportwindows::ReportWindows reportWindows(
+        {dialogs,
+         printers,
+         [&summaryServices](const reports::ReportInputs& inputs, QWidget& owner) {
+             summarywindows::openSummaryWindow(inputs, owner, summaryServices);
+         },
+         {},
+         {}});
     app::MainWindow frmMain(session, {dialogs, &app::ExitApplication, &reportWindows});
     dialogs.setParent(&frmMain);
 

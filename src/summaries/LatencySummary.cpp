@@ -9,6 +9,8 @@ namespace varnel::summaries {
 
 namespace {
 
+enum LatencyColumn { Index, MessageGuid, TimeDelivered, SecondsInQueue, VeyraNodeId, KeldanNodeId, OutboundMessage };
+
 // The delivery date and time as the grid shows a stored date-time value.
 QString deliveredText(QTime time) {
     return QLocale::system().toString(QDate(2004, 1, 1), QLocale::ShortFormat) + QLatin1Char(' ') +
@@ -17,22 +19,62 @@ QString deliveredText(QTime time) {
 
 }  // namespace
 
-SummaryGrid latencySummary(const std::vector<reports::LatencyRow>& outbound) {
-    SummaryGrid grid;
+QList<SummaryColumn> latencyColumns() {
     const auto column = [](const char* name, bool hidden = false) {
         return SummaryColumn{QString::fromLatin1(name), QString::fromLatin1(name), 0, hidden};
     };
-    grid.columns = {column("Index", true),          column("MessageGUID"), column("TimeDelivered"),
-                    column("SecondsInQueue"),       column("VeyraNodeID"), column("KeldanNodeID"),
-                    column("OutboundMessage", true)};
-    for (const reports::LatencyRow& row : outbound)
-        grid.rows << QStringList{trimmedNumberText(static_cast<double>(row.index)),
-                                 row.messageGuid,
-                                 deliveredText(row.timeDelivered),
-                                 trimmedNumberText(static_cast<double>(row.secondsInQueue)),
-                                 trimmedNumberText(row.veyraNodeId),
-                                 trimmedNumberText(row.keldanNodeId),
-                                 QStringLiteral("1")};
+    return {column("Index", true), column("MessageGUID"),  column("TimeDelivered"),        column("SecondsInQueue"),
+            column("VeyraNodeID"), column("KeldanNodeID"), column("OutboundMessage", true)};
+}
+
+QVariant latencyCellValue(const reports::LatencyRow& row, int column) {
+    switch (column) {
+        case Index:
+            return QVariant::fromValue<qint64>(row.index);
+        case MessageGuid:
+            return row.messageGuid;
+        case TimeDelivered:
+            return row.timeDelivered;
+        case SecondsInQueue:
+            return QVariant::fromValue<qint64>(row.secondsInQueue);
+        case VeyraNodeId:
+            return row.veyraNodeId;
+        case KeldanNodeId:
+            return row.keldanNodeId;
+        case OutboundMessage:
+            return 1;  // only outbound rows are read
+    }
+    return {};
+}
+
+QString latencyCellText(const reports::LatencyRow& row, int column) {
+    switch (column) {
+        case Index:
+            return trimmedNumberText(static_cast<double>(row.index));
+        case MessageGuid:
+            return row.messageGuid;
+        case TimeDelivered:
+            return deliveredText(row.timeDelivered);
+        case SecondsInQueue:
+            return trimmedNumberText(static_cast<double>(row.secondsInQueue));
+        case VeyraNodeId:
+            return trimmedNumberText(row.veyraNodeId);
+        case KeldanNodeId:
+            return trimmedNumberText(row.keldanNodeId);
+        case OutboundMessage:
+            return QStringLiteral("1");
+    }
+    return {};
+}
+
+SummaryGrid latencySummary(const std::vector<reports::LatencyRow>& outbound) {
+    SummaryGrid grid;
+    grid.columns = latencyColumns();
+    for (const reports::LatencyRow& row : outbound) {
+        QStringList cells;
+        for (int column = 0; column < grid.columns.size(); ++column) cells << latencyCellText(row, column);
+        grid.rows << cells;
+    }
     return grid;
 }
 

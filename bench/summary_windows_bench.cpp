@@ -1,0 +1,118 @@
+// Times the summary windows over a working database whose report tables are
+// built: the file named by VARNEL_BENCH_DB (see summary_windows_bench.sh,
+// which loads a generated 1,000,000-line day and builds every report). Runs
+// offscreen; the windows paint into an offscreen surface.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+
+#include "summarywindows/SummaryWindow.h"
+
+using namespace varnel;
+
+namespace {
+
+class BenchDialogs : public platform::UserDialogs {
+public:
+    void show(const platform::UserMessage&) override {}
+    std::optional<QString> chooseFolder(const QString&, const QString&) override { return std::nullopt; }
+    std::optional<QString> chooseSaveFile(const QString&, const QString&, const QString&) override { return path; }
+    QString path;
+};
+
+reports::ReportInputs inputsFor(reports::ReportKind kind) {
+    reports::ReportInputs inputs;
+    inputs.kind = kind;
+    const char* path = std::getenv("VARNEL_BENCH_DB");
+    inputs.connectionString = path ? QString::fromLocal8Bit(path) : QString();
+    return inputs;
+}
+
+// Resident memory of the process in megabytes.
+double residentMegabytes() {
+    std::ifstream statm("/proc/self/statm");
+    long pages = 0, resident = 0;
+    statm >> pages >> resident;
+    return static_cast<double>(resident) * 4096.0 / 1e6;
+}
+
+// Opening: read the table, fill the grid, show and paint the first screen.
+void openSummary(benchmark::State& state, reports::ReportKind kind) {
+    BenchDialogs dialogs;
+    const reports::ReportInputs inputs = inputsFor(kind);
+    if (inputs.connectionString.isEmpty()) {
+        state.SkipWithError("VARNEL_BENCH_DB names no working database");
+        return;
+    }
+    double added = 0;
+    std::size_t rows = 0;
+    for (auto _ : state) {
+        const double before = residentMegabytes();
+        summarywindows::SummaryWindow window(inputs, {dialogs, {}, {}});
+        window.formLoad();
+        window.show();
+        window.repaint();
+        QApplication::processEvents();
+        state.PauseTiming();
+        // The first opening shows the growth; later ones reuse the freed memory.
+        added = std::max(added, residentMegabytes() - before);
+        rows = static_cast<std::size_t>(window.gridSummary().grid().rowCount());
+        state.ResumeTiming();
+    }
+    state.counters["rows"] = static_cast<double>(rows);
+    state.counters["MB_added"] = added;
+}
+
+void openLatency(benchmark::State& state) { openSummary(state, reports::ReportKind::Latency); }
+void openPortAvailability(benchmark::State& state) { openSummary(state, reports::ReportKind::PortAvailability); }
+void openQueueActivity(benchmark::State& state) { openSummary(state, reports::ReportKind::QueueActivity); }
+void openNodeSummary(benchmark::State& state) { openSummary(state, reports::ReportKind::NodeErrors); }
+
+// One iteration scrolls the latency grid one page down and paints it: the
+// time of one frame while the user drags through the day.
+void scrollLatency(benchmark::State& state) {
+    BenchDialogs dialogs;
+    summarywindows::SummaryWindow window(inputsFor(reports::ReportKind::Latency), {dialogs, {}, {}});
+    window.formLoad();
+    window.show();
+    QApplication::processEvents();
+    QScrollBar* bar = window.gridSummary().verticalScrollBar();
+    for (auto _ : state) {
+        int next = bar->value() + bar->pageStep() * 37;
+        if (next > bar->maximum()) next = 0;
+        bar->setValue(next);
+        window.gridSummary().viewport()->repaint();
+    }
+}
+
+void saveLatency(benchmark::State& state) {
+    BenchDialogs dialogs;
+    QTemporaryDir folder;
+    dialogs.path = folder.filePath(QStringLiteral("latency.csv"));
+    summarywindows::SummaryWindow window(inputsFor(reports::ReportKind::Latency), {dialogs, {}, {}});
+    window.formLoad();
+    for (auto _ : state) window.saveAsCsv();
+}
+
+}  // namespace
+
+BENCHMARK(openLatency)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(scrollLatency)->Unit(benchmark::kMillisecond);
+BENCHMARK(saveLatency)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(openPortAvailability)->Unit(benchmark::kMillisecond);
+BENCHMARK(openQueueActivity)->Unit(benchmark::kMillisecond);
+BENCHMARK(openNodeSummary)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
