@@ -1,10 +1,15 @@
 // The values shared by the windows for one run of the program: the data
 // files, the working database's connection string, what the parser keeps
-// (report date, peak available lines, counters) and the debug flag.
+// (report date, peak available lines, counters) and the debug flag, and the
+// lock that keeps the working database to this process.
 #pragma once
+
+#include <QTemporaryDir>
+#include <memory>
 
 #include "ingest/IngestState.h"
 #include "store/DataFiles.h"
+#include "store/WorkingLock.h"
 
 namespace varnel::app {
 
@@ -18,6 +23,13 @@ struct AppSession {
     // over from load to load.
     ingest::IngestState ingest;
     bool debug = false;
+
+    // The folder of a working database of this process's own, when another
+    // process holds the shared one; removed at the end of the run, after the
+    // lock below is let go.
+    std::unique_ptr<QTemporaryDir> privateFolder;
+    // Held from start-up to the end of the run (see claimWorkingDatabase).
+    std::unique_ptr<store::WorkingDatabaseLock> lock;
 };
 
 }  // namespace varnel::app

@@ -6,6 +6,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "platform/WholeFileWriter.h"
+#include "store/SqliteFailure.h"
+
 namespace varnel::app {
 
 namespace {
@@ -20,27 +23,21 @@ void backupDatabase(const QString& source, const QString& target) {
     if (QFileInfo(source).canonicalFilePath() == QFileInfo(target).canonicalFilePath())
         throw BackupError("A database cannot be saved over itself");
 
-    // Written beside the target and renamed, so a failed copy never leaves a
-    // damaged file under the chosen name.
-    const QString partial = target + QStringLiteral(".partial");
-    QFile::remove(partial);
-    try {
-        SQLite::Database from(fileName(source), SQLite::OPEN_READONLY);
-        SQLite::Database to(fileName(partial), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
-        SQLite::Backup backup(to, from);
-        backup.executeStep();
-    } catch (const std::exception& e) {
-        QFile::remove(partial);
-        throw BackupError(e.what());
-    }
-    if (QFileInfo::exists(target) && !QFile::remove(target)) {
-        QFile::remove(partial);
-        throw BackupError(QStringLiteral("Cannot replace %1").arg(target).toStdString());
-    }
-    if (!QFile::rename(partial, target)) {
-        QFile::remove(partial);
-        throw BackupError(QStringLiteral("Cannot write %1").arg(target).toStdString());
-    }
+    // The copy fills a temporary file beside the target, which replaces the
+    // target only once it is complete and synced.
+    const auto failure = platform::writeWholeFileByName(target, [&](const QString& partial) -> std::optional<QString> {
+        std::optional<SQLite::Database> to;
+        try {
+            SQLite::Database from(fileName(source), SQLite::OPEN_READONLY);
+            to.emplace(fileName(partial), SQLite::OPEN_READWRITE);
+            SQLite::Backup backup(*to, from);
+            backup.executeStep();
+        } catch (const std::exception& e) {
+            return store::sqliteFailureReason(e, to ? to->getHandle() : nullptr);
+        }
+        return std::nullopt;
+    });
+    if (failure) throw BackupError(failure->reason.toStdString());
 }
 
 }  // namespace varnel::app

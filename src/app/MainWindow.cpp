@@ -16,6 +16,7 @@
 #include "app/LocalizeMainWindow.h"
 #include "app/ProgressPanel.h"
 #include "app/ReportLauncher.h"
+#include "app/WorkingDatabaseClaim.h"
 #include "ingest/DayList.h"
 #include "ingest/LogFolderSetting.h"
 #include "reports/LaunchChecks.h"
@@ -135,6 +136,7 @@ void MainWindow::formLoad(const RunOptions& options) {
     }
     if (!options.logFolder.isEmpty()) chooseLogFolder(options.logFolder, false);
 
+    if (const auto message = claimWorkingDatabase(session_)) services_.dialogs.show(*message);
     try {
         session_.files.ensureTemplate();
         session_.files.makeFreshWorkingCopy();

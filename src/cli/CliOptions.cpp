@@ -1,6 +1,7 @@
 #include "cli/CliOptions.h"
 
 #include <QCommandLineParser>
+#include <cmath>
 
 #include "cli/ExitCodes.h"
 #include "reports/LaunchChecks.h"
@@ -43,12 +44,20 @@ std::optional<QSize> parseChartSize(const QString& text) {
 
 namespace {
 
-// The entries of a comma-separated node list, blanks around them removed.
-QStringList nodeListOption(const QStringList& values) {
+// The entries of a comma-separated node list, blanks around them removed;
+// the first entry that is not a serial number, when there is one.
+QStringList nodeListOption(const QStringList& values, std::optional<QString>& notANumber) {
     QStringList nodes;
-    for (const QString& value : values)
-        for (const QString& entry : value.split(QLatin1Char(',')))
-            if (!entry.trimmed().isEmpty()) nodes << entry.trimmed();
+    for (const QString& value : values) {
+        for (const QString& entry : value.split(QLatin1Char(','))) {
+            const QString node = entry.trimmed();
+            if (node.isEmpty()) continue;
+            bool ok = false;
+            const double number = node.toDouble(&ok);
+            if ((!ok || !std::isfinite(number)) && !notANumber) notANumber = node;
+            nodes << node;
+        }
+    }
     return nodes;
 }
 
@@ -155,8 +164,10 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     }
     if (const auto message = reports::checkTimeRange(options.from, options.to)) return usageError(*message);
     options.limitNodes = parser.isSet(veyra) || parser.isSet(keldan);
-    options.veyraNodes = nodeListOption(parser.values(veyra));
-    options.keldanNodes = nodeListOption(parser.values(keldan));
+    std::optional<QString> notANumber;
+    options.veyraNodes = nodeListOption(parser.values(veyra), notANumber);
+    options.keldanNodes = nodeListOption(parser.values(keldan), notANumber);
+    if (notANumber) return usageError(QStringLiteral("Not a serial number: ") + *notANumber);
     if (options.limitNodes && (options.veyraNodes.isEmpty() || options.keldanNodes.isEmpty()))
         return usageError(shell::myLoadResString(129));
     options.outputFolder = parser.value(outDir);

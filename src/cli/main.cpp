@@ -2,23 +2,42 @@
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <memory>
 #include <string_view>
 
 #include "cli/CliOptions.h"
+#include "cli/DatabaseOption.h"
 #include "cli/ExitCodes.h"
 #include "cli/ReportRunner.h"
 #include "cli/StderrObserver.h"
 #include "ingest/DayList.h"
 #include "ingest/LoadData.h"
+#include "platform/WholeFileWriter.h"
 #include "reportwindows/ReportPicture.h"
+#include "store/WorkingLock.h"
 
 using namespace varnel;
 
 namespace {
 
 void print(FILE* stream, const QString& text) { std::fputs(text.toLocal8Bit().constData(), stream); }
+
+// Writes to standard output and makes sure it arrived: a full disk or a
+// closed pipe behind it is a failure of the run, said on standard error.
+bool printOut(const QString& text) {
+    const QByteArray bytes = text.toLocal8Bit();
+    errno = 0;
+    if (std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout) ==
+            static_cast<std::size_t>(bytes.size()) &&
+        std::fflush(stdout) == 0)
+        return true;
+    const QString reason = platform::systemErrorText(errno != 0 ? errno : EIO);
+    print(stderr, QStringLiteral("Unable to write standard output: %1\n").arg(reason));
+    return false;
+}
 
 // The days to load: the chosen ones that have logs, else every day.
 std::optional<QList<QDate>> daysToLoad(const cli::CliOptions& options, const QList<QDate>& available) {
@@ -38,8 +57,18 @@ std::optional<QList<QDate>> daysToLoad(const cli::CliOptions& options, const QLi
 int run(const cli::CliOptions& options) {
     const QList<QDate> available = ingest::logDays(options.logFolder);
     if (options.listDays) {
-        for (const QDate& day : available) print(stdout, ingest::dayEntryText(day) + QLatin1Char('\n'));
+        QString entries;
+        for (const QDate& day : available) entries += ingest::dayEntryText(day) + QLatin1Char('\n');
+        if (!printOut(entries)) return cli::exitFailure;
         return available.isEmpty() ? cli::exitNoUsableData : cli::exitDone;
+    }
+    const QString dataFolder = options.dataFolder.isEmpty() ? store::DataFiles::defaultFolder() : options.dataFolder;
+    if (!options.databasePath.isEmpty()) {
+        if (const auto problem = cli::databaseOptionProblem(options.databasePath, options.logFolder,
+                                                            store::DataFiles(dataFolder).templatePath())) {
+            print(stderr, *problem + QLatin1Char('\n'));
+            return cli::exitBadArguments;
+        }
     }
     if (available.isEmpty()) {
         print(stderr, QStringLiteral("No call logs (CallLog_YYYYMMDD*) found in %1\n").arg(options.logFolder));
@@ -49,7 +78,6 @@ int run(const cli::CliOptions& options) {
     if (!days) return cli::exitNoUsableData;
 
     QTemporaryDir temporary;
-    const QString dataFolder = options.dataFolder.isEmpty() ? store::DataFiles::defaultFolder() : options.dataFolder;
     QString workingPath = options.databasePath;
     if (workingPath.isEmpty()) {
         if (!options.dataFolder.isEmpty()) {
@@ -62,6 +90,13 @@ int run(const cli::CliOptions& options) {
         }
     }
     const store::DataFiles files(dataFolder, workingPath);
+    // Held until the run ends, so that no other run replaces the file while
+    // this one loads it or reports from it.
+    store::WorkingDatabaseLock lock(files.workingPath());
+    if (lock.acquire() == store::WorkingDatabaseLock::State::InUse) {
+        print(stderr, lock.inUseText() + QLatin1Char('\n'));
+        return cli::exitFailure;
+    }
 
     ingest::IngestState state;
     state.reportDate = store::StoredTime::fromQDateTime(QDateTime::currentDateTime());
@@ -73,8 +108,7 @@ int run(const cli::CliOptions& options) {
         case ingest::LoadOutcome::Loaded: {
             QString summary = result.summary;
             summary.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-            print(stdout, summary);
-            std::fflush(stdout);
+            if (!printOut(summary)) return cli::exitFailure;
             return cli::runReports(options, files.workingPath(), state, result, observer,
                                    &reportwindows::writeReportPicture);
         }
@@ -110,7 +144,10 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("Varnel Reports"));
 
     const cli::ParsedCommandLine parsed = cli::parseCommandLine(QCoreApplication::arguments());
-    print(stdout, parsed.output);
+    // A closed pipe on standard output is reported like any failed write
+    // instead of ending the run silently.
+    std::signal(SIGPIPE, SIG_IGN);
+    if (!printOut(parsed.output)) return cli::exitFailure;
     print(stderr, parsed.error);
     if (!parsed.options) return parsed.exitCode;
     return run(*parsed.options);

@@ -92,6 +92,13 @@ public:
 
     const ParseFailures& failures() const { return failures_; }
 
+    // The file ended early or could not be read on: its later lines are missing.
+    void failAtEnd(FailureCode code, const QString& reason) {
+        fail(code, QStringLiteral("Input past end of file: %1; the lines after line %2 are missing")
+                       .arg(reason)
+                       .arg(lineNumber_));
+    }
+
 private:
     void handleLine(const LineFields& f) {
         const EventCode code = eventCode(f[1]);
@@ -308,16 +315,24 @@ CallLogParser::CallLogParser(IngestState& state, store::RowSink& sink, ParseObse
 
 void CallLogParser::parseFile(const QString& path) {
     LogFileReader reader(path);
-    if (!reader.open()) {
-        ParseFailures failures;
-        failures.add(0, FailureCode::FileAccess, QStringLiteral("Cannot open %1: %2").arg(path, reader.errorString()));
-        observer_.show({failures.messageText()});
-        return;
+    switch (reader.open()) {
+        case LogFileReader::Opened::Yes:
+            break;
+        case LogFileReader::Opened::NotRegular:
+            observer_.show({QStringLiteral("Skipped, not a regular file (%1):\r\n%2").arg(reader.errorString(), path)});
+            return;
+        case LogFileReader::Opened::Failed: {
+            ParseFailures failures;
+            failures.add(0, FailureCode::FileAccess,
+                         QStringLiteral("Cannot open the log file: ") + reader.errorString());
+            observer_.show({failures.messageText(path)});
+            return;
+        }
     }
-    const int64_t lines = reader.countLines();
+    const int64_t lines = reader.countLines(lineLimit);
     if (lines > lineLimit) {
-        observer_.show(
-            {shell::myLoadResString(60), shell::myLoadResString(8), platform::UserMessage::Icon::Exclamation});
+        observer_.show({shell::myLoadResString(60) + QStringLiteral("\r\n") + path, shell::myLoadResString(8),
+                        platform::UserMessage::Icon::Exclamation});
         return;
     }
 
@@ -325,7 +340,8 @@ void CallLogParser::parseFile(const QString& path) {
     FileParse parse(state_, sink_, observer_);
     parse.run(reader);
     observer_.fileFinished();
-    if (!parse.failures().empty()) observer_.show({parse.failures().messageText()});
+    if (reader.cutShort()) parse.failAtEnd(FailureCode::InputPastEnd, reader.errorString());
+    if (!parse.failures().empty()) observer_.show({parse.failures().messageText(path)});
 }
 
 }  // namespace varnel::ingest

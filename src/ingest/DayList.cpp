@@ -19,15 +19,16 @@ bool digitsAt(const QString& text, qsizetype from, qsizetype count, int& value) 
     return true;
 }
 
-// The log files of a folder, ascending by name ignoring case, so that every
-// spelling of the prefix sorts by date.
+// The entries of a folder with a log's name, ascending by name ignoring
+// case, so that every spelling of the prefix sorts by date. Entries of every
+// kind are listed, so that the load can name one it cannot read.
 QStringList logFileNames(const QString& folder) {
     QDir dir(folder);
     if (folder.isEmpty() || !dir.exists()) return {};
-    QStringList names = dir.entryList({logPrefix + QStringLiteral("*")}, QDir::Files | QDir::Readable | QDir::Hidden,
+    QStringList names = dir.entryList({logPrefix + QStringLiteral("*")},
+                                      QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot,
                                       QDir::Name | QDir::IgnoreCase);
-    names.erase(std::remove_if(names.begin(), names.end(),
-                               [](const QString& n) { return !n.startsWith(logPrefix, Qt::CaseInsensitive); }),
+    names.erase(std::remove_if(names.begin(), names.end(), [](const QString& n) { return !isLogFileName(n); }),
                 names.end());
     return names;
 }
@@ -40,8 +41,10 @@ QChar dateSeparator(const QLocale& locale) {
 
 }  // namespace
 
+bool isLogFileName(const QString& fileName) { return fileName.startsWith(logPrefix, Qt::CaseInsensitive); }
+
 std::optional<QDate> logFileDate(const QString& fileName) {
-    if (!fileName.startsWith(logPrefix, Qt::CaseInsensitive)) return std::nullopt;
+    if (!isLogFileName(fileName)) return std::nullopt;
     int year, month, day;
     if (!digitsAt(fileName, 8, 4, year) || !digitsAt(fileName, 12, 2, month) || !digitsAt(fileName, 14, 2, day))
         return std::nullopt;

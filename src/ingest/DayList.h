@@ -11,6 +11,9 @@
 
 namespace varnel::ingest {
 
+// True for a name that marks a call log: "CallLog_" in any letter case first.
+bool isLogFileName(const QString& fileName);
+
 // The day of a log file name: "CallLog_" (any case) followed by YYYYMMDD.
 std::optional<QDate> logFileDate(const QString& fileName);
 
@@ -18,7 +21,9 @@ std::optional<QDate> logFileDate(const QString& fileName);
 // 1 January 1990. A folder that cannot be read gives none.
 QList<QDate> logDays(const QString& folder);
 
-// Full paths of the folder's log files of one day, ascending by name.
+// Full paths of the folder's log files of one day, ascending by name. Every
+// entry with a log's name is given, also one that is no regular file (a
+// folder, a FIFO, a link to a device): the parser skips it and says so.
 QStringList logFilesOfDay(const QString& folder, QDate day);
 
 // Month, separator, day, separator, four-digit year, a blank and the

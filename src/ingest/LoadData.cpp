@@ -1,11 +1,15 @@
 #include "ingest/LoadData.h"
 
+#include <optional>
+
 #include "ingest/CallLogParser.h"
 #include "ingest/DayList.h"
+#include "platform/WholeFileWriter.h"
 #include "shell/StringTable.h"
 #include "store/PipelinedSink.h"
 #include "store/RawWriter.h"
 #include "store/ReportDatabase.h"
+#include "store/SqliteFailure.h"
 
 namespace varnel::ingest {
 
@@ -31,9 +35,16 @@ void parseChosenDays(const LoadRequest& request, IngestState& state, store::RowS
         for (const QString& path : logFilesOfDay(request.logFolder, day)) parser.parseFile(path);
 }
 
-void reportDatabaseFailure(const store::DataFiles& files, ParseObserver& observer, const char* reason) {
+void reportOpenFailure(const store::DataFiles& files, ParseObserver& observer, const QString& reason) {
     observer.show({myLoadResString(124) + files.workingPath() + QStringLiteral("\r\n") + myLoadResString(28) +
-                   QStringLiteral("\r\n") + QString::fromUtf8(reason)});
+                   QStringLiteral("\r\n") + reason});
+}
+
+// A database that opened but could not take the rows (a full disk, a
+// read-only file) says so, with the system's reason.
+void reportWriteFailure(const store::DataFiles& files, ParseObserver& observer, const QString& reason) {
+    observer.show(
+        {platform::WriteFailure{files.workingPath(), reason}.text() + QStringLiteral("\r\n") + myLoadResString(28)});
 }
 
 }  // namespace
@@ -44,10 +55,17 @@ LoadResult loadDays(const LoadRequest& request, const store::DataFiles& files, I
     state.startLoad();
     clearDatabases(files, observer);
 
+    std::optional<store::ReportDatabase> db;
     try {
-        store::ReportDatabase db(files.workingPath());
-        db.useFastBulkWrites();
-        store::RawWriter writer(db);
+        db.emplace(files.workingPath());
+        db->useFastBulkWrites();
+    } catch (const std::exception& e) {
+        reportOpenFailure(files, observer, store::sqliteFailureReason(e, db ? db->connection().getHandle() : nullptr));
+        result.counters = state.counters;
+        return result;
+    }
+    try {
+        store::RawWriter writer(*db);
         {
             store::PipelinedSink pipeline(writer);
             parseChosenDays(request, state, pipeline, observer);
@@ -55,7 +73,7 @@ LoadResult loadDays(const LoadRequest& request, const store::DataFiles& files, I
         }
         writer.commit();
     } catch (const std::exception& e) {
-        reportDatabaseFailure(files, observer, e.what());
+        reportWriteFailure(files, observer, store::sqliteFailureReason(e, db->connection().getHandle()));
         result.counters = state.counters;
         return result;
     }

@@ -1,35 +1,104 @@
 #include "ingest/LogFileReader.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 namespace varnel::ingest {
 
-LogFileReader::LogFileReader(const QString& path) : file_(path) {}
+namespace {
 
-bool LogFileReader::open() {
-    if (!file_.open(QIODevice::ReadOnly)) return false;
-    buffer_.resize(chunkSize);
-    return true;
+QString systemText(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+// What an entry is when it is no regular file.
+QString kindOf(mode_t mode) {
+    if (S_ISDIR(mode)) return QStringLiteral("a folder");
+    if (S_ISFIFO(mode)) return QStringLiteral("a FIFO");
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return QStringLiteral("a device");
+    if (S_ISSOCK(mode)) return QStringLiteral("a socket");
+    return QStringLiteral("not a regular file");
 }
 
-int64_t LogFileReader::countLines() {
+}  // namespace
+
+LogFileReader::LogFileReader(const QString& path) : path_(path) {}
+
+LogFileReader::~LogFileReader() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+LogFileReader::Opened LogFileReader::open() {
+    // Without O_NONBLOCK opening a FIFO waits for a writer, perhaps forever.
+    fd_ = ::open(QFile::encodeName(path_).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd_ < 0) {
+        error_ = systemText(errno);
+        return Opened::Failed;
+    }
+    struct stat info {};
+    if (::fstat(fd_, &info) != 0) {
+        error_ = systemText(errno);
+        return Opened::Failed;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        error_ = kindOf(info.st_mode);
+        return Opened::NotRegular;
+    }
+    ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK);
+    size_ = info.st_size;
+    buffer_.resize(chunkSize);
+    return Opened::Yes;
+}
+
+std::size_t LogFileReader::read(char* into, std::size_t size) {
+    const auto left = static_cast<std::size_t>(size_ - consumed_);
+    if (left == 0) return 0;
+    ssize_t got;
+    do {
+        got = ::read(fd_, into, std::min(size, left));
+    } while (got < 0 && errno == EINTR);
+    if (got <= 0) {
+        cutShort_ = true;
+        error_ = got < 0 ? systemText(errno) : QStringLiteral("the file became shorter while it was read");
+        return 0;
+    }
+    consumed_ += got;
+    return static_cast<std::size_t>(got);
+}
+
+void LogFileReader::rewind() {
+    ::lseek(fd_, 0, SEEK_SET);
+    consumed_ = 0;
+    begin_ = end_ = 0;
+    atEof_ = false;
+}
+
+int64_t LogFileReader::countLines(int64_t stopAbove) {
     int64_t lines = 0;
     bool pendingLine = false;
     for (;;) {
-        const qint64 got = file_.read(buffer_.data(), static_cast<qint64>(buffer_.size()));
-        if (got <= 0) break;
+        const std::size_t got = read(buffer_.data(), buffer_.size());
+        if (got == 0) break;
         const char* p = buffer_.data();
         const char* const end = p + got;
         while (const void* nl = std::memchr(p, '\n', static_cast<std::size_t>(end - p))) {
             ++lines;
             p = static_cast<const char*>(nl) + 1;
+            if (lines > stopAbove) break;
         }
         pendingLine = p != end;
+        // The line after the limit has begun: nothing more needs reading.
+        if (lines > stopAbove || (lines == stopAbove && pendingLine)) {
+            rewind();
+            return stopAbove + 1;
+        }
     }
     if (pendingLine) ++lines;
-    file_.seek(0);
-    begin_ = end_ = 0;
-    atEof_ = false;
+    rewind();
     return lines;
 }
 
@@ -42,12 +111,12 @@ bool LogFileReader::refill() {
     begin_ = 0;
     end_ = tail;
     if (end_ == buffer_.size()) buffer_.resize(buffer_.size() * 2);
-    const qint64 got = file_.read(buffer_.data() + end_, static_cast<qint64>(buffer_.size() - end_));
-    if (got <= 0) {
+    const std::size_t got = read(buffer_.data() + end_, buffer_.size() - end_);
+    if (got == 0) {
         atEof_ = true;
         return false;
     }
-    end_ += static_cast<std::size_t>(got);
+    end_ += got;
     return true;
 }
 

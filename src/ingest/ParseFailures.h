@@ -12,6 +12,7 @@ enum class FailureCode : int {
     Overflow = 6,             // a number beyond 16 bits
     SubscriptOutOfRange = 9,  // a port outside 0..120, a field missing
     TypeMismatch = 13,        // a time stamp that does not convert
+    InputPastEnd = 62,        // the log ended before the size it had when opened
     FileAccess = 75,          // the log cannot be opened or read
 };
 
@@ -23,15 +24,18 @@ struct ParseFailure {
 
 class ParseFailures {
 public:
-    static constexpr std::size_t listedLines = 10;
+    // The first failure and this many further ones are listed.
+    static constexpr std::size_t listedFurther = 10;
 
     void add(int64_t line, FailureCode code, QString description);
     bool empty() const { return total_ == 0; }
     int64_t total() const { return total_; }
 
     // "Error in ParseLogFile routine: " + first description + " Number=" +
-    // code, then how many more there were and up to ten "line N: ..." lines.
-    QString messageText() const;
+    // code; then the file's path (and the first failure's line) on a line of
+    // its own; then how many more failures there were and up to ten
+    // "line N: ..." lines of them, the first not repeated.
+    QString messageText(const QString& path) const;
 
 private:
     std::vector<ParseFailure> listed_;

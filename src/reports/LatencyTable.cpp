@@ -11,6 +11,7 @@
 #include "shell/StringTable.h"
 #include "store/Query.h"
 #include "store/StoredTime.h"
+#include "summaries/CsvCell.h"
 #include "summaries/NumberText.h"
 
 namespace varnel::reports {
@@ -150,7 +151,7 @@ void writeUnmatched(QIODevice& file, const MessageEvents& events, const std::vec
     file.write((shell::myLoadResString(51) + QStringLiteral("\r\n")).toLocal8Bit());
     for (const UnmatchedEvent& entry : unmatched) {
         const uint32_t found = entry.firstOfIdentifier;
-        const QString line = QString::fromUtf8(events.guid(entry.event)) + QLatin1Char(',') +
+        const QString line = summaries::csvTextCell(QString::fromUtf8(events.guid(entry.event))) + QLatin1Char(',') +
                              longTimeText(timeOfDay(events.secondsOfDay(found))) + QLatin1Char(',') +
                              trimmedNumberText(events.keldanSerial(found)) + QLatin1Char(',') +
                              trimmedNumberText(events.veyraSerial(found)) + QStringLiteral("\r\n");

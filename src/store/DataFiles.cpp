@@ -6,8 +6,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <optional>
 
+#include "platform/WholeFileWriter.h"
 #include "store/Schema.h"
+#include "store/SqliteFailure.h"
 
 namespace varnel::store {
 
@@ -31,6 +34,24 @@ bool isCurrentTemplate(const QString& path) {
     }
 }
 
+// Copies the bytes of source into the existing file target; the reason of a
+// failure, or nothing.
+std::optional<QString> copyFile(const QString& source, const QString& target) {
+    QFile from(source);
+    QFile to(target);
+    if (!from.open(QIODevice::ReadOnly)) return from.errorString();
+    if (!to.open(QIODevice::WriteOnly | QIODevice::Truncate)) return to.errorString();
+    QByteArray block(1 << 16, Qt::Uninitialized);
+    for (;;) {
+        const qint64 got = from.read(block.data(), block.size());
+        if (got < 0) return from.errorString();
+        if (got == 0) break;
+        if (to.write(block.constData(), got) != got) return to.errorString();
+    }
+    if (!to.flush()) return to.errorString();
+    return std::nullopt;
+}
+
 }  // namespace
 
 QString DataFiles::defaultFolder() { return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation); }
@@ -50,24 +71,20 @@ void DataFiles::ensureTemplate() const {
         throw StoreError(QStringLiteral("Cannot create the data folder %1").arg(folder_).toStdString());
     const QString path = templatePath();
     if (isCurrentTemplate(path)) return;
-    // Build beside the final name and rename, so a half-written template is never left.
-    const QString partial = path + QStringLiteral(".partial");
-    QFile::remove(partial);
-    try {
-        SQLite::Database db(QFile::encodeName(partial).toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
-        createSchema(db);
-    } catch (const std::exception& e) {
-        QFile::remove(partial);
-        throw StoreError(QStringLiteral("Cannot write the database template %1: %2")
-                             .arg(path, QString::fromUtf8(e.what()))
-                             .toStdString());
-    }
+    // A template of an earlier build may carry a read-only mark, which the
+    // new one would take over.
     makeWritable(path);
-    QFile::remove(path);
-    if (!QFile::rename(partial, path)) {
-        QFile::remove(partial);
-        throw StoreError(QStringLiteral("Cannot write the database template %1").arg(path).toStdString());
-    }
+    const auto failure = platform::writeWholeFileByName(path, [](const QString& partial) -> std::optional<QString> {
+        std::optional<SQLite::Database> db;
+        try {
+            db.emplace(QFile::encodeName(partial).toStdString(), SQLite::OPEN_READWRITE);
+            createSchema(*db);
+        } catch (const std::exception& e) {
+            return sqliteFailureReason(e, db ? db->getHandle() : nullptr);
+        }
+        return std::nullopt;
+    });
+    if (failure) throw StoreError(failure->text().toStdString());
 }
 
 void DataFiles::makeFreshWorkingCopy() const {
@@ -77,12 +94,15 @@ void DataFiles::makeFreshWorkingCopy() const {
     makeWritable(target);
     if (!QFileInfo::exists(source))
         throw StoreError(QStringLiteral("The database template %1 is missing").arg(source).toStdString());
-    QFile::remove(target);
+    const auto failure =
+        platform::writeWholeFileByName(target, [&source](const QString& partial) { return copyFile(source, partial); });
+    if (failure) {
+        // No older load may be read as this one's: without a fresh copy there
+        // is no working file at all.
+        QFile::remove(target);
+        throw StoreError(failure->text().toStdString());
+    }
     QFile::remove(target + QStringLiteral("-journal"));
-    QFile copy(source);
-    if (!copy.copy(target))
-        throw StoreError(
-            QStringLiteral("Cannot copy %1 to %2: %3").arg(source, target, copy.errorString()).toStdString());
     makeWritable(target);
 }
 

@@ -2,6 +2,7 @@
 
 #include "reports/TimeText.h"
 #include "shell/StringTable.h"
+#include "summaries/CsvCell.h"
 #include "summaries/NumberText.h"
 
 namespace varnel::summaries {
@@ -44,10 +45,19 @@ private:
     bool ok_ = true;
 };
 
-// The trimmed cells of a row in the columns of the keys, joined by commas.
+// The one text column of the node files; every other column holds numbers.
+const QString nodeTypeKey = QStringLiteral("NodeType");
+
+// A trimmed cell of a row, made safe when its column holds text.
+QString cellText(const SummaryGrid& grid, int row, const QString& key) {
+    const QString cell = grid.cell(row, key).trimmed();
+    return key == nodeTypeKey ? csvTextCell(cell) : cell;
+}
+
+// The cells of a row in the columns of the keys, joined by commas.
 QString joinedCells(const SummaryGrid& grid, int row, const QStringList& keys) {
     QStringList cells;
-    for (const QString& key : keys) cells << grid.cell(row, key).trimmed();
+    for (const QString& key : keys) cells << cellText(grid, row, key);
     return cells.join(QLatin1Char(','));
 }
 
@@ -85,7 +95,7 @@ bool writeLatencyCsv(const std::vector<reports::LatencyRow>& outbound, QIODevice
     reports::LongTimeTexts times;
     for (const reports::LatencyRow& row : outbound) {
         QByteArray& line = csv.lineBytes();
-        line += row.messageGuid.trimmed().toLocal8Bit();
+        line += csvTextCell(row.messageGuid.trimmed()).toLocal8Bit();
         line += ',';
         line += times.local8Bit(row.timeDelivered);
         line += ',';
@@ -100,21 +110,21 @@ bool writeLatencyCsv(const std::vector<reports::LatencyRow>& outbound, QIODevice
 }
 
 bool writeNodeTrafficCsv(const SummaryGrid& grid, QIODevice& out) {
-    return writeRowsByKey(grid, out, myLoadResString(76),
-                          {QStringLiteral("NodeType"), QStringLiteral("NodeID"), QStringLiteral("InboundMessages"),
-                           QStringLiteral("InboundMessageSize"), QStringLiteral("OutboundMessages"),
-                           QStringLiteral("OutboundMessageSize")});
+    return writeRowsByKey(
+        grid, out, myLoadResString(76),
+        {nodeTypeKey, QStringLiteral("NodeID"), QStringLiteral("InboundMessages"), QStringLiteral("InboundMessageSize"),
+         QStringLiteral("OutboundMessages"), QStringLiteral("OutboundMessageSize")});
 }
 
 bool writeNodeErrorCsv(const SummaryGrid& grid, QIODevice& out) {
     CsvLines csv(out);
     // A fixed English header: this file never followed the language choice.
     csv.line(QStringLiteral("Node Type, Node ID, Inbound NDNs, Outbound NDNs"));
-    const QStringList keys = {QStringLiteral("NodeType"), QStringLiteral("NodeID"), QStringLiteral("InboundMessages"),
+    const QStringList keys = {nodeTypeKey, QStringLiteral("NodeID"), QStringLiteral("InboundMessages"),
                               QStringLiteral("OutboundMessages")};
     for (int row = 0; row < grid.rows.size(); ++row) {
         QString line;
-        for (const QString& key : keys) line += grid.cell(row, key).trimmed() + QLatin1Char(',');
+        for (const QString& key : keys) line += cellText(grid, row, key) + QLatin1Char(',');
         csv.line(line);
     }
     return csv.ok();

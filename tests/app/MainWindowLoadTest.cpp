@@ -3,14 +3,18 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QLockFile>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
+#include "SmallFileSystem.h"
 #include "app/MainWindowFixture.h"
 #include "shell/StringTable.h"
 
@@ -171,6 +175,72 @@ TEST_F(MainWindowLoad, SaveDatabaseThatFailsSaysWhy) {
     ASSERT_EQ(dialogs_.messages.size(), 1u);
     EXPECT_TRUE(dialogs_.messages[0].text.startsWith("Unable to save the database to " + target + ": "));
     EXPECT_EQ(dialogs_.messages[0].icon, platform::UserMessage::Icon::Critical);
+}
+
+TEST_F(MainWindowLoad, SaveDatabaseToAFullDiskSaysSoAndKeepsTheEarlierFile) {
+    ::varnel::test::SmallFileSystem disk(64 * 1024);
+    if (!disk.available()) GTEST_SKIP() << "a small file system can only be mounted as root";
+    openOnTwoDays();
+    selectDays({0});
+    loadData();
+    const QString target = disk.file("kept.db");
+    {
+        QFile earlier(target);
+        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+        earlier.write("earlier");
+    }
+    dialogs_.saveAnswer = target;
+    dialogs_.messages.clear();
+    control<QAction>("mnuSaveDatabase")->trigger();
+    ASSERT_EQ(dialogs_.messages.size(), 1u);
+    EXPECT_EQ(dialogs_.messages[0].text, "Unable to save the database to " + target + ": No space left on device");
+    QFile kept(target);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "earlier");
+    EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"kept.db"});
+}
+
+TEST_F(MainWindowLoad, WorkingDatabaseInUseSaysSoAndLoadsIntoAPrivateOne) {
+    writeLog("CallLog_20040512.log", dayLines("5/12/2004", "1001", "2001"));
+    const QString shared = QDir(data_.path()).filePath("PortData.db");
+    QLockFile held(shared + ".lock");
+    ASSERT_TRUE(held.tryLock(0));
+    RunOptions options;
+    options.logFolder = logs_.path();
+    open(options);
+
+    ASSERT_EQ(dialogs_.messages.size(), 1u);
+    const QString message = dialogs_.messages[0].text;
+    EXPECT_TRUE(message.startsWith("The working database " + shared + " is in use by ")) << message.toStdString();
+    EXPECT_TRUE(message.contains(QString::number(QCoreApplication::applicationPid())));
+    const QString own = control<QLineEdit>("txtDatabasePath")->text();
+    EXPECT_NE(own, shared);
+    EXPECT_TRUE(message.contains(QFileInfo(own).path())) << message.toStdString();
+
+    dialogs_.messages.clear();
+    selectDays({0});
+    loadData();
+    expectNodeLists({"1001"}, {"2001"});
+    EXPECT_TRUE(dialogs_.texts().first().startsWith("Traffic information found"))
+        << dialogs_.texts().join('|').toStdString();
+    EXPECT_FALSE(QFile::exists(shared)) << "the other process's file is left alone";
+    SQLite::Database db(QFile::encodeName(own).toStdString(), SQLite::OPEN_READONLY);
+    EXPECT_EQ(db.execAndGet("SELECT COUNT(*) FROM RawMessageData").getInt(), 2);
+
+    // The private folder goes with the program.
+    window_.reset();
+    session_.reset();
+    EXPECT_FALSE(QFileInfo::exists(QFileInfo(own).path()));
+}
+
+TEST_F(MainWindowLoad, TheWindowHoldsTheWorkingDatabaseForTheWholeRun) {
+    openOnTwoDays();
+    const QString lockPath = QDir(data_.path()).filePath("PortData.db.lock");
+    QLockFile other(lockPath);
+    EXPECT_FALSE(other.tryLock(0));
+    window_.reset();
+    session_.reset();
+    EXPECT_TRUE(other.tryLock(0));
 }
 
 TEST_F(MainWindowLoad, SaveDatabaseCancelledDoesNothing) {

@@ -89,5 +89,7 @@ TEST(ReportCommand, EachMessageIsOneLineOfStandardError) {
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
     EXPECT_TRUE(run.err.startsWith("Error in ParseLogFile routine: Type mismatch"));
-    EXPECT_TRUE(run.err.contains("Number=13 1 more failure in this file: line 3: "));
+    EXPECT_TRUE(run.err.contains("Number=13 " + logs.file("CallLog_20040512.log") +
+                                 ", line 3 1 more failure in this file: line 4: "))
+        << run.err.toStdString();
 }

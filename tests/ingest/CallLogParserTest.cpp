@@ -150,8 +150,13 @@ TEST_F(ParseLog, MissingMessageFieldsStayEmptyAndAreReportedOnce) {
     ASSERT_EQ(observer.messages.size(), 1u);
     const QString message = observer.messages[0].text;
     EXPECT_TRUE(message.startsWith("Error in ParseLogFile routine: Subscript out of range")) << message.toStdString();
-    EXPECT_TRUE(message.contains(" Number=9\r\n3 more failures in this file:")) << message.toStdString();
-    EXPECT_EQ(message.count("line 1: "), 4);
+    // The file and the first failure's line follow the first failure; the
+    // further ones are listed without it.
+    EXPECT_TRUE(message.contains(" Number=9\r\n" + folder.file("CallLog_20040512.log") +
+                                 ", line 1\r\n3 more failures in this file:"))
+        << message.toStdString();
+    EXPECT_EQ(message.count("\r\nline 1: "), 3);
+    EXPECT_EQ(message.count("field 5"), 1);
 }
 
 TEST_F(ParseLog, FailingValuesKeepTheirPreviousValue) {
@@ -211,7 +216,7 @@ TEST_F(ParseLog, UnreadableFileIsReportedWithoutRows) {
     parser.parseFile(folder.file("CallLog_20040512_missing.log"));
     ASSERT_EQ(observer.messages.size(), 1u);
     EXPECT_TRUE(observer.messages[0].text.startsWith("Error in ParseLogFile routine: Cannot open"));
-    EXPECT_TRUE(observer.messages[0].text.contains(" Number=75"));
+    EXPECT_TRUE(observer.messages[0].text.contains(" Number=75\r\n" + folder.file("CallLog_20040512_missing.log")));
 }
 
 TEST_F(ParseLog, LineLimitIsOneMillion) {
@@ -229,8 +234,9 @@ TEST_F(ParseLog, LineLimitIsOneMillion) {
     parse(log);
     EXPECT_TRUE(sink.ports.empty());
     ASSERT_EQ(observer.messages.size(), 1u);
-    EXPECT_EQ(observer.messages[0].text,
-              QStringLiteral("More than 1,000,000 lines read in log file.  Too many to process."));
+    EXPECT_EQ(observer.messages[0].text, QStringLiteral("More than 1,000,000 lines read in log file.  Too many to "
+                                                        "process.\r\n") +
+                                             folder.file("CallLog_20040512.log"));
     EXPECT_EQ(observer.messages[0].title, QStringLiteral("Varnel Traffic Report Failure"));
     EXPECT_EQ(observer.messages[0].icon, platform::UserMessage::Icon::Exclamation);
 }

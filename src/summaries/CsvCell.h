@@ -1,0 +1,15 @@
+// A text cell of the CSV files (identifiers, node type texts; never numbers)
+// made safe for any CSV reader and spreadsheet: a cell holding a comma, a
+// double quote or a line break is quoted with its inner quotes doubled, and a
+// cell beginning with "=", "+", "-", "@", a tab or a carriage return gets a
+// leading apostrophe, so that no spreadsheet takes it for a formula. Any
+// other cell is written as it is.
+#pragma once
+
+#include <QString>
+
+namespace varnel::summaries {
+
+QString csvTextCell(const QString& cell);
+
+}  // namespace varnel::summaries
