@@ -4,10 +4,11 @@ set(CPACK_PACKAGE_NAME "varnel-traffic")
 set(CPACK_PACKAGE_VENDOR "Dravon")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Charts and tables from the call logs of a Varnel messaging gateway")
-set(CPACK_PACKAGE_DESCRIPTION "Loads the daily call logs of a Varnel messaging gateway into a local report
-database and draws five reports from them (port availability, message queue activity, message latency, node
-traffic, node errors), each a chart with a summary table saved as CSV. Includes varnel-report, the same load
-and reports for scripts.")
+set(CPACK_PACKAGE_DESCRIPTION "Loads the daily call logs of a Varnel messaging gateway into a
+local report database and draws five reports from them (port availability,
+message queue activity, message latency, node traffic, node errors), each a
+chart with a summary table saved as CSV. Includes varnel-report, the same
+load and reports for scripts.")
 set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_STRIP_FILES ON)
