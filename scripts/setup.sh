@@ -12,6 +12,8 @@ packages=(
   libsqlitecpp-dev libsqlite3-dev sqlite3 time
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
+  clang libclang-rt-14-dev clang-format
+  desktop-file-utils appstream file dpkg-dev
 )
 
 missing=()

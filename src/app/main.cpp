@@ -1,10 +1,13 @@
 // varnel-traffic: the desktop program.
 #include <QApplication>
+#include <QDir>
+#include <QIcon>
 
 #include "app/AppSession.h"
 #include "app/ExitApplication.h"
 #include "app/MainWindow.h"
 #include "app/RunOptions.h"
+#include "platform/DataFolder.h"
 #include "platform/ProcessPriority.h"
 #include "platform/WidgetDialogs.h"
 #include "reportwindows/PrinterChooser.h"
@@ -21,6 +24,12 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Dravon"));
     QCoreApplication::setApplicationName(QStringLiteral("Varnel Reports"));
+    // The desktop's icon theme first (the installed hicolor icon), else the
+    // program's own copy in its data folder.
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("varnel-traffic"),
+                         QIcon(QDir(platform::programDataFolder()).filePath(QStringLiteral("varnel-traffic.svg")))));
+    QGuiApplication::setDesktopFileName(QStringLiteral("varnel-traffic"));
 
     const app::RunOptions options = app::parseRunOptions(QCoreApplication::arguments());
     app::AppSession session(

@@ -1,0 +1,149 @@
+#include "FuzzInputs.h"
+
+#include <SQLiteCpp/Statement.h>
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "ingest/CallLogParser.h"
+#include "ingest/DayList.h"
+#include "store/DataFiles.h"
+#include "store/RawWriter.h"
+#include "store/ReportDatabase.h"
+
+namespace varnel::fuzz {
+
+namespace {
+
+class SilentObserver : public ingest::ParseObserver {
+public:
+    void show(const platform::UserMessage&) override {}
+    void fileStarted(const QString&, int64_t) override {}
+    void progress(int64_t) override {}
+    void fileFinished() override {}
+};
+
+// The working database made once per process; every input's rows are rolled
+// back, so each input starts on empty tables.
+class ThrowAwayDatabase {
+public:
+    ThrowAwayDatabase() : files_(folder_.path()) {
+        files_.ensureTemplate();
+        files_.makeFreshWorkingCopy();
+        db_ = std::make_unique<store::ReportDatabase>(files_.workingPath());
+        db_->useFastRebuilds();
+    }
+    store::ReportDatabase& db() { return *db_; }
+
+private:
+    QTemporaryDir folder_;
+    store::DataFiles files_;
+    std::unique_ptr<store::ReportDatabase> db_;
+};
+
+// A file that lives only in memory, opened by the parser through its
+// /proc/self/fd path like any log file.
+class MemoryFile {
+public:
+    MemoryFile(const uint8_t* data, std::size_t size) : fd_(memfd_create("CallLog_20040512.log", MFD_CLOEXEC)) {
+        std::size_t written = 0;
+        while (fd_ >= 0 && written < size) {
+            const ssize_t n = ::write(fd_, data + written, size - written);
+            if (n <= 0) break;
+            written += static_cast<std::size_t>(n);
+        }
+        ok_ = fd_ >= 0 && written == size;
+    }
+    ~MemoryFile() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    MemoryFile(const MemoryFile&) = delete;
+    MemoryFile& operator=(const MemoryFile&) = delete;
+
+    bool ok() const { return ok_; }
+    QString path() const { return QStringLiteral("/proc/self/fd/%1").arg(fd_); }
+
+private:
+    int fd_;
+    bool ok_ = false;
+};
+
+// Minute-of-day columns outside 0..1439 in a raw table.
+std::string minuteFault(store::ReportDatabase& db, const char* table, const char* column) {
+    SQLite::Statement check(db.connection(), std::string("SELECT COUNT(*) FROM ") + table + " WHERE " + column +
+                                                 " IS NOT NULL AND (" + column + " < 0 OR " + column + " > 1439)");
+    check.executeStep();
+    if (check.getColumn(0).getInt64() == 0) return {};
+    return std::string(table) + "." + column + " outside the minutes of a day";
+}
+
+std::string text(const QString& s) { return s.toStdString(); }
+
+}  // namespace
+
+std::string parseCallLog(const uint8_t* data, std::size_t size) {
+    static ThrowAwayDatabase database;
+    const MemoryFile log(data, size);
+    if (!log.ok()) return "cannot hold the input in memory";
+
+    ingest::IngestState state;
+    SilentObserver observer;
+    store::RawWriter writer(database.db());  // never committed: rolled back at the end
+    ingest::CallLogParser parser(state, writer, observer);
+    parser.parseFile(log.path());
+
+    std::string fault = minuteFault(database.db(), "RawPortData", "StartMinute");
+    if (fault.empty()) fault = minuteFault(database.db(), "RawPortData", "EndMinute");
+    if (fault.empty()) fault = minuteFault(database.db(), "RawMessageData", "StartMinute");
+    if (fault.empty() && (state.counters.inboundCalls < 0 || state.counters.outboundCalls < 0))
+        fault = "negative call counter";
+    return fault;
+}
+
+std::string checkDayNames(const uint8_t* data, std::size_t size) {
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const QString name = QString::fromUtf8(bytes);
+
+    // As a day entry: a date read from it repeats its digits.
+    if (const auto day = ingest::dayFromEntry(name)) {
+        if (!day->isValid()) return "invalid date from the entry " + text(name);
+        const QString entry = ingest::dayEntryText(*day, QLocale::c());
+        if (entry.mid(0, 2) != name.mid(0, 2) || entry.mid(3, 2) != name.mid(3, 2) || entry.mid(6, 4) != name.mid(6, 4))
+            return "the entry " + text(name) + " read as " + text(entry);
+    }
+
+    // As a log file name.
+    const auto day = ingest::logFileDate(name);
+    if (day) {
+        if (!day->isValid()) return "invalid date from the name " + text(name);
+        for (const QLocale& locale : {QLocale::c(), QLocale(QLocale::German), QLocale(QLocale::Dutch)}) {
+            const QString entry = ingest::dayEntryText(*day, locale);
+            if (ingest::dayFromEntry(entry) != day) return "the entry " + text(entry) + " does not give its day back";
+        }
+    }
+
+    // As a file in a folder of its own, where the name can be one.
+    const bool usableName = !name.isEmpty() && name.toUtf8() == bytes && bytes.size() <= 255 && !bytes.contains('/') &&
+                            !bytes.contains('\0') && name != "." && name != "..";
+    if (!usableName) return {};
+    static QTemporaryDir folder;
+    QFile file(QDir(folder.path()).filePath(name));
+    if (!file.open(QIODevice::WriteOnly)) return {};
+    file.close();
+    const QList<QDate> days = ingest::logDays(folder.path());
+    const bool listed = day && *day > QDate(1990, 1, 1);
+    std::string fault;
+    if (days != (listed ? QList<QDate>{*day} : QList<QDate>{}))
+        fault = "the folder's day list is wrong for the file " + text(name);
+    else if (day && ingest::logFilesOfDay(folder.path(), *day).size() != 1)
+        fault = "the file " + text(name) + " is not among the files of its day";
+    file.remove();
+    return fault;
+}
+
+}  // namespace varnel::fuzz
