@@ -62,13 +62,13 @@ public:
     bool run(ReportKind kind) {
         switch (kind) {
             case ReportKind::PortAvailability:
-                reports::ensurePortAvailability(db_, state_.peakAvailableLines, messages_);
+                reports::ensurePortAvailability(db_, state_.minutes, state_.peakAvailableLines, messages_);
                 return writeCsv(kind, [&](QIODevice& out) {
                     return summaries::writePortAvailabilityCsv(
                         summaries::portAvailabilitySummary(reports::readPortAvailability(db_)), out);
                 });
             case ReportKind::QueueActivity:
-                reports::ensureQueueActivity(db_);
+                reports::ensureQueueActivity(db_, state_.minutes);
                 return writeCsv(kind, [&](QIODevice& out) {
                     return summaries::writeQueueActivityCsv(
                         summaries::queueActivitySummary(reports::readQueueActivity(db_)), out);
