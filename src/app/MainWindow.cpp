@@ -309,6 +309,9 @@ void MainWindow::runReport(reports::ReportKind kind, const NodeFilterTab* tab) {
     if (!services_.reportLauncher) return;
     inputs.reportDate = session_.ingest.reportDate;
     inputs.peakAvailableLines = session_.ingest.peakAvailableLines;
+    // Report buttons are enabled only after a whole load, so these match the
+    // working database's raw rows.
+    inputs.minutes = &session_.ingest.minutes;
     inputs.connectionString = session_.connectionString;
     inputs.debug = session_.debug;
     services_.reportLauncher->openReport(inputs, *this, *ui_.frmTitle);

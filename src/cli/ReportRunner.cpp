@@ -59,6 +59,7 @@ public:
         inputs.range = range_;
         inputs.reportDate = state_.reportDate;
         inputs.peakAvailableLines = state_.peakAvailableLines;
+        inputs.minutes = &state_.minutes;
         inputs.debug = options_.debug;
 
         reports::BuiltReport report;

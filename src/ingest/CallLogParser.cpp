@@ -282,7 +282,9 @@ private:
         batch_.ports.insert(batch_.ports.end(), waitingPorts_.begin(), ready);
         waitingPorts_.erase(waitingPorts_.begin(), ready);
         portsHeldBack_ = waitingPorts_.size();
-        if (!batch_.empty()) sink_.take(batch_);
+        if (batch_.empty()) return;
+        state_.minutes.take(batch_);
+        sink_.take(batch_);
     }
 
     int64_t firstOpenCallRowId() const {

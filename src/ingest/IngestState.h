@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "ingest/MinuteExtremes.h"
 #include "ingest/SerialList.h"
 #include "store/StoredTime.h"
 
@@ -25,6 +26,7 @@ struct IngestState {
     SerialList veyraSerials;
     SerialList keldanSerials;
     int64_t nextPortRowId = 1;
+    MinuteExtremes minutes;  // of the rows handed to the database
 
     // Per program run: never reset by a load.
     int16_t peakAvailableLines = 0;
@@ -35,6 +37,7 @@ struct IngestState {
         veyraSerials.clear();
         keldanSerials.clear();
         nextPortRowId = 1;
+        minutes.clear();
     }
 };
 

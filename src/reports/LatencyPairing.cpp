@@ -1,6 +1,8 @@
 #include "reports/LatencyPairing.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 
 #include "platform/AsciiCase.h"
 
@@ -21,102 +23,177 @@ int compareLowered(std::string_view first, std::string_view second) {
     return first.size() < second.size() ? -1 : first.size() > second.size() ? 1 : 0;
 }
 
-// An event's place in the selection order, held in the key itself so that
-// sorting reads no identifier text: the lowered identifier as far as the
-// words hold it (missing bytes 0), then time and stored order.
-struct OrderKey {
-    static constexpr std::size_t wordCount = 5;
-    static constexpr std::size_t heldBytes = wordCount * 8;  // a braced GUID takes 38
-
-    uint64_t words[wordCount];
-    uint32_t length;  // of the identifier
-    uint32_t time;    // the seconds' bits reordered to compare unsigned
-    uint32_t event;
-};
-
-OrderKey orderKey(std::string_view guid, int32_t seconds, uint32_t event) {
-    unsigned char held[OrderKey::heldBytes] = {};
-    const std::size_t heldLength = std::min(guid.size(), OrderKey::heldBytes);
-    for (std::size_t i = 0; i < heldLength; ++i) held[i] = lowered(guid[i]);
-
-    OrderKey key{{}, static_cast<uint32_t>(guid.size()), static_cast<uint32_t>(seconds) ^ 0x80000000u, event};
-    for (std::size_t word = 0; word < OrderKey::wordCount; ++word)
-        for (std::size_t byte = 0; byte < 8; ++byte) key.words[word] = key.words[word] << 8 | held[word * 8 + byte];
-    return key;
+bool equalLowered(std::string_view first, std::string_view second) {
+    return first.size() == second.size() && compareLowered(first, second) == 0;
 }
 
-// The order of two identifiers whose held bytes are equal. When one of them
-// fits the words it is a prefix of the other, so the lengths decide; only two
-// longer identifiers need their texts.
-int compareBeyondWords(const MessageEvents& events, const OrderKey& a, const OrderKey& b) {
-    if (a.length <= OrderKey::heldBytes || b.length <= OrderKey::heldBytes)
-        return a.length < b.length ? -1 : a.length > b.length ? 1 : 0;
-    return compareLowered(events.guid(a.event).substr(OrderKey::heldBytes),
-                          events.guid(b.event).substr(OrderKey::heldBytes));
+// Eight bytes with A-Z lowered, all at once.
+uint64_t loweredWord(uint64_t word) {
+    constexpr uint64_t ones = 0x0101010101010101ull;
+    constexpr uint64_t high = 0x8080808080808080ull;
+    const uint64_t seven = word & ~high;
+    const uint64_t atLeastA = seven + ones * (0x80 - 'A');
+    const uint64_t aboveZ = seven + ones * (0x80 - 'Z' - 1);
+    const uint64_t capitals = atLeastA & ~aboveZ & ~word & high;
+    return word | capitals >> 2;
 }
 
-int compareIdentifiers(const MessageEvents& events, const OrderKey& a, const OrderKey& b) {
-    for (std::size_t i = 0; i < OrderKey::wordCount; ++i)
-        if (a.words[i] != b.words[i]) return a.words[i] < b.words[i] ? -1 : 1;
-    return compareBeyondWords(events, a, b);
+uint64_t loadWord(const char* bytes, std::size_t count) {
+    uint64_t word = 0;
+    std::memcpy(&word, bytes, count);
+    return word;
 }
+
+uint32_t loweredHash(std::string_view text) {
+    uint64_t hash = text.size() * 0x9E3779B97F4A7C15ull;
+    std::size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        hash = (hash ^ loweredWord(loadWord(text.data() + i, 8))) * 0xFF51AFD7ED558CCDull;
+        hash ^= hash >> 32;
+    }
+    if (i < text.size()) {
+        hash = (hash ^ loweredWord(loadWord(text.data() + i, text.size() - i))) * 0xFF51AFD7ED558CCDull;
+        hash ^= hash >> 32;
+    }
+    return static_cast<uint32_t>(hash ^ hash >> 29);
+}
+
+// The first eight lowered bytes, the first one highest, missing bytes 0: two
+// identifiers whose prefixes differ are in the order of their prefixes.
+uint64_t orderPrefix(std::string_view text) {
+    uint64_t prefix = 0;
+    for (std::size_t i = 0; i < 8; ++i) prefix = prefix << 8 | (i < text.size() ? lowered(text[i]) : 0u);
+    return prefix;
+}
+
+// A used slot of the identifier table: the identifier's hash, so that most
+// other identifiers are passed over without their text, and its group + 1.
+uint64_t slotEntry(uint32_t hash, uint32_t group) { return uint64_t{hash} << 32 | (group + 1u); }
+
+// A serial number as the report database holds it: a negative zero is
+// stored as a whole number, so it reads back as zero.
+double storedSerial(double value) { return value == 0 ? 0.0 : value; }
 
 }  // namespace
 
-void MessageEvents::reserve(std::size_t events, std::size_t guidBytes) {
+void MessageEvents::reserve(std::size_t events) {
     events_.reserve(events);
-    guids_.reserve(guidBytes);
+    groups_.reserve(events / 2 + 1);
+}
+
+void MessageEvents::grow() {
+    const std::size_t size = std::max<std::size_t>(1024, slots_.size() * 2);
+    std::vector<uint64_t> slots(size, 0);
+    const std::size_t mask = size - 1;
+    for (uint32_t g = 0; g < groups_.size(); ++g) {
+        std::size_t slot = groups_[g].hash & mask;
+        while (slots[slot]) slot = (slot + 1) & mask;
+        slots[slot] = slotEntry(groups_[g].hash, g);
+    }
+    slots_.swap(slots);
+}
+
+std::string_view MessageEvents::groupText(uint32_t group) const {
+    return std::string_view(texts_).substr(groups_[group].textOffset, groups_[group].textLength);
+}
+
+uint32_t MessageEvents::groupOf(std::string_view guid) {
+    if ((groups_.size() + 1) * 2 > slots_.size()) grow();
+    const uint32_t hash = loweredHash(guid);
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t slot = hash & mask;
+    for (; slots_[slot]; slot = (slot + 1) & mask) {
+        if (static_cast<uint32_t>(slots_[slot] >> 32) != hash) continue;
+        const auto g = static_cast<uint32_t>(slots_[slot]) - 1;
+        if (equalLowered(groupText(g), guid)) return g;
+    }
+    const auto g = static_cast<uint32_t>(groups_.size());
+    groups_.push_back({static_cast<uint32_t>(texts_.size()), static_cast<uint32_t>(guid.size()), 0, hash});
+    texts_.append(guid);
+    slots_[slot] = slotEntry(hash, g);
+    return g;
+}
+
+uint32_t MessageEvents::nodesOf(double veyra, double keldan) {
+    // Messages run between a few dozen nodes: the last pair is the likeliest.
+    if (!nodes_.empty()) {
+        const Nodes& last = nodes_.back();
+        if (std::bit_cast<uint64_t>(last.veyra) == std::bit_cast<uint64_t>(veyra) &&
+            std::bit_cast<uint64_t>(last.keldan) == std::bit_cast<uint64_t>(keldan))
+            return static_cast<uint32_t>(nodes_.size() - 1);
+    }
+    const uint64_t key = std::bit_cast<uint64_t>(veyra) * 0x9E3779B97F4A7C15ull ^ std::bit_cast<uint64_t>(keldan);
+    auto [it, added] = nodeIndex_.try_emplace(key, static_cast<uint32_t>(nodes_.size()));
+    if (added) {
+        nodes_.push_back({veyra, keldan});
+        return it->second;
+    }
+    const Nodes& found = nodes_[it->second];
+    if (std::bit_cast<uint64_t>(found.veyra) == std::bit_cast<uint64_t>(veyra) &&
+        std::bit_cast<uint64_t>(found.keldan) == std::bit_cast<uint64_t>(keldan))
+        return it->second;
+    // Two pairs of one key: rare enough for a search.
+    for (uint32_t n = 0; n < nodes_.size(); ++n)
+        if (std::bit_cast<uint64_t>(nodes_[n].veyra) == std::bit_cast<uint64_t>(veyra) &&
+            std::bit_cast<uint64_t>(nodes_[n].keldan) == std::bit_cast<uint64_t>(keldan))
+            return n;
+    nodes_.push_back({veyra, keldan});
+    return static_cast<uint32_t>(nodes_.size() - 1);
 }
 
 void MessageEvents::add(std::string_view guid, int secondsOfDay, int messageType, double veyraSerial,
                         double keldanSerial) {
-    events_.push_back({static_cast<uint32_t>(guids_.size()), static_cast<uint32_t>(guid.size()), secondsOfDay,
-                       messageType, veyraSerial, keldanSerial});
-    guids_.append(guid);
+    const uint32_t group = groupOf(guid);
+    const auto event = static_cast<uint32_t>(events_.size());
+    if (groups_[group].events > 0 && groupText(group) != guid) spellings_.emplace(event, std::string(guid));
+    ++groups_[group].events;
+    events_.push_back(
+        {group, secondsOfDay, nodesOf(storedSerial(veyraSerial), storedSerial(keldanSerial)), messageType});
 }
 
 std::string_view MessageEvents::guid(uint32_t event) const {
-    return std::string_view(guids_).substr(events_[event].guidOffset, events_[event].guidLength);
+    if (!spellings_.empty())
+        if (const auto it = spellings_.find(event); it != spellings_.end()) return it->second;
+    return groupText(events_[event].group);
 }
 
-SelectionOrder MessageEvents::selectionOrder() const {
-    std::vector<OrderKey> keys(events_.size());
-    for (uint32_t e = 0; e < keys.size(); ++e) keys[e] = orderKey(guid(e), events_[e].seconds, e);
-    std::sort(keys.begin(), keys.end(), [this](const OrderKey& a, const OrderKey& b) {
-        if (const int order = compareIdentifiers(*this, a, b)) return order < 0;
-        if (a.time != b.time) return a.time < b.time;
-        return a.event < b.event;
+Pairing MessageEvents::pair() const {
+    // Each group's events, in stored order, one group after the other.
+    std::vector<uint32_t> start(groups_.size() + 1, 0);
+    for (std::size_t g = 0; g < groups_.size(); ++g) start[g + 1] = start[g] + groups_[g].events;
+    std::vector<uint32_t> members(events_.size());
+    {
+        std::vector<uint32_t> next(start.begin(), start.end() - 1);
+        for (uint32_t e = 0; e < events_.size(); ++e) members[next[events_[e].group]++] = e;
+    }
+
+    struct Key {
+        uint64_t prefix;
+        uint32_t group;
+    };
+    std::vector<Key> order(groups_.size());
+    for (uint32_t g = 0; g < groups_.size(); ++g) order[g] = {orderPrefix(groupText(g)), g};
+    std::sort(order.begin(), order.end(), [this](const Key& a, const Key& b) {
+        if (a.prefix != b.prefix) return a.prefix < b.prefix;
+        return compareLowered(groupText(a.group), groupText(b.group)) < 0;
     });
 
-    SelectionOrder order;
-    order.events.resize(keys.size());
-    order.sameAsBefore.resize(keys.size());
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-        order.events[i] = keys[i].event;
-        order.sameAsBefore[i] = i > 0 && compareIdentifiers(*this, keys[i - 1], keys[i]) == 0;
-    }
-    return order;
-}
-
-Pairing pairEvents(const SelectionOrder& order) {
     Pairing result;
-    const std::vector<uint32_t>& events = order.events;
-    std::size_t previous = 0;
-    std::size_t firstOfPrevious = 0;  // where the previous event's identifier begins in the order
-    std::size_t current = 1;
-    while (current < events.size()) {
-        // An event is compared with the one just before it in the order;
-        // after a pair, that is the pair's second, of previous's identifier.
-        if (order.sameAsBefore[current]) {
-            result.pairs.push_back({events[previous], events[current]});
-            ++current;
-            if (current >= events.size()) break;
+    result.pairs.reserve(events_.size() / 2);
+    const auto earlier = [this](uint32_t a, uint32_t b) { return events_[a].seconds < events_[b].seconds; };
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        const uint32_t g = order[k].group;
+        const auto first = members.begin() + start[g];
+        const auto last = members.begin() + start[g + 1];
+        // Stored order within equal times: the members are in stored order.
+        if (last - first == 2) {
+            if (earlier(first[1], first[0])) std::swap(first[0], first[1]);
         } else {
-            result.unmatched.push_back({events[previous], events[firstOfPrevious]});
+            std::stable_sort(first, last, earlier);
         }
-        if (!order.sameAsBefore[current]) firstOfPrevious = current;
-        previous = current;
-        ++current;
+        auto it = first;
+        for (; last - it >= 2; it += 2) result.pairs.push_back({it[0], it[1]});
+        if (it != last && k + 1 < order.size()) result.unmatched.push_back({*it, *first});
     }
     return result;
 }

@@ -1,54 +1,16 @@
-// The pairing of message events by identifier, apart from the database: the
-// events are put in the order identifier (ignoring case), time, stored order,
-// and every two consecutive events of one identifier form a pair.
+// The pairing of message events by identifier, apart from the database.
+// Events are grouped by identifier (ignoring case) as they are added; in a
+// group, in time and then stored order, every two consecutive events form a
+// pair. Pairs come out in identifier order, the order of the table's rows.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace varnel::reports {
-
-// Event indices in selection order, with where each identifier begins.
-struct SelectionOrder {
-    std::vector<uint32_t> events;
-    std::vector<bool> sameAsBefore;  // per position: same identifier as the event before
-
-    std::vector<uint32_t>::const_iterator begin() const { return events.begin(); }
-    std::vector<uint32_t>::const_iterator end() const { return events.end(); }
-};
-
-// The events of a selection, in stored order.
-class MessageEvents {
-public:
-    void reserve(std::size_t events, std::size_t guidBytes);
-    void add(std::string_view guid, int secondsOfDay, int messageType, double veyraSerial, double keldanSerial);
-
-    std::size_t size() const { return events_.size(); }
-    std::string_view guid(uint32_t event) const;
-    int secondsOfDay(uint32_t event) const { return events_[event].seconds; }
-    int messageType(uint32_t event) const { return events_[event].type; }
-    double veyraSerial(uint32_t event) const { return events_[event].veyra; }
-    double keldanSerial(uint32_t event) const { return events_[event].keldan; }
-
-    // The events ordered by identifier compared ignoring letter case, then
-    // time of day, then stored order.
-    SelectionOrder selectionOrder() const;
-
-private:
-    struct Event {
-        uint32_t guidOffset;
-        uint32_t guidLength;
-        int32_t seconds;
-        int32_t type;
-        double veyra;
-        double keldan;
-    };
-
-    std::vector<Event> events_;
-    std::string guids_;  // identifiers as logged
-};
 
 struct EventPair {
     uint32_t first;
@@ -57,18 +19,68 @@ struct EventPair {
 
 struct UnmatchedEvent {
     uint32_t event;              // the event left without partner
-    uint32_t firstOfIdentifier;  // the first event of its identifier in the selection order
+    uint32_t firstOfIdentifier;  // the first event of its identifier in time order
 };
 
 struct Pairing {
-    std::vector<EventPair> pairs;  // in selection order
+    std::vector<EventPair> pairs;  // in identifier order, then time order
     std::vector<UnmatchedEvent> unmatched;
 };
 
-// Walks the events in selection order: an event equal in identifier (ignoring
-// case) to the one before it pairs with it, and the walk goes on after the
-// pair; an event that differs leaves the one before it unmatched. The event
-// left over at the end is neither paired nor listed as unmatched.
-Pairing pairEvents(const SelectionOrder& order);
+// The events of a selection, in stored order. Each identifier's text is held
+// once, in one buffer; an event spelt otherwise than its identifier's first
+// event keeps its own spelling apart.
+class MessageEvents {
+public:
+    void reserve(std::size_t events);
+    void add(std::string_view guid, int secondsOfDay, int messageType, double veyraSerial, double keldanSerial);
+
+    std::size_t size() const { return events_.size(); }
+    std::string_view guid(uint32_t event) const;  // as logged
+    int secondsOfDay(uint32_t event) const { return events_[event].seconds; }
+    int messageType(uint32_t event) const { return events_[event].type; }
+    double veyraSerial(uint32_t event) const { return nodes_[events_[event].nodes].veyra; }
+    double keldanSerial(uint32_t event) const { return nodes_[events_[event].nodes].keldan; }
+
+    // Orders the identifiers (bytes compared unsigned with A-Z lowered, a
+    // shorter text before one it begins), puts each identifier's events in
+    // time and stored order, and walks them as one sequence: an event of the
+    // same identifier as the one before it pairs with it and the walk goes
+    // on after the pair; an event of another identifier leaves the one before
+    // it unmatched. The event left over at the end of the walk is neither
+    // paired nor listed as unmatched.
+    Pairing pair() const;
+
+private:
+    struct Event {
+        uint32_t group;
+        int32_t seconds;
+        uint32_t nodes;  // index of the event's two serial numbers
+        int32_t type;
+    };
+    struct Group {
+        uint32_t textOffset;
+        uint32_t textLength;
+        uint32_t events;
+        uint32_t hash;
+    };
+    struct Nodes {
+        double veyra;
+        double keldan;
+    };
+
+    uint32_t groupOf(std::string_view guid);
+    uint32_t nodesOf(double veyra, double keldan);
+    std::string_view groupText(uint32_t group) const;
+    void grow();
+
+    std::vector<Event> events_;
+    std::vector<Group> groups_;
+    std::string texts_;                                    // the identifiers, each once
+    std::vector<uint64_t> slots_;                          // open addressing: hash and group + 1, 0 when free
+    std::unordered_map<uint32_t, std::string> spellings_;  // by event
+    std::vector<Nodes> nodes_;
+    std::unordered_map<uint64_t, uint32_t> nodeIndex_;
+};
 
 }  // namespace varnel::reports

@@ -19,7 +19,6 @@ namespace varnel::reports {
 namespace {
 
 constexpr int rowsPerInsert = 32;
-constexpr std::size_t typicalGuidLength = 38;  // "{8-4-4-4-12}"
 
 QTime timeOfDay(int seconds) { return QTime(0, 0).addSecs(seconds); }
 
@@ -47,7 +46,7 @@ MessageEvents selectEvents(store::ReportDatabase& db, const RangeRequest& reques
 
     MessageEvents events;
     const auto rows = static_cast<std::size_t>(db.lastRowId("RawMessageData"));
-    events.reserve(rows, rows * typicalGuidLength);
+    events.reserve(rows);
     while (select.next()) {
         const int seconds = static_cast<int>(select.integer(1)) * 60;  // the stored Time, cut to the minute
         events.add(select.text(0), seconds, static_cast<int>(select.integer(2)), select.real(3), select.real(4));
@@ -57,55 +56,57 @@ MessageEvents selectEvents(store::ReportDatabase& db, const RangeRequest& reques
 
 bool isOutbound(int messageType) { return messageType != 3 && messageType != 5; }
 
-// The pairs as their rows are stored, gathered from the scattered events in
-// one tight pass before any of them is bound; the identifiers are copied in
-// row order too, since SQLite would otherwise fetch each from afar.
-struct PairRows {
+// The rows of a run of pairs, gathered from the scattered events in one
+// tight pass before any of them is bound: SQLite's own work between reads
+// would otherwise push each event out of the cache before it is fetched.
+// The identifiers are copied in row order too.
+class PairChunk {
+public:
+    static constexpr std::size_t pairs = 4096;
+
     struct Row {
-        uint32_t guidOffset;
-        uint32_t guidLength;
+        std::string_view guid;
         int delivered;  // seconds of the day of the second event
         int secondsInQueue;
         double veyraSerial;
         double keldanSerial;
         bool outbound;
     };
-    std::vector<Row> rows;
-    std::string guids;  // of the second events
 
-    std::string_view guid(const Row& row) const {
-        return std::string_view(guids).substr(row.guidOffset, row.guidLength);
+    void gather(const MessageEvents& events, const EventPair* first, std::size_t count) {
+        rows_.clear();
+        guids_.clear();
+        for (std::size_t i = 0; i < count; ++i) guids_.append(events.guid(first[i].second));
+        std::size_t offset = 0;
+        for (std::size_t i = 0; i < count; ++i) {
+            const EventPair& pair = first[i];
+            const std::size_t length = events.guid(pair.second).size();
+            const int delivered = events.secondsOfDay(pair.second);
+            rows_.push_back({std::string_view(guids_).substr(offset, length), delivered,
+                             delivered - events.secondsOfDay(pair.first), events.veyraSerial(pair.second),
+                             events.keldanSerial(pair.second), isOutbound(events.messageType(pair.second))});
+            offset += length;
+        }
     }
+    const std::vector<Row>& rows() const { return rows_; }
+
+private:
+    std::vector<Row> rows_;
+    std::string guids_;
 };
 
-PairRows pairRows(const MessageEvents& events, const std::vector<EventPair>& pairs) {
-    PairRows gathered;
-    gathered.rows.reserve(pairs.size());
-    gathered.guids.reserve(pairs.size() * typicalGuidLength);
-    for (const EventPair& pair : pairs) {
-        const std::string_view guid = events.guid(pair.second);
-        const int delivered = events.secondsOfDay(pair.second);
-        gathered.rows.push_back({static_cast<uint32_t>(gathered.guids.size()), static_cast<uint32_t>(guid.size()),
-                                 delivered, delivered - events.secondsOfDay(pair.first),
-                                 events.veyraSerial(pair.second), events.keldanSerial(pair.second),
-                                 isOutbound(events.messageType(pair.second))});
-        gathered.guids.append(guid);
-    }
-    return gathered;
-}
-
 // Binds the rows of one statement. Texts are bound without a copy: the
-// identifiers live in the gathered rows and the delivery times in the binder, both
+// identifiers live in the chunk and the delivery times in the binder, both
 // until the statement has run.
 class PairBinder {
 public:
-    PairBinder(store::Query& insert, const PairRows& pairs) : insert_(insert), pairs_(pairs) {}
+    explicit PairBinder(store::Query& insert) : insert_(insert) {}
 
-    void bind(int row, const PairRows::Row& pair) {
+    void bind(int row, const PairChunk::Row& pair) {
         auto& time = delivered_[static_cast<std::size_t>(row)];
         time = deliveredText(pair.delivered);
         int p = row * columns;
-        insert_.bindUncopied(++p, pairs_.guid(pair));
+        insert_.bindUncopied(++p, pair.guid);
         insert_.bindUncopied(++p, std::string_view(time.data(), time.size()));
         insert_.bind(++p, int64_t{pair.secondsInQueue});
         insert_.bind(++p, pair.veyraSerial);
@@ -117,12 +118,10 @@ public:
 
 private:
     store::Query& insert_;
-    const PairRows& pairs_;
     std::array<store::StoredTime::Text, rowsPerInsert> delivered_;
 };
 
-void storePairs(store::ReportDatabase& db, const PairRows& gathered) {
-    const std::vector<PairRows::Row>& pairs = gathered.rows;
+void storePairs(store::ReportDatabase& db, const MessageEvents& events, const std::vector<EventPair>& pairs) {
     const std::string head =
         "INSERT INTO MessageLatency(MessageGUID, TimeDelivered, SecondsInQueue, VeyraNodeID, KeldanNodeID, "
         "OutboundMessage) VALUES ";
@@ -133,16 +132,21 @@ void storePairs(store::ReportDatabase& db, const PairRows& gathered) {
 
     store::Query many(db.connection(), manyRows);
     store::Query one(db.connection(), head + row);
-    PairBinder manyBinder(many, gathered);
-    PairBinder oneBinder(one, gathered);
-    std::size_t i = 0;
-    for (; i + rowsPerInsert <= pairs.size(); i += rowsPerInsert) {
-        for (int r = 0; r < rowsPerInsert; ++r) manyBinder.bind(r, pairs[i + static_cast<std::size_t>(r)]);
-        many.run();
-    }
-    for (; i < pairs.size(); ++i) {
-        oneBinder.bind(0, pairs[i]);
-        one.run();
+    PairBinder manyBinder(many);
+    PairBinder oneBinder(one);
+    PairChunk chunk;
+    for (std::size_t done = 0; done < pairs.size(); done += PairChunk::pairs) {
+        chunk.gather(events, pairs.data() + done, std::min(PairChunk::pairs, pairs.size() - done));
+        const std::vector<PairChunk::Row>& rows = chunk.rows();
+        std::size_t i = 0;
+        for (; i + rowsPerInsert <= rows.size(); i += rowsPerInsert) {
+            for (int r = 0; r < rowsPerInsert; ++r) manyBinder.bind(r, rows[i + static_cast<std::size_t>(r)]);
+            many.run();
+        }
+        for (; i < rows.size(); ++i) {
+            oneBinder.bind(0, rows[i]);
+            one.run();
+        }
     }
 }
 
@@ -164,19 +168,19 @@ void writeUnmatched(QIODevice& file, const MessageEvents& events, const std::vec
 int64_t buildMessageLatency(store::ReportDatabase& db, const RangeRequest& request, platform::MessageSink& messages,
                             QIODevice* unmatchedFile) {
     const MessageEvents events = selectEvents(db, request);
-    const Pairing pairing = pairEvents(events.selectionOrder());
-    const PairRows pairs = pairRows(events, pairing.pairs);
+    const Pairing pairing = events.pair();
 
     SQLite::Transaction transaction(db.connection());
     db.connection().exec("DELETE FROM MessageLatency");
-    storePairs(db, pairs);
+    storePairs(db, events, pairing.pairs);
     transaction.commit();
 
     if (unmatchedFile) writeUnmatched(*unmatchedFile, events, pairing.unmatched);
 
-    if (std::none_of(pairs.rows.begin(), pairs.rows.end(), [](const PairRows::Row& row) { return row.outbound; }))
+    if (std::none_of(pairing.pairs.begin(), pairing.pairs.end(),
+                     [&events](const EventPair& pair) { return isOutbound(events.messageType(pair.second)); }))
         messages.show({shell::myLoadResString(68)});
-    return static_cast<int64_t>(pairs.rows.size());
+    return static_cast<int64_t>(pairing.pairs.size());
 }
 
 std::vector<LatencyRow> readOutboundLatency(store::ReportDatabase& db) {

@@ -3,16 +3,21 @@
 // load and reused while the table holds more than one row.
 #pragma once
 
+#include "ingest/MinuteExtremes.h"
 #include "store/ReportDatabase.h"
 
 namespace varnel::reports {
 
-inline constexpr int minutesPerDay = 1440;
+using ingest::minutesPerDay;
 
 // The no-data marker of a minute without raw rows.
 inline constexpr int noData = -1;
 
 // True when the table holds at most one row and so has to be built.
 bool perMinuteTableNeedsBuild(store::ReportDatabase& db, const char* table);
+
+// The extremes of the raw tables' rows, in one scan of each.
+ingest::MinuteExtremes scannedPortExtremes(store::ReportDatabase& db);
+ingest::MinuteExtremes scannedQueueExtremes(store::ReportDatabase& db);
 
 }  // namespace varnel::reports

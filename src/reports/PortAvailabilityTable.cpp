@@ -13,23 +13,13 @@ namespace varnel::reports {
 namespace {
 
 // Busy maximum and available minimum of every minute that has raw rows;
-// the other minutes keep the no-data marker. One pass over the raw rows.
-std::vector<PortMinute> minuteExtremes(store::ReportDatabase& db) {
+// the other minutes keep the no-data marker.
+std::vector<PortMinute> minuteExtremes(const ingest::MinuteExtremes& extremes) {
     std::vector<PortMinute> minutes(minutesPerDay);
-    for (int m = 0; m < minutesPerDay; ++m) minutes[m] = {m, noData, noData};
-
-    store::Query raw(db.connection(), "SELECT StartMinute, LinesInUse, LinesAvailableToTakeCalls FROM RawPortData");
-    while (raw.next()) {
-        const int64_t minute = raw.integer(0);
-        if (raw.isNull(0) || minute < 0 || minute >= minutesPerDay) continue;
-        PortMinute& row = minutes[static_cast<std::size_t>(minute)];
-        if (row.maxLinesInUse == noData) {
-            row.maxLinesInUse = 0;
-            row.minLinesAvailable = 999;
-        }
-        if (!raw.isNull(1)) row.maxLinesInUse = std::max<int>(row.maxLinesInUse, static_cast<int>(raw.integer(1)));
-        if (!raw.isNull(2))
-            row.minLinesAvailable = std::min<int>(row.minLinesAvailable, static_cast<int>(raw.integer(2)));
+    for (int m = 0; m < minutesPerDay; ++m) {
+        const ingest::PortExtremes& found = extremes.ports()[static_cast<std::size_t>(m)];
+        minutes[m] =
+            found.hasRows ? PortMinute{m, found.maxLinesInUse, found.minLinesAvailable} : PortMinute{m, noData, noData};
     }
     return minutes;
 }
@@ -81,7 +71,13 @@ void storeMinutes(store::ReportDatabase& db, const std::vector<PortMinute>& minu
 
 bool ensurePortAvailability(store::ReportDatabase& db, int16_t peakAvailableLines, platform::MessageSink& messages) {
     if (!perMinuteTableNeedsBuild(db, "PortAvailability")) return false;
-    std::vector<PortMinute> minutes = minuteExtremes(db);
+    return ensurePortAvailability(db, scannedPortExtremes(db), peakAvailableLines, messages);
+}
+
+bool ensurePortAvailability(store::ReportDatabase& db, const ingest::MinuteExtremes& gathered,
+                            int16_t peakAvailableLines, platform::MessageSink& messages) {
+    if (!perMinuteTableNeedsBuild(db, "PortAvailability")) return false;
+    std::vector<PortMinute> minutes = minuteExtremes(gathered);
     const bool hadActivity = fillMinutesWithoutRows(minutes, peakAvailableLines);
     storeMinutes(db, minutes);
     if (!hadActivity) messages.show({shell::myLoadResString(63)});

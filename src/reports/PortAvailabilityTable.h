@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "ingest/MinuteExtremes.h"
 #include "platform/UserMessage.h"
 #include "store/ReportDatabase.h"
 
@@ -23,6 +24,11 @@ struct PortMinute {
 // the values of the minute before it. Shows "No call activity found in log!"
 // when no minute had raw rows. Returns whether the table was built.
 bool ensurePortAvailability(store::ReportDatabase& db, int16_t peakAvailableLines, platform::MessageSink& messages);
+
+// The same from the extremes that the load gathered of the raw rows now in
+// db (IngestState::minutes), without scanning RawPortData.
+bool ensurePortAvailability(store::ReportDatabase& db, const ingest::MinuteExtremes& gathered,
+                            int16_t peakAvailableLines, platform::MessageSink& messages);
 
 // The table's rows in ascending Minute.
 std::vector<PortMinute> readPortAvailability(store::ReportDatabase& db);

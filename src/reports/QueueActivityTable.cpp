@@ -14,47 +14,16 @@ namespace {
 
 constexpr double bytesPerMegabyte = 1000000.0;
 
-// Largest queue length and queue size (bytes) of one direction in a minute;
-// both start at 0, so negative logged values never show.
-struct Maxima {
-    double messages = 0;
-    double bytes = 0;
-
-    void take(const store::Query& raw, int messagesColumn, int bytesColumn) {
-        if (!raw.isNull(messagesColumn)) messages = std::max(messages, raw.real(messagesColumn));
-        if (!raw.isNull(bytesColumn)) bytes = std::max(bytes, raw.real(bytesColumn));
-    }
-};
-
-struct MinuteMaxima {
-    bool hasRows = false;
-    Maxima inbound;
-    Maxima outbound;
-};
-
-bool isInbound(int64_t messageType) { return messageType == 3 || messageType == 5; }
-
 // The logged values are kept as whole numbers (nearest, a half to the even
 // neighbour) before the megabytes are taken with the fraction dropped.
 double wholeNumber(double value) { return std::nearbyint(value); }
 
 double wholeMegabytes(double bytes) { return std::floor(wholeNumber(bytes) / bytesPerMegabyte); }
 
-std::vector<QueueMinute> minuteMaxima(store::ReportDatabase& db) {
-    std::vector<MinuteMaxima> maxima(minutesPerDay);
-    store::Query raw(db.connection(),
-                     "SELECT StartMinute, MessageType, MessagesInQueue, TotalQueueSize FROM RawMessageData");
-    while (raw.next()) {
-        const int64_t minute = raw.integer(0);
-        if (raw.isNull(0) || minute < 0 || minute >= minutesPerDay) continue;
-        MinuteMaxima& m = maxima[static_cast<std::size_t>(minute)];
-        m.hasRows = true;
-        (isInbound(raw.integer(1)) ? m.inbound : m.outbound).take(raw, 2, 3);
-    }
-
+std::vector<QueueMinute> minuteMaxima(const ingest::MinuteExtremes& extremes) {
     std::vector<QueueMinute> rows(minutesPerDay);
     for (int minute = 0; minute < minutesPerDay; ++minute) {
-        const MinuteMaxima& m = maxima[static_cast<std::size_t>(minute)];
+        const ingest::QueueExtremes& m = extremes.queues()[static_cast<std::size_t>(minute)];
         if (!m.hasRows) {
             rows[minute] = {minute, noData, noData, noData, noData};
             continue;
@@ -86,7 +55,12 @@ void storeMinutes(store::ReportDatabase& db, const std::vector<QueueMinute>& row
 
 bool ensureQueueActivity(store::ReportDatabase& db) {
     if (!perMinuteTableNeedsBuild(db, "MessageQueueActivity")) return false;
-    storeMinutes(db, minuteMaxima(db));
+    return ensureQueueActivity(db, scannedQueueExtremes(db));
+}
+
+bool ensureQueueActivity(store::ReportDatabase& db, const ingest::MinuteExtremes& gathered) {
+    if (!perMinuteTableNeedsBuild(db, "MessageQueueActivity")) return false;
+    storeMinutes(db, minuteMaxima(gathered));
     return true;
 }
 

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "ingest/MinuteExtremes.h"
 #include "store/ReportDatabase.h"
 
 namespace varnel::reports {
@@ -22,6 +23,10 @@ struct QueueMinute {
 // Builds the table unless it already holds more than one row. Message types
 // 3 and 5 are inbound, every other type outbound. Returns whether it built.
 bool ensureQueueActivity(store::ReportDatabase& db);
+
+// The same from the extremes that the load gathered of the raw rows now in
+// db (IngestState::minutes), without scanning RawMessageData.
+bool ensureQueueActivity(store::ReportDatabase& db, const ingest::MinuteExtremes& gathered);
 
 // The table's rows in ascending Minute.
 std::vector<QueueMinute> readQueueActivity(store::ReportDatabase& db);

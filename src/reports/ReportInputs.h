@@ -5,6 +5,7 @@
 #include <QString>
 #include <cstdint>
 
+#include "ingest/MinuteExtremes.h"
 #include "reports/ReportKind.h"
 #include "reports/ReportRequest.h"
 #include "store/StoredTime.h"
@@ -18,6 +19,9 @@ struct ReportInputs {
     RangeRequest range;
     store::StoredTime reportDate;
     int16_t peakAvailableLines = 0;
+    // The per-minute extremes the load gathered; null when they are not at
+    // hand, and the per-minute reports then scan the raw tables.
+    const ingest::MinuteExtremes* minutes = nullptr;
     QString connectionString;  // the working database file
     bool debug = false;        // write the latency report's unmatched-message file
 };

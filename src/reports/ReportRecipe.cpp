@@ -10,10 +10,16 @@ BuiltReport buildReport(store::ReportDatabase& db, const ReportInputs& inputs, p
                         QIODevice* unmatchedFile) {
     switch (inputs.kind) {
         case ReportKind::PortAvailability:
-            ensurePortAvailability(db, inputs.peakAvailableLines, messages);
+            if (inputs.minutes)
+                ensurePortAvailability(db, *inputs.minutes, inputs.peakAvailableLines, messages);
+            else
+                ensurePortAvailability(db, inputs.peakAvailableLines, messages);
             return {inputs.kind, readPortAvailability(db)};
         case ReportKind::QueueActivity:
-            ensureQueueActivity(db);
+            if (inputs.minutes)
+                ensureQueueActivity(db, *inputs.minutes);
+            else
+                ensureQueueActivity(db);
             return {inputs.kind, readQueueActivity(db)};
         case ReportKind::Latency:
             buildMessageLatency(db, inputs.range, messages, unmatchedFile);

@@ -1,7 +1,9 @@
-// The pairing walk over events in identifier order.
+// The pairing of events by identifier: the order of identifiers, of the
+// events of one identifier, and the walk that pairs them.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <tuple>
 
@@ -10,14 +12,58 @@
 namespace {
 
 using varnel::reports::MessageEvents;
-using varnel::reports::pairEvents;
 
-// "guid@seconds" for each event, in the selection order.
-std::vector<std::string> ordered(const MessageEvents& events) {
+// "guid@seconds+guid@seconds" for each pair, in table order.
+std::vector<std::string> pairTexts(const MessageEvents& events) {
+    const auto text = [&](uint32_t e) {
+        return std::string(events.guid(e)) + "@" + std::to_string(events.secondsOfDay(e));
+    };
     std::vector<std::string> out;
-    for (uint32_t e : events.selectionOrder())
-        out.push_back(std::string(events.guid(e)) + "@" + std::to_string(events.secondsOfDay(e)));
+    for (const auto& pair : events.pair().pairs) out.push_back(text(pair.first) + "+" + text(pair.second));
     return out;
+}
+
+struct Expected {
+    std::string lowered;
+    int seconds;
+    uint32_t event;
+};
+
+// The pairs and unmatched events equal those of the walk over the events
+// sorted by lowered identifier, time and stored order.
+void expectWalkOverSortedEvents(const MessageEvents& events, std::vector<Expected> expected) {
+    std::sort(expected.begin(), expected.end(), [](const Expected& a, const Expected& b) {
+        return std::tie(a.lowered, a.seconds, a.event) < std::tie(b.lowered, b.seconds, b.event);
+    });
+
+    // The walk over the sorted events, as the selection in that order gives it.
+    std::vector<std::pair<uint32_t, uint32_t>> wantPairs;
+    std::vector<std::pair<uint32_t, uint32_t>> wantUnmatched;
+    std::size_t previous = 0;
+    std::size_t firstOfPrevious = 0;
+    for (std::size_t current = 1; current < expected.size(); ++current) {
+        const auto same = [&](std::size_t i) { return expected[i - 1].lowered == expected[i].lowered; };
+        if (same(current)) {
+            wantPairs.emplace_back(expected[previous].event, expected[current].event);
+            if (++current >= expected.size()) break;
+        } else {
+            wantUnmatched.emplace_back(expected[previous].event, expected[firstOfPrevious].event);
+        }
+        if (!same(current)) firstOfPrevious = current;
+        previous = current;
+    }
+
+    const auto pairing = events.pair();
+    ASSERT_EQ(pairing.pairs.size(), wantPairs.size());
+    for (std::size_t i = 0; i < wantPairs.size(); ++i) {
+        EXPECT_EQ(pairing.pairs[i].first, wantPairs[i].first) << "pair " << i;
+        EXPECT_EQ(pairing.pairs[i].second, wantPairs[i].second) << "pair " << i;
+    }
+    ASSERT_EQ(pairing.unmatched.size(), wantUnmatched.size());
+    for (std::size_t i = 0; i < wantUnmatched.size(); ++i) {
+        EXPECT_EQ(pairing.unmatched[i].event, wantUnmatched[i].first) << "unmatched " << i;
+        EXPECT_EQ(pairing.unmatched[i].firstOfIdentifier, wantUnmatched[i].second) << "unmatched " << i;
+    }
 }
 
 TEST(LatencyPairingTest, OrdersByIdentifierIgnoringCaseThenTimeThenStoredOrder) {
@@ -27,8 +73,24 @@ TEST(LatencyPairingTest, OrdersByIdentifierIgnoringCaseThenTimeThenStoredOrder) 
     events.add("{a}", 120, 4, 1, 2);
     events.add("{B}", 600, 6, 1, 2);  // same time as the first {b}: stored order decides
     events.add("{ab}", 60, 4, 1, 2);
+    events.add("{AB}", 0, 6, 1, 2);
     // Byte order of the lowered text, as SQLite's NOCASE compares: "{ab}" before "{a}" since 'b' < '}'.
-    EXPECT_EQ(ordered(events), (std::vector<std::string>{"{ab}@60", "{a}@120", "{A}@300", "{b}@600", "{B}@600"}));
+    EXPECT_EQ(pairTexts(events), (std::vector<std::string>{"{AB}@0+{ab}@60", "{a}@120+{A}@300", "{b}@600+{B}@600"}));
+    // Every event keeps its own spelling.
+    EXPECT_EQ(events.guid(3), "{B}");
+    EXPECT_EQ(events.guid(0), "{b}");
+}
+
+TEST(LatencyPairingTest, SerialNumbersAreKeptPerEventAndANegativeZeroReadsAsZero) {
+    MessageEvents events;
+    events.add("{A}", 60, 4, 512, 3001);
+    events.add("{B}", 60, 4, -0.0, 2.5);
+    events.add("{a}", 120, 6, 77, 3001);
+    EXPECT_EQ(events.veyraSerial(0), 512);
+    EXPECT_EQ(events.keldanSerial(1), 2.5);
+    EXPECT_FALSE(std::signbit(events.veyraSerial(1)));
+    EXPECT_EQ(events.veyraSerial(2), 77);
+    EXPECT_EQ(events.messageType(2), 6);
 }
 
 TEST(LatencyPairingTest, ThirdEventOfAnIdentifierStaysUnmatchedAndPointsAtItsFirstEvent) {
@@ -38,7 +100,7 @@ TEST(LatencyPairingTest, ThirdEventOfAnIdentifierStaysUnmatchedAndPointsAtItsFir
     events.add("{g}", 180, 6, 1, 2);
     events.add("{H}", 240, 4, 1, 2);
     events.add("{I}", 300, 4, 1, 2);  // left over at the end: neither paired nor listed
-    const auto pairing = pairEvents(events.selectionOrder());
+    const auto pairing = events.pair();
     ASSERT_EQ(pairing.pairs.size(), 1u);
     EXPECT_EQ(pairing.pairs[0].first, 0u);
     EXPECT_EQ(pairing.pairs[0].second, 1u);
@@ -52,14 +114,14 @@ TEST(LatencyPairingTest, ThirdEventOfAnIdentifierStaysUnmatchedAndPointsAtItsFir
 TEST(LatencyPairingTest, FourEventsOfOneIdentifierMakeTwoPairs) {
     MessageEvents events;
     for (int i = 0; i < 4; ++i) events.add("{K}", 60 * i, 4 + i % 2 * 2, 1, 2);
-    const auto pairing = pairEvents(events.selectionOrder());
+    const auto pairing = events.pair();
     ASSERT_EQ(pairing.pairs.size(), 2u);
     EXPECT_EQ(pairing.pairs[1].first, 2u);
     EXPECT_EQ(pairing.pairs[1].second, 3u);
     EXPECT_TRUE(pairing.unmatched.empty());
 }
 
-TEST(LatencyPairingTest, OrderMatchesAPlainSortOfLoweredIdentifiersOfAnyLength) {
+TEST(LatencyPairingTest, PairsMatchAWalkOverAPlainSortOfLoweredIdentifiersOfAnyLength) {
     // Identifiers that share long prefixes, differ in case, run past the
     // bytes the sort keys hold, are prefixes of one another, or hold bytes
     // above 127 (compared unsigned, as SQLite compares text).
@@ -84,11 +146,6 @@ TEST(LatencyPairingTest, OrderMatchesAPlainSortOfLoweredIdentifiersOfAnyLength) 
                                                   "A\x01",
                                                   stem.substr(0, 10) + "\xff"};
     MessageEvents events;
-    struct Expected {
-        std::string lowered;
-        int seconds;
-        uint32_t event;
-    };
     std::vector<Expected> expected;
     uint32_t seed = 7;
     for (uint32_t e = 0; e < 300; ++e) {
@@ -100,16 +157,26 @@ TEST(LatencyPairingTest, OrderMatchesAPlainSortOfLoweredIdentifiersOfAnyLength) 
         for (char& c : lowered) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
         expected.push_back({lowered, seconds, e});
     }
-    std::sort(expected.begin(), expected.end(), [](const Expected& a, const Expected& b) {
-        return std::tie(a.lowered, a.seconds, a.event) < std::tie(b.lowered, b.seconds, b.event);
-    });
+    expectWalkOverSortedEvents(events, expected);
+}
 
-    const auto order = events.selectionOrder();
-    ASSERT_EQ(order.events.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(order.events[i], expected[i].event) << "position " << i;
-        EXPECT_EQ(order.sameAsBefore[i], i > 0 && expected[i - 1].lowered == expected[i].lowered) << "position " << i;
+TEST(LatencyPairingTest, ThousandsOfIdentifiersInAnyCaseGroupAsAPlainSortDoes) {
+    MessageEvents events;
+    std::vector<Expected> expected;
+    uint32_t seed = 11;
+    for (uint32_t e = 0; e < 20000; ++e) {
+        seed = seed * 1103515245u + 12345u;
+        std::string id(1, '{');
+        id += std::to_string((seed >> 12) % 9000);
+        id += "-AbCd}";
+        if (seed & 0x10) id[id.size() - 2] = 'D';
+        const int seconds = static_cast<int>((seed >> 4) % 3) * 60;
+        events.add(id, seconds, 6, 1, 2);
+        std::string lowered = id;
+        for (char& c : lowered) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        expected.push_back({lowered, seconds, e});
     }
+    expectWalkOverSortedEvents(events, expected);
 }
 
 }  // namespace
