@@ -12,6 +12,7 @@
 #include "platform/WidgetDialogs.h"
 #include "reportwindows/PrinterChooser.h"
 #include "reportwindows/ReportWindows.h"
+#include "shellwindows/AboutCommand.h"
 #include "summarywindows/SummaryWindows.h"
 
 using namespace varnel;
@@ -37,7 +38,9 @@ int main(int argc, char** argv) {
         options.debug);
     platform::WidgetDialogs dialogs;
     reportwindows::PrintDialogChooser printers;
-    const summarywindows::SummaryWindowServices summaryServices{dialogs, {}, {}};
+    shellwindows::AboutCommand about({dialogs, platform::programDataFolder()});
+    const auto showAbout = [&about](QWidget& owner) { about.show(owner); };
+    const summarywindows::SummaryWindowServices summaryServices{dialogs, {}, showAbout};
     reportwindows::ReportWindows reportWindows(
         {dialogs,
          printers,
@@ -45,8 +48,8 @@ int main(int argc, char** argv) {
              summarywindows::openSummaryWindow(inputs, owner, summaryServices);
          },
          {},
-         {}});
-    app::MainWindow frmMain(session, {dialogs, &app::ExitApplication, &reportWindows});
+         showAbout});
+    app::MainWindow frmMain(session, {dialogs, &app::ExitApplication, &reportWindows, showAbout});
     dialogs.setParent(&frmMain);
 
     frmMain.formLoad(options);
