@@ -21,6 +21,7 @@ namespace {
 using shell::myLoadResString;
 
 constexpr int logoSize = 64;
+constexpr int textColumnWidth = 400;
 
 // The maker and legal lines, in the order they are shown.
 struct LegalLine {
@@ -40,6 +41,7 @@ Widget* named(Widget* widget, const char* name) {
 QLabel* wrappedLabel(QWidget* parent, const char* name) {
     auto* label = named(new QLabel(parent), name);
     label->setWordWrap(true);
+    label->setMinimumWidth(textColumnWidth);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
 }
@@ -79,7 +81,6 @@ void AboutWindow::buildControls() {
     text->addLayout(versionRow);
     text->addSpacing(8);
     for (const LegalLine& line : legalLines) text->addWidget(wrappedLabel(this, line.name));
-    text->addStretch();
 
     auto* top = new QHBoxLayout;
     top->addWidget(logo, 0, Qt::AlignTop);
@@ -105,10 +106,12 @@ void AboutWindow::buildControls() {
     bottom->addWidget(cmdOK);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top, 1);
+    layout->addLayout(top);
     layout->addSpacing(12);
     layout->addLayout(bottom);
-    setMinimumWidth(460);
+    // As tall as its texts need at the width of the text column, in any
+    // language.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void AboutWindow::localize() {
