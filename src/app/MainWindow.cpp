@@ -64,8 +64,9 @@ MainWindow::MainWindow(AppSession& session, MainWindowServices services, QWidget
       loadRunner_(new LoadRunner(this)),
       progressTimer_(new QTimer(this)) {
     progressTimer_->setInterval(progressIntervalMs);
-    // Help, About and the update check come with their own windows.
-    for (QAction* action : {ui_.mnuHelpFile, ui_.mnuAbout, ui_.mnuCheckForUpdatedVersion}) action->setEnabled(false);
+    // Help and the update check come with their own windows.
+    for (QAction* action : {ui_.mnuHelpFile, ui_.mnuCheckForUpdatedVersion}) action->setEnabled(false);
+    ui_.mnuAbout->setEnabled(static_cast<bool>(services_.showAbout));
     connectControls();
     resize(880, 720);
 }
@@ -81,6 +82,9 @@ void MainWindow::connectControls() {
     connect(ui_.cmdParseLogs, &QPushButton::clicked, this, &MainWindow::parseLogs);
     connect(ui_.mnuSaveDatabase, &QAction::triggered, this, &MainWindow::saveDatabase);
     connect(ui_.mnuExit, &QAction::triggered, this, [this] { services_.exitApplication(); });
+    connect(ui_.mnuAbout, &QAction::triggered, this, [this] {
+        if (services_.showAbout) services_.showAbout(*this);
+    });
 
     for (const NodeFilterTab* tab : {&ui_.latency, &ui_.nodeTraffic, &ui_.nodeError}) {
         connect(tab->limitNodes, &QCheckBox::toggled, this, [tab](bool on) {

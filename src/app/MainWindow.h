@@ -27,6 +27,9 @@ struct MainWindowServices {
     // Opens the report windows; without one the Run Report buttons only check
     // their inputs.
     ReportLauncher* reportLauncher = nullptr;
+    // Opens the About window over the window given; without one the About
+    // item is disabled.
+    std::function<void(QWidget&)> showAbout;
 };
 
 class MainWindow : public QMainWindow {

@@ -12,6 +12,9 @@
 #include "platform/WidgetDialogs.h"
 #include "reportwindows/PrinterChooser.h"
 #include "reportwindows/ReportWindows.h"
+#include "shell/Localize.h"
+#include "shellwindows/AboutCommand.h"
+#include "shellwindows/LocalizeFont.h"
 #include "summarywindows/SummaryWindows.h"
 
 using namespace varnel;
@@ -35,9 +38,16 @@ int main(int argc, char** argv) {
     app::AppSession session(
         store::DataFiles(options.dataFolder.isEmpty() ? store::DataFiles::defaultFolder() : options.dataFolder),
         options.debug);
+    // The user's own language from the start, when its pack is installed,
+    // rather than only after the About window has first been opened.
+    const QString dataFolder = platform::programDataFolder();
+    const shell::LanguageSetup languages = shell::InitalizeLanguages(dataFolder);
+
     platform::WidgetDialogs dialogs;
     reportwindows::PrintDialogChooser printers;
-    const summarywindows::SummaryWindowServices summaryServices{dialogs, {}, {}};
+    shellwindows::AboutCommand about({dialogs, dataFolder});
+    const auto showAbout = [&about](QWidget& owner) { about.show(owner); };
+    const summarywindows::SummaryWindowServices summaryServices{dialogs, {}, showAbout};
     reportwindows::ReportWindows reportWindows(
         {dialogs,
          printers,
@@ -45,11 +55,13 @@ int main(int argc, char** argv) {
              summarywindows::openSummaryWindow(inputs, owner, summaryServices);
          },
          {},
-         {}});
-    app::MainWindow frmMain(session, {dialogs, &app::ExitApplication, &reportWindows});
+         showAbout});
+    app::MainWindow frmMain(session, {dialogs, &app::ExitApplication, &reportWindows, showAbout});
     dialogs.setParent(&frmMain);
+    if (!languages.failure.isEmpty()) dialogs.show({languages.failure});
 
     frmMain.formLoad(options);
+    shellwindows::LocalizeFormFonts(frmMain);
     frmMain.show();
     return QApplication::exec();
 }

@@ -61,9 +61,25 @@ QStringList nodeListOption(const QStringList& values, std::optional<QString>& no
     return nodes;
 }
 
+// The pack that a --language value names, spelled as the pack is.
+std::optional<QString> languagePackOption(const QString& code, const QStringList& languagePacks) {
+    for (const QString& pack : languagePacks)
+        if (pack.compare(code, Qt::CaseInsensitive) == 0) return pack;
+    return std::nullopt;
+}
+
+QString unknownLanguageText(const QString& code, const QStringList& languagePacks) {
+    QStringList known = languagePacks;
+    known.removeAll(QString());
+    known.removeDuplicates();
+    const QString packs = known.isEmpty() ? QStringLiteral("no language pack is installed")
+                                          : QStringLiteral("language packs: ") + known.join(QStringLiteral(", "));
+    return QStringLiteral("Unknown language: %1 (%2)").arg(code, packs);
+}
+
 }  // namespace
 
-ParsedCommandLine parseCommandLine(const QStringList& arguments) {
+ParsedCommandLine parseCommandLine(const QStringList& arguments, const QStringList& languagePacks) {
     QCommandLineParser parser;
     parser.setApplicationDescription(usageHead);
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help."));
@@ -114,8 +130,12 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption chartSize(QStringLiteral("chart-size"),
                                        QStringLiteral("Size of the written charts in pixels (default 1200x700)."),
                                        QStringLiteral("WxH"));
-    parser.addOptions(
-        {help, logs, listDays, day, db, dataDir, report, from, to, veyra, keldan, outDir, chart, chartSize, debug});
+    const QCommandLineOption language(QStringLiteral("language"),
+                                      QStringLiteral("Write the texts in the language of that language pack "
+                                                     "(for example DEU)."),
+                                      QStringLiteral("CODE"));
+    parser.addOptions({help, logs, listDays, day, db, dataDir, report, from, to, veyra, keldan, outDir, chart,
+                       chartSize, debug, language});
 
     ParsedCommandLine result;
     const auto usageError = [&](const QString& why) {
@@ -181,6 +201,11 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
         const auto size = parseChartSize(parser.value(chartSize));
         if (!size) return usageError(QStringLiteral("Not a chart size (WxH): ") + parser.value(chartSize));
         options.chartSize = *size;
+    }
+    if (parser.isSet(language)) {
+        const auto pack = languagePackOption(parser.value(language), languagePacks);
+        if (!pack) return usageError(unknownLanguageText(parser.value(language), languagePacks));
+        options.language = *pack;
     }
     result.options = options;
     return result;

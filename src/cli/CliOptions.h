@@ -31,6 +31,7 @@ struct CliOptions {
     bool debug = false;
     std::optional<charts::ImageFormat> chartFormat;  // also write each report's chart
     QSize chartSize{1200, 700};
+    QString language;  // the code of the language pack to use, as the pack's file names it; empty: English
 };
 
 struct ParsedCommandLine {
@@ -49,6 +50,8 @@ std::optional<QTime> parseTimeOption(const QString& text);
 // A --chart-size value: WxH in pixels, each from 1 to 10000.
 std::optional<QSize> parseChartSize(const QString& text);
 
-ParsedCommandLine parseCommandLine(const QStringList& arguments);
+// languagePacks: the codes of the language packs that exist; --language
+// takes one of them, in any letter case.
+ParsedCommandLine parseCommandLine(const QStringList& arguments, const QStringList& languagePacks = {});
 
 }  // namespace varnel::cli

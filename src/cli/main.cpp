@@ -15,8 +15,11 @@
 #include "cli/StderrObserver.h"
 #include "ingest/DayList.h"
 #include "ingest/LoadData.h"
+#include "platform/DataFolder.h"
 #include "platform/WholeFileWriter.h"
 #include "reportwindows/ReportPicture.h"
+#include "shell/Localize.h"
+#include "shell/QmLanguagePack.h"
 #include "store/WorkingLock.h"
 
 using namespace varnel;
@@ -143,12 +146,23 @@ int main(int argc, char** argv) {
     QCoreApplication::setOrganizationName(QStringLiteral("Dravon"));
     QCoreApplication::setApplicationName(QStringLiteral("Varnel Reports"));
 
-    const cli::ParsedCommandLine parsed = cli::parseCommandLine(QCoreApplication::arguments());
+    const QString dataFolder = platform::programDataFolder();
+    const cli::ParsedCommandLine parsed =
+        cli::parseCommandLine(QCoreApplication::arguments(), shell::findLanguagePacks(dataFolder));
     // A closed pipe on standard output is reported like any failed write
     // instead of ending the run silently.
     std::signal(SIGPIPE, SIG_IGN);
     if (!printOut(parsed.output)) return cli::exitFailure;
     print(stderr, parsed.error);
     if (!parsed.options) return parsed.exitCode;
+    if (!parsed.options->language.isEmpty()) {
+        const QString path = QDir(dataFolder).filePath(shell::languagePackFileName(parsed.options->language));
+        auto pack = shell::QmLanguagePack::load(path);
+        if (!pack) {
+            print(stderr, QStringLiteral("The language pack %1 cannot be read\n").arg(QDir::toNativeSeparators(path)));
+            return cli::exitFailure;
+        }
+        shell::setLanguagePack(std::move(pack));
+    }
     return run(*parsed.options);
 }

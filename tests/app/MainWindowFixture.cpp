@@ -23,7 +23,8 @@ void MainWindowFixture::TearDown() {
 
 MainWindow& MainWindowFixture::open(const RunOptions& options, ReportLauncher* launcher) {
     session_ = std::make_unique<AppSession>(store::DataFiles(data_.path()), options.debug);
-    window_ = std::make_unique<MainWindow>(*session_, MainWindowServices{dialogs_, [this] { ++exits_; }, launcher});
+    window_ = std::make_unique<MainWindow>(*session_,
+                                           MainWindowServices{dialogs_, [this] { ++exits_; }, launcher, showAbout_});
     window_->formLoad(options);
     window_->show();
     return *window_;

@@ -48,6 +48,7 @@ protected:
     QTemporaryDir logs_;
     RecordingDialogs dialogs_;
     int exits_ = 0;
+    std::function<void(QWidget&)> showAbout_;  // the About command the window is given
     std::unique_ptr<AppSession> session_;
     std::unique_ptr<MainWindow> window_;
 };

@@ -189,7 +189,7 @@ TEST_F(MainWindowStart, UnusableDataFolderIsReportedAndStartUpGoesOn) {
     writeLog("CallLog_20040512.log", dayLines("5/12/2004", "1001", "2001"));
     storeLogFolderSetting(logs_.path());
     session_ = std::make_unique<AppSession>(store::DataFiles(blocker.fileName() + "/data"));
-    window_ = std::make_unique<MainWindow>(*session_, MainWindowServices{dialogs_, [this] { ++exits_; }});
+    window_ = std::make_unique<MainWindow>(*session_, MainWindowServices{dialogs_, [this] { ++exits_; }, nullptr, {}});
     window_->formLoad({});
 
     ASSERT_EQ(dialogs_.messages.size(), 1u);
