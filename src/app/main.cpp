@@ -12,9 +12,7 @@
 #include "platform/WidgetDialogs.h"
 #include "reportwindows/PrinterChooser.h"
 #include "reportwindows/ReportWindows.h"
-#include "shell/Localize.h"
 #include "shellwindows/AboutCommand.h"
-#include "shellwindows/LocalizeFont.h"
 #include "summarywindows/SummaryWindows.h"
 
 using namespace varnel;
@@ -38,10 +36,9 @@ int main(int argc, char** argv) {
     app::AppSession session(
         store::DataFiles(options.dataFolder.isEmpty() ? store::DataFiles::defaultFolder() : options.dataFolder),
         options.debug);
-    // The user's own language from the start, when its pack is installed,
-    // rather than only after the About window has first been opened.
+    // The language stays the own English table until the About window first
+    // loads; its first load settles the user's default language.
     const QString dataFolder = platform::programDataFolder();
-    const shell::LanguageSetup languages = shell::InitalizeLanguages(dataFolder);
 
     platform::WidgetDialogs dialogs;
     reportwindows::PrintDialogChooser printers;
@@ -58,10 +55,8 @@ int main(int argc, char** argv) {
          showAbout});
     app::MainWindow frmMain(session, {dialogs, &app::ExitApplication, &reportWindows, showAbout});
     dialogs.setParent(&frmMain);
-    if (!languages.failure.isEmpty()) dialogs.show({languages.failure});
 
     frmMain.formLoad(options);
-    shellwindows::LocalizeFormFonts(frmMain);
     frmMain.show();
     return QApplication::exec();
 }
