@@ -63,6 +63,7 @@ struct ChartControl::Impl {
     reports::ReportChart chart;
     std::vector<QCPAbstractPlottable*> plottables;
     std::vector<bool> visible;
+    double barWidth = 1;  // in X units, before fitBarWidths
     int batch = 0;
     bool settingRange = false;
 
@@ -117,8 +118,6 @@ struct ChartControl::Impl {
             plottable->setVisible(visible[k]);
             if (auto* bars = qobject_cast<QCPBars*>(plottable)) {
                 bars->setBarsGroup(nullptr);
-                // Neighbouring minutes touch; a node's bars leave a gap to the next node.
-                bars->setWidth((labels == XLabels::ValueLabels ? 0.8 : 1.0) / std::max(shownBars, 1));
                 if (visible[k] && shownBars > 1) bars->setBarsGroup(barsGroup);
             }
             if (QCPPlottableLegendItem* item = plot->legend->itemWithPlottable(plottable))
@@ -126,7 +125,21 @@ struct ChartControl::Impl {
             if (visible[k]) plottable->addToLegend();
         }
         plot->legend->setVisible(plot->legend->itemCount() > 0);
+        // Neighbouring minutes touch; a node's bars leave a gap to the next node.
+        barWidth = (labels == XLabels::ValueLabels ? 0.8 : 1.0) / std::max(shownBars, 1);
         fitValueAxis();
+    }
+
+    // Bars narrower than a pixel (a whole day of minutes on a narrow chart)
+    // would fall between the pixels and vanish, peaks and all. Each bar is
+    // drawn at least one pixel wide instead, so that where several bars share
+    // a pixel the highest of them shows. Runs after every layout, when the
+    // width of the plotting area is known.
+    void fitBarWidths() {
+        const int pixels = plot->axisRect()->width();
+        const double onePixel = pixels > 0 ? plot->xAxis->range().size() / pixels : 0;
+        for (QCPAbstractPlottable* plottable : plottables)
+            if (auto* bars = qobject_cast<QCPBars*>(plottable)) bars->setWidth(std::max(barWidth, onePixel));
     }
 
     void fitValueAxis() {
@@ -210,6 +223,7 @@ ChartControl::ChartControl(QWidget* parent) : QWidget(parent), d_(std::make_uniq
     connect(d_->plot->xAxis, qOverload<const QCPRange&>(&QCPAxis::rangeChanged), this, [this](const QCPRange& range) {
         if (!d_->settingRange) emit userRangeChanged(range.lower, range.upper);
     });
+    connect(d_->plot, &QCustomPlot::afterLayout, this, [this] { d_->fitBarWidths(); });
     connect(d_->plot, &QCustomPlot::mouseMove, this, [this](QMouseEvent* event) {
         const QString text = pointText(d_->plot->xAxis->pixelToCoord(event->position().x()));
         if (text.isEmpty())
@@ -318,13 +332,14 @@ QString ChartControl::pointText(double x) const {
         }
         return lines.size() > 1 ? lines.join(QLatin1Char('\n')) : QString();
     }
-    // Points: the nearest point of a visible series within a few pixels.
+    // Points: the nearest point of each visible series within a few pixels.
     const double tolerance = std::abs(d_->plot->xAxis->pixelToCoord(6) - d_->plot->xAxis->pixelToCoord(0));
     for (qsizetype k = 0; k < chart.series.size(); ++k) {
         if (!d_->visible[static_cast<std::size_t>(k)]) continue;
         const QVector<double>& xs = chart.series[k].x;
-        const auto at = std::lower_bound(xs.begin(), xs.end(), x - tolerance);
-        if (at == xs.end() || *at > x + tolerance) continue;
+        auto at = std::lower_bound(xs.begin(), xs.end(), x);
+        if (at != xs.begin() && (at == xs.end() || x - *(at - 1) < *at - x)) --at;
+        if (at == xs.end() || std::abs(*at - x) > tolerance) continue;
         const qsizetype j = at - xs.begin();
         const QTime time = QTime(0, 0).addSecs(static_cast<int>(*at));
         lines << time.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral("  ") + chart.series[k].label +
