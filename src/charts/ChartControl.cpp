@@ -65,10 +65,17 @@ struct ChartControl::Impl {
     std::vector<bool> visible;
     double barWidth = 1;  // in X units, before fitBarWidths
     int batch = 0;
+    bool replotWhenShown = false;
     bool settingRange = false;
 
+    // A hidden chart is drawn once it is shown: a window fills its chart
+    // before it first shows, at a size its layout has yet to set.
     void replot() {
-        if (batch == 0) plot->replot();
+        if (batch > 0) return;
+        if (plot->isVisible())
+            plot->replot();
+        else
+            replotWhenShown = true;
     }
 
     void rebuildPlottables() {
@@ -224,6 +231,7 @@ ChartControl::ChartControl(QWidget* parent) : QWidget(parent), d_(std::make_uniq
         if (!d_->settingRange) emit userRangeChanged(range.lower, range.upper);
     });
     connect(d_->plot, &QCustomPlot::afterLayout, this, [this] { d_->fitBarWidths(); });
+    connect(d_->plot, &QCustomPlot::afterReplot, this, [this] { d_->replotWhenShown = false; });
     connect(d_->plot, &QCustomPlot::mouseMove, this, [this](QMouseEvent* event) {
         const QString text = pointText(d_->plot->xAxis->pixelToCoord(event->position().x()));
         if (text.isEmpty())
@@ -234,6 +242,12 @@ ChartControl::ChartControl(QWidget* parent) : QWidget(parent), d_(std::make_uniq
 }
 
 ChartControl::~ChartControl() = default;
+
+void ChartControl::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Unless the plot has drawn itself for its new size already.
+    if (d_->replotWhenShown) d_->plot->replot();
+}
 
 void ChartControl::setBatchMode(bool on) {
     d_->batch = std::max(0, d_->batch + (on ? 1 : -1));

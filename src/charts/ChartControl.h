@@ -70,6 +70,9 @@ signals:
     // The user zoomed or dragged the X axis to this range.
     void userRangeChanged(double minimum, double maximum);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     struct Impl;
     std::unique_ptr<Impl> d_;

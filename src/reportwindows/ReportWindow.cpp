@@ -212,12 +212,11 @@ void ReportWindow::load(app::ProgressPanel& progress) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     showStage(progress, myLoadResString(13), 0);
 
-    const reports::BuiltReport report = buildInBackground();
-    // The chart of an empty report still carries its header and titles.
-    const reports::ReportChart data = reports::reportChart(report, inputs_);
+    const BuiltChart built = buildInBackground();
+    const reports::ReportChart& data = built.data;
+    const int64_t points = built.points;
 
     const QString caption = design_.chartLoadingCaption();
-    const auto points = static_cast<int64_t>(report.size());
     if (!caption.isEmpty() && (perMinute || points > 0)) showStage(progress, caption, points);
     presentReportChart(*chart_, design_, data, chosenSeries());
     progress.setProgress(points);
@@ -237,11 +236,14 @@ void ReportWindow::load(app::ProgressPanel& progress) {
     chart_->setBatchMode(false);
 }
 
-reports::BuiltReport ReportWindow::buildInBackground() {
-    reports::BuiltReport report{inputs_.kind, {}};
+ReportWindow::BuiltChart ReportWindow::buildInBackground() {
+    BuiltChart built;
     CollectedMessages messages;
     const QString failurePrefix = myLoadResString(design_.loadFailureId);
     QThread* worker = QThread::create([&] {
+        // A failed build leaves a report without rows, whose chart still
+        // carries its header and titles.
+        reports::BuiltReport report = reports::emptyReport(inputs_.kind);
         try {
             store::ReportDatabase db(inputs_.connectionString);
             db.useFastRebuilds();
@@ -262,6 +264,10 @@ reports::BuiltReport ReportWindow::buildInBackground() {
         } catch (const std::exception& e) {
             messages.show({failurePrefix + QString::fromUtf8(e.what())});
         }
+        // The chart data are made here as well, and the rows freed here: for
+        // a long report either would hold up the window.
+        built.points = static_cast<int64_t>(report.size());
+        built.data = reports::reportChart(report, inputs_);
     });
     // The window system goes on painting while the build runs; the user's
     // clicks and keys wait, as they would behind a modal window.
@@ -272,7 +278,7 @@ reports::BuiltReport ReportWindow::buildInBackground() {
     worker->wait();
     delete worker;
     for (const platform::UserMessage& message : messages.messages) services_.dialogs.show(message);
-    return report;
+    return built;
 }
 
 void ReportWindow::zoom(int entry) {

@@ -72,7 +72,12 @@ private:
     void showViewport();
     std::vector<bool> chosenSeries() const;
     void followChart(double minimum, double maximum);
-    reports::BuiltReport buildInBackground();
+    // The chart data of the report and its number of chart positions.
+    struct BuiltChart {
+        reports::ReportChart data;
+        int64_t points = 0;
+    };
+    BuiltChart buildInBackground();
 
     const ReportWindowDesign& design_;
     reports::ReportInputs inputs_;

@@ -175,5 +175,32 @@ TEST_F(ReportWindowLayoutTest, APrinterThatCannotStartIsReportedWithThePrintRout
     EXPECT_FALSE(QFile::exists(printers_.outputFile));
 }
 
+TEST_F(ReportWindowLayoutTest, ADatabaseThatCannotBeReadIsReportedOverAnEmptyChartWithItsTitle) {
+    loadFixture("nodes");
+    const QString notADatabase = data_.filePath(QStringLiteral("notes.db"));
+    QFile notes(notADatabase);
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+    notes.write(QByteArray(4096, 'x'));
+    notes.close();
+    const struct {
+        ReportKind kind;
+        int failureId;
+        int headerId;
+    } cases[] = {{ReportKind::QueueActivity, 24, 56}, {ReportKind::Latency, 23, 57}, {ReportKind::NodeErrors, 22, 147}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.kind));
+        dialogs_.messages.clear();
+        reports::ReportInputs in = inputs(c.kind);
+        in.connectionString = notADatabase;
+        const auto window = open(in);
+        ASSERT_EQ(dialogs_.messages.size(), 1u);
+        EXPECT_TRUE(dialogs_.messages.front().text.startsWith(shell::myLoadResString(c.failureId)))
+            << dialogs_.messages.front().text.toStdString();
+        EXPECT_TRUE(window->chart().headerText().startsWith(shell::myLoadResString(c.headerId)));
+        EXPECT_EQ(window->chart().pointText(1), QString());
+        EXPECT_FALSE(progress_.isVisible());
+    }
+}
+
 }  // namespace
 }  // namespace varnel::reportwindows::test
