@@ -233,7 +233,8 @@ ChartControl::ChartControl(QWidget* parent) : QWidget(parent), d_(std::make_uniq
     connect(d_->plot, &QCustomPlot::afterLayout, this, [this] { d_->fitBarWidths(); });
     connect(d_->plot, &QCustomPlot::afterReplot, this, [this] { d_->replotWhenShown = false; });
     connect(d_->plot, &QCustomPlot::mouseMove, this, [this](QMouseEvent* event) {
-        const QString text = pointText(d_->plot->xAxis->pixelToCoord(event->position().x()));
+        const QString text = pointText(d_->plot->xAxis->pixelToCoord(event->position().x()),
+                                       d_->plot->yAxis->pixelToCoord(event->position().y()));
         if (text.isEmpty())
             QToolTip::hideText();
         else
@@ -324,7 +325,7 @@ QStringList ChartControl::xTickLabels() const {
     return d_->plot->xAxis->tickVectorLabels().toList();
 }
 
-QString ChartControl::pointText(double x) const {
+QString ChartControl::pointText(double x, std::optional<double> y) const {
     const reports::ReportChart& chart = d_->chart;
     if (chart.series.isEmpty()) return {};
     QStringList lines;
@@ -346,18 +347,35 @@ QString ChartControl::pointText(double x) const {
         }
         return lines.size() > 1 ? lines.join(QLatin1Char('\n')) : QString();
     }
-    // Points: the nearest point of each visible series within a few pixels.
-    const double tolerance = std::abs(d_->plot->xAxis->pixelToCoord(6) - d_->plot->xAxis->pixelToCoord(0));
+    // Points: of each visible series the point nearest on screen within a
+    // few pixels; with no y, the nearest along X. Many messages share a
+    // delivery time, so the height tells them apart.
+    constexpr double reach = 6;  // pixels
+    const QCPAxis* xAxis = d_->plot->xAxis;
+    const QCPAxis* yAxis = d_->plot->yAxis;
+    const double xReach = std::abs(xAxis->pixelToCoord(reach) - xAxis->pixelToCoord(0));
     for (qsizetype k = 0; k < chart.series.size(); ++k) {
         if (!d_->visible[static_cast<std::size_t>(k)]) continue;
         const QVector<double>& xs = chart.series[k].x;
-        auto at = std::lower_bound(xs.begin(), xs.end(), x);
-        if (at != xs.begin() && (at == xs.end() || x - *(at - 1) < *at - x)) --at;
-        if (at == xs.end() || std::abs(*at - x) > tolerance) continue;
-        const qsizetype j = at - xs.begin();
-        const QTime time = QTime(0, 0).addSecs(static_cast<int>(*at));
+        const QVector<double>& ys = chart.series[k].y;
+        const auto first = std::lower_bound(xs.begin(), xs.end(), x - xReach);
+        const auto last = std::upper_bound(first, xs.end(), x + xReach);
+        qsizetype best = -1;
+        double bestDistance = 0;
+        for (auto at = first; at != last; ++at) {
+            const qsizetype j = at - xs.begin();
+            const double dx = xAxis->coordToPixel(*at) - xAxis->coordToPixel(x);
+            const double dy = y ? yAxis->coordToPixel(ys[j]) - yAxis->coordToPixel(*y) : 0.0;
+            const double distance = dx * dx + dy * dy;
+            if (distance <= reach * reach && (best < 0 || distance < bestDistance)) {
+                best = j;
+                bestDistance = distance;
+            }
+        }
+        if (best < 0) continue;
+        const QTime time = QTime(0, 0).addSecs(static_cast<int>(xs[best]));
         lines << time.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral("  ") + chart.series[k].label +
-                     QStringLiteral(": ") + QString::number(chart.series[k].y[j], 'g', 10);
+                     QStringLiteral(": ") + QString::number(ys[best], 'g', 10);
     }
     return lines.join(QLatin1Char('\n'));
 }

@@ -44,17 +44,22 @@ TEST(ChartControl, APeakOfOneMinuteShowsOnAWholeDayNarrowerThanItsMinutes) {
     }
 }
 
-TEST(ChartControl, APointsTooltipNamesTheNearestPointOfEachSeries) {
-    reports::ChartSeries series{QStringLiteral("SecondsInQueue"), {3600, 3700, 3720}, {5, 6, 7}};
+TEST(ChartControl, APointsTooltipNamesThePointNearestTheMouse) {
+    reports::ChartSeries series{QStringLiteral("SecondsInQueue"), {3600, 3700, 3720, 3720}, {5, 6, 7, 3000}};
     ChartControl chart;
     chart.setGroupType(ChartControl::GroupType::Points);
     chart.setChart({QStringLiteral("Latency"), QStringLiteral("Time"), QStringLiteral("Seconds"), {series}, {}});
     chart.setXRange(0, 86400);
     chart.resize(600, 400);
-    chart.xTickLabels();  // lays the chart out at its size
+    chart.show();         // lays the plot out at the chart's size
+    chart.xTickLabels();  // and draws it there
     EXPECT_EQ(chart.pointText(3715), QStringLiteral("01:02:00  SecondsInQueue: 7"));
     EXPECT_EQ(chart.pointText(3590), QStringLiteral("01:00:00  SecondsInQueue: 5"));
     EXPECT_EQ(chart.pointText(20000), QString());
+    // Two deliveries at 01:02:00: the height under the mouse picks one.
+    EXPECT_EQ(chart.pointText(3720, 2990), QStringLiteral("01:02:00  SecondsInQueue: 3000"));
+    EXPECT_EQ(chart.pointText(3720, 20), QStringLiteral("01:02:00  SecondsInQueue: 7"));
+    EXPECT_EQ(chart.pointText(3720, 1500), QString());
 }
 
 }  // namespace
