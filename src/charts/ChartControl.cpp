@@ -137,6 +137,16 @@ struct ChartControl::Impl {
         fitValueAxis();
     }
 
+    // What the chart shows, for assistive technology: the value axis over
+    // the position axis, and the series shown.
+    QString description() const {
+        QStringList shown;
+        for (std::size_t k = 0; k < plottables.size(); ++k)
+            if (visible[k]) shown << plottables[k]->name();
+        return QStringLiteral("%1 over %2: %3")
+            .arg(chart.yTitle, chart.xTitle, shown.isEmpty() ? QStringLiteral("no series shown") : shown.join("; "));
+    }
+
     // Bars narrower than a pixel (a whole day of minutes on a narrow chart)
     // would fall between the pixels and vanish, peaks and all. Each bar is
     // drawn at least one pixel wide instead, so that where several bars share
@@ -260,6 +270,7 @@ void ChartControl::setGroupType(GroupType type) {
     d_->type = type;
     d_->rebuildPlottables();
     d_->applyVisibility();
+    setAccessibleDescription(d_->description());
     d_->replot();
 }
 
@@ -279,6 +290,7 @@ void ChartControl::setChart(const reports::ReportChart& chart) {
     d_->rebuildPlottables();
     d_->applyLabels();
     d_->applyVisibility();
+    setAccessibleDescription(d_->description());
     d_->replot();
 }
 
@@ -287,6 +299,7 @@ void ChartControl::setSeriesVisible(int series, bool visible) {
     if (series < 1 || index >= d_->visible.size()) return;
     d_->visible[index] = visible;
     d_->applyVisibility();
+    setAccessibleDescription(d_->description());
     d_->replot();
 }
 

@@ -4,12 +4,14 @@
 // while a window loads, and a printer that cannot start.
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QEvent>
 #include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include "TestFiles.h"
 #include "charts/ChartControl.h"
@@ -173,6 +175,43 @@ TEST_F(ReportWindowLayoutTest, APrinterThatCannotStartIsReportedWithThePrintRout
     EXPECT_TRUE(dialogs_.messages.front().text.startsWith(shell::myLoadResString(20)))
         << dialogs_.messages.front().text.toStdString();
     EXPECT_FALSE(QFile::exists(printers_.outputFile));
+}
+
+TEST_F(ReportWindowLayoutTest, TheMouseWheelZoomsTheSameViewportAsTheMenuAndTheScrollBar) {
+    loadFixture("per-minute");
+    const auto window = open(ReportKind::QueueActivity);
+    auto* bar = control<QScrollBar>(*window, "ScrollBar");
+    const QList<QAction*> zoom = window->findChildren<QAction*>(QStringLiteral("mnuZoom"));
+    auto* plot = window->chart().findChild<QWidget*>();
+    ASSERT_NE(plot, nullptr);
+    const QPointF middle(plot->width() / 2.0, plot->height() / 2.0);
+    QWheelEvent wheel(middle, plot->mapToGlobal(middle), {}, {0, 120}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                      false);
+    QApplication::sendEvent(plot, &wheel);
+
+    // Zoomed in from twelve hours: no entry's width, so no check mark, and
+    // the bar's window and the axis agree.
+    const auto [minimum, maximum] = window->chart().xRange();
+    EXPECT_LT(maximum - minimum, 720);
+    EXPECT_EQ(bar->pageStep(), qRound(maximum - minimum));
+    EXPECT_EQ(bar->value(), qRound(minimum) + 1);
+    for (QAction* entry : zoom) EXPECT_FALSE(entry->isChecked());
+    // The menu takes over again from there.
+    zoom[3]->trigger();
+    EXPECT_TRUE(zoom[3]->isChecked());
+    EXPECT_EQ(bar->pageStep(), 60);
+}
+
+TEST_F(ReportWindowLayoutTest, TheChartTellsAssistiveTechnologyWhatItShows) {
+    loadFixture("per-minute");
+    const auto window = open(ReportKind::PortAvailability);
+    EXPECT_TRUE(window->chart().accessibleName().startsWith(shell::myLoadResString(88)));
+    EXPECT_EQ(window->chart().accessibleDescription(),
+              QStringLiteral("Ports Available Or In Use over Time: Lines available to take calls"));
+    control<QCheckBox>(*window, "chkShowPortsBusy")->click();
+    control<QCheckBox>(*window, "chkShowPortsAvailable")->click();
+    EXPECT_EQ(window->chart().accessibleDescription(),
+              QStringLiteral("Ports Available Or In Use over Time: Ports currently busy"));
 }
 
 TEST_F(ReportWindowLayoutTest, ADatabaseThatCannotBeReadIsReportedOverAnEmptyChartWithItsTitle) {
