@@ -23,6 +23,7 @@
 #include "platform/Twips.h"
 #include "platform/WholeFileWriter.h"
 #include "reports/DefaultFileNames.h"
+#include "reportwindows/PrintScale.h"
 #include "reportwindows/PrinterChooser.h"
 #include "reportwindows/ReportChartView.h"
 #include "shell/StringTable.h"
@@ -315,10 +316,7 @@ void ReportWindow::printChart() {
     // and never enlarged.
     const double toPrinter = printer.resolution() / static_cast<double>(chart_->logicalDpiX());
     const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const QSizeF natural = QSizeF(chart_->size()) * toPrinter;
-    const double fit = std::min(page.height() / natural.height(), page.width() / natural.width());
-    int zoomPercent = 100;
-    if (fit < 1) zoomPercent = std::max(1, static_cast<int>(std::floor(fit * 100)));
+    const int zoomPercent = printZoomPercent(QSizeF(chart_->size()) * toPrinter, page.size());
     if (!chart_->paintOn(printer, toPrinter * zoomPercent / 100.0))
         services_.dialogs.show({myLoadResString(20) + QStringLiteral("the printer %1 could not be started")
                                                           .arg(printer.printerName().isEmpty()
