@@ -2,6 +2,8 @@
 // error windows, minimum size and resize, the latency time axis and viewport
 // on short days through the real scroll bar, what the progress panel shows
 // while a window loads, and a printer that cannot start.
+#include <SQLiteCpp/Database.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -212,6 +214,22 @@ TEST_F(ReportWindowLayoutTest, TheChartTellsAssistiveTechnologyWhatItShows) {
     control<QCheckBox>(*window, "chkShowPortsAvailable")->click();
     EXPECT_EQ(window->chart().accessibleDescription(),
               QStringLiteral("Ports Available Or In Use over Time: Ports currently busy"));
+}
+
+TEST_F(ReportWindowLayoutTest, ADayWithoutPortEventsSaysSoAndShowsEveryMinuteIdle) {
+    loadFixture("per-minute");
+    {
+        SQLite::Database db(inputs(ReportKind::PortAvailability).connectionString.toStdString(),
+                            SQLite::OPEN_READWRITE);
+        db.exec("DELETE FROM RawPortData");
+    }
+    reports::ReportInputs in = inputs(ReportKind::PortAvailability);
+    in.peakAvailableLines = 24;
+    const auto window = open(in);
+    EXPECT_EQ(dialogs_.texts(), QStringList{shell::myLoadResString(63)});
+    control<QCheckBox>(*window, "chkShowPortsBusy")->click();
+    EXPECT_EQ(window->chart().pointText(601),
+              QStringLiteral("10:00\nLines available to take calls: 24\nPorts currently busy: 0"));
 }
 
 TEST_F(ReportWindowLayoutTest, ADatabaseThatCannotBeReadIsReportedOverAnEmptyChartWithItsTitle) {
