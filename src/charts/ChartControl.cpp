@@ -63,11 +63,19 @@ struct ChartControl::Impl {
     reports::ReportChart chart;
     std::vector<QCPAbstractPlottable*> plottables;
     std::vector<bool> visible;
+    double barWidth = 1;  // in X units, before fitBarWidths
     int batch = 0;
+    bool replotWhenShown = false;
     bool settingRange = false;
 
+    // A hidden chart is drawn once it is shown: a window fills its chart
+    // before it first shows, at a size its layout has yet to set.
     void replot() {
-        if (batch == 0) plot->replot();
+        if (batch > 0) return;
+        if (plot->isVisible())
+            plot->replot();
+        else
+            replotWhenShown = true;
     }
 
     void rebuildPlottables() {
@@ -117,8 +125,6 @@ struct ChartControl::Impl {
             plottable->setVisible(visible[k]);
             if (auto* bars = qobject_cast<QCPBars*>(plottable)) {
                 bars->setBarsGroup(nullptr);
-                // Neighbouring minutes touch; a node's bars leave a gap to the next node.
-                bars->setWidth((labels == XLabels::ValueLabels ? 0.8 : 1.0) / std::max(shownBars, 1));
                 if (visible[k] && shownBars > 1) bars->setBarsGroup(barsGroup);
             }
             if (QCPPlottableLegendItem* item = plot->legend->itemWithPlottable(plottable))
@@ -126,7 +132,31 @@ struct ChartControl::Impl {
             if (visible[k]) plottable->addToLegend();
         }
         plot->legend->setVisible(plot->legend->itemCount() > 0);
+        // Neighbouring minutes touch; a node's bars leave a gap to the next node.
+        barWidth = (labels == XLabels::ValueLabels ? 0.8 : 1.0) / std::max(shownBars, 1);
         fitValueAxis();
+    }
+
+    // What the chart shows, for assistive technology: the value axis over
+    // the position axis, and the series shown.
+    QString description() const {
+        QStringList shown;
+        for (std::size_t k = 0; k < plottables.size(); ++k)
+            if (visible[k]) shown << plottables[k]->name();
+        return QStringLiteral("%1 over %2: %3")
+            .arg(chart.yTitle, chart.xTitle, shown.isEmpty() ? QStringLiteral("no series shown") : shown.join("; "));
+    }
+
+    // Bars narrower than a pixel (a whole day of minutes on a narrow chart)
+    // would fall between the pixels and vanish, peaks and all. Each bar is
+    // drawn at least one pixel wide instead, so that where several bars share
+    // a pixel the highest of them shows. Runs after every layout, when the
+    // width of the plotting area is known.
+    void fitBarWidths() {
+        const int pixels = plot->axisRect()->width();
+        const double onePixel = pixels > 0 ? plot->xAxis->range().size() / pixels : 0;
+        for (QCPAbstractPlottable* plottable : plottables)
+            if (auto* bars = qobject_cast<QCPBars*>(plottable)) bars->setWidth(std::max(barWidth, onePixel));
     }
 
     void fitValueAxis() {
@@ -210,8 +240,11 @@ ChartControl::ChartControl(QWidget* parent) : QWidget(parent), d_(std::make_uniq
     connect(d_->plot->xAxis, qOverload<const QCPRange&>(&QCPAxis::rangeChanged), this, [this](const QCPRange& range) {
         if (!d_->settingRange) emit userRangeChanged(range.lower, range.upper);
     });
+    connect(d_->plot, &QCustomPlot::afterLayout, this, [this] { d_->fitBarWidths(); });
+    connect(d_->plot, &QCustomPlot::afterReplot, this, [this] { d_->replotWhenShown = false; });
     connect(d_->plot, &QCustomPlot::mouseMove, this, [this](QMouseEvent* event) {
-        const QString text = pointText(d_->plot->xAxis->pixelToCoord(event->position().x()));
+        const QString text = pointText(d_->plot->xAxis->pixelToCoord(event->position().x()),
+                                       d_->plot->yAxis->pixelToCoord(event->position().y()));
         if (text.isEmpty())
             QToolTip::hideText();
         else
@@ -220,6 +253,12 @@ ChartControl::ChartControl(QWidget* parent) : QWidget(parent), d_(std::make_uniq
 }
 
 ChartControl::~ChartControl() = default;
+
+void ChartControl::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Unless the plot has drawn itself for its new size already.
+    if (d_->replotWhenShown) d_->plot->replot();
+}
 
 void ChartControl::setBatchMode(bool on) {
     d_->batch = std::max(0, d_->batch + (on ? 1 : -1));
@@ -231,6 +270,7 @@ void ChartControl::setGroupType(GroupType type) {
     d_->type = type;
     d_->rebuildPlottables();
     d_->applyVisibility();
+    setAccessibleDescription(d_->description());
     d_->replot();
 }
 
@@ -250,6 +290,7 @@ void ChartControl::setChart(const reports::ReportChart& chart) {
     d_->rebuildPlottables();
     d_->applyLabels();
     d_->applyVisibility();
+    setAccessibleDescription(d_->description());
     d_->replot();
 }
 
@@ -258,6 +299,7 @@ void ChartControl::setSeriesVisible(int series, bool visible) {
     if (series < 1 || index >= d_->visible.size()) return;
     d_->visible[index] = visible;
     d_->applyVisibility();
+    setAccessibleDescription(d_->description());
     d_->replot();
 }
 
@@ -296,7 +338,7 @@ QStringList ChartControl::xTickLabels() const {
     return d_->plot->xAxis->tickVectorLabels().toList();
 }
 
-QString ChartControl::pointText(double x) const {
+QString ChartControl::pointText(double x, std::optional<double> y) const {
     const reports::ReportChart& chart = d_->chart;
     if (chart.series.isEmpty()) return {};
     QStringList lines;
@@ -318,17 +360,35 @@ QString ChartControl::pointText(double x) const {
         }
         return lines.size() > 1 ? lines.join(QLatin1Char('\n')) : QString();
     }
-    // Points: the nearest point of a visible series within a few pixels.
-    const double tolerance = std::abs(d_->plot->xAxis->pixelToCoord(6) - d_->plot->xAxis->pixelToCoord(0));
+    // Points: of each visible series the point nearest on screen within a
+    // few pixels; with no y, the nearest along X. Many messages share a
+    // delivery time, so the height tells them apart.
+    constexpr double reach = 6;  // pixels
+    const QCPAxis* xAxis = d_->plot->xAxis;
+    const QCPAxis* yAxis = d_->plot->yAxis;
+    const double xReach = std::abs(xAxis->pixelToCoord(reach) - xAxis->pixelToCoord(0));
     for (qsizetype k = 0; k < chart.series.size(); ++k) {
         if (!d_->visible[static_cast<std::size_t>(k)]) continue;
         const QVector<double>& xs = chart.series[k].x;
-        const auto at = std::lower_bound(xs.begin(), xs.end(), x - tolerance);
-        if (at == xs.end() || *at > x + tolerance) continue;
-        const qsizetype j = at - xs.begin();
-        const QTime time = QTime(0, 0).addSecs(static_cast<int>(*at));
+        const QVector<double>& ys = chart.series[k].y;
+        const auto first = std::lower_bound(xs.begin(), xs.end(), x - xReach);
+        const auto last = std::upper_bound(first, xs.end(), x + xReach);
+        qsizetype best = -1;
+        double bestDistance = 0;
+        for (auto at = first; at != last; ++at) {
+            const qsizetype j = at - xs.begin();
+            const double dx = xAxis->coordToPixel(*at) - xAxis->coordToPixel(x);
+            const double dy = y ? yAxis->coordToPixel(ys[j]) - yAxis->coordToPixel(*y) : 0.0;
+            const double distance = dx * dx + dy * dy;
+            if (distance <= reach * reach && (best < 0 || distance < bestDistance)) {
+                best = j;
+                bestDistance = distance;
+            }
+        }
+        if (best < 0) continue;
+        const QTime time = QTime(0, 0).addSecs(static_cast<int>(xs[best]));
         lines << time.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral("  ") + chart.series[k].label +
-                     QStringLiteral(": ") + QString::number(chart.series[k].y[j], 'g', 10);
+                     QStringLiteral(": ") + QString::number(ys[best], 'g', 10);
     }
     return lines.join(QLatin1Char('\n'));
 }

@@ -52,9 +52,10 @@ public:
     QString headerText() const;
     // The tick labels the X axis shows for the current range.
     QStringList xTickLabels() const;
-    // What the tooltip says at an X value: the position and the values of
-    // the visible series there; empty where no point is near.
-    QString pointText(double x) const;
+    // What the tooltip says at an X value (and a Y value, which picks among
+    // points at the same X): the position and the values of the visible
+    // series there; empty where no point is near. Bars ignore y.
+    QString pointText(double x, std::optional<double> y = std::nullopt) const;
 
     // The chart as shown, at its current size or at the given size.
     QImage toImage(QSize size = {});
@@ -69,6 +70,9 @@ public:
 signals:
     // The user zoomed or dragged the X axis to this range.
     void userRangeChanged(double minimum, double maximum);
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     struct Impl;

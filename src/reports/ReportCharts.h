@@ -34,8 +34,8 @@ struct ReportChart {
 ReportChart portAvailabilityChart(const std::vector<PortMinute>& rows, const store::StoredTime& reportDate);
 ReportChart queueActivityChart(const std::vector<QueueMinute>& rows, const store::StoredTime& reportDate);
 
-// One series of the outbound rows: X is the delivery time in seconds after
-// midnight of 1 January 2004, Y the seconds in queue.
+// One series of the outbound rows: X is the delivery time in seconds of the
+// day, Y the seconds in queue.
 ReportChart latencyChart(const std::vector<LatencyRow>& outbound, const store::StoredTime& reportDate, QTime from,
                          QTime to);
 

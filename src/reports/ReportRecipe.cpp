@@ -6,6 +6,21 @@ std::size_t BuiltReport::size() const {
     return std::visit([](const auto& rows) { return rows.size(); }, rows);
 }
 
+BuiltReport emptyReport(ReportKind kind) {
+    switch (kind) {
+        case ReportKind::PortAvailability:
+            return {kind, std::vector<PortMinute>{}};
+        case ReportKind::QueueActivity:
+            return {kind, std::vector<QueueMinute>{}};
+        case ReportKind::Latency:
+            return {kind, std::vector<LatencyRow>{}};
+        case ReportKind::NodeTraffic:
+        case ReportKind::NodeErrors:
+            return {kind, std::vector<NodeTrafficRow>{}};
+    }
+    return {kind, {}};
+}
+
 BuiltReport buildReport(store::ReportDatabase& db, const ReportInputs& inputs, platform::MessageSink& messages,
                         QIODevice* unmatchedFile) {
     switch (inputs.kind) {
@@ -31,7 +46,7 @@ BuiltReport buildReport(store::ReportDatabase& db, const ReportInputs& inputs, p
             buildNodeTraffic(db, inputs.range, NodeCount::NonDeliveries, messages);
             return {inputs.kind, readNodeTraffic(db)};
     }
-    return {inputs.kind, {}};
+    return emptyReport(inputs.kind);
 }
 
 BuiltReport readReport(store::ReportDatabase& db, ReportKind kind) {

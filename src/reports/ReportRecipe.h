@@ -31,6 +31,10 @@ struct BuiltReport {
     std::size_t size() const;
 };
 
+// A report of the kind without rows, as a failed build leaves it: its chart
+// still carries the header and titles.
+BuiltReport emptyReport(ReportKind kind);
+
 // Builds the derived table of inputs.kind (the per-minute tables only when
 // they are not built yet) and reads its rows. The report's own messages go to
 // messages; unmatchedFile, when given, receives the latency report's

@@ -8,7 +8,7 @@ constexpr double secondsPerDay = 86400;
 
 }  // namespace
 
-void presentReportChart(charts::ChartControl& chart, const ReportWindowSpec& design, const reports::ReportChart& data,
+void presentReportChart(charts::ChartControl& chart, const ReportWindowDesign& design, const reports::ReportChart& data,
                         const std::vector<bool>& visible) {
     chart.setBatchMode(true);
     chart.setGroupType(design.groupType);
@@ -26,7 +26,7 @@ int latencyAxisMaximum(const reports::ReportChart& data) {
     return charts::roundHalfEven(data.series.first().x.last());
 }
 
-charts::AxisRange wholeAxis(const ReportWindowSpec& design, const reports::ReportChart& data) {
+charts::AxisRange wholeAxis(const ReportWindowDesign& design, const reports::ReportChart& data) {
     if (design.viewport == charts::ViewportKind::PerMinute) return {0, charts::ChartViewport::perMinuteLimit};
     if (design.viewport == charts::ViewportKind::Latency) {
         // An empty chart spans the whole day.

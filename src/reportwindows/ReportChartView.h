@@ -8,12 +8,12 @@
 #include "charts/ChartControl.h"
 #include "charts/ChartViewport.h"
 #include "reports/ReportCharts.h"
-#include "reportwindows/ReportWindowSpec.h"
+#include "reportwindows/ReportWindowDesign.h"
 
 namespace varnel::reportwindows {
 
 // Fills chart with the report chart and shows the given series (from 1).
-void presentReportChart(charts::ChartControl& chart, const ReportWindowSpec& design, const reports::ReportChart& data,
+void presentReportChart(charts::ChartControl& chart, const ReportWindowDesign& design, const reports::ReportChart& data,
                         const std::vector<bool>& visible);
 
 // The scroll bar's maximum of a latency chart: the last point's X rounded,
@@ -23,6 +23,6 @@ int latencyAxisMaximum(const reports::ReportChart& data);
 // The whole X axis, as "No Zoom" shows it: minute rows 0 to 1440, the
 // latency axis from 0 to its maximum, the nodes with half a position spare on
 // either side.
-charts::AxisRange wholeAxis(const ReportWindowSpec& design, const reports::ReportChart& data);
+charts::AxisRange wholeAxis(const ReportWindowDesign& design, const reports::ReportChart& data);
 
 }  // namespace varnel::reportwindows

@@ -8,7 +8,7 @@ namespace varnel::reportwindows {
 std::optional<platform::WriteFailure> writeReportPicture(const reports::BuiltReport& report,
                                                          const reports::ReportInputs& inputs, const QString& path,
                                                          charts::ImageFormat format, QSize size) {
-    const ReportWindowSpec& design = reportWindowSpec(report.kind);
+    const ReportWindowDesign& design = reportWindowDesign(report.kind);
     charts::ChartControl chart;
     chart.resize(size);
     presentReportChart(chart, design, reports::reportChart(report, inputs), initiallyVisibleSeries(design));

@@ -23,6 +23,7 @@
 #include "platform/Twips.h"
 #include "platform/WholeFileWriter.h"
 #include "reports/DefaultFileNames.h"
+#include "reportwindows/PrintScale.h"
 #include "reportwindows/PrinterChooser.h"
 #include "reportwindows/ReportChartView.h"
 #include "shell/StringTable.h"
@@ -43,6 +44,13 @@ public:
 
 QString withoutMnemonic(QString caption) { return caption.remove(QLatin1Char('&')); }
 
+// Shows a stage of the load in the main window's panel at once: the work
+// that follows keeps the event loop busy.
+void showStage(app::ProgressPanel& progress, const QString& caption, int64_t size) {
+    progress.begin(caption, size);
+    progress.repaint();
+}
+
 QString documentsFolder() {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
@@ -50,10 +58,10 @@ QString documentsFolder() {
 
 }  // namespace
 
-ReportWindow::ReportWindow(const ReportWindowSpec& design, reports::ReportInputs inputs, ReportWindowServices services,
-                           QWidget* parent)
+ReportWindow::ReportWindow(const ReportWindowDesign& design, reports::ReportInputs inputs,
+                           ReportWindowServices services, QWidget* parent)
     : QDialog(parent),
-      spec_(design),
+      design_(design),
       inputs_(std::move(inputs)),
       services_(std::move(services)),
       chart_(new charts::ChartControl(this)) {
@@ -87,11 +95,11 @@ ReportWindow::~ReportWindow() = default;
 void ReportWindow::buildMenus() {
     auto* bar = new QMenuBar(this);
     layout()->setMenuBar(bar);
-    for (const MenuSpec& menuSpec : spec_.menus) {
+    for (const MenuDesign& menuDesign : design_.menus) {
         QMenu* menu = bar->addMenu(QString());
-        menu->setObjectName(QString::fromLatin1(menuSpec.name));
-        captionedActions_.emplace_back(menu->menuAction(), menuSpec.captionId);
-        for (const MenuItemSpec& item : menuSpec.items) {
+        menu->setObjectName(QString::fromLatin1(menuDesign.name));
+        captionedActions_.emplace_back(menu->menuAction(), menuDesign.captionId);
+        for (const MenuItemDesign& item : menuDesign.items) {
             QAction* action = item.role == MenuRole::Separator ? menu->addSeparator() : menu->addAction(QString());
             action->setObjectName(QString::fromLatin1(item.name));
             if (item.role == MenuRole::Separator) continue;
@@ -141,21 +149,21 @@ QWidget* ReportWindow::buildFrames() {
     auto* row = new QWidget(this);
     auto* rowLayout = new QHBoxLayout(row);
     rowLayout->setContentsMargins(0, 0, 0, 0);
-    for (const FrameSpec& frameSpec : spec_.frames) {
+    for (const FrameDesign& frameDesign : design_.frames) {
         auto* frame = new QGroupBox(row);
         rowLayout->addWidget(frame);
-        frame->setObjectName(QString::fromLatin1(frameSpec.name));
-        captionedWidgets_.emplace_back(frame, frameSpec.captionId);
+        frame->setObjectName(QString::fromLatin1(frameDesign.name));
+        captionedWidgets_.emplace_back(frame, frameDesign.captionId);
         auto* frameLayout = new QVBoxLayout(frame);
-        const bool checks = &frameSpec == spec_.checkFrame();
+        const bool checks = &frameDesign == design_.checkFrame();
         auto* group = checks ? nullptr : new QButtonGroup(frame);
-        for (const ControlSpec& controlSpec : frameSpec.controls) {
+        for (const ControlDesign& controlDesign : frameDesign.controls) {
             QAbstractButton* control = checks ? static_cast<QAbstractButton*>(new QCheckBox(frame))
                                               : static_cast<QAbstractButton*>(new QRadioButton(frame));
-            control->setObjectName(QString::fromLatin1(controlSpec.name));
-            control->setChecked(controlSpec.initiallyOn);
+            control->setObjectName(QString::fromLatin1(controlDesign.name));
+            control->setChecked(controlDesign.initiallyOn);
             if (group) group->addButton(control);
-            captionedWidgets_.emplace_back(control, controlSpec.captionId);
+            captionedWidgets_.emplace_back(control, controlDesign.captionId);
             frameLayout->addWidget(control);
             (checks ? checks_ : options_).push_back(control);
             connect(control, &QAbstractButton::clicked, this, &ReportWindow::applyOptions);
@@ -166,7 +174,7 @@ QWidget* ReportWindow::buildFrames() {
 }
 
 void ReportWindow::localize() {
-    setWindowTitle(myLoadResString(spec_.captionId));
+    setWindowTitle(myLoadResString(design_.captionId));
     for (const auto& [action, id] : captionedActions_) action->setText(myLoadResString(id));
     for (const auto& [widget, id] : captionedWidgets_) {
         const QString caption = myLoadResString(id);
@@ -183,7 +191,7 @@ std::vector<bool> ReportWindow::chosenSeries() const {
     std::vector<bool> options;
     for (QAbstractButton* check : checks_) checks.push_back(check->isChecked());
     for (QAbstractButton* option : options_) options.push_back(option->isChecked());
-    return visibleSeries(spec_, checks, options);
+    return visibleSeries(design_, checks, options);
 }
 
 void ReportWindow::applyOptions() {
@@ -196,26 +204,25 @@ void ReportWindow::applyOptions() {
 void ReportWindow::load(app::ProgressPanel& progress) {
     localize();
     chart_->setBatchMode(true);
-    const bool perMinute = spec_.viewport == charts::ViewportKind::PerMinute;
+    const bool perMinute = design_.viewport == charts::ViewportKind::PerMinute;
     if (perMinute) {
         viewport_->setRange(0, charts::ChartViewport::perMinuteLimit);
         zoom(1);
         viewport_->setValue(360);
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    progress.begin(myLoadResString(13), 0);
+    showStage(progress, myLoadResString(13), 0);
 
-    const reports::BuiltReport report = buildInBackground();
-    // The chart of an empty report still carries its header and titles.
-    const reports::ReportChart data = reports::reportChart(report, inputs_);
+    const BuiltChart built = buildInBackground();
+    const reports::ReportChart& data = built.data;
+    const int64_t points = built.points;
 
-    const QString caption = spec_.chartLoadingCaption();
-    const auto points = static_cast<int64_t>(report.size());
-    if (!caption.isEmpty() && (perMinute || points > 0)) progress.begin(caption, points);
-    presentReportChart(*chart_, spec_, data, chosenSeries());
+    const QString caption = design_.chartLoadingCaption();
+    if (!caption.isEmpty() && (perMinute || points > 0)) showStage(progress, caption, points);
+    presentReportChart(*chart_, design_, data, chosenSeries());
     progress.setProgress(points);
 
-    if (spec_.viewport == charts::ViewportKind::Latency && points > 0) {
+    if (design_.viewport == charts::ViewportKind::Latency && points > 0) {
         viewport_->setRange(0, latencyAxisMaximum(data));
         viewport_->setValue(0);
         zoom(0);
@@ -230,11 +237,14 @@ void ReportWindow::load(app::ProgressPanel& progress) {
     chart_->setBatchMode(false);
 }
 
-reports::BuiltReport ReportWindow::buildInBackground() {
-    reports::BuiltReport report{inputs_.kind, {}};
+ReportWindow::BuiltChart ReportWindow::buildInBackground() {
+    BuiltChart built;
     CollectedMessages messages;
-    const QString failurePrefix = myLoadResString(spec_.loadFailureId);
+    const QString failurePrefix = myLoadResString(design_.loadFailureId);
     QThread* worker = QThread::create([&] {
+        // A failed build leaves a report without rows, whose chart still
+        // carries its header and titles.
+        reports::BuiltReport report = reports::emptyReport(inputs_.kind);
         try {
             store::ReportDatabase db(inputs_.connectionString);
             db.useFastRebuilds();
@@ -255,6 +265,10 @@ reports::BuiltReport ReportWindow::buildInBackground() {
         } catch (const std::exception& e) {
             messages.show({failurePrefix + QString::fromUtf8(e.what())});
         }
+        // The chart data are made here as well, and the rows freed here: for
+        // a long report either would hold up the window.
+        built.points = static_cast<int64_t>(report.size());
+        built.data = reports::reportChart(report, inputs_);
     });
     // The window system goes on painting while the build runs; the user's
     // clicks and keys wait, as they would behind a modal window.
@@ -265,7 +279,7 @@ reports::BuiltReport ReportWindow::buildInBackground() {
     worker->wait();
     delete worker;
     for (const platform::UserMessage& message : messages.messages) services_.dialogs.show(message);
-    return report;
+    return built;
 }
 
 void ReportWindow::zoom(int entry) {
@@ -302,10 +316,7 @@ void ReportWindow::printChart() {
     // and never enlarged.
     const double toPrinter = printer.resolution() / static_cast<double>(chart_->logicalDpiX());
     const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const QSizeF natural = QSizeF(chart_->size()) * toPrinter;
-    const double fit = std::min(page.height() / natural.height(), page.width() / natural.width());
-    int zoomPercent = 100;
-    if (fit < 1) zoomPercent = std::max(1, static_cast<int>(std::floor(fit * 100)));
+    const int zoomPercent = printZoomPercent(QSizeF(chart_->size()) * toPrinter, page.size());
     if (!chart_->paintOn(printer, toPrinter * zoomPercent / 100.0))
         services_.dialogs.show({myLoadResString(20) + QStringLiteral("the printer %1 could not be started")
                                                           .arg(printer.printerName().isEmpty()

@@ -1,6 +1,6 @@
 // The report window of every report (frmPortAvailability,
 // frmMessageQueueActivity, frmMessageLatency, frmNodeTraffic, frmNodeError),
-// told apart by its ReportWindowSpec: the chart with its options, the zoom
+// told apart by its ReportWindowDesign: the chart with its options, the zoom
 // menu and scroll bar where the report has them, print, save, and the
 // summary, help and About items. load() builds the report off the
 // user-interface thread with progress in the main window's panel.
@@ -15,7 +15,7 @@
 #include "platform/UserDialogs.h"
 #include "reports/ReportInputs.h"
 #include "reports/ReportRecipe.h"
-#include "reportwindows/ReportWindowSpec.h"
+#include "reportwindows/ReportWindowDesign.h"
 
 class QAbstractButton;
 class QAction;
@@ -45,7 +45,7 @@ struct ReportWindowServices {
 class ReportWindow : public QDialog {
     Q_OBJECT
 public:
-    ReportWindow(const ReportWindowSpec& design, reports::ReportInputs inputs, ReportWindowServices services,
+    ReportWindow(const ReportWindowDesign& design, reports::ReportInputs inputs, ReportWindowServices services,
                  QWidget* parent = nullptr);
     ~ReportWindow() override;
 
@@ -63,7 +63,7 @@ public:
     void printChart();
     void saveChart();
 
-    const ReportWindowSpec& design() const { return spec_; }
+    const ReportWindowDesign& design() const { return design_; }
     charts::ChartControl& chart() const { return *chart_; }
 
 private:
@@ -72,9 +72,14 @@ private:
     void showViewport();
     std::vector<bool> chosenSeries() const;
     void followChart(double minimum, double maximum);
-    reports::BuiltReport buildInBackground();
+    // The chart data of the report and its number of chart positions.
+    struct BuiltChart {
+        reports::ReportChart data;
+        int64_t points = 0;
+    };
+    BuiltChart buildInBackground();
 
-    const ReportWindowSpec& spec_;
+    const ReportWindowDesign& design_;
     reports::ReportInputs inputs_;
     ReportWindowServices services_;
     charts::ChartControl* chart_;

@@ -3,7 +3,7 @@
 namespace varnel::reportwindows {
 
 void ReportWindows::openReport(const reports::ReportInputs& inputs, QWidget& owner, app::ProgressPanel& progress) {
-    ReportWindow window(reportWindowSpec(inputs.kind), inputs, services_, &owner);
+    ReportWindow window(reportWindowDesign(inputs.kind), inputs, services_, &owner);
     window.resize(owner.size().expandedTo(window.minimumSize()));
     window.move(owner.pos());
     window.load(progress);

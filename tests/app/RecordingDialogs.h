@@ -19,8 +19,12 @@ public:
         folderTitles << title;
         folderStarts << startFolder;
         if (folderAnswers.empty()) return std::nullopt;
-        auto answer = folderAnswers.front();
+        // Copied out as a plain text: a copied optional text trips a false
+        // "maybe uninitialized" warning of the compiler.
+        const bool answered = folderAnswers.front().has_value();
+        const QString answer = folderAnswers.front().value_or(QString());
         folderAnswers.pop_front();
+        if (!answered) return std::nullopt;
         return answer;
     }
 

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "charts/ChartControl.h"
+#include "reportwindows/PrintScale.h"
 #include "reportwindows/ReportWindowFixture.h"
 #include "reportwindows/ReportWindows.h"
 #include "shell/StringTable.h"
@@ -81,6 +82,17 @@ TEST_F(ChartOutputTest, PrintPaintsTheChartOnThePageAndACancelledDialogPrintsNot
     EXPECT_EQ(head(printers_.outputFile, 5), "%PDF-");
     EXPECT_GT(QFile(printers_.outputFile).size(), 2000);
     EXPECT_TRUE(dialogs_.messages.empty());
+}
+
+TEST(PrintScale, AChartIsScaledDownUntilBothDirectionsFitAndNeverEnlarged) {
+    const QSizeF page(4800, 6600);
+    EXPECT_EQ(printZoomPercent({1200, 700}, page), 100);    // fits: natural size
+    EXPECT_EQ(printZoomPercent({4800, 6600}, page), 100);   // exactly the page
+    EXPECT_EQ(printZoomPercent({9600, 3000}, page), 50);    // too wide
+    EXPECT_EQ(printZoomPercent({4000, 9900}, page), 66);    // too high: 66.7 rounded down
+    EXPECT_EQ(printZoomPercent({12000, 13200}, page), 40);  // both: the narrower fit
+    EXPECT_EQ(printZoomPercent({4800000, 10}, page), 1);    // never below one percent
+    EXPECT_EQ(printZoomPercent({}, page), 100);
 }
 
 TEST_F(ChartOutputTest, RunReportOpensAFreshModalWindowAtTheMainWindowsPlace) {

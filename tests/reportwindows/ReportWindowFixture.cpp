@@ -17,8 +17,10 @@ public:
 }  // namespace
 
 void ReportWindowFixture::loadFixture(const char* name) {
-    const QString logs =
-        QStringLiteral(VARNEL_SOURCE_DIR "/tests/fixtures/") + QLatin1String(name) + QStringLiteral("/logs");
+    loadLogs(QStringLiteral(VARNEL_SOURCE_DIR "/tests/fixtures/") + QLatin1String(name) + QStringLiteral("/logs"));
+}
+
+void ReportWindowFixture::loadLogs(const QString& logs) {
     const QList<QDate> days = ingest::logDays(logs);
     ASSERT_FALSE(days.isEmpty());
     const store::DataFiles files(data_.path());
@@ -40,7 +42,7 @@ reports::ReportInputs ReportWindowFixture::inputs(reports::ReportKind kind) cons
 
 std::unique_ptr<ReportWindow> ReportWindowFixture::open(const reports::ReportInputs& in) {
     auto window = std::make_unique<ReportWindow>(
-        reportWindowSpec(in.kind), in,
+        reportWindowDesign(in.kind), in,
         ReportWindowServices{
             dialogs_, printers_, [this](const reports::ReportInputs&, QWidget&) { ++summariesOpened_; }, {}, {}});
     window->resize(900, 600);

@@ -35,6 +35,8 @@ class ReportWindowFixture : public ::testing::Test {
 protected:
     // Loads tests/fixtures/<name>/logs.
     void loadFixture(const char* name);
+    // Loads the first day of a log folder.
+    void loadLogs(const QString& folder);
 
     // The inputs of a whole-day report over every node of the load.
     reports::ReportInputs inputs(reports::ReportKind kind) const;

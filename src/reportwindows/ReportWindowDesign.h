@@ -15,28 +15,28 @@ namespace varnel::reportwindows {
 
 enum class MenuRole { Print, SaveChart, Summary, Exit, Zoom, Help, About, Separator };
 
-struct MenuItemSpec {
+struct MenuItemDesign {
     const char* name;  // object name; empty for a separator without one
     int captionId;     // string id; -1 for a separator
     MenuRole role;
 };
 
-struct MenuSpec {
+struct MenuDesign {
     const char* name;
     int captionId;
-    std::vector<MenuItemSpec> items;
+    std::vector<MenuItemDesign> items;
 };
 
-struct ControlSpec {
+struct ControlDesign {
     const char* name;
     int captionId;
     bool initiallyOn;  // ticked or selected when the window opens
 };
 
-struct FrameSpec {
+struct FrameDesign {
     const char* name;
     int captionId;
-    std::vector<ControlSpec> controls;
+    std::vector<ControlDesign> controls;
 };
 
 // Which control shows a series: the check box of its direction (or none:
@@ -49,15 +49,15 @@ struct SeriesRule {
     int option = anyOption;
 };
 
-struct ReportWindowSpec {
+struct ReportWindowDesign {
     reports::ReportKind kind;
     const char* windowName;
     int captionId;
     int loadFailureId;  // the prefix of the load's failure messages
-    std::vector<MenuSpec> menus;
-    std::vector<FrameSpec> frames;  // in the window's order, left to right
-    const FrameSpec* checkFrame() const;
-    const FrameSpec* optionFrame() const;
+    std::vector<MenuDesign> menus;
+    std::vector<FrameDesign> frames;  // in the window's order, left to right
+    const FrameDesign* checkFrame() const;
+    const FrameDesign* optionFrame() const;
     std::vector<SeriesRule> series;
     charts::ChartControl::GroupType groupType;
     charts::ChartControl::XLabels xLabels;
@@ -69,14 +69,14 @@ struct ReportWindowSpec {
     int minimumHeightTwips;
 };
 
-const ReportWindowSpec& reportWindowSpec(reports::ReportKind kind);
+const ReportWindowDesign& reportWindowDesign(reports::ReportKind kind);
 
 // Which series (from 1, in order) the controls' states show: ticks of the
 // check frame's boxes, and which option button of the option frame is on.
-std::vector<bool> visibleSeries(const ReportWindowSpec& design, const std::vector<bool>& checks,
+std::vector<bool> visibleSeries(const ReportWindowDesign& design, const std::vector<bool>& checks,
                                 const std::vector<bool>& options);
 
 // The series shown when the window opens.
-std::vector<bool> initiallyVisibleSeries(const ReportWindowSpec& design);
+std::vector<bool> initiallyVisibleSeries(const ReportWindowDesign& design);
 
 }  // namespace varnel::reportwindows

@@ -1,4 +1,4 @@
-#include "reportwindows/ReportWindowSpec.h"
+#include "reportwindows/ReportWindowDesign.h"
 
 #include "shell/StringTable.h"
 
@@ -10,9 +10,9 @@ using charts::ChartControl;
 using reports::ReportKind;
 using R = MenuRole;
 
-constexpr MenuItemSpec separator(const char* name = "") { return {name, -1, R::Separator}; }
+constexpr MenuItemDesign separator(const char* name = "") { return {name, -1, R::Separator}; }
 
-MenuSpec zoomMenu(const char* name, int first, int second, int third, int fourth) {
+MenuDesign zoomMenu(const char* name, int first, int second, int third, int fourth) {
     return {name,
             130,
             {{"mnuZoom", first, R::Zoom},
@@ -21,7 +21,7 @@ MenuSpec zoomMenu(const char* name, int first, int second, int third, int fourth
              {"mnuZoom", fourth, R::Zoom}}};
 }
 
-const ReportWindowSpec portAvailability{
+const ReportWindowDesign portAvailability{
     ReportKind::PortAvailability,
     "frmPortAvailability",
     87,
@@ -44,7 +44,7 @@ const ReportWindowSpec portAvailability{
     7005,
     5414};
 
-const ReportWindowSpec queueActivity{
+const ReportWindowDesign queueActivity{
     ReportKind::QueueActivity,
     "frmMessageQueueActivity",
     54,
@@ -69,27 +69,27 @@ const ReportWindowSpec queueActivity{
     7005,
     5414};
 
-const ReportWindowSpec latency{ReportKind::Latency,
-                               "frmMessageLatency",
-                               52,
-                               23,
-                               {{"mnuFile",
-                                 29,
-                                 {{"mnuPrintChart", 92, R::Print},
-                                  {"SaveChartAsBitmap", 100, R::SaveChart},
-                                  {"mnuSummaryInfo", 108, R::Summary},
-                                  {"mnuExit", 27, R::Exit}}},
-                                zoomMenu("Zoom", 131, 132, 133, 134),
-                                {"mnuHelp", 32, {{"mnuHelpFile", 32, R::Help}, {"mnuAbout", 6, R::About}}}},
-                               {},
-                               {{SeriesRule::always, SeriesRule::anyOption}},
-                               ChartControl::GroupType::Points,
-                               ChartControl::XLabels::TimeOfDay,
-                               charts::ViewportKind::Latency,
-                               7170,
-                               4980};
+const ReportWindowDesign latency{ReportKind::Latency,
+                                 "frmMessageLatency",
+                                 52,
+                                 23,
+                                 {{"mnuFile",
+                                   29,
+                                   {{"mnuPrintChart", 92, R::Print},
+                                    {"SaveChartAsBitmap", 100, R::SaveChart},
+                                    {"mnuSummaryInfo", 108, R::Summary},
+                                    {"mnuExit", 27, R::Exit}}},
+                                  zoomMenu("Zoom", 131, 132, 133, 134),
+                                  {"mnuHelp", 32, {{"mnuHelpFile", 32, R::Help}, {"mnuAbout", 6, R::About}}}},
+                                 {},
+                                 {{SeriesRule::always, SeriesRule::anyOption}},
+                                 ChartControl::GroupType::Points,
+                                 ChartControl::XLabels::TimeOfDay,
+                                 charts::ViewportKind::Latency,
+                                 7170,
+                                 4980};
 
-const ReportWindowSpec nodeTraffic{
+const ReportWindowDesign nodeTraffic{
     ReportKind::NodeTraffic,
     "frmNodeTraffic",
     72,
@@ -113,7 +113,7 @@ const ReportWindowSpec nodeTraffic{
     7005,
     5414};
 
-const ReportWindowSpec nodeErrors{
+const ReportWindowDesign nodeErrors{
     ReportKind::NodeErrors,
     "frmNodeError",
     146,
@@ -136,29 +136,29 @@ const ReportWindowSpec nodeErrors{
     7005,
     5414};
 
-bool isCheckFrame(const FrameSpec& frame) { return QByteArray(frame.controls.front().name).startsWith("chk"); }
+bool isCheckFrame(const FrameDesign& frame) { return QByteArray(frame.controls.front().name).startsWith("chk"); }
 
 }  // namespace
 
-const FrameSpec* ReportWindowSpec::checkFrame() const {
-    for (const FrameSpec& frame : frames)
+const FrameDesign* ReportWindowDesign::checkFrame() const {
+    for (const FrameDesign& frame : frames)
         if (isCheckFrame(frame)) return &frame;
     return nullptr;
 }
 
-const FrameSpec* ReportWindowSpec::optionFrame() const {
-    for (const FrameSpec& frame : frames)
+const FrameDesign* ReportWindowDesign::optionFrame() const {
+    for (const FrameDesign& frame : frames)
         if (!isCheckFrame(frame)) return &frame;
     return nullptr;
 }
 
-QString ReportWindowSpec::chartLoadingCaption() const {
+QString ReportWindowDesign::chartLoadingCaption() const {
     if (viewport == charts::ViewportKind::PerMinute) return QStringLiteral("Generating report, please wait...");
     if (viewport == charts::ViewportKind::Latency) return shell::myLoadResString(43);
     return {};
 }
 
-const ReportWindowSpec& reportWindowSpec(ReportKind kind) {
+const ReportWindowDesign& reportWindowDesign(ReportKind kind) {
     switch (kind) {
         case ReportKind::PortAvailability:
             return portAvailability;
@@ -174,7 +174,7 @@ const ReportWindowSpec& reportWindowSpec(ReportKind kind) {
     return portAvailability;
 }
 
-std::vector<bool> visibleSeries(const ReportWindowSpec& design, const std::vector<bool>& checks,
+std::vector<bool> visibleSeries(const ReportWindowDesign& design, const std::vector<bool>& checks,
                                 const std::vector<bool>& options) {
     std::vector<bool> visible;
     for (const SeriesRule& rule : design.series) {
@@ -186,13 +186,13 @@ std::vector<bool> visibleSeries(const ReportWindowSpec& design, const std::vecto
     return visible;
 }
 
-std::vector<bool> initiallyVisibleSeries(const ReportWindowSpec& design) {
+std::vector<bool> initiallyVisibleSeries(const ReportWindowDesign& design) {
     std::vector<bool> checks;
     std::vector<bool> options;
-    if (const FrameSpec* frame = design.checkFrame())
-        for (const ControlSpec& control : frame->controls) checks.push_back(control.initiallyOn);
-    if (const FrameSpec* frame = design.optionFrame())
-        for (const ControlSpec& control : frame->controls) options.push_back(control.initiallyOn);
+    if (const FrameDesign* frame = design.checkFrame())
+        for (const ControlDesign& control : frame->controls) checks.push_back(control.initiallyOn);
+    if (const FrameDesign* frame = design.optionFrame())
+        for (const ControlDesign& control : frame->controls) options.push_back(control.initiallyOn);
     return visibleSeries(design, checks, options);
 }
 

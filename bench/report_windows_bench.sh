@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Times the report windows and the chart pictures of varnel-report over a
+# generated 1,000,000-line day.
+#   bench/report_windows_bench.sh BUILD_DIR
+# Logs: the folder named by VARNEL_BENCH_LOGS, else a day written by
+# BUILD_DIR/tools/varnel-generate-logs into a temporary folder. Prints
+# --report all with and without --chart png (time and peak memory), then
+# BUILD_DIR/bench/report_windows_bench: each window from Run Report to the
+# drawn chart, zoom and scroll redraws, the longest event-loop stall and the
+# peak memory of a process that opened only the latency window.
+set -euo pipefail
+
+build_dir=${1:?usage: report_windows_bench.sh BUILD_DIR}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export LC_ALL=C TZ=UTC
+
+logs=${VARNEL_BENCH_LOGS:-}
+if [[ -z "$logs" ]]; then
+  logs="$work/logs"
+  mkdir -p "$logs"
+  "$build_dir/tools/varnel-generate-logs" --out "$logs" --date 2004-05-12 --seed 20040512 --lines 1000000
+fi
+
+report="$build_dir/src/cli/varnel-report"
+timed() {  # label, command...
+  local label=$1
+  shift
+  /usr/bin/time -f "$label: %e s wall, %M KB peak" "$@" >/dev/null 2>"$work/time.txt" || true
+  tail -n 1 "$work/time.txt"
+}
+
+# A loaded database is reused by every run, so the runs differ only in the
+# reports and pictures.
+"$report" --logs "$logs" --db "$work/day.db" --data-dir "$work/data" >/dev/null
+for run in 1 2 3; do
+  timed "--report all (run $run)" "$report" --logs "$logs" --db "$work/all.db" --data-dir "$work/data" \
+    --report all --out-dir "$work/out"
+  timed "--report all --chart png (run $run)" "$report" --logs "$logs" --db "$work/charts.db" \
+    --data-dir "$work/data" --report all --chart png --out-dir "$work/charts"
+done
+ls "$work/charts"/*.png
+
+bench="$build_dir/bench/report_windows_bench"
+VARNEL_BENCH_DB="$work/day.db" "$bench" --benchmark_filter='^(open|zoom|scroll|latency)'
+# The peak memory of a process that loads only the latency window.
+VARNEL_BENCH_DB="$work/day.db" "$bench" --benchmark_filter='^openLatency/'
