@@ -1,7 +1,9 @@
 // varnel-traffic: the desktop program.
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QIcon>
+#include <QNetworkProxyFactory>
 
 #include "app/AppSession.h"
 #include "app/ExitApplication.h"
@@ -12,6 +14,12 @@
 #include "platform/WidgetDialogs.h"
 #include "reportwindows/PrinterChooser.h"
 #include "reportwindows/ReportWindows.h"
+#include "shell/BackgroundUpdateCheck.h"
+#include "shell/HelpPage.h"
+#include "shell/ProgramVersion.h"
+#include "shellwindows/HelpCommand.h"
+#include "shellwindows/UpdateCheckCommand.h"
+#include "shellwindows/UpdateSiteSetting.h"
 #include "summarywindows/SummaryWindows.h"
 
 using namespace varnel;
@@ -37,16 +45,34 @@ int main(int argc, char** argv) {
         options.debug);
     platform::WidgetDialogs dialogs;
     reportwindows::PrintDialogChooser printers;
-    const summarywindows::SummaryWindowServices summaryServices{dialogs, {}, {}};
+
+    // Until a language is chosen the help pages are the default language's.
+    const shellwindows::HelpPages helpPages =
+        shellwindows::programHelpPages([] { return QString::fromLatin1(shell::defaultLanguageCode); });
+    const auto showHelp = [&helpPages](QWidget& owner) { shellwindows::showHelpWindow(owner, helpPages); };
+
+    // The update check asks through the proxy the desktop is configured with.
+    QNetworkProxyFactory::setUseSystemConfiguration(true);
+    const shell::UpdateSite updateSite = shellwindows::readUpdateSite();
+    shellwindows::UpdateCheckCommand updateCheck(updateSite, shell::ownVersionText(),
+                                                 {dialogs, [](const QUrl& page) { QDesktopServices::openUrl(page); }});
+
+    const summarywindows::SummaryWindowServices summaryServices{dialogs, showHelp, {}};
     reportwindows::ReportWindows reportWindows(
         {dialogs,
          printers,
          [&summaryServices](const reports::ReportInputs& inputs, QWidget& owner) {
              summarywindows::openSummaryWindow(inputs, owner, summaryServices);
          },
-         {},
+         showHelp,
          {}});
-    app::MainWindow frmMain(session, {dialogs, &app::ExitApplication, &reportWindows});
+    app::MainWindow frmMain(session, {dialogs, &app::ExitApplication, &reportWindows, showHelp,
+                                      [&updateCheck](QWidget& window) { updateCheck.CheckForUpdatedVersion(window); },
+                                      [&updateSite] {
+                                          return shell::CheckForUpdatedVersion_Background(
+                                              platform::programDataFolder(), shell::ownVersionText(),
+                                              shell::homePageAddress(updateSite));
+                                      }});
     dialogs.setParent(&frmMain);
 
     frmMain.formLoad(options);
