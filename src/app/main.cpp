@@ -16,7 +16,7 @@
 #include "reportwindows/ReportWindows.h"
 #include "shell/BackgroundUpdateCheck.h"
 #include "shell/HelpPage.h"
-#include "shell/ProgramVersion.h"
+#include "shell/UpdateCheck.h"
 #include "shellwindows/HelpCommand.h"
 #include "shellwindows/UpdateCheckCommand.h"
 #include "shellwindows/UpdateSiteSetting.h"
@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
     // The update check asks through the proxy the desktop is configured with.
     QNetworkProxyFactory::setUseSystemConfiguration(true);
     const shell::UpdateSite updateSite = shellwindows::readUpdateSite();
-    shellwindows::UpdateCheckCommand updateCheck(updateSite, shell::ownVersionText(),
+    shellwindows::UpdateCheckCommand updateCheck(updateSite, shell::ownVersionText(shell::programVersion()),
                                                  {dialogs, [](const QUrl& page) { QDesktopServices::openUrl(page); }});
 
     const summarywindows::SummaryWindowServices summaryServices{dialogs, showHelp, {}};
@@ -70,7 +70,8 @@ int main(int argc, char** argv) {
                                       [&updateCheck](QWidget& window) { updateCheck.CheckForUpdatedVersion(window); },
                                       [&updateSite] {
                                           return shell::CheckForUpdatedVersion_Background(
-                                              platform::programDataFolder(), shell::ownVersionText(),
+                                              platform::programDataFolder(),
+                                              shell::ownVersionText(shell::programVersion()),
                                               shell::homePageAddress(updateSite));
                                       }});
     dialogs.setParent(&frmMain);

@@ -4,9 +4,8 @@ namespace varnel::shell {
 
 ProgramVersion programVersion() { return {VARNEL_VERSION_MAJOR, VARNEL_VERSION_MINOR, VARNEL_VERSION_REVISION}; }
 
-QString ownVersionText() {
-    const ProgramVersion version = programVersion();
-    return QStringLiteral("%1.%2.%3").arg(version.major).arg(version.minor).arg(version.revision);
+QString versionText(const ProgramVersion& version) {
+    return QStringLiteral(" %1.%2 Build %3").arg(version.major).arg(version.minor).arg(version.revision);
 }
 
 }  // namespace varnel::shell

@@ -1,4 +1,4 @@
-// The program's own version: major, minor and revision number.
+// The program's own version, as the build names it.
 #pragma once
 
 #include <QString>
@@ -6,14 +6,14 @@
 namespace varnel::shell {
 
 struct ProgramVersion {
-    int major;
-    int minor;
-    int revision;
+    int major = 0;
+    int minor = 0;
+    int revision = 0;
 };
 
 ProgramVersion programVersion();
 
-// "major.minor.revision", for example 2.1.37.
-QString ownVersionText();
+// The About window's version text: " 2.1 Build 37" for 2.1, revision 37.
+QString versionText(const ProgramVersion& version);
 
 }  // namespace varnel::shell

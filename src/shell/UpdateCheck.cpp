@@ -4,6 +4,10 @@
 
 namespace varnel::shell {
 
+QString ownVersionText(const ProgramVersion& version) {
+    return QStringLiteral("%1.%2.%3").arg(version.major).arg(version.minor).arg(version.revision);
+}
+
 UpdateVerdict judgeUpdate(const QString& ownVersion, const QString& publishedVersion) {
     if (publishedVersion.isEmpty()) return UpdateVerdict::Unreachable;
     return compareVersionTexts(ownVersion, publishedVersion) < 0 ? UpdateVerdict::UpdateAvailable

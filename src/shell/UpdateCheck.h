@@ -5,9 +5,14 @@
 #include <QString>
 
 #include "platform/UserMessage.h"
+#include "shell/ProgramVersion.h"
 #include "shell/UpdateSite.h"
 
 namespace varnel::shell {
+
+// The version as the home page publishes it: "major.minor.revision", for
+// example 2.1.37.
+QString ownVersionText(const ProgramVersion& version);
 
 enum class UpdateVerdict {
     Unreachable,      // no published version could be read

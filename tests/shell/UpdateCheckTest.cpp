@@ -9,7 +9,6 @@
 
 #include "TestFiles.h"
 #include "shell/BackgroundUpdateCheck.h"
-#include "shell/ProgramVersion.h"
 #include "shell/PublishedVersion.h"
 #include "shell/UpdateCheck.h"
 #include "shell/VersionOrder.h"
@@ -105,10 +104,12 @@ TEST(UpdateSite, TheHomePageLiesAtTheFixedPathOfTheHost) {
     EXPECT_TRUE(QString::fromLatin1(defaultUpdateHost).endsWith(".invalid"));
 }
 
-TEST(ProgramVersion, TheOwnVersionTextJoinsTheThreeNumbers) {
-    const ProgramVersion version = programVersion();
-    EXPECT_EQ(ownVersionText(), QString("%1.%2.%3").arg(version.major).arg(version.minor).arg(version.revision));
-    EXPECT_EQ(publishedVersionIn(homePage(ownVersionText())), ownVersionText());
+TEST(OwnVersion, TheOwnVersionTextJoinsTheThreeNumbers) {
+    EXPECT_EQ(ownVersionText({2, 1, 37}), "2.1.37");
+    EXPECT_EQ(ownVersionText({2, 10, 0}), "2.10.0");
+    const QString own = ownVersionText(programVersion());
+    EXPECT_EQ(publishedVersionIn(homePage(own)), own);
+    EXPECT_EQ(judgeUpdate(own, own), UpdateVerdict::UpToDate);
 }
 
 TEST(BackgroundUpdateCheck, StartsTheHelperWithVersionAndAddressWithoutWaiting) {
