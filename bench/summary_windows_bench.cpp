@@ -20,6 +20,7 @@ namespace {
 class BenchDialogs : public platform::UserDialogs {
 public:
     void show(const platform::UserMessage&) override {}
+    bool confirm(const platform::UserMessage&) override { return false; }
     std::optional<QString> chooseFolder(const QString&, const QString&) override { return std::nullopt; }
     std::optional<QString> chooseSaveFile(const QString&, const QString&, const QString&) override { return path; }
     QString path;

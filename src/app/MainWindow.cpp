@@ -64,8 +64,9 @@ MainWindow::MainWindow(AppSession& session, MainWindowServices services, QWidget
       loadRunner_(new LoadRunner(this)),
       progressTimer_(new QTimer(this)) {
     progressTimer_->setInterval(progressIntervalMs);
-    // Help and the update check come with their own windows.
-    for (QAction* action : {ui_.mnuHelpFile, ui_.mnuCheckForUpdatedVersion}) action->setEnabled(false);
+    ui_.mnuHelpFile->setEnabled(static_cast<bool>(services_.showHelp));
+    ui_.mnuHelpFile->setShortcut(QKeySequence::HelpContents);
+    ui_.mnuCheckForUpdatedVersion->setEnabled(static_cast<bool>(services_.checkForUpdatedVersion));
     ui_.mnuAbout->setEnabled(static_cast<bool>(services_.showAbout));
     connectControls();
     resize(880, 720);
@@ -82,6 +83,9 @@ void MainWindow::connectControls() {
     connect(ui_.cmdParseLogs, &QPushButton::clicked, this, &MainWindow::parseLogs);
     connect(ui_.mnuSaveDatabase, &QAction::triggered, this, &MainWindow::saveDatabase);
     connect(ui_.mnuExit, &QAction::triggered, this, [this] { services_.exitApplication(); });
+    connect(ui_.mnuHelpFile, &QAction::triggered, this, [this] { services_.showHelp(*this); });
+    connect(ui_.mnuCheckForUpdatedVersion, &QAction::triggered, this,
+            [this] { services_.checkForUpdatedVersion(*this); });
     connect(ui_.mnuAbout, &QAction::triggered, this, [this] {
         if (services_.showAbout) services_.showAbout(*this);
     });
@@ -150,6 +154,10 @@ void MainWindow::formLoad(const RunOptions& options) {
     session_.connectionString = session_.files.workingPath();
     ui_.txtDatabasePath->setText(QDir::toNativeSeparators(session_.files.workingPath()));
     session_.ingest.reportDate = store::StoredTime::fromQDateTime(QDateTime::currentDateTime());
+
+    if (services_.backgroundUpdateCheck) {
+        if (const auto failure = services_.backgroundUpdateCheck()) services_.dialogs.show(*failure);
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <deque>
 #include <functional>
+#include <optional>
 
 #include "app/AppSession.h"
 #include "app/MainWindowUi.h"
@@ -29,7 +30,14 @@ struct MainWindowServices {
     ReportLauncher* reportLauncher = nullptr;
     // Opens the About window over the window given; without one the About
     // item is disabled.
-    std::function<void(QWidget&)> showAbout;
+    std::function<void(QWidget&)> showAbout = {};
+    // Help > Help and Help > Check for updated version, over the window
+    // given; each may be empty, its item is then disabled.
+    std::function<void(QWidget&)> showHelp = {};
+    std::function<void(QWidget&)> checkForUpdatedVersion = {};
+    // The start-up update check, run last in formLoad; gives a message to
+    // show when it fails. May be empty.
+    std::function<std::optional<platform::UserMessage>()> backgroundUpdateCheck = {};
 };
 
 class MainWindow : public QMainWindow {

@@ -1,7 +1,9 @@
 // varnel-traffic: the desktop program.
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QIcon>
+#include <QNetworkProxyFactory>
 
 #include "app/AppSession.h"
 #include "app/ExitApplication.h"
@@ -12,7 +14,14 @@
 #include "platform/WidgetDialogs.h"
 #include "reportwindows/PrinterChooser.h"
 #include "reportwindows/ReportWindows.h"
+#include "shell/BackgroundUpdateCheck.h"
+#include "shell/HelpPage.h"
+#include "shell/Localize.h"
+#include "shell/UpdateCheck.h"
 #include "shellwindows/AboutCommand.h"
+#include "shellwindows/HelpCommand.h"
+#include "shellwindows/UpdateCheckCommand.h"
+#include "shellwindows/UpdateSiteSetting.h"
 #include "summarywindows/SummaryWindows.h"
 
 using namespace varnel;
@@ -42,18 +51,36 @@ int main(int argc, char** argv) {
 
     platform::WidgetDialogs dialogs;
     reportwindows::PrintDialogChooser printers;
+
+    // The page of the language then current; the default page's language
+    // until one is chosen.
+    const shellwindows::HelpPages helpPages =
+        shellwindows::programHelpPages([] { return shell::GetLanguageCode(shell::currentLanguage()); });
+    const auto showHelp = [&helpPages](QWidget& owner) { shellwindows::showHelpWindow(owner, helpPages); };
+
+    // The update check asks through the proxy the desktop is configured with.
+    QNetworkProxyFactory::setUseSystemConfiguration(true);
+    const shell::UpdateSite updateSite = shellwindows::readUpdateSite();
+    shellwindows::UpdateCheckCommand updateCheck(updateSite, shell::ownVersionText(shell::programVersion()),
+                                                 {dialogs, [](const QUrl& page) { QDesktopServices::openUrl(page); }});
+
     shellwindows::AboutCommand about({dialogs, dataFolder});
     const auto showAbout = [&about](QWidget& owner) { about.show(owner); };
-    const summarywindows::SummaryWindowServices summaryServices{dialogs, {}, showAbout};
+    const summarywindows::SummaryWindowServices summaryServices{dialogs, showHelp, showAbout};
     reportwindows::ReportWindows reportWindows(
-        {dialogs,
-         printers,
+        {dialogs, printers,
          [&summaryServices](const reports::ReportInputs& inputs, QWidget& owner) {
              summarywindows::openSummaryWindow(inputs, owner, summaryServices);
          },
-         {},
-         showAbout});
-    app::MainWindow frmMain(session, {dialogs, &app::ExitApplication, &reportWindows, showAbout});
+         showHelp, showAbout});
+    app::MainWindow frmMain(session, {dialogs, &app::ExitApplication, &reportWindows, showAbout, showHelp,
+                                      [&updateCheck](QWidget& window) { updateCheck.CheckForUpdatedVersion(window); },
+                                      [&updateSite] {
+                                          return shell::CheckForUpdatedVersion_Background(
+                                              platform::programDataFolder(),
+                                              shell::ownVersionText(shell::programVersion()),
+                                              shell::homePageAddress(updateSite));
+                                      }});
     dialogs.setParent(&frmMain);
 
     frmMain.formLoad(options);

@@ -24,14 +24,20 @@ QMessageBox::Icon boxIcon(UserMessage::Icon icon) {
     return QMessageBox::NoIcon;
 }
 
-}  // namespace
-
-void WidgetDialogs::show(const UserMessage& message) {
+int showBox(const UserMessage& message, QMessageBox::StandardButtons buttons, QWidget* parent) {
     const QString title = message.title.isEmpty() ? shell::myLoadResString(7) : message.title;
     QString text = message.text;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QMessageBox box(boxIcon(message.icon), title, text, QMessageBox::Ok, parent_);
-    box.exec();
+    QMessageBox box(boxIcon(message.icon), title, text, buttons, parent);
+    return box.exec();
+}
+
+}  // namespace
+
+void WidgetDialogs::show(const UserMessage& message) { showBox(message, QMessageBox::Ok, parent_); }
+
+bool WidgetDialogs::confirm(const UserMessage& message) {
+    return showBox(message, QMessageBox::Ok | QMessageBox::Cancel, parent_) == QMessageBox::Ok;
 }
 
 std::optional<QString> WidgetDialogs::chooseFolder(const QString& title, const QString& startFolder) {

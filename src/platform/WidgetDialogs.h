@@ -15,6 +15,7 @@ public:
 
     // A modal box with an OK button; an empty title gives the program's title.
     void show(const UserMessage& message) override;
+    bool confirm(const UserMessage& message) override;
     std::optional<QString> chooseFolder(const QString& title, const QString& startFolder) override;
     std::optional<QString> chooseSaveFile(const QString& title, const QString& suggestedPath,
                                           const QString& filter) override;

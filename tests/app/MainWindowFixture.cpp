@@ -21,10 +21,12 @@ void MainWindowFixture::TearDown() {
     session_.reset();
 }
 
-MainWindow& MainWindowFixture::open(const RunOptions& options, ReportLauncher* launcher) {
+MainWindow& MainWindowFixture::open(const RunOptions& options, ReportLauncher* launcher,
+                                    const std::function<void(MainWindowServices&)>& addServices) {
     session_ = std::make_unique<AppSession>(store::DataFiles(data_.path()), options.debug);
-    window_ = std::make_unique<MainWindow>(*session_,
-                                           MainWindowServices{dialogs_, [this] { ++exits_; }, launcher, showAbout_});
+    MainWindowServices services{dialogs_, [this] { ++exits_; }, launcher, showAbout_};
+    if (addServices) addServices(services);
+    window_ = std::make_unique<MainWindow>(*session_, std::move(services));
     window_->formLoad(options);
     window_->show();
     return *window_;

@@ -6,6 +6,7 @@
 
 #include <QListWidget>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 
 #include "app/AppSession.h"
@@ -19,8 +20,10 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Creates the window and runs its start-up.
-    MainWindow& open(const RunOptions& options = {}, ReportLauncher* launcher = nullptr);
+    // Creates the window and runs its start-up; addServices may fill in more
+    // of the window's services.
+    MainWindow& open(const RunOptions& options = {}, ReportLauncher* launcher = nullptr,
+                     const std::function<void(MainWindowServices&)>& addServices = {});
 
     template <typename Control>
     Control* control(const char* name) const {

@@ -1,5 +1,5 @@
 // Stands in for the message boxes and dialogs: records every message and
-// answers the dialogs from a script.
+// answers the questions and dialogs from a script.
 #pragma once
 
 #include <QStringList>
@@ -14,6 +14,12 @@ namespace varnel::app::test {
 class RecordingDialogs : public platform::UserDialogs {
 public:
     void show(const platform::UserMessage& message) override { messages.push_back(message); }
+
+    bool confirm(const platform::UserMessage& message) override {
+        messages.push_back(message);
+        questions.push_back(message);
+        return confirmAnswer;
+    }
 
     std::optional<QString> chooseFolder(const QString& title, const QString& startFolder) override {
         folderTitles << title;
@@ -39,7 +45,9 @@ public:
         return list;
     }
 
-    std::vector<platform::UserMessage> messages;
+    std::vector<platform::UserMessage> messages;  // every box, questions included
+    std::vector<platform::UserMessage> questions;
+    bool confirmAnswer = false;                        // false: the user chooses Cancel
     std::deque<std::optional<QString>> folderAnswers;  // nothing: the user cancels
     QStringList folderTitles;
     QStringList folderStarts;
