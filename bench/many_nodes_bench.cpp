@@ -116,9 +116,12 @@ private:
     std::unique_ptr<app::MainWindow> window_;
 };
 
+// Made at first use, destroyed before the application object.
+std::unique_ptr<LoadedWindow> sharedWindow;
+
 LoadedWindow& loadedWindow() {
-    static LoadedWindow window;
-    return window;
+    if (!sharedWindow) sharedWindow = std::make_unique<LoadedWindow>();
+    return *sharedWindow;
 }
 
 // Selects count separate rows spread over the list, as Ctrl-clicks would.
@@ -182,5 +185,6 @@ int main(int argc, char** argv) {
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    sharedWindow.reset();
     return 0;
 }

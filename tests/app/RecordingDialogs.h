@@ -19,9 +19,11 @@ public:
         folderTitles << title;
         folderStarts << startFolder;
         if (folderAnswers.empty()) return std::nullopt;
-        auto answer = folderAnswers.front();
+        const bool chosen = folderAnswers.front().has_value();
+        const QString folder = folderAnswers.front().value_or(QString());
         folderAnswers.pop_front();
-        return answer;
+        if (!chosen) return std::nullopt;
+        return folder;
     }
 
     std::optional<QString> chooseSaveFile(const QString&, const QString& suggestedPath, const QString&) override {
