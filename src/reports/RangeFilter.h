@@ -20,7 +20,8 @@ class RangeFilter {
 public:
     // Fills the node tables when limiting; they are dropped again when the
     // filter goes, so statements using conditions() must be gone by then.
-    // Throws SQLite::Exception when the tables cannot be made.
+    // One filter at a time per connection. Throws SQLite::Exception when the
+    // tables cannot be made.
     RangeFilter(store::ReportDatabase& db, const RangeRequest& request);
     ~RangeFilter();
     RangeFilter(const RangeFilter&) = delete;
