@@ -18,6 +18,7 @@
 #include <fstream>
 #include <string>
 
+#include "SilentDialogs.h"
 #include "app/ProgressPanel.h"
 #include "charts/ChartControl.h"
 #include "reports/PerMinuteTable.h"
@@ -29,16 +30,6 @@ using namespace varnel;
 using reports::ReportKind;
 
 namespace {
-
-class BenchDialogs : public platform::UserDialogs {
-public:
-    void show(const platform::UserMessage&) override {}
-    bool confirm(const platform::UserMessage&) override { return false; }
-    std::optional<QString> chooseFolder(const QString&, const QString&) override { return std::nullopt; }
-    std::optional<QString> chooseSaveFile(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-};
 
 class NoPrinter : public reportwindows::PrinterChooser {
 public:
@@ -94,7 +85,7 @@ const BenchDay& benchDay() {
 }
 
 struct Harness {
-    BenchDialogs dialogs;
+    bench::SilentDialogs dialogs;
     NoPrinter printers;
     app::ProgressPanel progress;
 

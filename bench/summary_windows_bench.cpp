@@ -11,20 +11,12 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "SilentDialogs.h"
 #include "summarywindows/SummaryWindow.h"
 
 using namespace varnel;
 
 namespace {
-
-class BenchDialogs : public platform::UserDialogs {
-public:
-    void show(const platform::UserMessage&) override {}
-    bool confirm(const platform::UserMessage&) override { return false; }
-    std::optional<QString> chooseFolder(const QString&, const QString&) override { return std::nullopt; }
-    std::optional<QString> chooseSaveFile(const QString&, const QString&, const QString&) override { return path; }
-    QString path;
-};
 
 reports::ReportInputs inputsFor(reports::ReportKind kind) {
     reports::ReportInputs inputs;
@@ -44,7 +36,7 @@ double residentMegabytes() {
 
 // Opening: read the table, fill the grid, show and paint the first screen.
 void openSummary(benchmark::State& state, reports::ReportKind kind) {
-    BenchDialogs dialogs;
+    bench::SilentDialogs dialogs;
     const reports::ReportInputs inputs = inputsFor(kind);
     if (inputs.connectionString.isEmpty()) {
         state.SkipWithError("VARNEL_BENCH_DB names no working database");
@@ -77,7 +69,7 @@ void openNodeSummary(benchmark::State& state) { openSummary(state, reports::Repo
 // One iteration scrolls the latency grid one page down and paints it: the
 // time of one frame while the user drags through the day.
 void scrollLatency(benchmark::State& state) {
-    BenchDialogs dialogs;
+    bench::SilentDialogs dialogs;
     summarywindows::SummaryWindow window(inputsFor(reports::ReportKind::Latency), {dialogs, {}, {}});
     window.formLoad();
     window.show();
@@ -92,9 +84,9 @@ void scrollLatency(benchmark::State& state) {
 }
 
 void saveLatency(benchmark::State& state) {
-    BenchDialogs dialogs;
+    bench::SilentDialogs dialogs;
     QTemporaryDir folder;
-    dialogs.path = folder.filePath(QStringLiteral("latency.csv"));
+    dialogs.savePath = folder.filePath(QStringLiteral("latency.csv"));
     summarywindows::SummaryWindow window(inputsFor(reports::ReportKind::Latency), {dialogs, {}, {}});
     window.formLoad();
     for (auto _ : state) window.saveAsCsv();

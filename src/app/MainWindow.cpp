@@ -14,6 +14,7 @@
 #include "app/DatabaseBackup.h"
 #include "app/LoadRunner.h"
 #include "app/LocalizeMainWindow.h"
+#include "app/NodeListView.h"
 #include "app/ProgressPanel.h"
 #include "app/ReportLauncher.h"
 #include "app/WorkingDatabaseClaim.h"
@@ -39,18 +40,12 @@ QStringList selectedEntries(const QListWidget& list) {
     return entries;
 }
 
-QStringList allEntries(const QListWidget& list) {
-    QStringList entries;
-    for (int row = 0; row < list.count(); ++row) entries << list.item(row)->text();
-    return entries;
-}
-
 reports::RangeRequest rangeRequestOf(const NodeFilterTab& tab) {
     reports::RangeRequest request;
     request.from = tab.start->time();
     request.to = tab.end->time();
-    request.nodes = {tab.limitNodes->isChecked(), allEntries(*tab.veyraNodes), allEntries(*tab.keldanNodes),
-                     selectedEntries(*tab.veyraNodes), selectedEntries(*tab.keldanNodes)};
+    request.nodes = {tab.limitNodes->isChecked(), tab.veyraNodes->entries(), tab.keldanNodes->entries(),
+                     tab.veyraNodes->selectedEntries(), tab.keldanNodes->selectedEntries()};
     return request;
 }
 
@@ -222,7 +217,7 @@ void MainWindow::parseLogs() {
     }
 
     // The reset empties the node lists before anything is parsed.
-    for (QListWidget* list : ui_.nodeLists()) list->clear();
+    for (NodeListView* list : ui_.nodeLists()) list->clear();
     setLoadRunning(true);
     const store::DataFiles files(session_.files.folder(), QDir::fromNativeSeparators(ui_.txtDatabasePath->text()));
     loadRunner_->start({ui_.txtDiagFilePath->text(), days, ui_.cmbReportDate->currentText()}, files, session_.ingest);
@@ -297,13 +292,12 @@ void MainWindow::DisableReportButtons() {
     for (QPushButton* button : ui_.reportButtons()) button->setEnabled(false);
 }
 
+// The three lists of a side share one copy of the entries.
 void MainWindow::fillNodeLists(const QStringList& veyraNodes, const QStringList& keldanNodes) {
-    for (const QString& node : veyraNodes)
-        for (QListWidget* list : {ui_.latency.veyraNodes, ui_.nodeTraffic.veyraNodes, ui_.nodeError.veyraNodes})
-            list->addItem(node);
-    for (const QString& node : keldanNodes)
-        for (QListWidget* list : {ui_.latency.keldanNodes, ui_.nodeTraffic.keldanNodes, ui_.nodeError.keldanNodes})
-            list->addItem(node);
+    for (NodeListView* list : {ui_.latency.veyraNodes, ui_.nodeTraffic.veyraNodes, ui_.nodeError.veyraNodes})
+        list->setEntries(veyraNodes);
+    for (NodeListView* list : {ui_.latency.keldanNodes, ui_.nodeTraffic.keldanNodes, ui_.nodeError.keldanNodes})
+        list->setEntries(keldanNodes);
 }
 
 // ---- Reports ----

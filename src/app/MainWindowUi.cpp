@@ -16,6 +16,7 @@
 #include <QTimeEdit>
 #include <QVBoxLayout>
 
+#include "app/NodeListView.h"
 #include "app/ProgressPanel.h"
 
 namespace varnel::app {
@@ -47,8 +48,8 @@ QTimeEdit* timePicker(const char* name, QTime initial) {
     return picker;
 }
 
-QListWidget* nodeList(const char* name) {
-    auto* list = named(new QListWidget, name);
+NodeListView* nodeList(const char* name) {
+    auto* list = named(new NodeListView, name);
     list->setSelectionMode(QAbstractItemView::MultiSelection);
     list->setEnabled(false);
     return list;
@@ -143,7 +144,7 @@ std::array<QPushButton*, 5> MainWindowUi::reportButtons() const {
     return {cmdPortUsage, cmdMessageQueueActivity, latency.runReport, nodeTraffic.runReport, nodeError.runReport};
 }
 
-std::array<QListWidget*, 6> MainWindowUi::nodeLists() const {
+std::array<NodeListView*, 6> MainWindowUi::nodeLists() const {
     return {latency.keldanNodes,    latency.veyraNodes,    nodeTraffic.keldanNodes,
             nodeTraffic.veyraNodes, nodeError.keldanNodes, nodeError.veyraNodes};
 }

@@ -20,6 +20,7 @@ class QTimeEdit;
 
 namespace varnel::app {
 
+class NodeListView;
 class ProgressPanel;
 
 // The controls of a tab with a time range and a node filter.
@@ -32,9 +33,9 @@ struct NodeFilterTab {
     QTimeEdit* end;
     QCheckBox* limitNodes;
     QGroupBox* keldanFrame;
-    QListWidget* keldanNodes;
+    NodeListView* keldanNodes;
     QGroupBox* veyraFrame;
-    QListWidget* veyraNodes;
+    NodeListView* veyraNodes;
     QPushButton* runReport;
 };
 
@@ -73,7 +74,7 @@ struct MainWindowUi {
     // The five Run Report buttons, in the order they are enabled.
     std::array<QPushButton*, 5> reportButtons() const;
     // The six node lists, in the order a reset empties them.
-    std::array<QListWidget*, 6> nodeLists() const;
+    std::array<NodeListView*, 6> nodeLists() const;
 };
 
 // Builds the controls into the window (central widget and menu bar).

@@ -1,6 +1,7 @@
 #include "cli/ReportRunner.h"
 
 #include <QDir>
+#include <unordered_set>
 
 #include "cli/ExitCodes.h"
 #include "platform/WholeFileWriter.h"
@@ -16,12 +17,14 @@ namespace {
 
 using reports::ReportKind;
 
-// The entries of the load's node list whose number is among the given ones.
+// The entries of the load's node list whose number is among the given ones,
+// each entry looked up in a hashed set of the given numbers.
 QStringList selectedEntries(const QStringList& entries, const QStringList& given) {
-    const std::vector<double> wanted = reports::nodeValues(given);
+    const std::vector<double> values = reports::nodeValues(given);
+    const std::unordered_set<double> wanted(values.begin(), values.end());
     QStringList selected;
     for (const QString& entry : entries)
-        if (std::find(wanted.begin(), wanted.end(), reports::nodeValue(entry)) != wanted.end()) selected << entry;
+        if (wanted.contains(reports::nodeValue(entry))) selected << entry;
     return selected;
 }
 

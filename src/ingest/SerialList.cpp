@@ -5,13 +5,27 @@
 
 namespace varnel::ingest {
 
+namespace {
+
+bool hasUpperCase(std::string_view text) {
+    for (char c : text)
+        if (platform::asciiLower(c) != c) return true;
+    return false;
+}
+
+}  // namespace
+
+// Serial numbers are mostly digits, which fold to themselves: those are
+// looked up as they are, without a folded copy, once per message line.
 void SerialList::add(std::string_view serial) {
-    if (spellings_.contains(serial)) return;
-    spellings_.emplace(serial);
-    lookupKey_.assign(serial);
-    for (char& c : lookupKey_) c = platform::asciiLower(c);
-    if (foldedKeys_.contains(lookupKey_)) return;
-    foldedKeys_.insert(lookupKey_);
+    std::string_view key = serial;
+    if (hasUpperCase(serial)) {
+        lookupKey_.assign(serial);
+        for (char& c : lookupKey_) c = platform::asciiLower(c);
+        key = lookupKey_;
+    }
+    if (foldedKeys_.contains(key)) return;
+    foldedKeys_.emplace(key);
     entries_.emplace_back(serial);
     textLength_ += serial.size() + 1;
 }
@@ -19,7 +33,6 @@ void SerialList::add(std::string_view serial) {
 void SerialList::clear() {
     entries_.clear();
     foldedKeys_.clear();
-    spellings_.clear();
     textLength_ = 0;
 }
 

@@ -30,10 +30,7 @@ private:
     using TextSet = std::unordered_set<std::string, TextHash, std::equal_to<>>;
 
     std::vector<std::string> entries_;
-    TextSet foldedKeys_;
-    // Every spelling added so far, listed or not: a message line repeats a
-    // serial number seen before far more often than it brings a new one.
-    TextSet spellings_;
+    TextSet foldedKeys_;  // the entries in lower case
     std::string lookupKey_;
     std::size_t textLength_ = 0;
 };

@@ -36,7 +36,7 @@ store::StoredTime::Text deliveredText(int seconds) {
 // The raw events strictly inside the time range, of the selected nodes when
 // node limiting is on, in stored order.
 MessageEvents selectEvents(store::ReportDatabase& db, const RangeRequest& request) {
-    const RangeFilter filter(request);
+    const RangeFilter filter(db, request);
     store::Query select(
         db.connection(),
         "SELECT MessageGUID, StartMinute, MessageType, VeyraSerialNumber, KeldanSerialNumber FROM RawMessageData "

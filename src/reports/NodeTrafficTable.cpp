@@ -2,8 +2,8 @@
 
 #include <SQLiteCpp/Transaction.h>
 
-#include <algorithm>
 #include <cmath>
+#include <unordered_map>
 
 #include "reports/RangeFilter.h"
 #include "shell/StringTable.h"
@@ -17,9 +17,9 @@ constexpr double bytesPerMegabyte = 1000000.0;
 constexpr int64_t clearedInbound = 5;
 constexpr int64_t clearedOutbound = 6;
 
-// The node rows in table order, found by serial number on each side. The
-// lists hold a few dozen nodes at most, so a sorted list searched by halves
-// finds a serial faster than hashing it, once or twice per message.
+// The node rows in table order, found by serial number on each side. A
+// damaged log can list a million nodes, so each side keeps a hashed index
+// from serial number to row, looked up once or twice per message.
 class NodeRows {
 public:
     NodeRows(const RangeRequest& request) {
@@ -32,29 +32,21 @@ public:
     NodeTrafficRow* keldan(double serial) { return find(keldan_, serial); }
 
 private:
-    struct Entry {
-        double serial;
-        std::size_t row;
-    };
-    using Index = std::vector<Entry>;  // by serial, then row
-
-    static bool before(const Entry& a, const Entry& b) {
-        return a.serial < b.serial || (a.serial == b.serial && a.row < b.row);
-    }
+    using Index = std::unordered_map<double, std::size_t>;  // serial to row
 
     void add(const QString& nodeType, const QStringList& entries, Index& index) {
+        index.reserve(static_cast<std::size_t>(entries.size()));
         for (const QString& entry : entries) {
             const double value = nodeValue(entry);
-            // A serial that is not a number matches no message.
-            if (!std::isnan(value)) index.push_back({value, rows_.size()});
+            // A serial that is not a number matches no message. Two entries
+            // of one number: the first row takes the counts.
+            if (!std::isnan(value)) index.try_emplace(value, rows_.size());
             rows_.push_back({nodeType, value});
         }
-        std::sort(index.begin(), index.end(), before);
     }
-    // Two entries of one number: the first row takes the counts.
     NodeTrafficRow* find(const Index& index, double serial) {
-        const auto it = std::lower_bound(index.begin(), index.end(), Entry{serial, 0}, before);
-        return it == index.end() || it->serial != serial ? nullptr : &rows_[it->row];
+        const auto it = index.find(serial);
+        return it == index.end() ? nullptr : &rows_[it->second];
     }
 
     std::vector<NodeTrafficRow> rows_;
@@ -77,7 +69,7 @@ void count(NodeTrafficRow* row, bool inbound, NodeCount what, bool hasSize, doub
 // Counts the matching messages into the rows, in stored order so that the
 // megabyte sums add up as they always have. Returns the number of messages.
 int64_t countMessages(store::ReportDatabase& db, const RangeRequest& request, NodeCount what, NodeRows& nodes) {
-    const RangeFilter filter(request);
+    const RangeFilter filter(db, request);
     std::string sql =
         "SELECT MessageType, VeyraSerialNumber, KeldanSerialNumber, MessageSize FROM RawMessageData "
         "WHERE (MessageType = ? OR MessageType = ?)";

@@ -1,22 +1,31 @@
 // The conditions that limit a report's raw message rows to a time range
-// (strict bounds) and, when node limiting is on, to the chosen nodes. Every
-// value is bound as a parameter.
+// (strict bounds) and, when node limiting is on, to the chosen nodes. The
+// time bounds are bound parameters; the chosen serial numbers go into two
+// temporary tables of the connection, however many there are (a list of
+// bound values would stop at SQLite's limit of 32,766 parameters).
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "reports/ReportRequest.h"
 
 namespace varnel::store {
 class Query;
-}
+class ReportDatabase;
+}  // namespace varnel::store
 
 namespace varnel::reports {
 
 class RangeFilter {
 public:
-    explicit RangeFilter(const RangeRequest& request);
+    // Fills the node tables when limiting; they are dropped again when the
+    // filter goes, so statements using conditions() must be gone by then.
+    // One filter at a time per connection. Throws SQLite::Exception when the
+    // tables cannot be made.
+    RangeFilter(store::ReportDatabase& db, const RangeRequest& request);
+    ~RangeFilter();
+    RangeFilter(const RangeFilter&) = delete;
+    RangeFilter& operator=(const RangeFilter&) = delete;
 
     // Time strictly between the bounds, then the node conditions when limiting.
     std::string conditions() const;
@@ -26,9 +35,8 @@ public:
     int bind(store::Query& query, int afterParameter) const;
 
 private:
+    store::ReportDatabase& db_;
     const RangeRequest& request_;
-    std::vector<double> keldan_;
-    std::vector<double> veyra_;
 };
 
 }  // namespace varnel::reports

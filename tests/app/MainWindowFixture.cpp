@@ -67,10 +67,15 @@ void MainWindowFixture::loadData() const {
     ASSERT_TRUE(ended.wait(20000)) << "the load did not end";
 }
 
-QStringList MainWindowFixture::entries(const QListWidget& list) {
+QStringList MainWindowFixture::entries(const QAbstractItemView& list) {
     QStringList texts;
-    for (int row = 0; row < list.count(); ++row) texts << list.item(row)->text();
+    const QAbstractItemModel& model = *list.model();
+    for (int row = 0; row < model.rowCount(); ++row) texts << model.index(row, 0).data().toString();
     return texts;
+}
+
+void MainWindowFixture::selectRow(QAbstractItemView& list, int row) {
+    list.selectionModel()->select(list.model()->index(row, 0), QItemSelectionModel::Select);
 }
 
 }  // namespace varnel::app::test

@@ -44,7 +44,10 @@ protected:
     void selectDays(std::initializer_list<int> rows) const;
     // Clicks Load Data and waits until the load's outcome is handled.
     void loadData() const;
-    static QStringList entries(const QListWidget& list);
+    // The texts of a list's rows, in order.
+    static QStringList entries(const QAbstractItemView& list);
+    // Adds the row to the list's selection, as a click on it does.
+    static void selectRow(QAbstractItemView& list, int row);
 
     QTemporaryDir settings_;
     QTemporaryDir data_;

@@ -38,8 +38,8 @@ protected:
         open(options);
     }
     void expectNodeLists(const QStringList& veyra, const QStringList& keldan) {
-        for (const char* name : veyraLists) EXPECT_EQ(entries(*control<QListWidget>(name)), veyra) << name;
-        for (const char* name : keldanLists) EXPECT_EQ(entries(*control<QListWidget>(name)), keldan) << name;
+        for (const char* name : veyraLists) EXPECT_EQ(entries(*control<QListView>(name)), veyra) << name;
+        for (const char* name : keldanLists) EXPECT_EQ(entries(*control<QListView>(name)), keldan) << name;
     }
 };
 

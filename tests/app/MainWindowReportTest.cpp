@@ -4,26 +4,15 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimeEdit>
-#include <vector>
 
 #include "app/MainWindowFixture.h"
-#include "app/ReportLauncher.h"
+#include "app/RecordingLauncher.h"
 #include "shell/StringTable.h"
 
 namespace varnel::app::test {
 namespace {
 
 using reports::ReportKind;
-
-class RecordingLauncher : public ReportLauncher {
-public:
-    void openReport(const reports::ReportInputs& inputs, QWidget& owner, ProgressPanel&) override {
-        opened.push_back(inputs);
-        owners.push_back(&owner);
-    }
-    std::vector<reports::ReportInputs> opened;
-    std::vector<QWidget*> owners;
-};
 
 struct FilterTab {
     const char* button;
@@ -69,12 +58,12 @@ TEST_F(MainWindowReports, CheckBoxesEnableTheirOwnTabsNodeLists) {
         check->setChecked(true);
         for (const FilterTab& other : filterTabs) {
             const bool own = &other == &tab;
-            EXPECT_EQ(control<QListWidget>(other.keldan)->isEnabled(), own) << tab.check << " " << other.keldan;
-            EXPECT_EQ(control<QListWidget>(other.veyra)->isEnabled(), own) << tab.check << " " << other.veyra;
+            EXPECT_EQ(control<QListView>(other.keldan)->isEnabled(), own) << tab.check << " " << other.keldan;
+            EXPECT_EQ(control<QListView>(other.veyra)->isEnabled(), own) << tab.check << " " << other.veyra;
         }
         check->setChecked(false);
-        EXPECT_FALSE(control<QListWidget>(tab.keldan)->isEnabled());
-        EXPECT_FALSE(control<QListWidget>(tab.veyra)->isEnabled());
+        EXPECT_FALSE(control<QListView>(tab.keldan)->isEnabled());
+        EXPECT_FALSE(control<QListView>(tab.veyra)->isEnabled());
     }
 }
 
@@ -93,9 +82,9 @@ TEST_F(MainWindowReports, LimitedNodesNeedASelectionOnBothSidesOfTheirOwnTab) {
     for (const FilterTab& tab : filterTabs) {
         dialogs_.messages.clear();
         control<QCheckBox>(tab.check)->setChecked(true);
-        auto* keldan = control<QListWidget>(tab.keldan);
-        keldan->item(0)->setSelected(true);
-        keldan->item(1)->setSelected(true);
+        auto* keldan = control<QListView>(tab.keldan);
+        selectRow(*keldan, 0);
+        selectRow(*keldan, 1);
         click(tab.button);
         EXPECT_EQ(dialogs_.texts(), QStringList{shell::myLoadResString(129)}) << tab.button;
         control<QCheckBox>(tab.check)->setChecked(false);
@@ -104,7 +93,7 @@ TEST_F(MainWindowReports, LimitedNodesNeedASelectionOnBothSidesOfTheirOwnTab) {
 
     // A selection on another tab does not count for the non-delivery tab.
     control<QCheckBox>("chkMessageLatencyLimitNodes")->setChecked(true);
-    control<QListWidget>("listMessageLatencyVeyraNodes")->item(0)->setSelected(true);
+    selectRow(*control<QListView>("listMessageLatencyVeyraNodes"), 0);
     control<QCheckBox>("chkNodeErrorLimitNodes")->setChecked(true);
     dialogs_.messages.clear();
     click("cmdNodeError");
@@ -113,11 +102,11 @@ TEST_F(MainWindowReports, LimitedNodesNeedASelectionOnBothSidesOfTheirOwnTab) {
 
 TEST_F(MainWindowReports, ReportsReceiveTheirTabsChoicesInListOrder) {
     control<QCheckBox>("chkNodeTrafficLimitNodes")->setChecked(true);
-    auto* veyra = control<QListWidget>("listNodeTrafficVeyraNodes");
+    auto* veyra = control<QListView>("listNodeTrafficVeyraNodes");
     ASSERT_EQ(entries(*veyra), (QStringList{"1001", "1002", "1003"}));
-    veyra->item(2)->setSelected(true);
-    veyra->item(0)->setSelected(true);
-    control<QListWidget>("listNodeTrafficKeldanNodes")->item(1)->setSelected(true);
+    selectRow(*veyra, 2);
+    selectRow(*veyra, 0);
+    selectRow(*control<QListView>("listNodeTrafficKeldanNodes"), 1);
     control<QTimeEdit>("NodeTrafficStartTime")->setTime(QTime(8, 0, 0));
     control<QTimeEdit>("NodeTrafficEndTime")->setTime(QTime(17, 0, 0));
     click("cmdNodeTraffic");

@@ -85,8 +85,8 @@ TEST_F(MainWindowStart, TabsStartOverTheWholeDayWithoutNodeLimits) {
     for (const char* name :
          {"listMessageLatencyKeldanNodes", "listMessageLatencyVeyraNodes", "listNodeTrafficKeldanNodes",
           "listNodeTrafficVeyraNodes", "listNodeErrorKeldanNodes", "listNodeErrorVeyraNodes"}) {
-        EXPECT_FALSE(control<QListWidget>(name)->isEnabled()) << name;
-        EXPECT_EQ(control<QListWidget>(name)->selectionMode(), QAbstractItemView::MultiSelection) << name;
+        EXPECT_FALSE(control<QListView>(name)->isEnabled()) << name;
+        EXPECT_EQ(control<QListView>(name)->selectionMode(), QAbstractItemView::MultiSelection) << name;
     }
 }
 

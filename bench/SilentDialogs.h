@@ -1,0 +1,21 @@
+// Dialogs for benchmarks: no message box ever shows, no question is asked,
+// and a save dialog answers with the path set beforehand (none: cancelled).
+#pragma once
+
+#include <optional>
+
+#include "platform/UserDialogs.h"
+
+namespace varnel::bench {
+
+class SilentDialogs : public platform::UserDialogs {
+public:
+    void show(const platform::UserMessage&) override {}
+    bool confirm(const platform::UserMessage&) override { return false; }
+    std::optional<QString> chooseFolder(const QString&, const QString&) override { return std::nullopt; }
+    std::optional<QString> chooseSaveFile(const QString&, const QString&, const QString&) override { return savePath; }
+
+    std::optional<QString> savePath;
+};
+
+}  // namespace varnel::bench
