@@ -10,6 +10,7 @@
 #include "platform/DataFolder.h"
 #include "platform/ProcessPriority.h"
 #include "platform/WidgetDialogs.h"
+#include "reportpage/WindowsReportPage.h"
 #include "reportwindows/PrinterChooser.h"
 #include "reportwindows/ReportWindows.h"
 #include "summarywindows/SummaryWindows.h"
@@ -46,7 +47,8 @@ int main(int argc, char** argv) {
          },
          {},
          {}});
-    app::MainWindow frmMain(session, {dialogs, &app::ExitApplication, &reportWindows});
+    reportpage::WindowsReportPage reportPage;
+    app::MainWindow frmMain(session, {dialogs, &app::ExitApplication, &reportWindows, &reportPage});
     dialogs.setParent(&frmMain);
 
     frmMain.formLoad(options);

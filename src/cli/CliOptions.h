@@ -31,6 +31,7 @@ struct CliOptions {
     bool debug = false;
     std::optional<charts::ImageFormat> chartFormat;  // also write each report's chart
     QSize chartSize{1200, 700};
+    QString htmlPath;  // also write the report page there; without --report it holds all five
 };
 
 struct ParsedCommandLine {

@@ -16,6 +16,7 @@
 #include "ingest/DayList.h"
 #include "ingest/LoadData.h"
 #include "platform/WholeFileWriter.h"
+#include "reportpage/ChartPageViews.h"
 #include "reportwindows/ReportPicture.h"
 #include "store/WorkingLock.h"
 
@@ -109,8 +110,9 @@ int run(const cli::CliOptions& options) {
             QString summary = result.summary;
             summary.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
             if (!printOut(summary)) return cli::exitFailure;
+            const reportpage::ChartPageViews pageViews;
             return cli::runReports(options, files.workingPath(), state, result, observer,
-                                   &reportwindows::writeReportPicture);
+                                   &reportwindows::writeReportPicture, {&pageViews, *days});
         }
         case ingest::LoadOutcome::NoCallTraffic:
         case ingest::LoadOutcome::NoMessageTraffic:
@@ -121,12 +123,13 @@ int run(const cli::CliOptions& options) {
     return cli::exitFailure;
 }
 
-// Charts are drawn by widgets, which need the full application object; a run
-// without charts starts faster without it. Nothing is ever shown, so no
-// display is needed.
+// Charts (and the report page's charts) are drawn by widgets, which need the
+// full application object; a run without charts starts faster without it.
+// Nothing is ever shown, so no display is needed.
 bool drawsCharts(int argc, char** argv) {
     for (int i = 1; i < argc; ++i)
-        if (std::string_view(argv[i]).starts_with("--chart")) return true;
+        if (std::string_view(argv[i]).starts_with("--chart") || std::string_view(argv[i]).starts_with("--html"))
+            return true;
     return false;
 }
 

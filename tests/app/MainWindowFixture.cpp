@@ -21,9 +21,10 @@ void MainWindowFixture::TearDown() {
     session_.reset();
 }
 
-MainWindow& MainWindowFixture::open(const RunOptions& options, ReportLauncher* launcher) {
+MainWindow& MainWindowFixture::open(const RunOptions& options, ReportLauncher* launcher, ReportPageSaver* pageSaver) {
     session_ = std::make_unique<AppSession>(store::DataFiles(data_.path()), options.debug);
-    window_ = std::make_unique<MainWindow>(*session_, MainWindowServices{dialogs_, [this] { ++exits_; }, launcher});
+    window_ = std::make_unique<MainWindow>(*session_,
+                                           MainWindowServices{dialogs_, [this] { ++exits_; }, launcher, pageSaver});
     window_->formLoad(options);
     window_->show();
     return *window_;

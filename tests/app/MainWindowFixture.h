@@ -20,7 +20,8 @@ protected:
     void TearDown() override;
 
     // Creates the window and runs its start-up.
-    MainWindow& open(const RunOptions& options = {}, ReportLauncher* launcher = nullptr);
+    MainWindow& open(const RunOptions& options = {}, ReportLauncher* launcher = nullptr,
+                     ReportPageSaver* pageSaver = nullptr);
 
     template <typename Control>
     Control* control(const char* name) const {
