@@ -371,6 +371,12 @@ void MainWindow::saveReportPage() {
         QDir::toNativeSeparators(QDir(platform::documentsFolder()).filePath(summaries::reportPageFileName(reportDate))),
         QStringLiteral("HTML pages (*.html *.htm);;All files (*)"));
     if (!target) return;
+    if (const auto problem =
+            summaries::reportPageTargetProblem(QDir::fromNativeSeparators(*target), loaded_.logFolder,
+                                               {session_.connectionString, session_.files.templatePath()})) {
+        services_.dialogs.show({*problem, {}, UserMessage::Icon::Exclamation});
+        return;
+    }
     const summaries::ReportPageLoad load{loaded_.logFolder, loaded_.days, loadRunner_->result().summary, reportDate};
     const auto failure =
         services_.reportPageSaver->saveReportPage(load, reports, QDir::fromNativeSeparators(*target), *ui_.frmTitle);

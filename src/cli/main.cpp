@@ -19,6 +19,7 @@
 #include "reportpage/ChartPageViews.h"
 #include "reportwindows/ReportPicture.h"
 #include "store/WorkingLock.h"
+#include "summaries/ReportPage.h"
 
 using namespace varnel;
 
@@ -91,6 +92,13 @@ int run(const cli::CliOptions& options) {
         }
     }
     const store::DataFiles files(dataFolder, workingPath);
+    if (!options.htmlPath.isEmpty()) {
+        if (const auto problem = summaries::reportPageTargetProblem(options.htmlPath, options.logFolder,
+                                                                    {files.workingPath(), files.templatePath()})) {
+            print(stderr, *problem + QLatin1Char('\n'));
+            return cli::exitBadArguments;
+        }
+    }
     // Held until the run ends, so that no other run replaces the file while
     // this one loads it or reports from it.
     store::WorkingDatabaseLock lock(files.workingPath());

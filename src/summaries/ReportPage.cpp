@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 
 #include "ingest/DayList.h"
 #include "reports/DefaultFileNames.h"
@@ -77,6 +78,20 @@ std::optional<platform::WriteFailure> writeReportPage(const QString& path, const
                                                       const std::function<void(int)>& reportDone) {
     const QByteArray html = reportPageHtml(reportPageContent(load, reports, views, reportDone));
     return platform::writeWholeFile(path, [&](QIODevice& out) { return out.write(html) == html.size(); });
+}
+
+std::optional<QString> reportPageTargetProblem(const QString& path, const QString& logFolder,
+                                               const QStringList& keptFiles) {
+    const QString shown = QDir::toNativeSeparators(path);
+    if (ingest::isLogOfFolder(path, logFolder))
+        return QStringLiteral("The report page would replace a call log, which is never replaced: %1").arg(shown);
+    const QString target = ingest::resolvedPath(path);
+    for (const QString& kept : keptFiles)
+        if (target == ingest::resolvedPath(kept))
+            return QStringLiteral("The report page would replace the program's database file %1").arg(shown);
+    if (QFileInfo(target).isDir())
+        return QStringLiteral("The report page needs a file name, not a folder: %1").arg(shown);
+    return std::nullopt;
 }
 
 QString reportPageFileName(const store::StoredTime& reportDate) {

@@ -58,6 +58,12 @@ std::optional<platform::WriteFailure> writeReportPage(const QString& path, const
                                                       const ReportPageViews& views,
                                                       const std::function<void(int)>& reportDone = {});
 
+// Why the page must not be written to path: it names a call log of the log
+// folder, a folder, or one of the files the program keeps (the working
+// database and its template). Nothing when it may be written.
+std::optional<QString> reportPageTargetProblem(const QString& path, const QString& logFolder,
+                                               const QStringList& keptFiles);
+
 // The default file name of the page: "VarnelReport_5_12_2004.html".
 QString reportPageFileName(const store::StoredTime& reportDate);
 

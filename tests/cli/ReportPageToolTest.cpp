@@ -157,4 +157,16 @@ TEST_F(ReportPageTool, APageThatCannotBeWrittenFailsWithItsReasonAndLeavesNoFile
     EXPECT_FALSE(QFile::exists(full));
 }
 
+TEST_F(ReportPageTool, APageNeverReplacesALogOrTheWorkingDatabase) {
+    const QString log = logs.file("CallLog_20040512.log");
+    const QString db = data.file("Kept.db");
+    for (const QString& target : {log, db, data.file("CleanPortData.db"), out.path()}) {
+        const auto run = runReportTool(base() + QStringList{"--db", db, "--html", target});
+        EXPECT_EQ(run.exitCode, 2) << target.toStdString();
+        EXPECT_TRUE(run.err.contains(target)) << run.err.toStdString();
+    }
+    EXPECT_EQ(contentOf(log), QByteArray(day12.data(), static_cast<qsizetype>(day12.size())));
+    EXPECT_FALSE(QFile::exists(db)) << "nothing was loaded";
+}
+
 }  // namespace

@@ -86,6 +86,21 @@ TEST_F(SaveReportPage, ATabsFailedCheckIsSaidBeforeAnyDialogAndAFailedWriteNames
         << dialogs_.messages[0].text.toStdString();
     EXPECT_EQ(dialogs_.messages[0].icon, platform::UserMessage::Icon::Critical);
 
+    // Neither the working database nor a log of the loaded folder is ever replaced.
+    for (const QString& kept : {session_->connectionString, QDir(logs_.path()).filePath("CallLog_20040512.log")}) {
+        QFile file(kept);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+        dialogs_.messages.clear();
+        dialogs_.saveAnswer = QDir::toNativeSeparators(kept);
+        item()->trigger();
+        ASSERT_EQ(dialogs_.messages.size(), 1u) << kept.toStdString();
+        EXPECT_TRUE(dialogs_.messages[0].text.contains(QDir::toNativeSeparators(kept)));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), before);
+    }
+
     dialogs_.messages.clear();
     dialogs_.saveAnswer.reset();  // the user cancels
     item()->trigger();
