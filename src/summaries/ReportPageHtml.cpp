@@ -215,7 +215,7 @@ QStringList reportChoiceNotes(const reports::RangeRequest& range) {
 
 QString cutShortNote(const SummaryTable& table, const QString& csvFileName) {
     if (table.rows.size() >= table.totalRows) return {};
-    return QStringLiteral("The table shows the first %1 of %2 rows; the file %3 holds all of them.")
+    return QStringLiteral("The table shows the first %1 of %2 rows; all of them are in the summary's CSV file, %3.")
         .arg(table.rows.size())
         .arg(table.totalRows)
         .arg(csvFileName);

@@ -114,7 +114,8 @@ TEST(ReportPageHtmlTest, LatencyTableShowsItsFirstThousandRowsAndPointsToTheCsvF
     EXPECT_TRUE(page.contains(QStringLiteral("{G999}")));
     EXPECT_FALSE(page.contains(QStringLiteral("{G1000}")));
     EXPECT_TRUE(
-        page.contains(QStringLiteral("the first 1000 of 1500 rows; the file MessageLatencySummary_5_12_2004.csv")));
+        page.contains(QStringLiteral("the first 1000 of 1500 rows; all of them are in the summary&#39;s CSV file, "
+                                     "MessageLatencySummary_5_12_2004.csv.")));
     EXPECT_FALSE(pageOf({latencyReport(1000)}).contains(QStringLiteral("the first")));
 }
 
