@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTimeEdit>
 #include <QTimer>
 
@@ -346,8 +347,9 @@ void MainWindow::saveDatabase() {
     }
 }
 
-// Every report with its tab's current choices, in the tabs' order; a tab
-// whose choices fail their check is said and nothing is written.
+// Every report with its tab's current choices, in the tabs' order (the
+// order of the reports array below); a tab whose choices fail their check is
+// said and nothing is written.
 void MainWindow::saveReportPage() {
     if (loading_) return;
     const std::pair<reports::ReportKind, const NodeFilterTab*> tabs[] = {
@@ -357,7 +359,10 @@ void MainWindow::saveReportPage() {
         {reports::ReportKind::NodeTraffic, &ui_.nodeTraffic},
         {reports::ReportKind::NodeErrors, &ui_.nodeError}};
     std::vector<reports::ReportInputs> reports;
-    for (const auto& [kind, tab] : tabs) {
+    for (int index = 0; index < static_cast<int>(std::size(tabs)); ++index) {
+        const auto& [kind, tab] = tabs[index];
+        // A failed check is said over its own tab, so the user sees which.
+        if (tab && reports::checkRangeRequest(rangeRequestOf(*tab))) ui_.SSTab1->setCurrentIndex(index);
         auto inputs = reportInputs(kind, tab);
         if (!inputs) return;
         // The page has no place for the latency report's diagnostic file.

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QTabWidget>
 #include <QTimeEdit>
 
 #include "app/MainWindowFixture.h"
@@ -72,6 +73,7 @@ TEST_F(SaveReportPage, ATabsFailedCheckIsSaidBeforeAnyDialogAndAFailedWriteNames
     dialogs_.saveAnswer = target();
     item()->trigger();
     EXPECT_EQ(dialogs_.texts(), QStringList{shell::myLoadResString(129)});
+    EXPECT_EQ(control<QTabWidget>("SSTab1")->currentIndex(), 4) << "the tab of the failed check";
     EXPECT_TRUE(dialogs_.saveSuggestions.isEmpty());
     EXPECT_FALSE(QFile::exists(target()));
 
