@@ -158,7 +158,11 @@ QByteArray reportPageHtml(const PageContent& page) {
         QStringLiteral("\n<meta charset=\"utf-8\">\n"
                        "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"));
     html.element("title", page.title);
-    html.element("style", style);
+    // The style sheet is the page's own text; a style element takes no
+    // character references.
+    html.open("style");
+    html.raw(style);
+    html.close("style");
     html.close("head");
     html.open("body");
     html.open("header");

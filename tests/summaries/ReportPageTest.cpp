@@ -89,6 +89,7 @@ TEST(ReportPageHtmlTest, TitleFactsSummaryLinesAndOneSectionPerReportInOrder) {
     const QString page = pageOf({latencyReport(3), nodes}, views);
     EXPECT_EQ(views.drawn, 2);
     EXPECT_TRUE(page.startsWith(QStringLiteral("<!DOCTYPE html>")));
+    EXPECT_TRUE(page.contains(QStringLiteral("font-family:system-ui,'Segoe UI'"))) << "the style sheet as written";
     EXPECT_TRUE(
         page.contains(QStringLiteral("<li>Traffic information found in logs for 05/12/2004 Wednesday</li>\n<li>"
                                      "Inbound Calls=3</li>")));
