@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   libqt6svg6 qt6-qpa-plugins libgl-dev
   libqcustomplot-dev libqcustomplot2.1-qt6
-  libsqlitecpp-dev libsqlite3-dev sqlite3 time
+  libsqlitecpp-dev libsqlite3-dev sqlite3 time tidy
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
   clang libclang-rt-14-dev clang-format

@@ -753,5 +753,10 @@
         <comment>149</comment>
         <translation>Ausgehende NDNs</translation>
     </message>
+    <message>
+        <source>Save Report Page...</source>
+        <comment>150</comment>
+        <translation>Berichtsseite speichern...</translation>
+    </message>
 </context>
 </TS>

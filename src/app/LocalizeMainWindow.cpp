@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QTabWidget>
 
+#include "shell/EnglishStrings.h"
 #include "shell/StringTable.h"
 
 namespace varnel::app {
@@ -58,6 +59,7 @@ constexpr Caption captions[] = {
     {"lblReportDate", -1, 102},
     {"mnuFile", -1, 29},
     {"mnuSaveDatabase", -1, 97},
+    {"mnuSaveReportPage", -1, shell::saveReportPageStringId},
     {"mnuExit", -1, 27},
     {"mnuHelp", -1, 32},
     {"mnuAbout", -1, 6},

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTimeEdit>
 #include <QTimer>
 
@@ -17,10 +18,13 @@
 #include "app/NodeListView.h"
 #include "app/ProgressPanel.h"
 #include "app/ReportLauncher.h"
+#include "app/ReportPageSaver.h"
 #include "app/WorkingDatabaseClaim.h"
 #include "ingest/DayList.h"
 #include "ingest/LogFolderSetting.h"
+#include "platform/DocumentsFolder.h"
 #include "reports/LaunchChecks.h"
+#include "shell/EnglishStrings.h"
 #include "shell/StringTable.h"
 
 namespace varnel::app {
@@ -77,6 +81,7 @@ void MainWindow::connectControls() {
     connect(ui_.cmdBrowseForDiagFile, &QPushButton::clicked, this, &MainWindow::browseForLogFolder);
     connect(ui_.cmdParseLogs, &QPushButton::clicked, this, &MainWindow::parseLogs);
     connect(ui_.mnuSaveDatabase, &QAction::triggered, this, &MainWindow::saveDatabase);
+    connect(ui_.mnuSaveReportPage, &QAction::triggered, this, &MainWindow::saveReportPage);
     connect(ui_.mnuExit, &QAction::triggered, this, [this] { services_.exitApplication(); });
     connect(ui_.mnuHelpFile, &QAction::triggered, this, [this] { services_.showHelp(*this); });
     connect(ui_.mnuCheckForUpdatedVersion, &QAction::triggered, this,
@@ -220,7 +225,8 @@ void MainWindow::parseLogs() {
     for (NodeListView* list : ui_.nodeLists()) list->clear();
     setLoadRunning(true);
     const store::DataFiles files(session_.files.folder(), QDir::fromNativeSeparators(ui_.txtDatabasePath->text()));
-    loadRunner_->start({ui_.txtDiagFilePath->text(), days, ui_.cmbReportDate->currentText()}, files, session_.ingest);
+    loaded_ = {ui_.txtDiagFilePath->text(), days, ui_.cmbReportDate->currentText()};
+    loadRunner_->start(loaded_, files, session_.ingest);
 }
 
 // While a load runs the window repaints and the progress moves, but nothing
@@ -284,12 +290,15 @@ void MainWindow::finishLoad() {
     emit loadEnded();
 }
 
+// The report page goes with the reports: it needs a whole load.
 void MainWindow::EnableReportButtons() {
     for (QPushButton* button : ui_.reportButtons()) button->setEnabled(true);
+    ui_.mnuSaveReportPage->setEnabled(true);
 }
 
 void MainWindow::DisableReportButtons() {
     for (QPushButton* button : ui_.reportButtons()) button->setEnabled(false);
+    ui_.mnuSaveReportPage->setEnabled(false);
 }
 
 // The three lists of a side share one copy of the entries.
@@ -302,17 +311,16 @@ void MainWindow::fillNodeLists(const QStringList& veyraNodes, const QStringList&
 
 // ---- Reports ----
 
-void MainWindow::runReport(reports::ReportKind kind, const NodeFilterTab* tab) {
+std::optional<reports::ReportInputs> MainWindow::reportInputs(reports::ReportKind kind, const NodeFilterTab* tab) {
     reports::ReportInputs inputs;
     inputs.kind = kind;
     if (tab) {
         inputs.range = rangeRequestOf(*tab);
         if (const auto problem = reports::checkRangeRequest(inputs.range)) {
             services_.dialogs.show({*problem});
-            return;
+            return std::nullopt;
         }
     }
-    if (!services_.reportLauncher) return;
     inputs.reportDate = session_.ingest.reportDate;
     inputs.peakAvailableLines = session_.ingest.peakAvailableLines;
     // Report buttons are enabled only after a whole load, so these match the
@@ -320,7 +328,12 @@ void MainWindow::runReport(reports::ReportKind kind, const NodeFilterTab* tab) {
     inputs.minutes = &session_.ingest.minutes;
     inputs.connectionString = session_.connectionString;
     inputs.debug = session_.debug;
-    services_.reportLauncher->openReport(inputs, *this, *ui_.frmTitle);
+    return inputs;
+}
+
+void MainWindow::runReport(reports::ReportKind kind, const NodeFilterTab* tab) {
+    const auto inputs = reportInputs(kind, tab);
+    if (inputs && services_.reportLauncher) services_.reportLauncher->openReport(*inputs, *this, *ui_.frmTitle);
 }
 
 // ---- File menu ----
@@ -338,6 +351,47 @@ void MainWindow::saveDatabase() {
                                 {},
                                 UserMessage::Icon::Critical});
     }
+}
+
+// Every report with its tab's current choices, in the tabs' order (the
+// order of the reports array below); a tab whose choices fail their check is
+// said and nothing is written.
+void MainWindow::saveReportPage() {
+    if (loading_) return;
+    const std::pair<reports::ReportKind, const NodeFilterTab*> tabs[] = {
+        {reports::ReportKind::PortAvailability, nullptr},
+        {reports::ReportKind::QueueActivity, nullptr},
+        {reports::ReportKind::Latency, &ui_.latency},
+        {reports::ReportKind::NodeTraffic, &ui_.nodeTraffic},
+        {reports::ReportKind::NodeErrors, &ui_.nodeError}};
+    std::vector<reports::ReportInputs> reports;
+    for (int index = 0; index < static_cast<int>(std::size(tabs)); ++index) {
+        const auto& [kind, tab] = tabs[index];
+        // A failed check is said over its own tab, so the user sees which.
+        if (tab && reports::checkRangeRequest(rangeRequestOf(*tab))) ui_.SSTab1->setCurrentIndex(index);
+        auto inputs = reportInputs(kind, tab);
+        if (!inputs) return;
+        // The page has no place for the latency report's diagnostic file.
+        inputs->debug = false;
+        reports.push_back(*inputs);
+    }
+    if (!services_.reportPageSaver) return;
+    const store::StoredTime reportDate = session_.ingest.reportDate;
+    const auto target = services_.dialogs.chooseSaveFile(
+        QString(myLoadResString(shell::saveReportPageStringId)).remove(QStringLiteral("...")),
+        QDir::toNativeSeparators(QDir(platform::documentsFolder()).filePath(summaries::reportPageFileName(reportDate))),
+        QStringLiteral("HTML pages (*.html *.htm);;All files (*)"));
+    if (!target) return;
+    if (const auto problem =
+            summaries::reportPageTargetProblem(QDir::fromNativeSeparators(*target), loaded_.logFolder,
+                                               {session_.connectionString, session_.files.templatePath()})) {
+        services_.dialogs.show({*problem, {}, UserMessage::Icon::Exclamation});
+        return;
+    }
+    const summaries::ReportPageLoad load{loaded_.logFolder, loaded_.days, loadRunner_->result().summary, reportDate};
+    const auto failure =
+        services_.reportPageSaver->saveReportPage(load, reports, QDir::fromNativeSeparators(*target), *ui_.frmTitle);
+    if (failure) services_.dialogs.show(*failure);
 }
 
 }  // namespace varnel::app

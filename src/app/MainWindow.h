@@ -12,6 +12,7 @@
 #include "app/AppSession.h"
 #include "app/MainWindowUi.h"
 #include "app/RunOptions.h"
+#include "ingest/LoadData.h"
 #include "platform/UserDialogs.h"
 #include "reports/ReportInputs.h"
 
@@ -21,6 +22,7 @@ namespace varnel::app {
 
 class LoadRunner;
 class ReportLauncher;
+class ReportPageSaver;
 
 struct MainWindowServices {
     platform::UserDialogs& dialogs;
@@ -28,6 +30,9 @@ struct MainWindowServices {
     // Opens the report windows; without one the Run Report buttons only check
     // their inputs.
     ReportLauncher* reportLauncher = nullptr;
+    // Writes the report page of File > Save Report Page...; without one the
+    // item only checks the tabs' choices.
+    ReportPageSaver* reportPageSaver = nullptr;
     // Opens the About window over the window given; without one the About
     // item is disabled.
     std::function<void(QWidget&)> showAbout = {};
@@ -82,8 +87,12 @@ private:
     void DisableReportButtons();
     void fillNodeLists(const QStringList& veyraNodes, const QStringList& keldanNodes);
 
+    // The inputs of a report with its tab's choices; nothing (said to the
+    // user) when they fail their check.
+    std::optional<reports::ReportInputs> reportInputs(reports::ReportKind kind, const NodeFilterTab* tab);
     void runReport(reports::ReportKind kind, const NodeFilterTab* tab);
     void saveDatabase();
+    void saveReportPage();
 
     AppSession& session_;
     MainWindowServices services_;
@@ -91,6 +100,8 @@ private:
     LoadRunner* loadRunner_;
     QTimer* progressTimer_;
     bool loading_ = false;
+    // What the last load read, for the report page.
+    ingest::LoadRequest loaded_;
     QPointer<QWidget> focusBeforeLoad_;
     int shownFile_ = 0;
     std::deque<std::function<void()>> loadEvents_;

@@ -228,6 +228,8 @@ MainWindowUi buildMainWindowUi(QMainWindow& window) {
     // Menus.
     ui.mnuFile = named(window.menuBar()->addMenu(QString()), "mnuFile");
     ui.mnuSaveDatabase = named(ui.mnuFile->addAction(QString()), "mnuSaveDatabase");
+    ui.mnuSaveReportPage = named(ui.mnuFile->addAction(QString()), "mnuSaveReportPage");
+    ui.mnuSaveReportPage->setEnabled(false);
     ui.mnuExit = named(ui.mnuFile->addAction(QString()), "mnuExit");
     ui.mnuHelp = named(window.menuBar()->addMenu(QString()), "mnuHelp");
     ui.mnuHelpFile = named(ui.mnuHelp->addAction(QString()), "mnuHelpFile");

@@ -65,6 +65,7 @@ struct MainWindowUi {
 
     QMenu* mnuFile;
     QAction* mnuSaveDatabase;
+    QAction* mnuSaveReportPage;
     QAction* mnuExit;
     QMenu* mnuHelp;
     QAction* mnuHelpFile;

@@ -12,6 +12,7 @@
 #include "platform/DataFolder.h"
 #include "platform/ProcessPriority.h"
 #include "platform/WidgetDialogs.h"
+#include "reportpage/WindowsReportPage.h"
 #include "reportwindows/PrinterChooser.h"
 #include "reportwindows/ReportWindows.h"
 #include "shell/BackgroundUpdateCheck.h"
@@ -73,7 +74,8 @@ int main(int argc, char** argv) {
              summarywindows::openSummaryWindow(inputs, owner, summaryServices);
          },
          showHelp, showAbout});
-    app::MainWindow frmMain(session, {dialogs, &app::ExitApplication, &reportWindows, showAbout, showHelp,
+    reportpage::WindowsReportPage reportPage;
+    app::MainWindow frmMain(session, {dialogs, &app::ExitApplication, &reportWindows, &reportPage, showAbout, showHelp,
                                       [&updateCheck](QWidget& window) { updateCheck.CheckForUpdatedVersion(window); },
                                       [&updateSite] {
                                           return shell::CheckForUpdatedVersion_Background(

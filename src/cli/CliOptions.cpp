@@ -130,12 +130,16 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments, const QStringLi
     const QCommandLineOption chartSize(QStringLiteral("chart-size"),
                                        QStringLiteral("Size of the written charts in pixels (default 1200x700)."),
                                        QStringLiteral("WxH"));
+    const QCommandLineOption html(QStringLiteral("html"),
+                                  QStringLiteral("Also write one HTML page with every chosen report's chart and "
+                                                 "summary table to FILE; without --report, all five reports."),
+                                  QStringLiteral("FILE"));
     const QCommandLineOption language(QStringLiteral("language"),
                                       QStringLiteral("Write the texts in the language of that language pack "
                                                      "(for example DEU)."),
                                       QStringLiteral("CODE"));
     parser.addOptions({help, logs, listDays, day, db, dataDir, report, from, to, veyra, keldan, outDir, chart,
-                       chartSize, debug, language});
+                       chartSize, html, debug, language});
 
     ParsedCommandLine result;
     const auto usageError = [&](const QString& why) {
@@ -201,6 +205,13 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments, const QStringLi
         const auto size = parseChartSize(parser.value(chartSize));
         if (!size) return usageError(QStringLiteral("Not a chart size (WxH): ") + parser.value(chartSize));
         options.chartSize = *size;
+    }
+    if (parser.isSet(html)) {
+        options.htmlPath = parser.value(html);
+        if (options.htmlPath.isEmpty()) return usageError(QStringLiteral("--html needs a file name."));
+        if (options.reports.isEmpty())
+            options.reports =
+                QList<reports::ReportKind>(reports::allReportKinds.begin(), reports::allReportKinds.end());
     }
     if (parser.isSet(language)) {
         const auto pack = languagePackOption(parser.value(language), languagePacks);

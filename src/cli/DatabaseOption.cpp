@@ -10,24 +10,6 @@ namespace varnel::cli {
 
 namespace {
 
-// The path a file is reached by once links are followed, or its cleaned
-// absolute path when it does not exist yet.
-QString resolved(const QString& path) {
-    const QFileInfo info(path);
-    const QString canonical = info.canonicalFilePath();
-    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
-}
-
-QString resolvedFolder(const QString& path) {
-    const QString canonical = QFileInfo(path).canonicalFilePath();
-    return canonical.isEmpty() ? QDir::cleanPath(QFileInfo(path).absoluteFilePath()) : canonical;
-}
-
-bool isLogOfFolder(const QString& path, const QString& logFolder) {
-    const QFileInfo file(path);
-    return ingest::isLogFileName(file.fileName()) && resolvedFolder(file.absolutePath()) == resolvedFolder(logFolder);
-}
-
 bool isSqliteDatabase(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return false;
@@ -41,10 +23,10 @@ bool isSqliteDatabase(const QString& path) {
 std::optional<QString> databaseOptionProblem(const QString& databasePath, const QString& logFolder,
                                              const QString& templatePath) {
     const QString shown = QDir::toNativeSeparators(databasePath);
-    const QString target = resolved(databasePath);
-    if (target == resolved(templatePath))
+    const QString target = ingest::resolvedPath(databasePath);
+    if (target == ingest::resolvedPath(templatePath))
         return QStringLiteral("--db names the database template, which is never replaced: %1").arg(shown);
-    if (isLogOfFolder(databasePath, logFolder) || isLogOfFolder(target, logFolder))
+    if (ingest::isLogOfFolder(databasePath, logFolder))
         return QStringLiteral("--db names a call log of the log folder, which is never replaced: %1").arg(shown);
     const QFileInfo info(target);
     if (info.isDir()) return QStringLiteral("--db names a folder, not a database file: %1").arg(shown);

@@ -44,6 +44,20 @@ bool needsRange(ReportKind kind) {
     return kind == ReportKind::Latency || kind == ReportKind::NodeTraffic || kind == ReportKind::NodeErrors;
 }
 
+// Passes the report's messages on and keeps them for its page section.
+class KeptMessages : public platform::MessageSink {
+public:
+    explicit KeptMessages(platform::MessageSink& next) : next_(next) {}
+    void show(const platform::UserMessage& message) override {
+        texts << message.text;
+        next_.show(message);
+    }
+    QStringList texts;
+
+private:
+    platform::MessageSink& next_;
+};
+
 class Runner {
 public:
     Runner(const CliOptions& options, store::ReportDatabase& db, const ingest::IngestState& state,
@@ -57,6 +71,7 @@ public:
           folder_(options.outputFolder.isEmpty() ? QDir::currentPath() : options.outputFolder) {}
 
     bool run(ReportKind kind) {
+        KeptMessages messages(messages_);
         reports::ReportInputs inputs;
         inputs.kind = kind;
         inputs.range = range_;
@@ -69,14 +84,23 @@ public:
         if (kind == ReportKind::Latency && options_.debug) {
             const QString path = folder_.filePath(QString::fromLatin1(reports::unmatchedMessagesFileName));
             const auto failure = platform::writeWholeFile(path, [&](QIODevice& unmatched) {
-                report = reports::buildReport(db_, inputs, messages_, &unmatched);
+                report = reports::buildReport(db_, inputs, messages, &unmatched);
                 return true;
             });
             if (failure) return failed(*failure);
         } else {
-            report = reports::buildReport(db_, inputs, messages_);
+            report = reports::buildReport(db_, inputs, messages);
         }
-        return writeCsv(report) && writeChart(report, inputs);
+        if (!writeCsv(report) || !writeChart(report, inputs)) return false;
+        if (!options_.htmlPath.isEmpty()) pageReports_.push_back({inputs, std::move(report), messages.texts});
+        return true;
+    }
+
+    bool writePage(const ReportPageOutput& page, const ingest::LoadResult& load) {
+        if (options_.htmlPath.isEmpty() || !page.views) return true;
+        const summaries::ReportPageLoad pageLoad{options_.logFolder, page.days, load.summary, state_.reportDate};
+        const auto failure = summaries::writeReportPage(options_.htmlPath, pageLoad, pageReports_, *page.views);
+        return failure ? failed(*failure) : true;
     }
 
 private:
@@ -107,12 +131,14 @@ private:
     platform::MessageSink& messages_;
     const ChartPictureWriter& pictures_;
     QDir folder_;
+    std::vector<summaries::ReportPageReport> pageReports_;
 };
 
 }  // namespace
 
 int runReports(const CliOptions& options, const QString& databasePath, const ingest::IngestState& state,
-               const ingest::LoadResult& load, platform::MessageSink& messages, const ChartPictureWriter& pictures) {
+               const ingest::LoadResult& load, platform::MessageSink& messages, const ChartPictureWriter& pictures,
+               const ReportPageOutput& page) {
     if (options.reports.isEmpty()) return exitDone;
     const reports::RangeRequest range = rangeRequest(options, load);
     if (std::any_of(options.reports.begin(), options.reports.end(), needsRange)) {
@@ -131,6 +157,7 @@ int runReports(const CliOptions& options, const QString& databasePath, const ing
         Runner runner(options, db, state, range, messages, pictures);
         for (ReportKind kind : options.reports)
             if (!runner.run(kind)) return exitFailure;
+        if (!runner.writePage(page, load)) return exitFailure;
     } catch (const std::exception& e) {
         messages.show({QStringLiteral("Report failed: ") + QString::fromUtf8(e.what())});
         return exitFailure;

@@ -15,6 +15,7 @@
 #include "platform/UserMessage.h"
 #include "platform/WholeFileWriter.h"
 #include "reports/ReportRecipe.h"
+#include "summaries/ReportPage.h"
 
 namespace varnel::cli {
 
@@ -24,12 +25,20 @@ using ChartPictureWriter = std::function<std::optional<platform::WriteFailure>(
     const reports::BuiltReport& report, const reports::ReportInputs& inputs, const QString& path,
     charts::ImageFormat format, QSize size)>;
 
+// What the report page needs beyond the options: the windows' side that draws
+// its charts (without it no page is written) and the days the load read.
+struct ReportPageOutput {
+    const summaries::ReportPageViews* views = nullptr;
+    QList<QDate> days;
+};
+
 // With options.chartFormat, every report's chart is written too, under its
-// default name with the format's extension, through pictures.
+// default name with the format's extension, through pictures. With
+// options.htmlPath, the report page of every report is written there last.
 // Returns the exit status: done, bad arguments (no node of the load selected
 // on a side) or failure (database or file trouble, reported to messages).
 int runReports(const CliOptions& options, const QString& databasePath, const ingest::IngestState& state,
-               const ingest::LoadResult& load, platform::MessageSink& messages,
-               const ChartPictureWriter& pictures = {});
+               const ingest::LoadResult& load, platform::MessageSink& messages, const ChartPictureWriter& pictures = {},
+               const ReportPageOutput& page = {});
 
 }  // namespace varnel::cli

@@ -17,10 +17,12 @@
 #include "ingest/LoadData.h"
 #include "platform/DataFolder.h"
 #include "platform/WholeFileWriter.h"
+#include "reportpage/ChartPageViews.h"
 #include "reportwindows/ReportPicture.h"
 #include "shell/Localize.h"
 #include "shell/QmLanguagePack.h"
 #include "store/WorkingLock.h"
+#include "summaries/ReportPage.h"
 
 using namespace varnel;
 
@@ -93,6 +95,13 @@ int run(const cli::CliOptions& options) {
         }
     }
     const store::DataFiles files(dataFolder, workingPath);
+    if (!options.htmlPath.isEmpty()) {
+        if (const auto problem = summaries::reportPageTargetProblem(options.htmlPath, options.logFolder,
+                                                                    {files.workingPath(), files.templatePath()})) {
+            print(stderr, *problem + QLatin1Char('\n'));
+            return cli::exitBadArguments;
+        }
+    }
     // Held until the run ends, so that no other run replaces the file while
     // this one loads it or reports from it.
     store::WorkingDatabaseLock lock(files.workingPath());
@@ -112,8 +121,9 @@ int run(const cli::CliOptions& options) {
             QString summary = result.summary;
             summary.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
             if (!printOut(summary)) return cli::exitFailure;
+            const reportpage::ChartPageViews pageViews;
             return cli::runReports(options, files.workingPath(), state, result, observer,
-                                   &reportwindows::writeReportPicture);
+                                   &reportwindows::writeReportPicture, {&pageViews, *days});
         }
         case ingest::LoadOutcome::NoCallTraffic:
         case ingest::LoadOutcome::NoMessageTraffic:
@@ -124,12 +134,13 @@ int run(const cli::CliOptions& options) {
     return cli::exitFailure;
 }
 
-// Charts are drawn by widgets, which need the full application object; a run
-// without charts starts faster without it. Nothing is ever shown, so no
-// display is needed.
+// Charts (and the report page's charts) are drawn by widgets, which need the
+// full application object; a run without charts starts faster without it.
+// Nothing is ever shown, so no display is needed.
 bool drawsCharts(int argc, char** argv) {
     for (int i = 1; i < argc; ++i)
-        if (std::string_view(argv[i]).starts_with("--chart")) return true;
+        if (std::string_view(argv[i]).starts_with("--chart") || std::string_view(argv[i]).starts_with("--html"))
+            return true;
     return false;
 }
 

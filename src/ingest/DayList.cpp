@@ -1,6 +1,7 @@
 #include "ingest/DayList.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace varnel::ingest {
 
@@ -42,6 +43,19 @@ QChar dateSeparator(const QLocale& locale) {
 }  // namespace
 
 bool isLogFileName(const QString& fileName) { return fileName.startsWith(logPrefix, Qt::CaseInsensitive); }
+
+QString resolvedPath(const QString& path) {
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+}
+
+bool isLogOfFolder(const QString& path, const QString& logFolder) {
+    const QString folder = resolvedPath(logFolder);
+    for (const QFileInfo& file : {QFileInfo(path), QFileInfo(resolvedPath(path))})
+        if (isLogFileName(file.fileName()) && resolvedPath(file.absolutePath()) == folder) return true;
+    return false;
+}
 
 std::optional<QDate> logFileDate(const QString& fileName) {
     if (!isLogFileName(fileName)) return std::nullopt;

@@ -14,6 +14,13 @@ namespace varnel::ingest {
 // True for a name that marks a call log: "CallLog_" in any letter case first.
 bool isLogFileName(const QString& fileName);
 
+// True when path (or the file its links lead to) is a call log of the folder.
+bool isLogOfFolder(const QString& path, const QString& logFolder);
+
+// The path a file is reached by once links are followed, or its cleaned
+// absolute path when it does not exist yet.
+QString resolvedPath(const QString& path);
+
 // The day of a log file name: "CallLog_" (any case) followed by YYYYMMDD.
 std::optional<QDate> logFileDate(const QString& fileName);
 

@@ -13,13 +13,13 @@
 #include <QPrinter>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QStandardPaths>
 #include <QThread>
 #include <QVBoxLayout>
 
 #include "app/ProgressPanel.h"
 #include "charts/ChartControl.h"
 #include "charts/ImageFormat.h"
+#include "platform/DocumentsFolder.h"
 #include "platform/Twips.h"
 #include "platform/WholeFileWriter.h"
 #include "reports/DefaultFileNames.h"
@@ -49,11 +49,6 @@ QString withoutMnemonic(QString caption) { return caption.remove(QLatin1Char('&'
 void showStage(app::ProgressPanel& progress, const QString& caption, int64_t size) {
     progress.begin(caption, size);
     progress.repaint();
-}
-
-QString documentsFolder() {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
 }
 
 }  // namespace
@@ -326,7 +321,7 @@ void ReportWindow::printChart() {
 
 void ReportWindow::saveChart() {
     const QString title = myLoadResString(saveCaptionId_);
-    const QString suggested = QDir(documentsFolder())
+    const QString suggested = QDir(platform::documentsFolder())
                                   .filePath(reports::chartFileName(inputs_.kind, inputs_.reportDate,
                                                                    charts::defaultExtension(charts::ImageFormat::Bmp)));
     auto path = services_.dialogs.chooseSaveFile(

@@ -1,4 +1,4 @@
-// The program's own English texts, ids 0 to 149.
+// The program's own English texts, ids 0 to 150.
 #include "shell/EnglishStrings.h"
 
 namespace varnel::shell {
@@ -192,6 +192,7 @@ const std::array<const char*, englishStringCount> englishStrings = {
     /* 147 */ "Non-delivery Notifications Report ",
     /* 148 */ "Inbound NDNs",
     /* 149 */ "Outbound NDNs",
+    /* 150 */ "Save Report Page...",
 };
 
 }  // namespace varnel::shell

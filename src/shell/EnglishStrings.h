@@ -5,7 +5,10 @@
 
 namespace varnel::shell {
 
-inline constexpr int englishStringCount = 150;
+// Texts added after the first 150, by name.
+inline constexpr int saveReportPageStringId = 150;  // "Save Report Page..."
+
+inline constexpr int englishStringCount = 151;
 extern const std::array<const char*, englishStringCount> englishStrings;
 
 }  // namespace varnel::shell

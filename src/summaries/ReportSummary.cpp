@@ -25,6 +25,22 @@ SummaryGrid summaryGrid(const reports::BuiltReport& report, platform::MessageSin
     return {};
 }
 
+SummaryTable summaryTable(const reports::BuiltReport& report, platform::MessageSink& messages, qsizetype rowLimit) {
+    switch (report.kind) {
+        case ReportKind::PortAvailability:
+            return portAvailabilityTable(summaryGrid(report, messages));
+        case ReportKind::QueueActivity:
+            return queueActivityTable(summaryGrid(report, messages));
+        case ReportKind::Latency:
+            return latencyTable(std::get<std::vector<reports::LatencyRow>>(report.rows), rowLimit);
+        case ReportKind::NodeTraffic:
+            return nodeTrafficTable(summaryGrid(report, messages));
+        case ReportKind::NodeErrors:
+            return nodeErrorTable(summaryGrid(report, messages));
+    }
+    return {};
+}
+
 bool writeSummaryCsv(const reports::BuiltReport& report, platform::MessageSink& messages, QIODevice& out) {
     switch (report.kind) {
         case ReportKind::PortAvailability:

@@ -4,6 +4,7 @@
 #include "shell/StringTable.h"
 #include "summaries/CsvCell.h"
 #include "summaries/NumberText.h"
+#include "summaries/SummaryTable.h"
 
 namespace varnel::summaries {
 
@@ -45,48 +46,31 @@ private:
     bool ok_ = true;
 };
 
-// The one text column of the node files; every other column holds numbers.
-const QString nodeTypeKey = QStringLiteral("NodeType");
-
-// A trimmed cell of a row, made safe when its column holds text.
-QString cellText(const SummaryGrid& grid, int row, const QString& key) {
-    const QString cell = grid.cell(row, key).trimmed();
-    return key == nodeTypeKey ? csvTextCell(cell) : cell;
-}
-
-// The cells of a row in the columns of the keys, joined by commas.
-QString joinedCells(const SummaryGrid& grid, int row, const QStringList& keys) {
-    QStringList cells;
-    for (const QString& key : keys) cells << cellText(grid, row, key);
-    return cells.join(QLatin1Char(','));
-}
-
-bool writeRowsByKey(const SummaryGrid& grid, QIODevice& out, const QString& header, const QStringList& keys) {
+// The table's lines: cells joined by commas, or each cell followed by one
+// when cellsEndInComma; text cells made safe.
+bool writeTableCsv(const SummaryTable& table, QIODevice& out, bool cellsEndInComma = false) {
     CsvLines csv(out);
-    csv.line(header);
-    for (int row = 0; row < grid.rows.size(); ++row) csv.line(joinedCells(grid, row, keys));
-    return csv.ok();
-}
-
-bool writeHourRows(const SummaryGrid& grid, QIODevice& out, const QString& header, const QStringList& keys) {
-    CsvLines csv(out);
-    csv.line(header);
-    for (int row = 0; row < grid.rows.size(); ++row)
-        csv.line(QString::number(row + 1) + QLatin1Char(',') + joinedCells(grid, row, keys));
+    csv.line(table.headerLine);
+    for (const QStringList& row : table.rows) {
+        QString line;
+        for (qsizetype column = 0; column < row.size(); ++column) {
+            if (column > 0 && !cellsEndInComma) line += QLatin1Char(',');
+            line += table.textColumns.value(column) ? csvTextCell(row[column]) : row[column];
+            if (cellsEndInComma) line += QLatin1Char(',');
+        }
+        csv.line(line);
+    }
     return csv.ok();
 }
 
 }  // namespace
 
 bool writePortAvailabilityCsv(const SummaryGrid& grid, QIODevice& out) {
-    return writeHourRows(grid, out, myLoadResString(34),
-                         {QStringLiteral("MaxPortsInUse"), QStringLiteral("MinPortsAvailableToTakeCalls")});
+    return writeTableCsv(portAvailabilityTable(grid), out);
 }
 
 bool writeQueueActivityCsv(const SummaryGrid& grid, QIODevice& out) {
-    return writeHourRows(grid, out, myLoadResString(33),
-                         {QStringLiteral("MaxInboundMessages"), QStringLiteral("MaxInboundMessageSize"),
-                          QStringLiteral("MaxOutboundMessages"), QStringLiteral("MaxOutboundMessageSize")});
+    return writeTableCsv(queueActivityTable(grid), out);
 }
 
 bool writeLatencyCsv(const std::vector<reports::LatencyRow>& outbound, QIODevice& out) {
@@ -109,25 +93,10 @@ bool writeLatencyCsv(const std::vector<reports::LatencyRow>& outbound, QIODevice
     return csv.ok();
 }
 
-bool writeNodeTrafficCsv(const SummaryGrid& grid, QIODevice& out) {
-    return writeRowsByKey(
-        grid, out, myLoadResString(76),
-        {nodeTypeKey, QStringLiteral("NodeID"), QStringLiteral("InboundMessages"), QStringLiteral("InboundMessageSize"),
-         QStringLiteral("OutboundMessages"), QStringLiteral("OutboundMessageSize")});
-}
+bool writeNodeTrafficCsv(const SummaryGrid& grid, QIODevice& out) { return writeTableCsv(nodeTrafficTable(grid), out); }
 
 bool writeNodeErrorCsv(const SummaryGrid& grid, QIODevice& out) {
-    CsvLines csv(out);
-    // A fixed English header: this file never followed the language choice.
-    csv.line(QStringLiteral("Node Type, Node ID, Inbound NDNs, Outbound NDNs"));
-    const QStringList keys = {nodeTypeKey, QStringLiteral("NodeID"), QStringLiteral("InboundMessages"),
-                              QStringLiteral("OutboundMessages")};
-    for (int row = 0; row < grid.rows.size(); ++row) {
-        QString line;
-        for (const QString& key : keys) line += cellText(grid, row, key) + QLatin1Char(',');
-        csv.line(line);
-    }
-    return csv.ok();
+    return writeTableCsv(nodeErrorTable(grid), out, true);
 }
 
 }  // namespace varnel::summaries

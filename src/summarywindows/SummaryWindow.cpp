@@ -9,9 +9,9 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollBar>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 
+#include "platform/DocumentsFolder.h"
 #include "platform/Twips.h"
 #include "platform/WholeFileWriter.h"
 #include "reports/DefaultFileNames.h"
@@ -44,12 +44,6 @@ public:
     WaitCursor(const WaitCursor&) = delete;
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
-
-// The folder proposed for saved files: the user's Documents folder, else home.
-QString documentsFolder() {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
-}
 
 }  // namespace
 
@@ -142,7 +136,7 @@ void SummaryWindow::fillGrid() {
 
 QString SummaryWindow::suggestedCsvPath() const {
     return QDir::toNativeSeparators(
-        QDir(documentsFolder()).filePath(reports::summaryCsvFileName(inputs_.kind, inputs_.reportDate)));
+        QDir(platform::documentsFolder()).filePath(reports::summaryCsvFileName(inputs_.kind, inputs_.reportDate)));
 }
 
 void SummaryWindow::saveAsCsv() {

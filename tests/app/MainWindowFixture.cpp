@@ -24,7 +24,7 @@ void MainWindowFixture::TearDown() {
 MainWindow& MainWindowFixture::open(const RunOptions& options, ReportLauncher* launcher,
                                     const std::function<void(MainWindowServices&)>& addServices) {
     session_ = std::make_unique<AppSession>(store::DataFiles(data_.path()), options.debug);
-    MainWindowServices services{dialogs_, [this] { ++exits_; }, launcher, showAbout_};
+    MainWindowServices services{dialogs_, [this] { ++exits_; }, launcher, nullptr, showAbout_};
     if (addServices) addServices(services);
     window_ = std::make_unique<MainWindow>(*session_, std::move(services));
     window_->formLoad(options);

@@ -3,6 +3,7 @@
 
 #include <map>
 
+#include "shell/EnglishStrings.h"
 #include "shell/StringTable.h"
 
 using namespace varnel::shell;
@@ -25,13 +26,14 @@ private:
 }  // namespace
 
 TEST(StringTable, EveryIdHasItsEnglishTextWithItsBlanks) {
-    for (int id = 0; id < 150; ++id) EXPECT_FALSE(myLoadResString(id).isEmpty()) << id;
+    for (int id = 0; id < englishStringCount; ++id) EXPECT_FALSE(myLoadResString(id).isEmpty()) << id;
     EXPECT_EQ(myLoadResString(0), " Number=");
     EXPECT_EQ(myLoadResString(30), "From ");
     EXPECT_EQ(myLoadResString(60), "More than 1,000,000 lines read in log file.  Too many to process.");
     EXPECT_EQ(myLoadResString(149), "Outbound NDNs");
     EXPECT_TRUE(myLoadResString(115).endsWith("CSV format. "));
-    EXPECT_TRUE(myLoadResString(150).isEmpty());
+    EXPECT_EQ(myLoadResString(saveReportPageStringId), "Save Report Page...");
+    EXPECT_TRUE(myLoadResString(englishStringCount).isEmpty());
 }
 
 TEST(StringTable, LanguagePackFirstThenEnglish) {

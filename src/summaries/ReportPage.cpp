@@ -1,0 +1,101 @@
+#include "summaries/ReportPage.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+
+#include "ingest/DayList.h"
+#include "reports/DefaultFileNames.h"
+#include "reports/TimeText.h"
+#include "summaries/ReportSummary.h"
+
+namespace varnel::summaries {
+
+namespace {
+
+// The table's own messages repeat what the report's build said already.
+class Unheard : public platform::MessageSink {
+public:
+    void show(const platform::UserMessage&) override {}
+};
+
+bool takesRange(reports::ReportKind kind) {
+    return kind == reports::ReportKind::Latency || kind == reports::ReportKind::NodeTraffic ||
+           kind == reports::ReportKind::NodeErrors;
+}
+
+PageSection reportSection(const ReportPageReport& page, const ReportPageViews& views) {
+    const reports::ReportKind kind = page.report.kind;
+    PageSection section;
+    section.anchor = reports::commandLineName(kind);
+    section.heading = views.heading(kind);
+    if (takesRange(kind)) section.notes = reportChoiceNotes(page.inputs.range);
+    section.notes += page.messages;
+    section.chart = views.chart(page);
+    if (section.chart.png.isEmpty()) section.notes << QStringLiteral("The chart could not be drawn.");
+    section.tableCaption = views.tableCaption(kind);
+    Unheard unheard;
+    section.table = summaryTable(page.report, unheard, pageLatencyRows);
+    section.tableNote = cutShortNote(section.table, reports::summaryCsvFileName(kind, page.inputs.reportDate));
+    return section;
+}
+
+QStringList summaryLines(const QString& summary) {
+    QString text = summary;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QStringList lines = text.split(QLatin1Char('\n'));
+    while (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    return lines;
+}
+
+}  // namespace
+
+PageContent reportPageContent(const ReportPageLoad& load, const std::vector<ReportPageReport>& reports,
+                              const ReportPageViews& views, const std::function<void(int)>& reportDone) {
+    PageContent page;
+    const QString date = reports::longDateText(load.reportDate.toQDateTime().date());
+    page.title = QStringLiteral("Varnel Traffic Report for ") + date;
+    QStringList days;
+    for (const QDate& day : load.days) days << ingest::dayEntryText(day);
+    page.facts = {{QStringLiteral("Report date"), date},
+                  {QStringLiteral("Log folder"), QDir::toNativeSeparators(load.logFolder)},
+                  {QStringLiteral("Days loaded"), days.join(QStringLiteral(", "))}};
+    page.summaryHeading = QStringLiteral("Load summary");
+    page.summaryLines = summaryLines(load.summary);
+    int done = 0;
+    for (const ReportPageReport& report : reports) {
+        page.sections << reportSection(report, views);
+        if (reportDone) reportDone(++done);
+    }
+    page.footer = QStringLiteral("Written by the Varnel Traffic Analyzer on %1.")
+                      .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+    return page;
+}
+
+std::optional<platform::WriteFailure> writeReportPage(const QString& path, const ReportPageLoad& load,
+                                                      const std::vector<ReportPageReport>& reports,
+                                                      const ReportPageViews& views,
+                                                      const std::function<void(int)>& reportDone) {
+    const QByteArray html = reportPageHtml(reportPageContent(load, reports, views, reportDone));
+    return platform::writeWholeFile(path, [&](QIODevice& out) { return out.write(html) == html.size(); });
+}
+
+std::optional<QString> reportPageTargetProblem(const QString& path, const QString& logFolder,
+                                               const QStringList& keptFiles) {
+    const QString shown = QDir::toNativeSeparators(path);
+    if (ingest::isLogOfFolder(path, logFolder))
+        return QStringLiteral("The report page would replace a call log, which is never replaced: %1").arg(shown);
+    const QString target = ingest::resolvedPath(path);
+    for (const QString& kept : keptFiles)
+        if (target == ingest::resolvedPath(kept))
+            return QStringLiteral("The report page would replace the program's database file %1").arg(shown);
+    if (QFileInfo(target).isDir())
+        return QStringLiteral("The report page needs a file name, not a folder: %1").arg(shown);
+    return std::nullopt;
+}
+
+QString reportPageFileName(const store::StoredTime& reportDate) {
+    return QStringLiteral("VarnelReport") + reports::reportDateSuffix(reportDate) + QStringLiteral(".html");
+}
+
+}  // namespace varnel::summaries
