@@ -14,6 +14,7 @@
 #include "ingest/LoadData.h"
 #include "platform/UserMessage.h"
 #include "platform/WholeFileWriter.h"
+#include "reports/MessageEventGatherer.h"
 #include "reports/ReportRecipe.h"
 
 namespace varnel::cli {
@@ -24,12 +25,17 @@ using ChartPictureWriter = std::function<std::optional<platform::WriteFailure>(
     const reports::BuiltReport& report, const reports::ReportInputs& inputs, const QString& path,
     charts::ImageFormat format, QSize size)>;
 
+// A gatherer of the load's message rows when the options ask for the
+// latency report, else none: the report then pairs the rows as they passed.
+std::unique_ptr<reports::MessageEventGatherer> messageEventGatherer(const CliOptions& options);
+
 // With options.chartFormat, every report's chart is written too, under its
-// default name with the format's extension, through pictures.
+// default name with the format's extension, through pictures. messageEvents,
+// when given, are the load's message rows for the latency report.
 // Returns the exit status: done, bad arguments (no node of the load selected
 // on a side) or failure (database or file trouble, reported to messages).
 int runReports(const CliOptions& options, const QString& databasePath, const ingest::IngestState& state,
-               const ingest::LoadResult& load, platform::MessageSink& messages,
-               const ChartPictureWriter& pictures = {});
+               const ingest::LoadResult& load, platform::MessageSink& messages, const ChartPictureWriter& pictures = {},
+               std::shared_ptr<const reports::MessageEvents> messageEvents = {});
 
 }  // namespace varnel::cli

@@ -101,7 +101,9 @@ int run(const cli::CliOptions& options) {
     ingest::IngestState state;
     state.reportDate = store::StoredTime::fromQDateTime(QDateTime::currentDateTime());
     cli::StderrObserver observer;
-    const ingest::LoadRequest request{options.logFolder, *days, ingest::dayEntryText(available.first())};
+    const auto gatherer = cli::messageEventGatherer(options);
+    const ingest::LoadRequest request{options.logFolder, *days, ingest::dayEntryText(available.first()),
+                                      gatherer.get()};
     const ingest::LoadResult result = ingest::loadDays(request, files, state, observer);
 
     switch (result.outcome) {
@@ -110,7 +112,7 @@ int run(const cli::CliOptions& options) {
             summary.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
             if (!printOut(summary)) return cli::exitFailure;
             return cli::runReports(options, files.workingPath(), state, result, observer,
-                                   &reportwindows::writeReportPicture);
+                                   &reportwindows::writeReportPicture, gatherer ? gatherer->finish() : nullptr);
         }
         case ingest::LoadOutcome::NoCallTraffic:
         case ingest::LoadOutcome::NoMessageTraffic:

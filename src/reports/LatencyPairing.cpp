@@ -157,29 +157,39 @@ std::string_view MessageEvents::guid(uint32_t event) const {
     return groupText(events_[event].group);
 }
 
-Pairing MessageEvents::pair() const {
-    // Each group's events, in stored order, one group after the other.
+Pairing MessageEvents::pair(const std::vector<bool>* accepted) const {
+    const auto takesPart = [accepted](uint32_t e) { return !accepted || (*accepted)[e]; };
+    // Each group's events taking part, in stored order, one group after the other.
     std::vector<uint32_t> start(groups_.size() + 1, 0);
-    for (std::size_t g = 0; g < groups_.size(); ++g) start[g + 1] = start[g] + groups_[g].events;
-    std::vector<uint32_t> members(events_.size());
+    if (accepted) {
+        for (uint32_t e = 0; e < events_.size(); ++e)
+            if (takesPart(e)) ++start[events_[e].group + 1];
+        for (std::size_t g = 0; g < groups_.size(); ++g) start[g + 1] += start[g];
+    } else {
+        for (std::size_t g = 0; g < groups_.size(); ++g) start[g + 1] = start[g] + groups_[g].events;
+    }
+    std::vector<uint32_t> members(start.back());
     {
         std::vector<uint32_t> next(start.begin(), start.end() - 1);
-        for (uint32_t e = 0; e < events_.size(); ++e) members[next[events_[e].group]++] = e;
+        for (uint32_t e = 0; e < events_.size(); ++e)
+            if (takesPart(e)) members[next[events_[e].group]++] = e;
     }
 
     struct Key {
         uint64_t prefix;
         uint32_t group;
     };
-    std::vector<Key> order(groups_.size());
-    for (uint32_t g = 0; g < groups_.size(); ++g) order[g] = {orderPrefix(groupText(g)), g};
+    std::vector<Key> order;
+    order.reserve(groups_.size());
+    for (uint32_t g = 0; g < groups_.size(); ++g)
+        if (start[g + 1] > start[g]) order.push_back({orderPrefix(groupText(g)), g});
     std::sort(order.begin(), order.end(), [this](const Key& a, const Key& b) {
         if (a.prefix != b.prefix) return a.prefix < b.prefix;
         return compareLowered(groupText(a.group), groupText(b.group)) < 0;
     });
 
     Pairing result;
-    result.pairs.reserve(events_.size() / 2);
+    result.pairs.reserve(members.size() / 2);
     const auto earlier = [this](uint32_t a, uint32_t b) { return events_[a].seconds < events_[b].seconds; };
     for (std::size_t k = 0; k < order.size(); ++k) {
         const uint32_t g = order[k].group;
@@ -196,6 +206,11 @@ Pairing MessageEvents::pair() const {
         if (it != last && k + 1 < order.size()) result.unmatched.push_back({*it, *first});
     }
     return result;
+}
+
+void MessageEvents::finishAdding() {
+    std::vector<uint64_t>().swap(slots_);
+    std::unordered_map<uint64_t, uint32_t>().swap(nodeIndex_);
 }
 
 }  // namespace varnel::reports

@@ -48,8 +48,12 @@ public:
     // same identifier as the one before it pairs with it and the walk goes
     // on after the pair; an event of another identifier leaves the one before
     // it unmatched. The event left over at the end of the walk is neither
-    // paired nor listed as unmatched.
-    Pairing pair() const;
+    // paired nor listed as unmatched. With accepted (one flag per event),
+    // only the accepted events take part, as if the others were never added.
+    Pairing pair(const std::vector<bool>* accepted = nullptr) const;
+
+    // Frees what only add() needs; add() may not be called afterwards.
+    void finishAdding();
 
 private:
     struct Event {

@@ -163,44 +163,127 @@ void writeUnmatched(QIODevice& file, const MessageEvents& events, const std::vec
     }
 }
 
+// The pairs whose cleared event is outbound, in table order, with their
+// row numbers: the table is emptied before the pairs are added, so the rows
+// are numbered from 1.
+LatencyRows outboundRows(const std::shared_ptr<const MessageEvents>& events, const std::vector<EventPair>& pairs) {
+    LatencyRows rows(events);
+    for (std::size_t p = 0; p < pairs.size(); ++p) {
+        const EventPair& pair = pairs[p];
+        if (!isOutbound(events->messageType(pair.second))) continue;
+        rows.addPair(pair.second, events->secondsOfDay(pair.second) - events->secondsOfDay(pair.first),
+                     static_cast<int64_t>(p) + 1);
+    }
+    rows.sortByDelivery();
+    return rows;
+}
+
 }  // namespace
+
+LatencyRows::LatencyRows() : own_(std::make_shared<MessageEvents>()), events_(own_) {}
+
+LatencyRows::LatencyRows(std::shared_ptr<const MessageEvents> events) : events_(std::move(events)) {}
+
+void LatencyRows::add(const LatencyRow& row) {
+    add(row.index, row.messageGuid.toStdString(), QTime(0, 0).secsTo(row.timeDelivered), row.secondsInQueue,
+        row.veyraNodeId, row.keldanNodeId);
+}
+
+void LatencyRows::add(int64_t index, std::string_view guid, int deliveredSeconds, int64_t secondsInQueue,
+                      double veyraNodeId, double keldanNodeId) {
+    const auto event = static_cast<uint32_t>(own_->size());
+    own_->add(guid, deliveredSeconds, 4, veyraNodeId, keldanNodeId);
+    entries_.push_back({index, static_cast<int32_t>(secondsInQueue), event});
+}
+
+void LatencyRows::addPair(uint32_t secondEvent, int32_t secondsInQueue, int64_t index) {
+    entries_.push_back({index, secondsInQueue, secondEvent});
+}
+
+void LatencyRows::sortByDelivery() {
+    // A counting sort over the seconds of the day: stable, and each row's
+    // event is looked at once rather than at every comparison.
+    constexpr int secondsPerDay = 24 * 60 * 60;
+    const auto key = [this](const Entry& entry) {
+        return static_cast<std::size_t>(std::clamp(events_->secondsOfDay(entry.event), 0, secondsPerDay - 1));
+    };
+    std::vector<uint32_t> keys(entries_.size());
+    std::vector<uint32_t> next(secondsPerDay + 1, 0);
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        keys[i] = static_cast<uint32_t>(key(entries_[i]));
+        ++next[keys[i] + 1];
+    }
+    for (int s = 0; s < secondsPerDay; ++s) next[static_cast<std::size_t>(s) + 1] += next[static_cast<std::size_t>(s)];
+    std::vector<Entry> sorted(entries_.size());
+    for (std::size_t i = 0; i < entries_.size(); ++i) sorted[next[keys[i]]++] = entries_[i];
+    entries_.swap(sorted);
+}
+
+LatencyRow LatencyRows::operator[](std::size_t row) const {
+    return {index(row),
+            QString::fromUtf8(guid(row)),
+            timeOfDay(deliveredSeconds(row)),
+            secondsInQueue(row),
+            veyraNodeId(row),
+            keldanNodeId(row)};
+}
+
+LatencyPairs pairMessageLatency(store::ReportDatabase& db, const RangeRequest& request,
+                                std::shared_ptr<const MessageEvents> gathered) {
+    LatencyPairs result;
+    if (gathered) {
+        const RangeFilter filter(request);
+        std::vector<bool> accepted(gathered->size());
+        for (uint32_t e = 0; e < gathered->size(); ++e)
+            accepted[e] =
+                filter.accepts(gathered->secondsOfDay(e) / 60, gathered->veyraSerial(e), gathered->keldanSerial(e));
+        result.pairing = gathered->pair(&accepted);
+        result.events = std::move(gathered);
+    } else {
+        auto selected = std::make_shared<MessageEvents>(selectEvents(db, request));
+        selected->finishAdding();
+        result.pairing = selected->pair();
+        result.events = std::move(selected);
+    }
+    result.outbound = outboundRows(result.events, result.pairing.pairs);
+    return result;
+}
+
+void storeMessageLatency(store::ReportDatabase& db, const LatencyPairs& pairs) {
+    SQLite::Transaction transaction(db.connection());
+    db.connection().exec("DELETE FROM MessageLatency");
+    storePairs(db, *pairs.events, pairs.pairing.pairs);
+    transaction.commit();
+}
+
+void reportLatencyOutcome(const LatencyPairs& pairs, platform::MessageSink& messages, QIODevice* unmatchedFile) {
+    if (unmatchedFile) writeUnmatched(*unmatchedFile, *pairs.events, pairs.pairing.unmatched);
+    if (pairs.outbound.empty()) messages.show({shell::myLoadResString(68)});
+}
 
 int64_t buildMessageLatency(store::ReportDatabase& db, const RangeRequest& request, platform::MessageSink& messages,
                             QIODevice* unmatchedFile) {
-    const MessageEvents events = selectEvents(db, request);
-    const Pairing pairing = events.pair();
-
-    SQLite::Transaction transaction(db.connection());
-    db.connection().exec("DELETE FROM MessageLatency");
-    storePairs(db, events, pairing.pairs);
-    transaction.commit();
-
-    if (unmatchedFile) writeUnmatched(*unmatchedFile, events, pairing.unmatched);
-
-    if (std::none_of(pairing.pairs.begin(), pairing.pairs.end(),
-                     [&events](const EventPair& pair) { return isOutbound(events.messageType(pair.second)); }))
-        messages.show({shell::myLoadResString(68)});
-    return static_cast<int64_t>(pairing.pairs.size());
+    const LatencyPairs pairs = pairMessageLatency(db, request);
+    storeMessageLatency(db, pairs);
+    reportLatencyOutcome(pairs, messages, unmatchedFile);
+    return static_cast<int64_t>(pairs.pairing.pairs.size());
 }
 
-std::vector<LatencyRow> readOutboundLatency(store::ReportDatabase& db) {
+LatencyRows readOutboundLatency(store::ReportDatabase& db) {
     // Read in stored order and put in delivery order here: a stable sort of
     // the rows is far cheaper than SQLite sorting them by TimeDelivered. The
     // stored times all have the form "2004-01-01 HH:MM:SS", so their seconds
     // compare like their texts, and "Index" follows the stored order.
-    std::vector<LatencyRow> rows;
-    rows.reserve(static_cast<std::size_t>(db.lastRowId("MessageLatency")));
+    LatencyRows rows;
     store::Query select(db.connection(),
                         "SELECT \"Index\", MessageGUID, TimeDelivered, SecondsInQueue, VeyraNodeID, KeldanNodeID "
                         "FROM MessageLatency WHERE OutboundMessage = 1 ORDER BY \"Index\"");
     while (select.next()) {
         store::StoredTime delivered;
         const int seconds = store::parseStoredTime(select.text(2), delivered) ? delivered.secondsOfDay() : 0;
-        rows.push_back({select.integer(0), QString::fromUtf8(select.text(1)), timeOfDay(seconds), select.integer(3),
-                        select.real(4), select.real(5)});
+        rows.add(select.integer(0), select.text(1), seconds, select.integer(3), select.real(4), select.real(5));
     }
-    std::stable_sort(rows.begin(), rows.end(),
-                     [](const LatencyRow& a, const LatencyRow& b) { return a.timeDelivered < b.timeDelivered; });
+    rows.sortByDelivery();
     return rows;
 }
 

@@ -1,5 +1,7 @@
 #include "reports/RangeFilter.h"
 
+#include <algorithm>
+
 #include "store/Query.h"
 
 namespace varnel::reports {
@@ -7,7 +9,9 @@ namespace varnel::reports {
 RangeFilter::RangeFilter(const RangeRequest& request)
     : request_(request),
       keldan_(nodeValues(request.nodes.selectedKeldan)),
-      veyra_(nodeValues(request.nodes.selectedVeyra)) {}
+      veyra_(nodeValues(request.nodes.selectedVeyra)),
+      fromSeconds_(QTime(0, 0).secsTo(request.from)),
+      toSeconds_(QTime(0, 0).secsTo(request.to)) {}
 
 // A row's Time is the time of day of its StartMinute, cut to the minute, so
 // the bounds are compared as seconds of the day: the same result as comparing
@@ -22,13 +26,22 @@ std::string RangeFilter::conditions() const {
 
 int RangeFilter::bind(store::Query& query, int afterParameter) const {
     int parameter = afterParameter;
-    query.bind(++parameter, int64_t{QTime(0, 0).secsTo(request_.to)});
-    query.bind(++parameter, int64_t{QTime(0, 0).secsTo(request_.from)});
+    query.bind(++parameter, toSeconds_);
+    query.bind(++parameter, fromSeconds_);
     if (request_.nodes.limitNodes) {
         for (double value : keldan_) query.bind(++parameter, value);
         for (double value : veyra_) query.bind(++parameter, value);
     }
     return parameter;
+}
+
+bool RangeFilter::accepts(int64_t startMinute, double veyraSerial, double keldanSerial) const {
+    if (!(startMinute * 60 < toSeconds_ && startMinute * 60 > fromSeconds_)) return false;
+    if (!request_.nodes.limitNodes) return true;
+    const auto among = [](const std::vector<double>& values, double value) {
+        return std::find(values.begin(), values.end(), value) != values.end();
+    };
+    return among(keldan_, keldanSerial) && among(veyra_, veyraSerial);
 }
 
 }  // namespace varnel::reports

@@ -3,6 +3,7 @@
 // value is bound as a parameter.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -25,10 +26,16 @@ public:
     // on; returns the last index used.
     int bind(store::Query& query, int afterParameter) const;
 
+    // Whether a row with these stored values meets conditions(), for rows
+    // held in memory rather than selected.
+    bool accepts(int64_t startMinute, double veyraSerial, double keldanSerial) const;
+
 private:
     const RangeRequest& request_;
     std::vector<double> keldan_;
     std::vector<double> veyra_;
+    int64_t fromSeconds_;
+    int64_t toSeconds_;
 };
 
 }  // namespace varnel::reports
