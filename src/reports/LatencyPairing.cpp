@@ -85,16 +85,17 @@ void MessageEvents::grow() {
     const std::size_t size = std::max<std::size_t>(1024, slots_.size() * 2);
     std::vector<uint64_t> slots(size, 0);
     const std::size_t mask = size - 1;
-    for (uint32_t g = 0; g < groups_.size(); ++g) {
-        std::size_t slot = groups_[g].hash & mask;
+    for (const uint64_t entry : slots_) {
+        if (!entry) continue;
+        std::size_t slot = (entry >> 32) & mask;
         while (slots[slot]) slot = (slot + 1) & mask;
-        slots[slot] = slotEntry(groups_[g].hash, g);
+        slots[slot] = entry;
     }
     slots_.swap(slots);
 }
 
 std::string_view MessageEvents::groupText(uint32_t group) const {
-    return std::string_view(texts_).substr(groups_[group].textOffset, groups_[group].textLength);
+    return texts_.text(groups_[group].textOffset, groups_[group].textLength);
 }
 
 uint32_t MessageEvents::groupOf(std::string_view guid) {
@@ -108,8 +109,7 @@ uint32_t MessageEvents::groupOf(std::string_view guid) {
         if (equalLowered(groupText(g), guid)) return g;
     }
     const auto g = static_cast<uint32_t>(groups_.size());
-    groups_.push_back({static_cast<uint32_t>(texts_.size()), static_cast<uint32_t>(guid.size()), 0, hash});
-    texts_.append(guid);
+    groups_.push_back({texts_.add(guid), static_cast<uint32_t>(guid.size()), 0});
     slots_[slot] = slotEntry(hash, g);
     return g;
 }
@@ -147,8 +147,9 @@ void MessageEvents::add(std::string_view guid, int secondsOfDay, int messageType
     const auto event = static_cast<uint32_t>(events_.size());
     if (groups_[group].events > 0 && groupText(group) != guid) spellings_.emplace(event, std::string(guid));
     ++groups_[group].events;
-    events_.push_back(
-        {group, secondsOfDay, nodesOf(storedSerial(veyraSerial), storedSerial(keldanSerial)), messageType});
+    const int typeByte = messageType >= -128 && messageType <= 127 ? messageType : 127;
+    events_.push_back({group, nodesOf(storedSerial(veyraSerial), storedSerial(keldanSerial)),
+                       static_cast<int32_t>(static_cast<uint32_t>(secondsOfDay) << 8 | (typeByte & 0xff))});
 }
 
 std::string_view MessageEvents::guid(uint32_t event) const {
@@ -175,22 +176,28 @@ Pairing MessageEvents::pair(const std::vector<bool>* accepted) const {
             if (takesPart(e)) members[next[events_[e].group]++] = e;
     }
 
+    // Twelve bytes, not sixteen: there is one key per identifier.
     struct Key {
-        uint64_t prefix;
+        uint32_t prefixHigh;
+        uint32_t prefixLow;
         uint32_t group;
     };
     std::vector<Key> order;
     order.reserve(groups_.size());
     for (uint32_t g = 0; g < groups_.size(); ++g)
-        if (start[g + 1] > start[g]) order.push_back({orderPrefix(groupText(g)), g});
+        if (start[g + 1] > start[g]) {
+            const uint64_t prefix = orderPrefix(groupText(g));
+            order.push_back({static_cast<uint32_t>(prefix >> 32), static_cast<uint32_t>(prefix), g});
+        }
     std::sort(order.begin(), order.end(), [this](const Key& a, const Key& b) {
-        if (a.prefix != b.prefix) return a.prefix < b.prefix;
+        if (a.prefixHigh != b.prefixHigh) return a.prefixHigh < b.prefixHigh;
+        if (a.prefixLow != b.prefixLow) return a.prefixLow < b.prefixLow;
         return compareLowered(groupText(a.group), groupText(b.group)) < 0;
     });
 
     Pairing result;
     result.pairs.reserve(members.size() / 2);
-    const auto earlier = [this](uint32_t a, uint32_t b) { return events_[a].seconds < events_[b].seconds; };
+    const auto earlier = [this](uint32_t a, uint32_t b) { return secondsOfDay(a) < secondsOfDay(b); };
     for (std::size_t k = 0; k < order.size(); ++k) {
         const uint32_t g = order[k].group;
         const auto first = members.begin() + start[g];
