@@ -98,7 +98,8 @@ std::string_view MessageEvents::groupText(uint32_t group) const {
     return texts_.text(groups_[group].textOffset, groups_[group].textLength);
 }
 
-uint32_t MessageEvents::groupOf(std::string_view guid) {
+uint32_t MessageEvents::groupOf(std::string_view guid, bool& added) {
+    added = false;
     if ((groups_.size() + 1) * 2 > slots_.size()) grow();
     const uint32_t hash = loweredHash(guid);
     const std::size_t mask = slots_.size() - 1;
@@ -109,8 +110,9 @@ uint32_t MessageEvents::groupOf(std::string_view guid) {
         if (equalLowered(groupText(g), guid)) return g;
     }
     const auto g = static_cast<uint32_t>(groups_.size());
-    groups_.push_back({texts_.add(guid), static_cast<uint32_t>(guid.size()), 0});
+    groups_.push_back({texts_.add(guid), static_cast<uint32_t>(guid.size())});
     slots_[slot] = slotEntry(hash, g);
+    added = true;
     return g;
 }
 
@@ -143,10 +145,10 @@ uint32_t MessageEvents::nodesOf(double veyra, double keldan) {
 
 void MessageEvents::add(std::string_view guid, int secondsOfDay, int messageType, double veyraSerial,
                         double keldanSerial) {
-    const uint32_t group = groupOf(guid);
+    bool added = false;
+    const uint32_t group = groupOf(guid, added);
     const auto event = static_cast<uint32_t>(events_.size());
-    if (groups_[group].events > 0 && groupText(group) != guid) spellings_.emplace(event, std::string(guid));
-    ++groups_[group].events;
+    if (!added && groupText(group) != guid) spellings_.emplace(event, std::string(guid));
     const int typeByte = messageType >= -128 && messageType <= 127 ? messageType : 127;
     events_.push_back({group, nodesOf(storedSerial(veyraSerial), storedSerial(keldanSerial)),
                        static_cast<int32_t>(static_cast<uint32_t>(secondsOfDay) << 8 | (typeByte & 0xff))});
@@ -160,46 +162,39 @@ std::string_view MessageEvents::guid(uint32_t event) const {
 
 Pairing MessageEvents::pair(const std::vector<bool>* accepted) const {
     const auto takesPart = [accepted](uint32_t e) { return !accepted || (*accepted)[e]; };
-    // Each group's events taking part, in stored order, one group after the other.
+    // Each group's events taking part, in stored order, one group after the
+    // other: group g's are members[start[g]] up to members[start[g + 1]].
+    // start first counts up to the end of each group, then the events are
+    // placed from the last one back, which leaves it at each group's start.
     std::vector<uint32_t> start(groups_.size() + 1, 0);
-    if (accepted) {
-        for (uint32_t e = 0; e < events_.size(); ++e)
-            if (takesPart(e)) ++start[events_[e].group + 1];
-        for (std::size_t g = 0; g < groups_.size(); ++g) start[g + 1] += start[g];
-    } else {
-        for (std::size_t g = 0; g < groups_.size(); ++g) start[g + 1] = start[g] + groups_[g].events;
-    }
-    std::vector<uint32_t> members(start.back());
-    {
-        std::vector<uint32_t> next(start.begin(), start.end() - 1);
-        for (uint32_t e = 0; e < events_.size(); ++e)
-            if (takesPart(e)) members[next[events_[e].group]++] = e;
-    }
+    for (uint32_t e = 0; e < events_.size(); ++e)
+        if (takesPart(e)) ++start[events_[e].group];
+    uint32_t taking = 0;
+    for (uint32_t& end : start) end = taking += end;
+    std::vector<uint32_t> members(taking);
+    for (uint32_t e = static_cast<uint32_t>(events_.size()); e-- > 0;)
+        if (takesPart(e)) members[--start[events_[e].group]] = e;
 
-    // Twelve bytes, not sixteen: there is one key per identifier.
-    struct Key {
-        uint32_t prefixHigh;
-        uint32_t prefixLow;
-        uint32_t group;
-    };
-    std::vector<Key> order;
+    // One eight-byte key per identifier: the first bytes of its order prefix
+    // above, its group below, in as few bits as the groups need. Keys of
+    // equal prefix bits are put in order by their texts.
+    const unsigned groupBits = std::max(1u, static_cast<unsigned>(std::bit_width(groups_.size())));
+    const uint64_t groupMask = (uint64_t{1} << groupBits) - 1;
+    const auto groupOfKey = [groupMask](uint64_t key) { return static_cast<uint32_t>(key & groupMask); };
+    std::vector<uint64_t> order;
     order.reserve(groups_.size());
     for (uint32_t g = 0; g < groups_.size(); ++g)
-        if (start[g + 1] > start[g]) {
-            const uint64_t prefix = orderPrefix(groupText(g));
-            order.push_back({static_cast<uint32_t>(prefix >> 32), static_cast<uint32_t>(prefix), g});
-        }
-    std::sort(order.begin(), order.end(), [this](const Key& a, const Key& b) {
-        if (a.prefixHigh != b.prefixHigh) return a.prefixHigh < b.prefixHigh;
-        if (a.prefixLow != b.prefixLow) return a.prefixLow < b.prefixLow;
-        return compareLowered(groupText(a.group), groupText(b.group)) < 0;
+        if (start[g + 1] > start[g]) order.push_back((orderPrefix(groupText(g)) >> groupBits) << groupBits | g);
+    std::sort(order.begin(), order.end(), [&](uint64_t a, uint64_t b) {
+        if ((a ^ b) > groupMask) return a < b;
+        return compareLowered(groupText(groupOfKey(a)), groupText(groupOfKey(b))) < 0;
     });
 
     Pairing result;
     result.pairs.reserve(members.size() / 2);
     const auto earlier = [this](uint32_t a, uint32_t b) { return secondsOfDay(a) < secondsOfDay(b); };
     for (std::size_t k = 0; k < order.size(); ++k) {
-        const uint32_t g = order[k].group;
+        const uint32_t g = groupOfKey(order[k]);
         const auto first = members.begin() + start[g];
         const auto last = members.begin() + start[g + 1];
         // Stored order within equal times: the members are in stored order.

@@ -69,14 +69,14 @@ private:
     struct Group {
         uint32_t textOffset;
         uint32_t textLength;
-        uint32_t events;
     };
     struct Nodes {
         double veyra;
         double keldan;
     };
 
-    uint32_t groupOf(std::string_view guid);
+    // The identifier's group; added tells whether it was made for it.
+    uint32_t groupOf(std::string_view guid, bool& added);
     uint32_t nodesOf(double veyra, double keldan);
     std::string_view groupText(uint32_t group) const;
     void grow();

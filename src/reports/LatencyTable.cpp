@@ -20,6 +20,8 @@ namespace {
 
 constexpr int rowsPerInsert = 32;
 
+constexpr int secondsPerDay = 24 * 60 * 60;
+
 QTime timeOfDay(int seconds) { return QTime(0, 0).addSecs(seconds); }
 
 // The stored form of a delivery time: the time of day on 1 January 2004.
@@ -54,8 +56,6 @@ MessageEvents selectEvents(store::ReportDatabase& db, const RangeRequest& reques
     return events;
 }
 
-bool isOutbound(int messageType) { return messageType != 3 && messageType != 5; }
-
 // The rows of a run of pairs, gathered from the scattered events in one
 // tight pass before any of them is bound: SQLite's own work between reads
 // would otherwise push each event out of the cache before it is fetched.
@@ -84,7 +84,7 @@ public:
             const int delivered = events.secondsOfDay(pair.second);
             rows_.push_back({std::string_view(guids_).substr(offset, length), delivered,
                              delivered - events.secondsOfDay(pair.first), events.veyraSerial(pair.second),
-                             events.keldanSerial(pair.second), isOutbound(events.messageType(pair.second))});
+                             events.keldanSerial(pair.second), isOutboundMessage(events.messageType(pair.second))});
             offset += length;
         }
     }
@@ -163,22 +163,9 @@ void writeUnmatched(QIODevice& file, const MessageEvents& events, const std::vec
     }
 }
 
-// The pairs whose cleared event is outbound, in table order, with their
-// row numbers: the table is emptied before the pairs are added, so the rows
-// are numbered from 1.
-LatencyRows outboundRows(const std::shared_ptr<const MessageEvents>& events, const std::vector<EventPair>& pairs) {
-    LatencyRows rows(events);
-    for (std::size_t p = 0; p < pairs.size(); ++p) {
-        const EventPair& pair = pairs[p];
-        if (!isOutbound(events->messageType(pair.second))) continue;
-        rows.addPair(pair.second, events->secondsOfDay(pair.second) - events->secondsOfDay(pair.first),
-                     static_cast<int64_t>(p) + 1);
-    }
-    rows.sortByDelivery();
-    return rows;
-}
-
 }  // namespace
+
+bool isOutboundMessage(int messageType) { return messageType != 3 && messageType != 5; }
 
 LatencyRows::LatencyRows() : own_(std::make_shared<MessageEvents>()), events_(own_) {}
 
@@ -196,14 +183,29 @@ void LatencyRows::add(int64_t index, std::string_view guid, int deliveredSeconds
     entries_.push_back({index, static_cast<int32_t>(secondsInQueue), event});
 }
 
-void LatencyRows::addPair(uint32_t secondEvent, int32_t secondsInQueue, int64_t index) {
-    entries_.push_back({index, secondsInQueue, secondEvent});
+void LatencyRows::addOutboundPairs(const std::vector<EventPair>& pairs) {
+    // Placed by a counting sort over the seconds of the day, as they are added.
+    std::vector<uint32_t> next(secondsPerDay + 1, 0);
+    const auto delivered = [this](uint32_t event) {
+        return static_cast<std::size_t>(std::clamp(events_->secondsOfDay(event), 0, secondsPerDay - 1));
+    };
+    for (const EventPair& pair : pairs)
+        if (isOutboundMessage(events_->messageType(pair.second))) ++next[delivered(pair.second) + 1];
+    for (std::size_t s = 0; s < secondsPerDay; ++s) next[s + 1] += next[s];
+    const std::size_t before = entries_.size();
+    entries_.resize(before + next[secondsPerDay]);
+    for (std::size_t p = 0; p < pairs.size(); ++p) {
+        const EventPair& pair = pairs[p];
+        if (!isOutboundMessage(events_->messageType(pair.second))) continue;
+        entries_[before + next[delivered(pair.second)]++] = {
+            static_cast<int64_t>(p) + 1, events_->secondsOfDay(pair.second) - events_->secondsOfDay(pair.first),
+            pair.second};
+    }
 }
 
 void LatencyRows::sortByDelivery() {
     // A counting sort over the seconds of the day: stable, and each row's
     // event is looked at once rather than at every comparison.
-    constexpr int secondsPerDay = 24 * 60 * 60;
     const auto key = [this](const Entry& entry) {
         return static_cast<std::size_t>(std::clamp(events_->secondsOfDay(entry.event), 0, secondsPerDay - 1));
     };
@@ -245,7 +247,8 @@ LatencyPairs pairMessageLatency(store::ReportDatabase& db, const RangeRequest& r
         result.pairing = selected->pair();
         result.events = std::move(selected);
     }
-    result.outbound = outboundRows(result.events, result.pairing.pairs);
+    result.outbound = LatencyRows(result.events);
+    result.outbound.addOutboundPairs(result.pairing.pairs);
     return result;
 }
 

@@ -17,6 +17,10 @@
 
 namespace varnel::reports {
 
+// Whether a pair whose cleared event has this type is an outbound message:
+// every type but new and cleared inbound (3 and 5).
+bool isOutboundMessage(int messageType);
+
 struct LatencyRow {
     int64_t index = 0;
     QString messageGuid;
@@ -34,13 +38,16 @@ class LatencyRows {
 public:
     // No rows, over events of its own that add() fills.
     LatencyRows();
-    // No rows, over paired events that addPair() names.
+    // No rows, over paired events that addOutboundPairs() names.
     explicit LatencyRows(std::shared_ptr<const MessageEvents> events);
 
     void add(const LatencyRow& row);
     void add(int64_t index, std::string_view guid, int deliveredSeconds, int64_t secondsInQueue, double veyraNodeId,
              double keldanNodeId);
-    void addPair(uint32_t secondEvent, int32_t secondsInQueue, int64_t index);
+    // On rows that hold none: the outbound pairs among pairs, in table order,
+    // as rows numbered from 1 (the table is emptied before they are stored),
+    // each put in its place in delivery order, so that no sort follows.
+    void addOutboundPairs(const std::vector<EventPair>& pairs);
     // Ascending delivery time; rows of one time keep the order they were added in.
     void sortByDelivery();
 
