@@ -23,7 +23,8 @@ if ! [[ "$runs" =~ ^[1-9][0-9]*$ ]]; then
   exit 2
 fi
 generator="$build_dir/tools/varnel-generate-logs"
-report="$build_dir/src/cli/varnel-report"
+# VARNEL_REPORT names another varnel-report to measure, e.g. an older build.
+report="${VARNEL_REPORT:-$build_dir/src/cli/varnel-report}"
 micro="$build_dir/bench/reports_bench"
 for program in "$generator" "$report"; do
   if [ ! -x "$program" ]; then
