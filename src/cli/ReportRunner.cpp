@@ -61,13 +61,15 @@ private:
 class Runner {
 public:
     Runner(const CliOptions& options, store::ReportDatabase& db, const ingest::IngestState& state,
-           const reports::RangeRequest& range, platform::MessageSink& messages, const ChartPictureWriter& pictures)
+           const reports::RangeRequest& range, platform::MessageSink& messages, const ChartPictureWriter& pictures,
+           std::shared_ptr<const reports::MessageEvents> messageEvents)
         : options_(options),
           db_(db),
           state_(state),
           range_(range),
           messages_(messages),
           pictures_(pictures),
+          messageEvents_(std::move(messageEvents)),
           folder_(options.outputFolder.isEmpty() ? QDir::currentPath() : options.outputFolder) {}
 
     bool run(ReportKind kind) {
@@ -79,19 +81,27 @@ public:
         inputs.peakAvailableLines = state_.peakAvailableLines;
         inputs.minutes = &state_.minutes;
         inputs.debug = options_.debug;
+        // Used once: a second latency run selects its rows, and the memory
+        // goes back as soon as the report is written.
+        if (kind == ReportKind::Latency) inputs.messageEvents = std::exchange(messageEvents_, nullptr);
 
+        // The files are written while the latency table is stored.
+        bool written = false;
+        const reports::RowsUser writeFiles = [&](const reports::BuiltReport& built) {
+            written = writeCsv(built) && writeChart(built, inputs);
+        };
         reports::BuiltReport report;
         if (kind == ReportKind::Latency && options_.debug) {
             const QString path = folder_.filePath(QString::fromLatin1(reports::unmatchedMessagesFileName));
             const auto failure = platform::writeWholeFile(path, [&](QIODevice& unmatched) {
-                report = reports::buildReport(db_, inputs, messages, &unmatched);
+                report = reports::buildReport(db_, inputs, messages, &unmatched, writeFiles);
                 return true;
             });
             if (failure) return failed(*failure);
         } else {
-            report = reports::buildReport(db_, inputs, messages);
+            report = reports::buildReport(db_, inputs, messages, nullptr, writeFiles);
         }
-        if (!writeCsv(report) || !writeChart(report, inputs)) return false;
+        if (!written) return false;
         if (!options_.htmlPath.isEmpty()) pageReports_.push_back({inputs, std::move(report), messages.texts});
         return true;
     }
@@ -130,15 +140,21 @@ private:
     const reports::RangeRequest& range_;
     platform::MessageSink& messages_;
     const ChartPictureWriter& pictures_;
+    std::shared_ptr<const reports::MessageEvents> messageEvents_;
     QDir folder_;
     std::vector<summaries::ReportPageReport> pageReports_;
 };
 
 }  // namespace
 
+std::unique_ptr<reports::MessageEventGatherer> messageEventGatherer(const CliOptions& options) {
+    if (!options.reports.contains(ReportKind::Latency)) return nullptr;
+    return std::make_unique<reports::MessageEventGatherer>();
+}
+
 int runReports(const CliOptions& options, const QString& databasePath, const ingest::IngestState& state,
                const ingest::LoadResult& load, platform::MessageSink& messages, const ChartPictureWriter& pictures,
-               const ReportPageOutput& page) {
+               const ReportPageOutput& page, std::shared_ptr<const reports::MessageEvents> messageEvents) {
     if (options.reports.isEmpty()) return exitDone;
     const reports::RangeRequest range = rangeRequest(options, load);
     if (std::any_of(options.reports.begin(), options.reports.end(), needsRange)) {
@@ -154,7 +170,7 @@ int runReports(const CliOptions& options, const QString& databasePath, const ing
     try {
         store::ReportDatabase db(databasePath);
         db.useFastRebuilds();
-        Runner runner(options, db, state, range, messages, pictures);
+        Runner runner(options, db, state, range, messages, pictures, std::move(messageEvents));
         for (ReportKind kind : options.reports)
             if (!runner.run(kind)) return exitFailure;
         if (!runner.writePage(page, load)) return exitFailure;

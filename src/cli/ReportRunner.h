@@ -14,6 +14,7 @@
 #include "ingest/LoadData.h"
 #include "platform/UserMessage.h"
 #include "platform/WholeFileWriter.h"
+#include "reports/MessageEventGatherer.h"
 #include "reports/ReportRecipe.h"
 #include "summaries/ReportPage.h"
 
@@ -32,13 +33,19 @@ struct ReportPageOutput {
     QList<QDate> days;
 };
 
+// A gatherer of the load's message rows when the options ask for the
+// latency report, else none: the report then pairs the rows as they passed.
+std::unique_ptr<reports::MessageEventGatherer> messageEventGatherer(const CliOptions& options);
+
 // With options.chartFormat, every report's chart is written too, under its
 // default name with the format's extension, through pictures. With
 // options.htmlPath, the report page of every report is written there last.
+// messageEvents, when given, are the load's message rows for the latency
+// report.
 // Returns the exit status: done, bad arguments (no node of the load selected
 // on a side) or failure (database or file trouble, reported to messages).
 int runReports(const CliOptions& options, const QString& databasePath, const ingest::IngestState& state,
                const ingest::LoadResult& load, platform::MessageSink& messages, const ChartPictureWriter& pictures = {},
-               const ReportPageOutput& page = {});
+               const ReportPageOutput& page = {}, std::shared_ptr<const reports::MessageEvents> messageEvents = {});
 
 }  // namespace varnel::cli

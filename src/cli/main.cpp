@@ -113,7 +113,9 @@ int run(const cli::CliOptions& options) {
     ingest::IngestState state;
     state.reportDate = store::StoredTime::fromQDateTime(QDateTime::currentDateTime());
     cli::StderrObserver observer;
-    const ingest::LoadRequest request{options.logFolder, *days, ingest::dayEntryText(available.first())};
+    const auto gatherer = cli::messageEventGatherer(options);
+    const ingest::LoadRequest request{options.logFolder, *days, ingest::dayEntryText(available.first()),
+                                      gatherer.get()};
     const ingest::LoadResult result = ingest::loadDays(request, files, state, observer);
 
     switch (result.outcome) {
@@ -123,7 +125,8 @@ int run(const cli::CliOptions& options) {
             if (!printOut(summary)) return cli::exitFailure;
             const reportpage::ChartPageViews pageViews;
             return cli::runReports(options, files.workingPath(), state, result, observer,
-                                   &reportwindows::writeReportPicture, {&pageViews, *days});
+                                   &reportwindows::writeReportPicture, {&pageViews, *days},
+                                   gatherer ? gatherer->finish() : nullptr);
         }
         case ingest::LoadOutcome::NoCallTraffic:
         case ingest::LoadOutcome::NoMessageTraffic:

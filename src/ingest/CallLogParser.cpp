@@ -70,8 +70,8 @@ QString quoted(std::string_view field) {
 // The state of one parse of one file.
 class FileParse {
 public:
-    FileParse(IngestState& state, store::RowSink& sink, ParseObserver& observer)
-        : state_(state), sink_(sink), observer_(observer) {}
+    FileParse(IngestState& state, store::RowSink& sink, ParseObserver& observer, store::RowWatcher* watcher)
+        : state_(state), sink_(sink), observer_(observer), watcher_(watcher) {}
 
     void run(LogFileReader& reader) {
         int sinceProgress = 0;
@@ -284,6 +284,7 @@ private:
         portsHeldBack_ = waitingPorts_.size();
         if (batch_.empty()) return;
         state_.minutes.take(batch_);
+        if (watcher_) watcher_->see(batch_);
         sink_.take(batch_);
     }
 
@@ -297,6 +298,7 @@ private:
     IngestState& state_;
     store::RowSink& sink_;
     ParseObserver& observer_;
+    store::RowWatcher* watcher_;
     store::RowBatch batch_;
     std::vector<PortRecord> waitingPorts_;
     std::size_t portsHeldBack_ = 0;  // rows left waiting by the last hand-over
@@ -312,8 +314,9 @@ private:
 
 }  // namespace
 
-CallLogParser::CallLogParser(IngestState& state, store::RowSink& sink, ParseObserver& observer)
-    : state_(state), sink_(sink), observer_(observer) {}
+CallLogParser::CallLogParser(IngestState& state, store::RowSink& sink, ParseObserver& observer,
+                             store::RowWatcher* watcher)
+    : state_(state), sink_(sink), observer_(observer), watcher_(watcher) {}
 
 void CallLogParser::parseFile(const QString& path) {
     LogFileReader reader(path);
@@ -339,7 +342,7 @@ void CallLogParser::parseFile(const QString& path) {
     }
 
     observer_.fileStarted(path, lines);
-    FileParse parse(state_, sink_, observer_);
+    FileParse parse(state_, sink_, observer_, watcher_);
     parse.run(reader);
     observer_.fileFinished();
     if (reader.cutShort()) parse.failAtEnd(FailureCode::InputPastEnd, reader.errorString());

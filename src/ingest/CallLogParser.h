@@ -16,7 +16,9 @@ public:
     static constexpr int portCount = 121;  // ports 0..120
     static constexpr int progressStep = 101;
 
-    CallLogParser(IngestState& state, store::RowSink& sink, ParseObserver& observer);
+    // watcher, when given, sees every batch before the sink takes it.
+    CallLogParser(IngestState& state, store::RowSink& sink, ParseObserver& observer,
+                  store::RowWatcher* watcher = nullptr);
 
     // Parses one file. A file over the line limit writes nothing. Line-level
     // failures are reported once, when the file ends.
@@ -26,6 +28,7 @@ private:
     IngestState& state_;
     store::RowSink& sink_;
     ParseObserver& observer_;
+    store::RowWatcher* watcher_;
 };
 
 }  // namespace varnel::ingest

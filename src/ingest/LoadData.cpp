@@ -30,7 +30,7 @@ void clearDatabases(const store::DataFiles& files, ParseObserver& observer) {
 }
 
 void parseChosenDays(const LoadRequest& request, IngestState& state, store::RowSink& sink, ParseObserver& observer) {
-    CallLogParser parser(state, sink, observer);
+    CallLogParser parser(state, sink, observer, request.watcher);
     for (const QDate& day : request.days)
         for (const QString& path : logFilesOfDay(request.logFolder, day)) parser.parseFile(path);
 }

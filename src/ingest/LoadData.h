@@ -16,6 +16,8 @@ struct LoadRequest {
     QString logFolder;
     QList<QDate> days;      // in the order of the day list
     QString firstDayEntry;  // the day list's first entry, named by the summary
+    // Sees every batch of rows before it is stored; none when null.
+    store::RowWatcher* watcher = nullptr;
 };
 
 enum class LoadOutcome {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <thread>
 
 #include "platform/AsciiCase.h"
 
@@ -85,19 +86,21 @@ void MessageEvents::grow() {
     const std::size_t size = std::max<std::size_t>(1024, slots_.size() * 2);
     std::vector<uint64_t> slots(size, 0);
     const std::size_t mask = size - 1;
-    for (uint32_t g = 0; g < groups_.size(); ++g) {
-        std::size_t slot = groups_[g].hash & mask;
+    for (const uint64_t entry : slots_) {
+        if (!entry) continue;
+        std::size_t slot = (entry >> 32) & mask;
         while (slots[slot]) slot = (slot + 1) & mask;
-        slots[slot] = slotEntry(groups_[g].hash, g);
+        slots[slot] = entry;
     }
     slots_.swap(slots);
 }
 
 std::string_view MessageEvents::groupText(uint32_t group) const {
-    return std::string_view(texts_).substr(groups_[group].textOffset, groups_[group].textLength);
+    return texts_.text(groups_[group].textOffset, groups_[group].textLength);
 }
 
-uint32_t MessageEvents::groupOf(std::string_view guid) {
+uint32_t MessageEvents::groupOf(std::string_view guid, bool& added) {
+    added = false;
     if ((groups_.size() + 1) * 2 > slots_.size()) grow();
     const uint32_t hash = loweredHash(guid);
     const std::size_t mask = slots_.size() - 1;
@@ -108,9 +111,9 @@ uint32_t MessageEvents::groupOf(std::string_view guid) {
         if (equalLowered(groupText(g), guid)) return g;
     }
     const auto g = static_cast<uint32_t>(groups_.size());
-    groups_.push_back({static_cast<uint32_t>(texts_.size()), static_cast<uint32_t>(guid.size()), 0, hash});
-    texts_.append(guid);
+    groups_.push_back({texts_.add(guid), static_cast<uint32_t>(guid.size())});
     slots_[slot] = slotEntry(hash, g);
+    added = true;
     return g;
 }
 
@@ -143,12 +146,13 @@ uint32_t MessageEvents::nodesOf(double veyra, double keldan) {
 
 void MessageEvents::add(std::string_view guid, int secondsOfDay, int messageType, double veyraSerial,
                         double keldanSerial) {
-    const uint32_t group = groupOf(guid);
+    bool added = false;
+    const uint32_t group = groupOf(guid, added);
     const auto event = static_cast<uint32_t>(events_.size());
-    if (groups_[group].events > 0 && groupText(group) != guid) spellings_.emplace(event, std::string(guid));
-    ++groups_[group].events;
-    events_.push_back(
-        {group, secondsOfDay, nodesOf(storedSerial(veyraSerial), storedSerial(keldanSerial)), messageType});
+    if (!added && groupText(group) != guid) spellings_.emplace(event, std::string(guid));
+    const int typeByte = messageType >= -128 && messageType <= 127 ? messageType : 127;
+    events_.push_back({group, nodesOf(storedSerial(veyraSerial), storedSerial(keldanSerial)),
+                       static_cast<int32_t>(static_cast<uint32_t>(secondsOfDay) << 8 | (typeByte & 0xff))});
 }
 
 std::string_view MessageEvents::guid(uint32_t event) const {
@@ -157,32 +161,46 @@ std::string_view MessageEvents::guid(uint32_t event) const {
     return groupText(events_[event].group);
 }
 
-Pairing MessageEvents::pair() const {
-    // Each group's events, in stored order, one group after the other.
+Pairing MessageEvents::pair(const std::vector<bool>* accepted) const {
+    const auto takesPart = [accepted](uint32_t e) { return !accepted || (*accepted)[e]; };
+    // Each group's events taking part, in stored order, one group after the
+    // other: group g's are members[start[g]] up to members[start[g + 1]].
+    // start first counts up to the end of each group, then the events are
+    // placed from the last one back, which leaves it at each group's start.
     std::vector<uint32_t> start(groups_.size() + 1, 0);
-    for (std::size_t g = 0; g < groups_.size(); ++g) start[g + 1] = start[g] + groups_[g].events;
-    std::vector<uint32_t> members(events_.size());
-    {
-        std::vector<uint32_t> next(start.begin(), start.end() - 1);
-        for (uint32_t e = 0; e < events_.size(); ++e) members[next[events_[e].group]++] = e;
-    }
+    for (uint32_t e = 0; e < events_.size(); ++e)
+        if (takesPart(e)) ++start[events_[e].group];
+    uint32_t taking = 0;
+    for (uint32_t& end : start) end = taking += end;
 
-    struct Key {
-        uint64_t prefix;
-        uint32_t group;
-    };
-    std::vector<Key> order(groups_.size());
-    for (uint32_t g = 0; g < groups_.size(); ++g) order[g] = {orderPrefix(groupText(g)), g};
-    std::sort(order.begin(), order.end(), [this](const Key& a, const Key& b) {
-        if (a.prefix != b.prefix) return a.prefix < b.prefix;
-        return compareLowered(groupText(a.group), groupText(b.group)) < 0;
+    // One eight-byte key per identifier that takes part: the first bytes of
+    // its order prefix above, its group below, in as few bits as the groups
+    // need. Keys of equal prefix bits are put in order by their texts. The
+    // keys are sorted on a thread of their own while the events are placed.
+    const unsigned groupBits = std::max(1u, static_cast<unsigned>(std::bit_width(groups_.size())));
+    const uint64_t groupMask = (uint64_t{1} << groupBits) - 1;
+    const auto groupOfKey = [groupMask](uint64_t key) { return static_cast<uint32_t>(key & groupMask); };
+    std::vector<uint64_t> order;
+    order.reserve(groups_.size());
+    for (uint32_t g = 0; g < groups_.size(); ++g)
+        if (start[g] > (g ? start[g - 1] : 0))
+            order.push_back((orderPrefix(groupText(g)) >> groupBits) << groupBits | g);
+    std::vector<uint32_t> members(taking);  // made before the thread, so that nothing throws while it runs
+    std::thread sorting([&] {
+        std::sort(order.begin(), order.end(), [&](uint64_t a, uint64_t b) {
+            if ((a ^ b) > groupMask) return a < b;
+            return compareLowered(groupText(groupOfKey(a)), groupText(groupOfKey(b))) < 0;
+        });
     });
+    for (uint32_t e = static_cast<uint32_t>(events_.size()); e-- > 0;)
+        if (takesPart(e)) members[--start[events_[e].group]] = e;
+    sorting.join();
 
     Pairing result;
-    result.pairs.reserve(events_.size() / 2);
-    const auto earlier = [this](uint32_t a, uint32_t b) { return events_[a].seconds < events_[b].seconds; };
+    result.pairs.reserve(members.size() / 2);
+    const auto earlier = [this](uint32_t a, uint32_t b) { return secondsOfDay(a) < secondsOfDay(b); };
     for (std::size_t k = 0; k < order.size(); ++k) {
-        const uint32_t g = order[k].group;
+        const uint32_t g = groupOfKey(order[k]);
         const auto first = members.begin() + start[g];
         const auto last = members.begin() + start[g + 1];
         // Stored order within equal times: the members are in stored order.
@@ -196,6 +214,11 @@ Pairing MessageEvents::pair() const {
         if (it != last && k + 1 < order.size()) result.unmatched.push_back({*it, *first});
     }
     return result;
+}
+
+void MessageEvents::finishAdding() {
+    std::vector<uint64_t>().swap(slots_);
+    std::unordered_map<uint64_t, uint32_t>().swap(nodeIndex_);
 }
 
 }  // namespace varnel::reports

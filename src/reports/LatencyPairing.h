@@ -10,6 +10,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "reports/TextArena.h"
+
 namespace varnel::reports {
 
 struct EventPair {
@@ -33,12 +35,15 @@ struct Pairing {
 class MessageEvents {
 public:
     void reserve(std::size_t events);
+    // secondsOfDay within ±8,000,000.
     void add(std::string_view guid, int secondsOfDay, int messageType, double veyraSerial, double keldanSerial);
 
     std::size_t size() const { return events_.size(); }
     std::string_view guid(uint32_t event) const;  // as logged
-    int secondsOfDay(uint32_t event) const { return events_[event].seconds; }
-    int messageType(uint32_t event) const { return events_[event].type; }
+    int secondsOfDay(uint32_t event) const { return events_[event].timeAndType >> 8; }
+    // The type as added where it fits a byte, any other type as 127, which
+    // like it is neither 3 nor 5.
+    int messageType(uint32_t event) const { return static_cast<int8_t>(events_[event].timeAndType & 0xff); }
     double veyraSerial(uint32_t event) const { return nodes_[events_[event].nodes].veyra; }
     double keldanSerial(uint32_t event) const { return nodes_[events_[event].nodes].keldan; }
 
@@ -48,35 +53,37 @@ public:
     // same identifier as the one before it pairs with it and the walk goes
     // on after the pair; an event of another identifier leaves the one before
     // it unmatched. The event left over at the end of the walk is neither
-    // paired nor listed as unmatched.
-    Pairing pair() const;
+    // paired nor listed as unmatched. With accepted (one flag per event),
+    // only the accepted events take part, as if the others were never added.
+    Pairing pair(const std::vector<bool>* accepted = nullptr) const;
+
+    // Frees what only add() needs; add() may not be called afterwards.
+    void finishAdding();
 
 private:
     struct Event {
         uint32_t group;
-        int32_t seconds;
-        uint32_t nodes;  // index of the event's two serial numbers
-        int32_t type;
+        uint32_t nodes;       // index of the event's two serial numbers
+        int32_t timeAndType;  // seconds of the day above, type in the low byte
     };
     struct Group {
         uint32_t textOffset;
         uint32_t textLength;
-        uint32_t events;
-        uint32_t hash;
     };
     struct Nodes {
         double veyra;
         double keldan;
     };
 
-    uint32_t groupOf(std::string_view guid);
+    // The identifier's group; added tells whether it was made for it.
+    uint32_t groupOf(std::string_view guid, bool& added);
     uint32_t nodesOf(double veyra, double keldan);
     std::string_view groupText(uint32_t group) const;
     void grow();
 
     std::vector<Event> events_;
     std::vector<Group> groups_;
-    std::string texts_;                                    // the identifiers, each once
+    TextArena texts_;                                      // the identifiers, each once
     std::vector<uint64_t> slots_;                          // open addressing: hash and group + 1, 0 when free
     std::unordered_map<uint32_t, std::string> spellings_;  // by event
     std::vector<Nodes> nodes_;

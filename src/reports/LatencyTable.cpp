@@ -20,6 +20,8 @@ namespace {
 
 constexpr int rowsPerInsert = 32;
 
+constexpr int secondsPerDay = 24 * 60 * 60;
+
 QTime timeOfDay(int seconds) { return QTime(0, 0).addSecs(seconds); }
 
 // The stored form of a delivery time: the time of day on 1 January 2004.
@@ -54,8 +56,6 @@ MessageEvents selectEvents(store::ReportDatabase& db, const RangeRequest& reques
     return events;
 }
 
-bool isOutbound(int messageType) { return messageType != 3 && messageType != 5; }
-
 // The rows of a run of pairs, gathered from the scattered events in one
 // tight pass before any of them is bound: SQLite's own work between reads
 // would otherwise push each event out of the cache before it is fetched.
@@ -84,7 +84,7 @@ public:
             const int delivered = events.secondsOfDay(pair.second);
             rows_.push_back({std::string_view(guids_).substr(offset, length), delivered,
                              delivered - events.secondsOfDay(pair.first), events.veyraSerial(pair.second),
-                             events.keldanSerial(pair.second), isOutbound(events.messageType(pair.second))});
+                             events.keldanSerial(pair.second), isOutboundMessage(events.messageType(pair.second))});
             offset += length;
         }
     }
@@ -165,42 +165,128 @@ void writeUnmatched(QIODevice& file, const MessageEvents& events, const std::vec
 
 }  // namespace
 
-int64_t buildMessageLatency(store::ReportDatabase& db, const RangeRequest& request, platform::MessageSink& messages,
-                            QIODevice* unmatchedFile) {
-    const MessageEvents events = selectEvents(db, request);
-    const Pairing pairing = events.pair();
+bool isOutboundMessage(int messageType) { return messageType != 3 && messageType != 5; }
 
-    SQLite::Transaction transaction(db.connection());
-    db.connection().exec("DELETE FROM MessageLatency");
-    storePairs(db, events, pairing.pairs);
-    transaction.commit();
+LatencyRows::LatencyRows() : own_(std::make_shared<MessageEvents>()), events_(own_) {}
 
-    if (unmatchedFile) writeUnmatched(*unmatchedFile, events, pairing.unmatched);
+LatencyRows::LatencyRows(std::shared_ptr<const MessageEvents> events) : events_(std::move(events)) {}
 
-    if (std::none_of(pairing.pairs.begin(), pairing.pairs.end(),
-                     [&events](const EventPair& pair) { return isOutbound(events.messageType(pair.second)); }))
-        messages.show({shell::myLoadResString(68)});
-    return static_cast<int64_t>(pairing.pairs.size());
+void LatencyRows::add(const LatencyRow& row) {
+    add(row.index, row.messageGuid.toStdString(), QTime(0, 0).secsTo(row.timeDelivered), row.secondsInQueue,
+        row.veyraNodeId, row.keldanNodeId);
 }
 
-std::vector<LatencyRow> readOutboundLatency(store::ReportDatabase& db) {
+void LatencyRows::add(int64_t index, std::string_view guid, int deliveredSeconds, int64_t secondsInQueue,
+                      double veyraNodeId, double keldanNodeId) {
+    const auto event = static_cast<uint32_t>(own_->size());
+    own_->add(guid, deliveredSeconds, 4, veyraNodeId, keldanNodeId);
+    entries_.push_back({index, static_cast<int32_t>(secondsInQueue), event});
+}
+
+void LatencyRows::addOutboundPairs(const std::vector<EventPair>& pairs) {
+    // Placed by a counting sort over the seconds of the day, as they are added.
+    std::vector<uint32_t> next(secondsPerDay + 1, 0);
+    const auto delivered = [this](uint32_t event) {
+        return static_cast<std::size_t>(std::clamp(events_->secondsOfDay(event), 0, secondsPerDay - 1));
+    };
+    for (const EventPair& pair : pairs)
+        if (isOutboundMessage(events_->messageType(pair.second))) ++next[delivered(pair.second) + 1];
+    for (std::size_t s = 0; s < secondsPerDay; ++s) next[s + 1] += next[s];
+    const std::size_t before = entries_.size();
+    entries_.resize(before + next[secondsPerDay]);
+    for (std::size_t p = 0; p < pairs.size(); ++p) {
+        const EventPair& pair = pairs[p];
+        if (!isOutboundMessage(events_->messageType(pair.second))) continue;
+        entries_[before + next[delivered(pair.second)]++] = {
+            static_cast<int64_t>(p) + 1, events_->secondsOfDay(pair.second) - events_->secondsOfDay(pair.first),
+            pair.second};
+    }
+}
+
+void LatencyRows::sortByDelivery() {
+    // A counting sort over the seconds of the day: stable, and each row's
+    // event is looked at once rather than at every comparison.
+    const auto key = [this](const Entry& entry) {
+        return static_cast<std::size_t>(std::clamp(events_->secondsOfDay(entry.event), 0, secondsPerDay - 1));
+    };
+    std::vector<uint32_t> keys(entries_.size());
+    std::vector<uint32_t> next(secondsPerDay + 1, 0);
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        keys[i] = static_cast<uint32_t>(key(entries_[i]));
+        ++next[keys[i] + 1];
+    }
+    for (int s = 0; s < secondsPerDay; ++s) next[static_cast<std::size_t>(s) + 1] += next[static_cast<std::size_t>(s)];
+    std::vector<Entry> sorted(entries_.size());
+    for (std::size_t i = 0; i < entries_.size(); ++i) sorted[next[keys[i]]++] = entries_[i];
+    entries_.swap(sorted);
+}
+
+LatencyRow LatencyRows::operator[](std::size_t row) const {
+    return {index(row),
+            QString::fromUtf8(guid(row)),
+            timeOfDay(deliveredSeconds(row)),
+            secondsInQueue(row),
+            veyraNodeId(row),
+            keldanNodeId(row)};
+}
+
+LatencyPairs pairMessageLatency(store::ReportDatabase& db, const RangeRequest& request,
+                                std::shared_ptr<const MessageEvents> gathered) {
+    LatencyPairs result;
+    if (gathered) {
+        const RangeAcceptance filter(request);
+        std::vector<bool> accepted(gathered->size());
+        for (uint32_t e = 0; e < gathered->size(); ++e)
+            accepted[e] =
+                filter.accepts(gathered->secondsOfDay(e) / 60, gathered->veyraSerial(e), gathered->keldanSerial(e));
+        result.pairing = gathered->pair(&accepted);
+        result.events = std::move(gathered);
+    } else {
+        auto selected = std::make_shared<MessageEvents>(selectEvents(db, request));
+        selected->finishAdding();
+        result.pairing = selected->pair();
+        result.events = std::move(selected);
+    }
+    result.outbound = LatencyRows(result.events);
+    result.outbound.addOutboundPairs(result.pairing.pairs);
+    return result;
+}
+
+void storeMessageLatency(store::ReportDatabase& db, const LatencyPairs& pairs) {
+    SQLite::Transaction transaction(db.connection());
+    db.connection().exec("DELETE FROM MessageLatency");
+    storePairs(db, *pairs.events, pairs.pairing.pairs);
+    transaction.commit();
+}
+
+void reportLatencyOutcome(const LatencyPairs& pairs, platform::MessageSink& messages, QIODevice* unmatchedFile) {
+    if (unmatchedFile) writeUnmatched(*unmatchedFile, *pairs.events, pairs.pairing.unmatched);
+    if (pairs.outbound.empty()) messages.show({shell::myLoadResString(68)});
+}
+
+int64_t buildMessageLatency(store::ReportDatabase& db, const RangeRequest& request, platform::MessageSink& messages,
+                            QIODevice* unmatchedFile) {
+    const LatencyPairs pairs = pairMessageLatency(db, request);
+    storeMessageLatency(db, pairs);
+    reportLatencyOutcome(pairs, messages, unmatchedFile);
+    return static_cast<int64_t>(pairs.pairing.pairs.size());
+}
+
+LatencyRows readOutboundLatency(store::ReportDatabase& db) {
     // Read in stored order and put in delivery order here: a stable sort of
     // the rows is far cheaper than SQLite sorting them by TimeDelivered. The
     // stored times all have the form "2004-01-01 HH:MM:SS", so their seconds
     // compare like their texts, and "Index" follows the stored order.
-    std::vector<LatencyRow> rows;
-    rows.reserve(static_cast<std::size_t>(db.lastRowId("MessageLatency")));
+    LatencyRows rows;
     store::Query select(db.connection(),
                         "SELECT \"Index\", MessageGUID, TimeDelivered, SecondsInQueue, VeyraNodeID, KeldanNodeID "
                         "FROM MessageLatency WHERE OutboundMessage = 1 ORDER BY \"Index\"");
     while (select.next()) {
         store::StoredTime delivered;
         const int seconds = store::parseStoredTime(select.text(2), delivered) ? delivered.secondsOfDay() : 0;
-        rows.push_back({select.integer(0), QString::fromUtf8(select.text(1)), timeOfDay(seconds), select.integer(3),
-                        select.real(4), select.real(5)});
+        rows.add(select.integer(0), select.text(1), seconds, select.integer(3), select.real(4), select.real(5));
     }
-    std::stable_sort(rows.begin(), rows.end(),
-                     [](const LatencyRow& a, const LatencyRow& b) { return a.timeDelivered < b.timeDelivered; });
+    rows.sortByDelivery();
     return rows;
 }
 

@@ -64,4 +64,31 @@ int RangeFilter::bind(store::Query& query, int afterParameter) const {
     return parameter;
 }
 
+namespace {
+
+// The numbers of the chosen entries; a serial that is not a number is left
+// out, as it matches no row.
+std::unordered_set<double> nodeSet(const QStringList& entries) {
+    std::unordered_set<double> values;
+    for (const QString& entry : entries)
+        if (const double value = nodeValue(entry); !std::isnan(value)) values.insert(value);
+    return values;
+}
+
+}  // namespace
+
+RangeAcceptance::RangeAcceptance(const RangeRequest& request)
+    : limitNodes_(request.nodes.limitNodes),
+      fromSeconds_(QTime(0, 0).secsTo(request.from)),
+      toSeconds_(QTime(0, 0).secsTo(request.to)) {
+    if (!limitNodes_) return;
+    keldan_ = nodeSet(request.nodes.selectedKeldan);
+    veyra_ = nodeSet(request.nodes.selectedVeyra);
+}
+
+bool RangeAcceptance::accepts(int64_t startMinute, double veyraSerial, double keldanSerial) const {
+    if (!(startMinute * 60 < toSeconds_ && startMinute * 60 > fromSeconds_)) return false;
+    return !limitNodes_ || (keldan_.contains(keldanSerial) && veyra_.contains(veyraSerial));
+}
+
 }  // namespace varnel::reports

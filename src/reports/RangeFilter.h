@@ -5,7 +5,9 @@
 // bound values would stop at SQLite's limit of 32,766 parameters).
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <unordered_set>
 
 #include "reports/ReportRequest.h"
 
@@ -37,6 +39,22 @@ public:
 private:
     store::ReportDatabase& db_;
     const RangeRequest& request_;
+};
+
+// The same time range and node choice judged on rows held in memory: accepts
+// exactly the rows that RangeFilter's conditions select.
+class RangeAcceptance {
+public:
+    explicit RangeAcceptance(const RangeRequest& request);
+
+    bool accepts(int64_t startMinute, double veyraSerial, double keldanSerial) const;
+
+private:
+    bool limitNodes_;
+    int64_t fromSeconds_;
+    int64_t toSeconds_;
+    std::unordered_set<double> keldan_;
+    std::unordered_set<double> veyra_;
 };
 
 }  // namespace varnel::reports

@@ -78,12 +78,13 @@ ReportChart queueActivityChart(const std::vector<QueueMinute>& rows, const store
         {}};
 }
 
-ReportChart latencyChart(const std::vector<LatencyRow>& outbound, const store::StoredTime& reportDate, QTime from,
-                         QTime to) {
+ReportChart latencyChart(const LatencyRows& outbound, const store::StoredTime& reportDate, QTime from, QTime to) {
     ChartSeries series{QStringLiteral("SecondsInQueue"), {}, {}};
-    for (const LatencyRow& row : outbound) {
-        series.x << static_cast<double>(row.timeDelivered.msecsSinceStartOfDay() / 1000);
-        series.y << static_cast<double>(row.secondsInQueue);
+    series.x.reserve(static_cast<qsizetype>(outbound.size()));
+    series.y.reserve(static_cast<qsizetype>(outbound.size()));
+    for (std::size_t row = 0; row < outbound.size(); ++row) {
+        series.x << static_cast<double>(outbound.deliveredSeconds(row));
+        series.y << static_cast<double>(outbound.secondsInQueue(row));
     }
     const QString header = myLoadResString(57) + reportDateText(reportDate) + QStringLiteral("\r\n") +
                            myLoadResString(30) + longTimeText(from) + myLoadResString(3) + longTimeText(to);

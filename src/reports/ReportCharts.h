@@ -36,8 +36,7 @@ ReportChart queueActivityChart(const std::vector<QueueMinute>& rows, const store
 
 // One series of the outbound rows: X is the delivery time in seconds of the
 // day, Y the seconds in queue.
-ReportChart latencyChart(const std::vector<LatencyRow>& outbound, const store::StoredTime& reportDate, QTime from,
-                         QTime to);
+ReportChart latencyChart(const LatencyRows& outbound, const store::StoredTime& reportDate, QTime from, QTime to);
 
 // Position i (from 1) is the i-th node row; its label is the node type, " - "
 // and the number with its leading blank.

@@ -4,8 +4,10 @@
 
 #include <QString>
 #include <cstdint>
+#include <memory>
 
 #include "ingest/MinuteExtremes.h"
+#include "reports/LatencyPairing.h"
 #include "reports/ReportKind.h"
 #include "reports/ReportRequest.h"
 #include "store/StoredTime.h"
@@ -22,6 +24,9 @@ struct ReportInputs {
     // The per-minute extremes the load gathered; null when they are not at
     // hand, and the per-minute reports then scan the raw tables.
     const ingest::MinuteExtremes* minutes = nullptr;
+    // Every message row of the load, gathered as it was stored; null when not
+    // at hand, and the latency report selects its rows from the raw table.
+    std::shared_ptr<const MessageEvents> messageEvents;
     QString connectionString;  // the working database file
     bool debug = false;        // write the latency report's unmatched-message file
 };

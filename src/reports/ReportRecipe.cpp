@@ -1,5 +1,8 @@
 #include "reports/ReportRecipe.h"
 
+#include <exception>
+#include <thread>
+
 namespace varnel::reports {
 
 std::size_t BuiltReport::size() const {
@@ -13,7 +16,7 @@ BuiltReport emptyReport(ReportKind kind) {
         case ReportKind::QueueActivity:
             return {kind, std::vector<QueueMinute>{}};
         case ReportKind::Latency:
-            return {kind, std::vector<LatencyRow>{}};
+            return {kind, LatencyRows{}};
         case ReportKind::NodeTraffic:
         case ReportKind::NodeErrors:
             return {kind, std::vector<NodeTrafficRow>{}};
@@ -21,8 +24,40 @@ BuiltReport emptyReport(ReportKind kind) {
     return {kind, {}};
 }
 
-BuiltReport buildReport(store::ReportDatabase& db, const ReportInputs& inputs, platform::MessageSink& messages,
-                        QIODevice* unmatchedFile) {
+namespace {
+
+// The latency rows go to the caller while another thread stores them: the
+// pairs are in memory, so the table and the caller's files are written at
+// once. The connection is used by the storing thread alone meanwhile.
+BuiltReport buildLatency(store::ReportDatabase& db, const ReportInputs& inputs, platform::MessageSink& messages,
+                         QIODevice* unmatchedFile, const RowsUser& whileStoring) {
+    LatencyPairs pairs = pairMessageLatency(db, inputs.range, inputs.messageEvents);
+    reportLatencyOutcome(pairs, messages, unmatchedFile);
+    BuiltReport report{inputs.kind, std::move(pairs.outbound)};
+    if (!whileStoring) {
+        storeMessageLatency(db, pairs);
+        return report;
+    }
+    std::exception_ptr storeFailure;
+    std::thread storing([&] {
+        try {
+            storeMessageLatency(db, pairs);
+        } catch (...) {
+            storeFailure = std::current_exception();
+        }
+    });
+    try {
+        whileStoring(report);
+    } catch (...) {
+        storing.join();
+        throw;
+    }
+    storing.join();
+    if (storeFailure) std::rethrow_exception(storeFailure);
+    return report;
+}
+
+BuiltReport buildTable(store::ReportDatabase& db, const ReportInputs& inputs, platform::MessageSink& messages) {
     switch (inputs.kind) {
         case ReportKind::PortAvailability:
             if (inputs.minutes)
@@ -37,8 +72,7 @@ BuiltReport buildReport(store::ReportDatabase& db, const ReportInputs& inputs, p
                 ensureQueueActivity(db);
             return {inputs.kind, readQueueActivity(db)};
         case ReportKind::Latency:
-            buildMessageLatency(db, inputs.range, messages, unmatchedFile);
-            return {inputs.kind, readOutboundLatency(db)};
+            break;  // built by buildLatency
         case ReportKind::NodeTraffic:
             buildNodeTraffic(db, inputs.range, NodeCount::DeliveredMessages, messages);
             return {inputs.kind, readNodeTraffic(db)};
@@ -47,6 +81,16 @@ BuiltReport buildReport(store::ReportDatabase& db, const ReportInputs& inputs, p
             return {inputs.kind, readNodeTraffic(db)};
     }
     return emptyReport(inputs.kind);
+}
+
+}  // namespace
+
+BuiltReport buildReport(store::ReportDatabase& db, const ReportInputs& inputs, platform::MessageSink& messages,
+                        QIODevice* unmatchedFile, const RowsUser& whileStoring) {
+    if (inputs.kind == ReportKind::Latency) return buildLatency(db, inputs, messages, unmatchedFile, whileStoring);
+    BuiltReport report = buildTable(db, inputs, messages);
+    if (whileStoring) whileStoring(report);
+    return report;
 }
 
 BuiltReport readReport(store::ReportDatabase& db, ReportKind kind) {
@@ -71,7 +115,7 @@ ReportChart reportChart(const BuiltReport& report, const ReportInputs& inputs) {
         case ReportKind::QueueActivity:
             return queueActivityChart(std::get<std::vector<QueueMinute>>(report.rows), inputs.reportDate);
         case ReportKind::Latency:
-            return latencyChart(std::get<std::vector<LatencyRow>>(report.rows), inputs.reportDate, inputs.range.from,
+            return latencyChart(std::get<LatencyRows>(report.rows), inputs.reportDate, inputs.range.from,
                                 inputs.range.to);
         case ReportKind::NodeTraffic:
             return nodeTrafficChart(std::get<std::vector<NodeTrafficRow>>(report.rows), inputs.reportDate);

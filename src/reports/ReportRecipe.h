@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QIODevice>
+#include <functional>
 #include <variant>
 #include <vector>
 
@@ -20,8 +21,8 @@ namespace varnel::reports {
 
 // The rows of the report's derived table as its chart and summary read them:
 // the minute rows, the outbound latency rows, or the node rows.
-using ReportRows = std::variant<std::vector<PortMinute>, std::vector<QueueMinute>, std::vector<LatencyRow>,
-                                std::vector<NodeTrafficRow>>;
+using ReportRows =
+    std::variant<std::vector<PortMinute>, std::vector<QueueMinute>, LatencyRows, std::vector<NodeTrafficRow>>;
 
 struct BuiltReport {
     ReportKind kind = ReportKind::PortAvailability;
@@ -35,12 +36,18 @@ struct BuiltReport {
 // still carries the header and titles.
 BuiltReport emptyReport(ReportKind kind);
 
+// What the caller does with a report's rows while its table is stored.
+using RowsUser = std::function<void(const BuiltReport& report)>;
+
 // Builds the derived table of inputs.kind (the per-minute tables only when
 // they are not built yet) and reads its rows. The report's own messages go to
 // messages; unmatchedFile, when given, receives the latency report's
-// unmatched events. Throws SQLite::Exception on database trouble.
+// unmatched events. whileStoring, when given, gets the rows on the calling
+// thread: the latency rows as soon as they are paired, while another thread
+// stores the table, and the other reports' rows once they are built.
+// Throws SQLite::Exception on database trouble.
 BuiltReport buildReport(store::ReportDatabase& db, const ReportInputs& inputs, platform::MessageSink& messages,
-                        QIODevice* unmatchedFile = nullptr);
+                        QIODevice* unmatchedFile = nullptr, const RowsUser& whileStoring = {});
 
 // Reads the rows of a derived table that is already built, as the summary
 // windows show them again, without building anything.

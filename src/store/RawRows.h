@@ -83,4 +83,13 @@ public:
     virtual void take(RowBatch& batch) = 0;
 };
 
+// Sees every batch of rows just before it goes to the database, on the
+// thread that made it, so that values can be gathered from the rows as they
+// pass rather than read back.
+class RowWatcher {
+public:
+    virtual ~RowWatcher() = default;
+    virtual void see(const RowBatch& batch) = 0;
+};
+
 }  // namespace varnel::store

@@ -67,10 +67,11 @@ QString latencyCellText(const reports::LatencyRow& row, int column) {
     return {};
 }
 
-SummaryGrid latencySummary(const std::vector<reports::LatencyRow>& outbound) {
+SummaryGrid latencySummary(const reports::LatencyRows& outbound) {
     SummaryGrid grid;
     grid.columns = latencyColumns();
-    for (const reports::LatencyRow& row : outbound) {
+    for (std::size_t r = 0; r < outbound.size(); ++r) {
+        const reports::LatencyRow row = outbound[r];
         QStringList cells;
         for (int column = 0; column < grid.columns.size(); ++column) cells << latencyCellText(row, column);
         grid.rows << cells;

@@ -21,6 +21,6 @@ QVariant latencyCellValue(const reports::LatencyRow& row, int column);
 // the delivery time as the short date and long time of its stored day.
 QString latencyCellText(const reports::LatencyRow& row, int column);
 
-SummaryGrid latencySummary(const std::vector<reports::LatencyRow>& outbound);
+SummaryGrid latencySummary(const reports::LatencyRows& outbound);
 
 }  // namespace varnel::summaries

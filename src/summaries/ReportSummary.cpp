@@ -16,7 +16,7 @@ SummaryGrid summaryGrid(const reports::BuiltReport& report, platform::MessageSin
         case ReportKind::QueueActivity:
             return queueActivitySummary(std::get<std::vector<reports::QueueMinute>>(report.rows));
         case ReportKind::Latency:
-            return latencySummary(std::get<std::vector<reports::LatencyRow>>(report.rows));
+            return latencySummary(std::get<reports::LatencyRows>(report.rows));
         case ReportKind::NodeTraffic:
             return nodeTrafficSummary(std::get<std::vector<reports::NodeTrafficRow>>(report.rows), messages);
         case ReportKind::NodeErrors:
@@ -32,7 +32,7 @@ SummaryTable summaryTable(const reports::BuiltReport& report, platform::MessageS
         case ReportKind::QueueActivity:
             return queueActivityTable(summaryGrid(report, messages));
         case ReportKind::Latency:
-            return latencyTable(std::get<std::vector<reports::LatencyRow>>(report.rows), rowLimit);
+            return latencyTable(std::get<reports::LatencyRows>(report.rows), rowLimit);
         case ReportKind::NodeTraffic:
             return nodeTrafficTable(summaryGrid(report, messages));
         case ReportKind::NodeErrors:
@@ -50,7 +50,7 @@ bool writeSummaryCsv(const reports::BuiltReport& report, platform::MessageSink& 
         // The latency file is written straight from the rows: a grid of
         // hundreds of thousands of cell texts is never built for it.
         case ReportKind::Latency:
-            return writeLatencyCsv(std::get<std::vector<reports::LatencyRow>>(report.rows), out);
+            return writeLatencyCsv(std::get<reports::LatencyRows>(report.rows), out);
         case ReportKind::NodeTraffic:
             return writeNodeTrafficCsv(summaryGrid(report, messages), out);
         case ReportKind::NodeErrors:

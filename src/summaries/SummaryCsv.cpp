@@ -1,5 +1,8 @@
 #include "summaries/SummaryCsv.h"
 
+#include <algorithm>
+#include <string_view>
+
 #include "reports/TimeText.h"
 #include "shell/StringTable.h"
 #include "summaries/CsvCell.h"
@@ -63,6 +66,23 @@ bool writeTableCsv(const SummaryTable& table, QIODevice& out, bool cellsEndInCom
     return csv.ok();
 }
 
+// A cell that trimming and the text cell rule leave as it is, in the same
+// bytes in the local encoding: printable ASCII without blanks, commas or
+// quotes, not starting like a formula. Most identifiers are such cells.
+bool isPlainCell(std::string_view cell) {
+    if (cell.empty()) return true;
+    switch (cell.front()) {
+        case '=':
+        case '+':
+        case '-':
+        case '@':
+            return false;
+        default:
+            break;
+    }
+    return std::all_of(cell.begin(), cell.end(), [](char c) { return c > ' ' && c < 0x7f && c != ',' && c != '"'; });
+}
+
 }  // namespace
 
 bool writePortAvailabilityCsv(const SummaryGrid& grid, QIODevice& out) {
@@ -73,21 +93,25 @@ bool writeQueueActivityCsv(const SummaryGrid& grid, QIODevice& out) {
     return writeTableCsv(queueActivityTable(grid), out);
 }
 
-bool writeLatencyCsv(const std::vector<reports::LatencyRow>& outbound, QIODevice& out) {
+bool writeLatencyCsv(const reports::LatencyRows& outbound, QIODevice& out) {
     CsvLines csv(out);
     csv.line(myLoadResString(50));
     reports::LongTimeTexts times;
-    for (const reports::LatencyRow& row : outbound) {
+    for (std::size_t row = 0; row < outbound.size(); ++row) {
         QByteArray& line = csv.lineBytes();
-        line += csvTextCell(row.messageGuid.trimmed()).toLocal8Bit();
+        const std::string_view guid = outbound.guid(row);
+        if (isPlainCell(guid))
+            line.append(guid.data(), static_cast<qsizetype>(guid.size()));
+        else
+            line += csvTextCell(QString::fromUtf8(guid).trimmed()).toLocal8Bit();
         line += ',';
-        line += times.local8Bit(row.timeDelivered);
+        line += times.local8Bit(QTime(0, 0).addSecs(outbound.deliveredSeconds(row)));
         line += ',';
-        appendTrimmedNumberText(static_cast<double>(row.secondsInQueue), line);
+        appendTrimmedNumberText(static_cast<double>(outbound.secondsInQueue(row)), line);
         line += ',';
-        appendTrimmedNumberText(row.veyraNodeId, line);
+        appendTrimmedNumberText(outbound.veyraNodeId(row), line);
         line += ',';
-        appendTrimmedNumberText(row.keldanNodeId, line);
+        appendTrimmedNumberText(outbound.keldanNodeId(row), line);
         csv.endLine();
     }
     return csv.ok();

@@ -18,7 +18,7 @@ bool writePortAvailabilityCsv(const SummaryGrid& grid, QIODevice& out);
 bool writeQueueActivityCsv(const SummaryGrid& grid, QIODevice& out);
 
 // Lines "guid,time delivered (long time),seconds,Veyra node,Keldan node".
-bool writeLatencyCsv(const std::vector<reports::LatencyRow>& outbound, QIODevice& out);
+bool writeLatencyCsv(const reports::LatencyRows& outbound, QIODevice& out);
 
 // Lines "type,id,inbound count,inbound MB,outbound count,outbound MB".
 bool writeNodeTrafficCsv(const SummaryGrid& grid, QIODevice& out);

@@ -50,14 +50,14 @@ SummaryTable queueActivityTable(const SummaryGrid& grid) {
                      true);
 }
 
-SummaryTable latencyTable(const std::vector<reports::LatencyRow>& outbound, qsizetype rowLimit) {
+SummaryTable latencyTable(const reports::LatencyRows& outbound, qsizetype rowLimit) {
     SummaryTable table = headedTable(myLoadResString(50));
     table.textColumns = {true, false, false, false, false};
     table.totalRows = static_cast<qsizetype>(outbound.size());
     reports::LongTimeTexts times;
     const qsizetype shown = std::min(rowLimit, table.totalRows);
     for (qsizetype i = 0; i < shown; ++i) {
-        const reports::LatencyRow& row = outbound[static_cast<std::size_t>(i)];
+        const reports::LatencyRow row = outbound[static_cast<std::size_t>(i)];
         table.rows << QStringList{row.messageGuid.trimmed(), times.text(row.timeDelivered),
                                   trimmedNumberText(static_cast<double>(row.secondsInQueue)),
                                   trimmedNumberText(row.veyraNodeId), trimmedNumberText(row.keldanNodeId)};

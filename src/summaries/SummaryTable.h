@@ -32,7 +32,7 @@ SummaryTable queueActivityTable(const SummaryGrid& grid);
 
 // Cells "guid,time delivered (long time),seconds,Veyra node,Keldan node" of
 // the first rowLimit outbound rows.
-SummaryTable latencyTable(const std::vector<reports::LatencyRow>& outbound, qsizetype rowLimit = allRows);
+SummaryTable latencyTable(const reports::LatencyRows& outbound, qsizetype rowLimit = allRows);
 
 // Cells "type,id,inbound count,inbound MB,outbound count,outbound MB".
 SummaryTable nodeTrafficTable(const SummaryGrid& grid);

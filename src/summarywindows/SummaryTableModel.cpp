@@ -123,7 +123,7 @@ void SummaryTableModel::setCellText(int row, int column, const QString& text) {
     if (column == 0 && hasFixedColumn()) emit headerDataChanged(Qt::Vertical, shown, shown);
 }
 
-void SummaryTableModel::bindLatencyRows(std::shared_ptr<const std::vector<reports::LatencyRow>> rows) {
+void SummaryTableModel::bindLatencyRows(std::shared_ptr<const reports::LatencyRows> rows) {
     beginResetModel();
     columns_ = summaries::latencyColumns();
     textRows_.clear();

@@ -43,7 +43,7 @@ public:
 
     // Shows the latency rows as they are, one grid row per row, with the
     // latency columns; the rows' cells cannot be written.
-    void bindLatencyRows(std::shared_ptr<const std::vector<reports::LatencyRow>> rows);
+    void bindLatencyRows(std::shared_ptr<const reports::LatencyRows> rows);
 
     // The grid row (from 1) shown at a view row.
     int gridRowAt(int viewRow) const;
@@ -61,7 +61,7 @@ private:
 
     QList<summaries::SummaryColumn> columns_;
     QList<QStringList> textRows_;
-    std::shared_ptr<const std::vector<reports::LatencyRow>> boundRows_;
+    std::shared_ptr<const reports::LatencyRows> boundRows_;
     std::vector<int> viewOrder_;  // grid row index (from 0) per view row; empty: grid order
 };
 

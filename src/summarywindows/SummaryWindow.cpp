@@ -118,8 +118,8 @@ void SummaryWindow::fillGrid() {
     if (report_->kind == reports::ReportKind::Latency) {
         // Bound display: the rows stay as read and are turned into text only
         // for the cells on screen.
-        grid.bindLatencyRows(std::shared_ptr<const std::vector<reports::LatencyRow>>(
-            report_, &std::get<std::vector<reports::LatencyRow>>(report_->rows)));
+        grid.bindLatencyRows(
+            std::shared_ptr<const reports::LatencyRows>(report_, &std::get<reports::LatencyRows>(report_->rows)));
     } else {
         // An empty node table shows its message here and leaves no data rows.
         const summaries::SummaryGrid summary = summaries::summaryGrid(*report_, services_.dialogs);

@@ -129,9 +129,10 @@ TEST_F(ManySelectedNodes, ThirtyThousandOfFiftyThousandOnEachSideCountOnlyMessag
     EXPECT_EQ(countedMessages(rows, 100000), range(20001, 30000, 3));
 
     EXPECT_EQ(reports::buildMessageLatency(db, request, messages_), 10000);
-    const std::vector<reports::LatencyRow> latency = reports::readOutboundLatency(db);
+    const reports::LatencyRows latency = reports::readOutboundLatency(db);
     ASSERT_EQ(latency.size(), 5000u);
-    for (const reports::LatencyRow& row : latency) {
+    for (std::size_t i = 0; i < latency.size(); ++i) {
+        const reports::LatencyRow row = latency[i];
         EXPECT_GE(row.veyraNodeId, 120000);
         EXPECT_LT(row.veyraNodeId, 130000);
         EXPECT_EQ(row.secondsInQueue, 600);

@@ -37,8 +37,8 @@ TEST(CsvCell, CellsThatASpreadsheetWouldTakeForAFormulaGetAnApostrophe) {
 
 TEST(CsvCell, LatencyIdentifiersSurviveAStrictReader) {
     const QStringList guids = {"{G1}", "a\"b", "=cmd|' /C calc'!A0", "x,y", "-1", "@a", "two\r\nlines"};
-    std::vector<reports::LatencyRow> rows;
-    for (const QString& guid : guids) rows.push_back({0, guid, QTime(8, 0, 0), 60, 512, 3001});
+    reports::LatencyRows rows;
+    for (const QString& guid : guids) rows.add({0, guid, QTime(8, 0, 0), 60, 512, 3001});
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     ASSERT_TRUE(summaries::writeLatencyCsv(rows, buffer));

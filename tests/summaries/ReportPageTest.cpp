@@ -35,9 +35,9 @@ public:
 };
 
 summaries::ReportPageReport latencyReport(int rows, const QString& firstGuid = QStringLiteral("{G0}")) {
-    std::vector<reports::LatencyRow> outbound;
+    reports::LatencyRows outbound;
     for (int i = 0; i < rows; ++i)
-        outbound.push_back(
+        outbound.add(
             {i + 1, i == 0 ? firstGuid : QStringLiteral("{G%1}").arg(i), QTime(8, 0).addSecs(i), 30 + i, 512, 3001});
     summaries::ReportPageReport report;
     report.inputs.kind = ReportKind::Latency;
@@ -133,10 +133,9 @@ TEST(ReportPageHtmlTest, TableCellsAreThoseOfTheCsvFile) {
     const summaries::ReportPageReport report = latencyReport(4, QStringLiteral("{=SUM(A1)}"));
     QBuffer csv;
     csv.open(QIODevice::WriteOnly);
-    ASSERT_TRUE(summaries::writeLatencyCsv(std::get<std::vector<reports::LatencyRow>>(report.report.rows), csv));
+    ASSERT_TRUE(summaries::writeLatencyCsv(std::get<reports::LatencyRows>(report.report.rows), csv));
     const QList<QByteArray> lines = csv.data().split('\n');
-    const summaries::SummaryTable table =
-        summaries::latencyTable(std::get<std::vector<reports::LatencyRow>>(report.report.rows));
+    const summaries::SummaryTable table = summaries::latencyTable(std::get<reports::LatencyRows>(report.report.rows));
     ASSERT_EQ(table.rows.size(), 4);
     EXPECT_EQ(table.headerLine.toLatin1() + "\r", lines[0]);
     for (int row = 1; row < 4; ++row)

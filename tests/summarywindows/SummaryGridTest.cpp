@@ -32,10 +32,10 @@ void addNode(SummaryTableModel& grid, const QString& type, const QString& id, co
     grid.setCellText(row, *grid.columnIndex(QStringLiteral("InboundMessages")), inbound);
 }
 
-std::shared_ptr<const std::vector<reports::LatencyRow>> latencyRows(int count) {
-    auto rows = std::make_shared<std::vector<reports::LatencyRow>>();
+std::shared_ptr<const reports::LatencyRows> latencyRows(int count) {
+    auto rows = std::make_shared<reports::LatencyRows>();
     for (int i = 0; i < count; ++i)
-        rows->push_back({i + 1, QStringLiteral("{G%1}").arg(i), QTime(8, 0, 0).addSecs(i), (i * 37) % 101, 512, 3001});
+        rows->add({i + 1, QStringLiteral("{G%1}").arg(i), QTime(8, 0, 0).addSecs(i), (i * 37) % 101, 512, 3001});
     return rows;
 }
 
