@@ -14,12 +14,8 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export LC_ALL=C TZ=UTC
 
-logs=${VARNEL_BENCH_LOGS:-}
-if [[ -z "$logs" ]]; then
-  logs="$work/logs"
-  mkdir -p "$logs"
-  "$build_dir/tools/varnel-generate-logs" --out "$logs" --date 2004-05-12 --seed 20040512 --lines 1000000
-fi
+source "$(dirname "$0")/bench_day.sh"
+logs=$(bench_day_logs "$build_dir" "$work")
 
 report="$build_dir/src/cli/varnel-report"
 fastest() {  # command...: "wall cpu", the fastest of the runs in seconds
