@@ -11,8 +11,8 @@
 #include "shell/StringTable.h"
 #include "store/Query.h"
 #include "store/StoredTime.h"
-#include "summaries/CsvCell.h"
-#include "summaries/NumberText.h"
+#include "text/CsvCell.h"
+#include "text/NumberText.h"
 
 namespace varnel::reports {
 
@@ -151,11 +151,11 @@ void storePairs(store::ReportDatabase& db, const MessageEvents& events, const st
 }
 
 void writeUnmatched(QIODevice& file, const MessageEvents& events, const std::vector<UnmatchedEvent>& unmatched) {
-    using summaries::trimmedNumberText;
+    using text::trimmedNumberText;
     file.write((shell::myLoadResString(51) + QStringLiteral("\r\n")).toLocal8Bit());
     for (const UnmatchedEvent& entry : unmatched) {
         const uint32_t found = entry.firstOfIdentifier;
-        const QString line = summaries::csvTextCell(QString::fromUtf8(events.guid(entry.event))) + QLatin1Char(',') +
+        const QString line = text::csvTextCell(QString::fromUtf8(events.guid(entry.event))) + QLatin1Char(',') +
                              longTimeText(timeOfDay(events.secondsOfDay(found))) + QLatin1Char(',') +
                              trimmedNumberText(events.keldanSerial(found)) + QLatin1Char(',') +
                              trimmedNumberText(events.veyraSerial(found)) + QStringLiteral("\r\n");

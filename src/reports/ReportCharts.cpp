@@ -2,7 +2,7 @@
 
 #include "reports/TimeText.h"
 #include "shell/StringTable.h"
-#include "summaries/NumberText.h"
+#include "text/NumberText.h"
 
 namespace varnel::reports {
 
@@ -33,7 +33,7 @@ QVector<ChartSeries> seriesOverRows(const std::vector<Row>& rows,
 QStringList nodeLabels(const std::vector<NodeTrafficRow>& rows) {
     QStringList labels;
     for (const NodeTrafficRow& row : rows)
-        labels << row.nodeType + QStringLiteral(" - ") + summaries::numberText(row.nodeId);
+        labels << row.nodeType + QStringLiteral(" - ") + text::numberText(row.nodeId);
     return labels;
 }
 

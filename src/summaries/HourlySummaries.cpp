@@ -4,7 +4,7 @@
 #include <array>
 
 #include "shell/StringTable.h"
-#include "summaries/NumberText.h"
+#include "text/NumberText.h"
 
 namespace varnel::summaries {
 
@@ -35,7 +35,8 @@ SummaryGrid portAvailabilitySummary(const std::vector<reports::PortMinute>& minu
                     {QStringLiteral("MaxPortsInUse"), myLoadResString(48), 2010},
                     {QStringLiteral("MinPortsAvailableToTakeCalls"), myLoadResString(59), 2595}};
     for (int hour = 0; hour < hoursPerDay; ++hour)
-        grid.rows << QStringList{numberText(hour + 1), numberText(busy[hour]), numberText(available[hour])};
+        grid.rows << QStringList{text::numberText(hour + 1), text::numberText(busy[hour]),
+                                 text::numberText(available[hour])};
     return grid;
 }
 
@@ -62,8 +63,9 @@ SummaryGrid queueActivitySummary(const std::vector<reports::QueueMinute>& minute
                     {QStringLiteral("MaxOutboundMessageSize"), myLoadResString(47), 2400}};
     for (int hour = 0; hour < hoursPerDay; ++hour) {
         const HourMaxima& h = hours[hour];
-        grid.rows << QStringList{numberText(hour + 1), numberText(h.inboundMessages), numberText(h.inboundSize),
-                                 numberText(h.outboundMessages), numberText(h.outboundSize)};
+        grid.rows << QStringList{text::numberText(hour + 1), text::numberText(h.inboundMessages),
+                                 text::numberText(h.inboundSize), text::numberText(h.outboundMessages),
+                                 text::numberText(h.outboundSize)};
     }
     return grid;
 }

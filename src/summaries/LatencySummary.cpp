@@ -3,7 +3,7 @@
 #include <QLocale>
 
 #include "reports/TimeText.h"
-#include "summaries/NumberText.h"
+#include "text/NumberText.h"
 
 namespace varnel::summaries {
 
@@ -50,17 +50,17 @@ QVariant latencyCellValue(const reports::LatencyRow& row, int column) {
 QString latencyCellText(const reports::LatencyRow& row, int column) {
     switch (column) {
         case Index:
-            return trimmedNumberText(static_cast<double>(row.index));
+            return text::trimmedNumberText(static_cast<double>(row.index));
         case MessageGuid:
             return row.messageGuid;
         case TimeDelivered:
             return deliveredText(row.timeDelivered);
         case SecondsInQueue:
-            return trimmedNumberText(static_cast<double>(row.secondsInQueue));
+            return text::trimmedNumberText(static_cast<double>(row.secondsInQueue));
         case VeyraNodeId:
-            return trimmedNumberText(row.veyraNodeId);
+            return text::trimmedNumberText(row.veyraNodeId);
         case KeldanNodeId:
-            return trimmedNumberText(row.keldanNodeId);
+            return text::trimmedNumberText(row.keldanNodeId);
         case OutboundMessage:
             return QStringLiteral("1");
     }

@@ -1,7 +1,7 @@
 #include "summaries/NodeSummaries.h"
 
 #include "shell/StringTable.h"
-#include "summaries/NumberText.h"
+#include "text/NumberText.h"
 
 namespace varnel::summaries {
 
@@ -28,14 +28,14 @@ SummaryGrid nodeTrafficSummary(const std::vector<reports::NodeTrafficRow>& rows,
                     {QStringLiteral("OutboundMessageSize"), myLoadResString(82), 2280}};
     reportEmptyTable(rows, messages);
     for (const reports::NodeTrafficRow& row : rows) {
-        const QString id = numberText(row.nodeId);
+        const QString id = text::numberText(row.nodeId);
         grid.rows << QStringList{id,
                                  row.nodeType,
                                  id,
-                                 numberText(static_cast<double>(row.inboundMessages)),
-                                 numberText(row.inboundMessageKB),
-                                 numberText(static_cast<double>(row.outboundMessages)),
-                                 numberText(row.outboundMessageKB)};
+                                 text::numberText(static_cast<double>(row.inboundMessages)),
+                                 text::numberText(row.inboundMessageKB),
+                                 text::numberText(static_cast<double>(row.outboundMessages)),
+                                 text::numberText(row.outboundMessageKB)};
     }
     return grid;
 }
@@ -49,9 +49,9 @@ SummaryGrid nodeErrorSummary(const std::vector<reports::NodeTrafficRow>& rows, p
                     {QStringLiteral("OutboundMessages"), myLoadResString(149), 1620}};
     reportEmptyTable(rows, messages);
     for (const reports::NodeTrafficRow& row : rows) {
-        const QString id = numberText(row.nodeId);
-        grid.rows << QStringList{id, row.nodeType, id, numberText(static_cast<double>(row.inboundMessages)),
-                                 numberText(static_cast<double>(row.outboundMessages))};
+        const QString id = text::numberText(row.nodeId);
+        grid.rows << QStringList{id, row.nodeType, id, text::numberText(static_cast<double>(row.inboundMessages)),
+                                 text::numberText(static_cast<double>(row.outboundMessages))};
     }
     return grid;
 }

@@ -5,9 +5,9 @@
 
 #include "reports/TimeText.h"
 #include "shell/StringTable.h"
-#include "summaries/CsvCell.h"
-#include "summaries/NumberText.h"
 #include "summaries/SummaryTable.h"
+#include "text/CsvCell.h"
+#include "text/NumberText.h"
 
 namespace varnel::summaries {
 
@@ -58,7 +58,7 @@ bool writeTableCsv(const SummaryTable& table, QIODevice& out, bool cellsEndInCom
         QString line;
         for (qsizetype column = 0; column < row.size(); ++column) {
             if (column > 0 && !cellsEndInComma) line += QLatin1Char(',');
-            line += table.textColumns.value(column) ? csvTextCell(row[column]) : row[column];
+            line += table.textColumns.value(column) ? text::csvTextCell(row[column]) : row[column];
             if (cellsEndInComma) line += QLatin1Char(',');
         }
         csv.line(line);
@@ -103,15 +103,15 @@ bool writeLatencyCsv(const reports::LatencyRows& outbound, QIODevice& out) {
         if (isPlainCell(guid))
             line.append(guid.data(), static_cast<qsizetype>(guid.size()));
         else
-            line += csvTextCell(QString::fromUtf8(guid).trimmed()).toLocal8Bit();
+            line += text::csvTextCell(QString::fromUtf8(guid).trimmed()).toLocal8Bit();
         line += ',';
         line += times.local8Bit(QTime(0, 0).addSecs(outbound.deliveredSeconds(row)));
         line += ',';
-        appendTrimmedNumberText(static_cast<double>(outbound.secondsInQueue(row)), line);
+        text::appendTrimmedNumberText(static_cast<double>(outbound.secondsInQueue(row)), line);
         line += ',';
-        appendTrimmedNumberText(outbound.veyraNodeId(row), line);
+        text::appendTrimmedNumberText(outbound.veyraNodeId(row), line);
         line += ',';
-        appendTrimmedNumberText(outbound.keldanNodeId(row), line);
+        text::appendTrimmedNumberText(outbound.keldanNodeId(row), line);
         csv.endLine();
     }
     return csv.ok();

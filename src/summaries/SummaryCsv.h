@@ -1,6 +1,6 @@
 // The CSV files of the five summaries: header line, then one line per grid
 // row with the cells trimmed, every line ended by CR LF, text in the local
-// 8-bit encoding. Text cells follow the rule of summaries/CsvCell.h. Each
+// 8-bit encoding. Text cells follow the rule of text/CsvCell.h. Each
 // writer returns false when the device failed a write.
 #pragma once
 

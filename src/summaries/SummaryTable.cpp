@@ -2,7 +2,7 @@
 
 #include "reports/TimeText.h"
 #include "shell/StringTable.h"
-#include "summaries/NumberText.h"
+#include "text/NumberText.h"
 
 namespace varnel::summaries {
 
@@ -59,8 +59,8 @@ SummaryTable latencyTable(const reports::LatencyRows& outbound, qsizetype rowLim
     for (qsizetype i = 0; i < shown; ++i) {
         const reports::LatencyRow row = outbound[static_cast<std::size_t>(i)];
         table.rows << QStringList{row.messageGuid.trimmed(), times.text(row.timeDelivered),
-                                  trimmedNumberText(static_cast<double>(row.secondsInQueue)),
-                                  trimmedNumberText(row.veyraNodeId), trimmedNumberText(row.keldanNodeId)};
+                                  text::trimmedNumberText(static_cast<double>(row.secondsInQueue)),
+                                  text::trimmedNumberText(row.veyraNodeId), text::trimmedNumberText(row.keldanNodeId)};
     }
     return table;
 }

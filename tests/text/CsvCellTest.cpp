@@ -5,14 +5,14 @@
 
 #include "QtPrinting.h"
 #include "StrictCsv.h"
-#include "summaries/CsvCell.h"
 #include "summaries/NodeSummaries.h"
 #include "summaries/SummaryCsv.h"
+#include "text/CsvCell.h"
 
 namespace {
 
 using namespace varnel;
-using summaries::csvTextCell;
+using text::csvTextCell;
 
 TEST(CsvCell, OrdinaryTextAndNumbersStayAsTheyAre) {
     for (const char* cell : {"{8A1B-22}", "Veyra", "", "a b", "x=1", "12-3"}) EXPECT_EQ(csvTextCell(cell), cell);

@@ -1,4 +1,4 @@
-#include "summaries/NumberText.h"
+#include "text/NumberText.h"
 
 #include <algorithm>
 #include <charconv>
@@ -8,7 +8,7 @@
 #include <cstring>
 #include <string>
 
-namespace varnel::summaries {
+namespace varnel::text {
 
 namespace {
 
@@ -71,4 +71,4 @@ void appendTrimmedNumberText(double value, QByteArray& out) {
     out.append(digits.data(), static_cast<qsizetype>(digits.size()));
 }
 
-}  // namespace varnel::summaries
+}  // namespace varnel::text

@@ -3,10 +3,10 @@
 
 #include <limits>
 
-#include "summaries/NumberText.h"
+#include "text/NumberText.h"
 
-using varnel::summaries::numberText;
-using varnel::summaries::trimmedNumberText;
+using varnel::text::numberText;
+using varnel::text::trimmedNumberText;
 
 TEST(NumberText, LeadingBlankPointAndNoLeadingZero) {
     EXPECT_EQ(numberText(0), " 0");

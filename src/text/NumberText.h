@@ -6,7 +6,7 @@
 #include <QByteArray>
 #include <QString>
 
-namespace varnel::summaries {
+namespace varnel::text {
 
 QString numberText(double value);
 
@@ -16,4 +16,4 @@ QString trimmedNumberText(double value);
 // trimmedNumberText appended as bytes, for files of many thousand lines.
 void appendTrimmedNumberText(double value, QByteArray& out);
 
-}  // namespace varnel::summaries
+}  // namespace varnel::text

@@ -1,6 +1,6 @@
-#include "summaries/CsvCell.h"
+#include "text/CsvCell.h"
 
-namespace varnel::summaries {
+namespace varnel::text {
 
 namespace {
 
@@ -40,4 +40,4 @@ QString csvTextCell(const QString& cell) {
     return out;
 }
 
-}  // namespace varnel::summaries
+}  // namespace varnel::text

@@ -8,8 +8,8 @@
 
 #include <QString>
 
-namespace varnel::summaries {
+namespace varnel::text {
 
 QString csvTextCell(const QString& cell);
 
-}  // namespace varnel::summaries
+}  // namespace varnel::text
