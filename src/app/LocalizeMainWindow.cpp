@@ -1,6 +1,7 @@
 #include "app/LocalizeMainWindow.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
@@ -66,6 +67,8 @@ constexpr Caption captions[] = {
     {"mnuHelpFile", -1, 32},
 };
 
+QString withoutAccessKey(QString caption) { return caption.remove(QLatin1Char('&')); }
+
 void setCaption(QObject* control, int tab, const QString& text) {
     if (auto* tabs = qobject_cast<QTabWidget*>(control)) {
         if (tab >= 0 && tab < tabs->count()) tabs->setTabText(tab, text);
@@ -82,6 +85,17 @@ void setCaption(QObject* control, int tab, const QString& text) {
     }
 }
 
+// Lists have no label of their own: assistive technology names each by the
+// caption the user sees with it, the frame's title or the day label.
+void nameListsByTheirCaptions(QMainWindow& frmMain) {
+    for (QGroupBox* frame : frmMain.findChildren<QGroupBox*>())
+        for (QAbstractItemView* list : frame->findChildren<QAbstractItemView*>(Qt::FindDirectChildrenOnly))
+            list->setAccessibleName(withoutAccessKey(frame->title()));
+    auto* dayLabel = frmMain.findChild<QLabel*>(QStringLiteral("lblReportDate"));
+    auto* dayList = frmMain.findChild<QAbstractItemView*>(QStringLiteral("listReportDate"));
+    if (dayLabel && dayList) dayList->setAccessibleName(withoutAccessKey(dayLabel->text()));
+}
+
 }  // namespace
 
 void LocalizeMainWindow(QMainWindow& frmMain) {
@@ -95,6 +109,7 @@ void LocalizeMainWindow(QMainWindow& frmMain) {
         if (QObject* control = frmMain.findChild<QObject*>(QString::fromLatin1(caption.control)))
             setCaption(control, caption.tab, text);
     }
+    nameListsByTheirCaptions(frmMain);
 }
 
 }  // namespace varnel::app

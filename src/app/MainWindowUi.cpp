@@ -85,6 +85,10 @@ NodeFilterTab nodeFilterTab(QWidget* page, const NodeFilterNames& n) {
                       nodeList(n.veyraNodes),
                       runReportButton(n.runReport)};
 
+    // The labels name their time pickers for the keyboard and assistive
+    // technology.
+    tab.from->setBuddy(tab.start);
+    tab.through->setBuddy(tab.end);
     auto* times = new QHBoxLayout(tab.times);
     times->addWidget(tab.from);
     times->addWidget(tab.start);
@@ -178,7 +182,11 @@ MainWindowUi buildMainWindowUi(QMainWindow& window) {
     folder->addWidget(ui.cmbReportDate, 1, 1);
     folder->addWidget(ui.listReportDate, 2, 1);
     folder->addWidget(ui.cmdParseLogs, 2, 2, Qt::AlignBottom);
-    folder->addWidget(named(new QLabel(QStringLiteral("Working database:")), "lblDatabasePath"), 3, 0);
+    auto* databaseLabel = named(new QLabel(QStringLiteral("Working database:")), "lblDatabasePath");
+    folder->addWidget(databaseLabel, 3, 0);
+    ui.lblDiagFilePath->setBuddy(ui.txtDiagFilePath);
+    ui.lblReportDate->setBuddy(ui.cmbReportDate);
+    databaseLabel->setBuddy(ui.txtDatabasePath);
     folder->addWidget(ui.txtDatabasePath, 3, 1, 1, 2);
     ui.listReportDate->setMaximumHeight(ui.listReportDate->fontMetrics().height() * 7);
     layout->addWidget(ui.frmStoreDatabaseAt);

@@ -1,9 +1,11 @@
 // Start-up, the log folder choice and the stored setting.
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
@@ -72,6 +74,25 @@ TEST_F(MainWindowStart, CaptionsComeFromTheStringTable) {
     EXPECT_EQ(control<QAction>("mnuSaveDatabase")->text(), "Save Database");
     EXPECT_EQ(control<QAction>("mnuExit")->text(), "Exit");
     EXPECT_EQ(control<QAction>("mnuCheckForUpdatedVersion")->text(), "Check for updated version");
+}
+
+// What a screen reader announces for a control: its own name or its label's.
+QString accessibleName(QWidget* widget) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+    return accessible ? accessible->text(QAccessible::Name) : QString();
+}
+
+TEST_F(MainWindowStart, ControlsAreNamedByTheirVisibleCaptions) {
+    open();
+    EXPECT_EQ(accessibleName(control<QWidget>("txtDiagFilePath")), control<QLabel>("lblDiagFilePath")->text());
+    EXPECT_EQ(accessibleName(control<QWidget>("cmbReportDate")), control<QLabel>("lblReportDate")->text());
+    EXPECT_EQ(accessibleName(control<QWidget>("listReportDate")), control<QLabel>("lblReportDate")->text());
+    EXPECT_EQ(accessibleName(control<QWidget>("txtDatabasePath")), "Working database:");
+    EXPECT_EQ(accessibleName(control<QWidget>("timeLatencyStart")), control<QLabel>("lblMessageLatencyFrom")->text());
+    EXPECT_EQ(accessibleName(control<QWidget>("NodeErrorsEndTime")), control<QLabel>("lblNodeErrorThrough")->text());
+    EXPECT_EQ(accessibleName(control<QWidget>("listMessageLatencyKeldanNodes")), myLoadResString(79));
+    EXPECT_EQ(accessibleName(control<QWidget>("listNodeTrafficVeyraNodes")), myLoadResString(126));
+    EXPECT_EQ(accessibleName(control<QWidget>("listNodeErrorKeldanNodes")), "KeldanNet Nodes");
 }
 
 TEST_F(MainWindowStart, TabsStartOverTheWholeDayWithoutNodeLimits) {
