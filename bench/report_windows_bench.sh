@@ -19,20 +19,13 @@ source "$(dirname "$0")/bench_day.sh"
 logs=$(bench_day_logs "$build_dir" "$work")
 
 report="$build_dir/src/cli/varnel-report"
-timed() {  # label, command...
-  local label=$1
-  shift
-  /usr/bin/time -f "$label: %e s wall, %M KB peak" "$@" >/dev/null 2>"$work/time.txt" || true
-  tail -n 1 "$work/time.txt"
-}
-
 # A loaded database is reused by every run, so the runs differ only in the
 # reports and pictures.
 "$report" --logs "$logs" --db "$work/day.db" --data-dir "$work/data" >/dev/null
 for run in 1 2 3; do
-  timed "--report all (run $run)" "$report" --logs "$logs" --db "$work/all.db" --data-dir "$work/data" \
+  bench_timed "$work" "--report all (run $run)" "$report" --logs "$logs" --db "$work/all.db" --data-dir "$work/data" \
     --report all --out-dir "$work/out"
-  timed "--report all --chart png (run $run)" "$report" --logs "$logs" --db "$work/charts.db" \
+  bench_timed "$work" "--report all --chart png (run $run)" "$report" --logs "$logs" --db "$work/charts.db" \
     --data-dir "$work/data" --report all --chart png --out-dir "$work/charts"
 done
 ls "$work/charts"/*.png

@@ -16,15 +16,8 @@ source "$(dirname "$0")/bench_day.sh"
 logs=$(bench_day_logs "$build_dir" "$work")
 
 report="$build_dir/src/cli/varnel-report"
-timed() {  # label, command...
-  local label=$1
-  shift
-  /usr/bin/time -f "$label: %e s wall, %M KB peak" "$@" >/dev/null 2>"$work/time.txt" || true
-  tail -n 1 "$work/time.txt"
-}
-
-timed "load alone" "$report" --logs "$logs" --db "$work/load.db" --data-dir "$work/data"
-timed "load + --report all" "$report" --logs "$logs" --db "$work/all.db" --data-dir "$work/data" \
+bench_timed "$work" "load alone" "$report" --logs "$logs" --db "$work/load.db" --data-dir "$work/data"
+bench_timed "$work" "load + --report all" "$report" --logs "$logs" --db "$work/all.db" --data-dir "$work/data" \
   --report all --out-dir "$work/out"
 
 VARNEL_BENCH_DB="$work/load.db" "$build_dir/bench/reports_bench"
