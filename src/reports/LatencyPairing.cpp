@@ -1,8 +1,10 @@
 #include "reports/LatencyPairing.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstring>
+#include <limits>
 #include <thread>
 
 #include "platform/AsciiCase.h"
@@ -59,60 +61,103 @@ uint32_t loweredHash(std::string_view text) {
     return static_cast<uint32_t>(hash ^ hash >> 29);
 }
 
-// The first eight lowered bytes, the first one highest, missing bytes 0: two
-// identifiers whose prefixes differ are in the order of their prefixes.
-uint64_t orderPrefix(std::string_view text) {
+// Eight lowered bytes of text from position from on, the first one highest,
+// missing bytes 0: two texts that agree before from and differ in these
+// bytes are in the order of their prefixes.
+uint64_t orderPrefix(std::string_view text, std::size_t from) {
     uint64_t prefix = 0;
-    for (std::size_t i = 0; i < 8; ++i) prefix = prefix << 8 | (i < text.size() ? lowered(text[i]) : 0u);
+    for (std::size_t i = from; i < from + 8; ++i) prefix = prefix << 8 | (i < text.size() ? lowered(text[i]) : 0u);
     return prefix;
 }
 
-// A used slot of the identifier table: the identifier's hash, so that most
-// other identifiers are passed over without their text, and its group + 1.
-uint64_t slotEntry(uint32_t hash, uint32_t group) { return uint64_t{hash} << 32 | (group + 1u); }
+// How many leading bytes the two texts share with A-Z lowered, at most limit.
+std::size_t sharedLoweredPrefix(std::string_view first, std::string_view second, std::size_t limit) {
+    limit = std::min({limit, first.size(), second.size()});
+    std::size_t i = 0;
+    while (i < limit && lowered(first[i]) == lowered(second[i])) ++i;
+    return i;
+}
+
+// The recent identifiers' table: sets of four entries in one cache line.
+// An entry holds the identifier's hash above and its group + 1 below.
+constexpr std::size_t recentWays = 4;
+uint64_t recentEntry(uint32_t hash, uint32_t group) { return uint64_t{hash} << 32 | (group + 1u); }
 
 // A serial number as the report database holds it: a negative zero is
 // stored as a whole number, so it reads back as zero.
 double storedSerial(double value) { return value == 0 ? 0.0 : value; }
 
-}  // namespace
-
-void MessageEvents::reserve(std::size_t events) {
-    events_.reserve(events);
-    groups_.reserve(events / 2 + 1);
-}
-
-void MessageEvents::grow() {
-    const std::size_t size = std::max<std::size_t>(1024, slots_.size() * 2);
-    std::vector<uint64_t> slots(size, 0);
-    const std::size_t mask = size - 1;
-    for (const uint64_t entry : slots_) {
-        if (!entry) continue;
-        std::size_t slot = (entry >> 32) & mask;
-        while (slots[slot]) slot = (slot + 1) & mask;
-        slots[slot] = entry;
+// An identifier's sort key: eight bytes of its lowered text and its group.
+struct GroupKey {
+    uint64_t prefix;
+    uint32_t group;
+    bool operator<(const GroupKey& other) const {
+        return prefix != other.prefix ? prefix < other.prefix : group < other.group;
     }
-    slots_.swap(slots);
+};
+
+// Runs work(0) on a thread of its own and work(1) on this one. The work must
+// not throw: what it needs is allocated before.
+template <typename Work>
+void onTwoThreads(const Work& work) {
+    std::thread other([&work] { work(0); });
+    work(1);
+    other.join();
 }
+
+// The first or the second half of count items, as [begin, end).
+std::pair<uint32_t, uint32_t> halfOf(uint32_t count, int part) {
+    const uint32_t middle = count / 2;
+    return part == 0 ? std::pair{0u, middle} : std::pair{middle, count};
+}
+
+// Sorts the keys on two threads: split at a sampled key, each side sorted by
+// a thread of its own.
+void sortKeys(std::vector<GroupKey>& keys) {
+    constexpr std::size_t worthSplitting = 1 << 15;
+    if (keys.size() < worthSplitting) {
+        std::sort(keys.begin(), keys.end());
+        return;
+    }
+    std::vector<GroupKey> sample;
+    constexpr std::size_t samples = 255;
+    for (std::size_t i = 0; i < samples; ++i) sample.push_back(keys[i * keys.size() / samples]);
+    std::nth_element(sample.begin(), sample.begin() + samples / 2, sample.end());
+    const GroupKey pivot = sample[samples / 2];
+    const auto middle = std::partition(keys.begin(), keys.end(), [&](const GroupKey& k) { return k < pivot; });
+    std::thread lower([&] { std::sort(keys.begin(), middle); });
+    std::sort(middle, keys.end());
+    lower.join();
+}
+
+}  // namespace
 
 std::string_view MessageEvents::groupText(uint32_t group) const {
     return texts_.text(groups_[group].textOffset, groups_[group].textLength);
 }
 
-uint32_t MessageEvents::groupOf(std::string_view guid, bool& added) {
+uint64_t* MessageEvents::recentSet(uint32_t hash) {
+    if (recent_.empty()) recent_.assign(recentIdentifiers, 0);
+    return recent_.data() + (hash & (recentIdentifiers / recentWays - 1)) * recentWays;
+}
+
+uint32_t MessageEvents::groupOf(std::string_view guid, uint32_t hash, bool& added) {
     added = false;
-    if ((groups_.size() + 1) * 2 > slots_.size()) grow();
-    const uint32_t hash = loweredHash(guid);
-    const std::size_t mask = slots_.size() - 1;
-    std::size_t slot = hash & mask;
-    for (; slots_[slot]; slot = (slot + 1) & mask) {
-        if (static_cast<uint32_t>(slots_[slot] >> 32) != hash) continue;
-        const auto g = static_cast<uint32_t>(slots_[slot]) - 1;
-        if (equalLowered(groupText(g), guid)) return g;
+    uint64_t* set = recentSet(hash);
+    uint64_t* oldest = set;
+    for (std::size_t way = 0; way < recentWays; ++way) {
+        const uint64_t entry = set[way];
+        if (static_cast<uint32_t>(entry) < static_cast<uint32_t>(*oldest)) oldest = set + way;
+        if (static_cast<uint32_t>(entry >> 32) != hash || !entry) continue;
+        const auto g = static_cast<uint32_t>(entry) - 1;
+        const std::string_view text = groupText(g);
+        if (text == guid || equalLowered(text, guid)) return g;
     }
+    // A new identifier, or one met too long ago: a group of its own, in place
+    // of the set's oldest identifier.
     const auto g = static_cast<uint32_t>(groups_.size());
     groups_.push_back({texts_.add(guid), static_cast<uint32_t>(guid.size())});
-    slots_[slot] = slotEntry(hash, g);
+    *oldest = recentEntry(hash, g);
     added = true;
     return g;
 }
@@ -146,13 +191,26 @@ uint32_t MessageEvents::nodesOf(double veyra, double keldan) {
 
 void MessageEvents::add(std::string_view guid, int secondsOfDay, int messageType, double veyraSerial,
                         double keldanSerial) {
+    add({guid, secondsOfDay, messageType, veyraSerial, keldanSerial}, loweredHash(guid));
+}
+
+void MessageEvents::add(std::span<const NewEvent> events) {
+    std::vector<uint32_t> hashes(events.size());
+    for (std::size_t i = 0; i < events.size(); ++i) {
+        hashes[i] = loweredHash(events[i].guid);
+        __builtin_prefetch(recentSet(hashes[i]));
+    }
+    for (std::size_t i = 0; i < events.size(); ++i) add(events[i], hashes[i]);
+}
+
+void MessageEvents::add(const NewEvent& event, uint32_t hash) {
     bool added = false;
-    const uint32_t group = groupOf(guid, added);
-    const auto event = static_cast<uint32_t>(events_.size());
-    if (!added && groupText(group) != guid) spellings_.emplace(event, std::string(guid));
-    const int typeByte = messageType >= -128 && messageType <= 127 ? messageType : 127;
-    events_.push_back({group, nodesOf(storedSerial(veyraSerial), storedSerial(keldanSerial)),
-                       static_cast<int32_t>(static_cast<uint32_t>(secondsOfDay) << 8 | (typeByte & 0xff))});
+    const uint32_t group = groupOf(event.guid, hash, added);
+    const auto index = static_cast<uint32_t>(events_.size());
+    if (!added && groupText(group) != event.guid) spellings_.emplace(index, std::string(event.guid));
+    const int typeByte = event.messageType >= -128 && event.messageType <= 127 ? event.messageType : 127;
+    events_.push_back({group, nodesOf(storedSerial(event.veyraSerial), storedSerial(event.keldanSerial)),
+                       static_cast<int32_t>(static_cast<uint32_t>(event.secondsOfDay) << 8 | (typeByte & 0xff))});
 }
 
 std::string_view MessageEvents::guid(uint32_t event) const {
@@ -161,63 +219,139 @@ std::string_view MessageEvents::guid(uint32_t event) const {
     return groupText(events_[event].group);
 }
 
+std::vector<uint32_t> MessageEvents::identifierNumbers(const std::vector<uint32_t>& membersOfGroup,
+                                                       uint32_t& identifiers) const {
+    const auto groupCount = static_cast<uint32_t>(groups_.size());
+    const auto firstUsed = static_cast<uint32_t>(
+        std::find_if(membersOfGroup.begin(), membersOfGroup.end(), [](uint32_t m) { return m > 0; }) -
+        membersOfGroup.begin());
+    // The lowered bytes that every identifier taking part begins with say
+    // nothing of their order: the sort keys take the eight bytes after them.
+    std::array<std::size_t, 2> shared{};
+    std::array<std::size_t, 2> used{};
+    if (firstUsed < groupCount) {
+        const std::string_view firstText = groupText(firstUsed);
+        onTwoThreads([&](int part) {
+            const auto [begin, end] = halfOf(groupCount, part);
+            std::size_t common = firstText.size();
+            for (uint32_t g = begin; g < end; ++g) {
+                if (!membersOfGroup[g]) continue;
+                ++used[part];
+                if (common) common = sharedLoweredPrefix(firstText, groupText(g), common);
+            }
+            shared[part] = common;
+        });
+    }
+    const std::size_t prefix = std::min(shared[0], shared[1]);
+    std::vector<GroupKey> keys(used[0] + used[1]);
+    onTwoThreads([&](int part) {
+        const auto [begin, end] = halfOf(groupCount, part);
+        GroupKey* key = keys.data() + (part ? used[0] : 0);
+        for (uint32_t g = begin; g < end; ++g)
+            if (membersOfGroup[g]) *key++ = {orderPrefix(groupText(g), prefix), g};
+    });
+    sortKeys(keys);
+
+    // Keys of one prefix are put in order by their whole texts; the groups
+    // of one identifier stay in the order they were made, which is the
+    // stored order of their events.
+    const auto byText = [this](const GroupKey& a, const GroupKey& b) {
+        return compareLowered(groupText(a.group), groupText(b.group)) < 0;
+    };
+    for (auto run = keys.begin(); run != keys.end();) {
+        const auto end = std::find_if(run, keys.end(), [&](const GroupKey& k) { return k.prefix != run->prefix; });
+        if (end - run > 1) std::stable_sort(run, end, byText);
+        run = end;
+    }
+
+    std::vector<uint32_t> number(groupCount, 0);
+    identifiers = 0;
+    for (std::size_t k = 0; k < keys.size(); ++k) {
+        const bool sameIdentifier = k > 0 && keys[k].prefix == keys[k - 1].prefix &&
+                                    equalLowered(groupText(keys[k].group), groupText(keys[k - 1].group));
+        if (!sameIdentifier) ++identifiers;
+        number[keys[k].group] = identifiers - 1;
+    }
+    return number;
+}
+
 Pairing MessageEvents::pair(const std::vector<bool>* accepted) const {
     const auto takesPart = [accepted](uint32_t e) { return !accepted || (*accepted)[e]; };
-    // Each group's events taking part, in stored order, one group after the
-    // other: group g's are members[start[g]] up to members[start[g + 1]].
-    // start first counts up to the end of each group, then the events are
-    // placed from the last one back, which leaves it at each group's start.
-    std::vector<uint32_t> start(groups_.size() + 1, 0);
-    for (uint32_t e = 0; e < events_.size(); ++e)
-        if (takesPart(e)) ++start[events_[e].group];
+    const auto eventCount = static_cast<uint32_t>(events_.size());
+    const auto groupCount = static_cast<uint32_t>(groups_.size());
+    // Each thread counts the members of its half of the groups.
+    std::vector<uint32_t> membersOfGroup(groupCount, 0);
+    onTwoThreads([&](int part) {
+        const auto [begin, end] = halfOf(groupCount, part);
+        for (uint32_t e = 0; e < eventCount; ++e) {
+            const uint32_t g = events_[e].group;
+            if (g >= begin && g < end && takesPart(e)) ++membersOfGroup[g];
+        }
+    });
+    uint32_t identifiers = 0;
+    const std::vector<uint32_t> identifierOf = identifierNumbers(membersOfGroup, identifiers);
+
+    // Each identifier's events taking part, in stored order, one identifier
+    // after the other: identifier i's are members[start[i]] up to
+    // members[start[i + 1]]. start first counts up to the end of each, then
+    // the events are placed from the last one back, which leaves it at each
+    // identifier's start. Each thread places the events of its half of the
+    // identifiers.
+    std::vector<uint32_t> start(identifiers + 1, 0);
+    for (uint32_t g = 0; g < groupCount; ++g) start[identifierOf[g]] += membersOfGroup[g];
+    std::vector<uint32_t>().swap(membersOfGroup);
     uint32_t taking = 0;
     for (uint32_t& end : start) end = taking += end;
-
-    // One eight-byte key per identifier that takes part: the first bytes of
-    // its order prefix above, its group below, in as few bits as the groups
-    // need. Keys of equal prefix bits are put in order by their texts. The
-    // keys are sorted on a thread of their own while the events are placed.
-    const unsigned groupBits = std::max(1u, static_cast<unsigned>(std::bit_width(groups_.size())));
-    const uint64_t groupMask = (uint64_t{1} << groupBits) - 1;
-    const auto groupOfKey = [groupMask](uint64_t key) { return static_cast<uint32_t>(key & groupMask); };
-    std::vector<uint64_t> order;
-    order.reserve(groups_.size());
-    for (uint32_t g = 0; g < groups_.size(); ++g)
-        if (start[g] > (g ? start[g - 1] : 0))
-            order.push_back((orderPrefix(groupText(g)) >> groupBits) << groupBits | g);
-    std::vector<uint32_t> members(taking);  // made before the thread, so that nothing throws while it runs
-    std::thread sorting([&] {
-        std::sort(order.begin(), order.end(), [&](uint64_t a, uint64_t b) {
-            if ((a ^ b) > groupMask) return a < b;
-            return compareLowered(groupText(groupOfKey(a)), groupText(groupOfKey(b))) < 0;
-        });
-    });
-    for (uint32_t e = static_cast<uint32_t>(events_.size()); e-- > 0;)
-        if (takesPart(e)) members[--start[events_[e].group]] = e;
-    sorting.join();
-
-    Pairing result;
-    result.pairs.reserve(members.size() / 2);
-    const auto earlier = [this](uint32_t a, uint32_t b) { return secondsOfDay(a) < secondsOfDay(b); };
-    for (std::size_t k = 0; k < order.size(); ++k) {
-        const uint32_t g = groupOfKey(order[k]);
-        const auto first = members.begin() + start[g];
-        const auto last = members.begin() + start[g + 1];
-        // Stored order within equal times: the members are in stored order.
-        if (last - first == 2) {
-            if (earlier(first[1], first[0])) std::swap(first[0], first[1]);
-        } else {
-            std::stable_sort(first, last, earlier);
+    std::vector<uint32_t> members(taking);
+    onTwoThreads([&](int part) {
+        const auto [begin, end] = halfOf(identifiers, part);
+        for (uint32_t e = eventCount; e-- > 0;) {
+            if (!takesPart(e)) continue;
+            const uint32_t i = identifierOf[events_[e].group];
+            if (i >= begin && i < end) members[--start[i]] = e;
         }
-        auto it = first;
-        for (; last - it >= 2; it += 2) result.pairs.push_back({it[0], it[1]});
-        if (it != last && k + 1 < order.size()) result.unmatched.push_back({*it, *first});
-    }
+    });
+
+    // Each thread walks its half of the identifiers. The first half's pairs
+    // go to the front of the result, the second half's after the most the
+    // first half can make, and then move up behind the first half's.
+    const uint32_t half = identifiers / 2;
+    const std::array<std::size_t, 2> room{(start[half] - start[0]) / 2, (start[identifiers] - start[half]) / 2};
+    Pairing result;
+    result.pairs.resize(room[0] + room[1]);
+    std::array<std::size_t, 2> made{};
+    std::array<std::vector<UnmatchedEvent>, 2> unmatched;
+    unmatched[0].reserve(half);
+    unmatched[1].reserve(identifiers - half);
+    const auto earlier = [this](uint32_t a, uint32_t b) { return secondsOfDay(a) < secondsOfDay(b); };
+    onTwoThreads([&](int part) {
+        const auto [begin, end] = halfOf(identifiers, part);
+        EventPair* pairs = result.pairs.data() + (part ? room[0] : 0);
+        for (uint32_t i = begin; i < end; ++i) {
+            const auto first = members.begin() + start[i];
+            const auto last = members.begin() + start[i + 1];
+            // Stored order within equal times: the members are in stored order.
+            if (last - first == 2) {
+                if (earlier(first[1], first[0])) std::swap(first[0], first[1]);
+            } else {
+                std::stable_sort(first, last, earlier);
+            }
+            auto it = first;
+            for (; last - it >= 2; it += 2) pairs[made[part]++] = {it[0], it[1]};
+            if (it != last && i + 1 < identifiers) unmatched[part].push_back({*it, *first});
+        }
+    });
+    const auto secondHalf = result.pairs.begin() + static_cast<std::ptrdiff_t>(room[0]);
+    std::copy(secondHalf, secondHalf + static_cast<std::ptrdiff_t>(made[1]),
+              result.pairs.begin() + static_cast<std::ptrdiff_t>(made[0]));
+    result.pairs.resize(made[0] + made[1]);
+    result.unmatched = std::move(unmatched[0]);
+    result.unmatched.insert(result.unmatched.end(), unmatched[1].begin(), unmatched[1].end());
     return result;
 }
 
 void MessageEvents::finishAdding() {
-    std::vector<uint64_t>().swap(slots_);
+    std::vector<uint64_t>().swap(recent_);
     std::unordered_map<uint64_t, uint32_t>().swap(nodeIndex_);
 }
 

@@ -5,11 +5,13 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
+#include "reports/BlockVector.h"
 #include "reports/TextArena.h"
 
 namespace varnel::reports {
@@ -17,6 +19,15 @@ namespace varnel::reports {
 struct EventPair {
     uint32_t first;
     uint32_t second;
+};
+
+// An event as it is added.
+struct NewEvent {
+    std::string_view guid;
+    int secondsOfDay;
+    int messageType;
+    double veyraSerial;
+    double keldanSerial;
 };
 
 struct UnmatchedEvent {
@@ -29,14 +40,20 @@ struct Pairing {
     std::vector<UnmatchedEvent> unmatched;
 };
 
-// The events of a selection, in stored order. Each identifier's text is held
-// once, in one buffer; an event spelt otherwise than its identifier's first
-// event keeps its own spelling apart.
+// The events of a selection, in stored order. An identifier's events are
+// found by the identifiers met most recently, so adding stays within a small
+// table however many identifiers a load holds: each identifier's text is held
+// once while its events come close together (as a message's queued and
+// cleared events do), and again when it returns after many others, in which
+// case pair() brings its events together. An event spelt otherwise than its
+// group's first event keeps its own spelling apart.
 class MessageEvents {
 public:
-    void reserve(std::size_t events);
     // secondsOfDay within ±8,000,000.
     void add(std::string_view guid, int secondsOfDay, int messageType, double veyraSerial, double keldanSerial);
+    // The same for many events in stored order; their identifiers are looked
+    // up together, so that the table's memory is fetched for all of them at once.
+    void add(std::span<const NewEvent> events);
 
     std::size_t size() const { return events_.size(); }
     std::string_view guid(uint32_t event) const;  // as logged
@@ -60,6 +77,10 @@ public:
     // Frees what only add() needs; add() may not be called afterwards.
     void finishAdding();
 
+    // How many identifiers add() keeps at hand: more of them between two events
+    // of one identifier may give it a second group.
+    static constexpr std::size_t recentIdentifiers = std::size_t{1} << 16;
+
 private:
     struct Event {
         uint32_t group;
@@ -75,16 +96,21 @@ private:
         double keldan;
     };
 
+    void add(const NewEvent& event, uint32_t hash);
+    uint64_t* recentSet(uint32_t hash);
     // The identifier's group; added tells whether it was made for it.
-    uint32_t groupOf(std::string_view guid, bool& added);
+    uint32_t groupOf(std::string_view guid, uint32_t hash, bool& added);
     uint32_t nodesOf(double veyra, double keldan);
     std::string_view groupText(uint32_t group) const;
-    void grow();
+    // For each group with events taking part, the number of its identifier in
+    // identifier order; identifiers is set to how many there are.
+    std::vector<uint32_t> identifierNumbers(const std::vector<uint32_t>& membersOfGroup, uint32_t& identifiers) const;
 
-    std::vector<Event> events_;
-    std::vector<Group> groups_;
-    TextArena texts_;                                      // the identifiers, each once
-    std::vector<uint64_t> slots_;                          // open addressing: hash and group + 1, 0 when free
+    BlockVector<Event> events_;
+    BlockVector<Group> groups_;
+    TextArena texts_;  // the groups' identifiers
+    // The recent identifiers in sets of recentWays: hash and group + 1, 0 when free.
+    std::vector<uint64_t> recent_;
     std::unordered_map<uint32_t, std::string> spellings_;  // by event
     std::vector<Nodes> nodes_;
     std::unordered_map<uint64_t, uint32_t> nodeIndex_;

@@ -47,8 +47,6 @@ MessageEvents selectEvents(store::ReportDatabase& db, const RangeRequest& reques
     filter.bind(select, 0);
 
     MessageEvents events;
-    const auto rows = static_cast<std::size_t>(db.lastRowId("RawMessageData"));
-    events.reserve(rows);
     while (select.next()) {
         const int seconds = static_cast<int>(select.integer(1)) * 60;  // the stored Time, cut to the minute
         events.add(select.text(0), seconds, static_cast<int>(select.integer(2)), select.real(3), select.real(4));
@@ -230,8 +228,8 @@ LatencyRow LatencyRows::operator[](std::size_t row) const {
             keldanNodeId(row)};
 }
 
-LatencyPairs pairMessageLatency(store::ReportDatabase& db, const RangeRequest& request,
-                                std::shared_ptr<const MessageEvents> gathered) {
+LatencyPairs pairLatencyEvents(store::ReportDatabase& db, const RangeRequest& request,
+                               std::shared_ptr<const MessageEvents> gathered) {
     LatencyPairs result;
     if (gathered) {
         const RangeAcceptance filter(request);
@@ -248,8 +246,20 @@ LatencyPairs pairMessageLatency(store::ReportDatabase& db, const RangeRequest& r
         result.events = std::move(selected);
     }
     result.outbound = LatencyRows(result.events);
-    result.outbound.addOutboundPairs(result.pairing.pairs);
     return result;
+}
+
+LatencyRows outboundLatencyRows(const LatencyPairs& pairs) {
+    LatencyRows rows(pairs.events);
+    rows.addOutboundPairs(pairs.pairing.pairs);
+    return rows;
+}
+
+LatencyPairs pairMessageLatency(store::ReportDatabase& db, const RangeRequest& request,
+                                std::shared_ptr<const MessageEvents> gathered) {
+    LatencyPairs pairs = pairLatencyEvents(db, request, std::move(gathered));
+    pairs.outbound = outboundLatencyRows(pairs);
+    return pairs;
 }
 
 void storeMessageLatency(store::ReportDatabase& db, const LatencyPairs& pairs) {
@@ -259,16 +269,17 @@ void storeMessageLatency(store::ReportDatabase& db, const LatencyPairs& pairs) {
     transaction.commit();
 }
 
-void reportLatencyOutcome(const LatencyPairs& pairs, platform::MessageSink& messages, QIODevice* unmatchedFile) {
+void reportLatencyOutcome(const LatencyPairs& pairs, const LatencyRows& outbound, platform::MessageSink& messages,
+                          QIODevice* unmatchedFile) {
     if (unmatchedFile) writeUnmatched(*unmatchedFile, *pairs.events, pairs.pairing.unmatched);
-    if (pairs.outbound.empty()) messages.show({shell::myLoadResString(68)});
+    if (outbound.empty()) messages.show({shell::myLoadResString(68)});
 }
 
 int64_t buildMessageLatency(store::ReportDatabase& db, const RangeRequest& request, platform::MessageSink& messages,
                             QIODevice* unmatchedFile) {
     const LatencyPairs pairs = pairMessageLatency(db, request);
     storeMessageLatency(db, pairs);
-    reportLatencyOutcome(pairs, messages, unmatchedFile);
+    reportLatencyOutcome(pairs, pairs.outbound, messages, unmatchedFile);
     return static_cast<int64_t>(pairs.pairing.pairs.size());
 }
 

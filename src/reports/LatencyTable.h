@@ -86,7 +86,14 @@ struct LatencyPairs {
 // (ignoring case) and time; two consecutive events of one identifier form a
 // pair, so a third event stays unpaired. The events are those the load
 // gathered when given (every stored message row, in stored order), else
-// they are selected from RawMessageData.
+// they are selected from RawMessageData. The outbound rows are left empty.
+LatencyPairs pairLatencyEvents(store::ReportDatabase& db, const RangeRequest& request,
+                               std::shared_ptr<const MessageEvents> gathered = {});
+
+// The outbound rows of the pairs, in delivery order.
+LatencyRows outboundLatencyRows(const LatencyPairs& pairs);
+
+// The pairs with their outbound rows.
 LatencyPairs pairMessageLatency(store::ReportDatabase& db, const RangeRequest& request,
                                 std::shared_ptr<const MessageEvents> gathered = {});
 
@@ -94,8 +101,8 @@ LatencyPairs pairMessageLatency(store::ReportDatabase& db, const RangeRequest& r
 void storeMessageLatency(store::ReportDatabase& db, const LatencyPairs& pairs);
 
 // Writes the unmatched events to unmatchedFile after its header line, and
-// shows "No message traffic found." when no outbound pair exists.
-void reportLatencyOutcome(const LatencyPairs& pairs, platform::MessageSink& messages,
+// shows "No message traffic found." when no outbound row exists.
+void reportLatencyOutcome(const LatencyPairs& pairs, const LatencyRows& outbound, platform::MessageSink& messages,
                           QIODevice* unmatchedFile = nullptr);
 
 // The three steps above, one after the other. Returns the number of pairs stored.

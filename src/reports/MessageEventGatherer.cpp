@@ -8,8 +8,12 @@ void MessageEventGatherer::see(const store::RowBatch& batch) {
     if (!events_) return;
     // The stored Time is the StartMinute's time of day; serial numbers read
     // back as stored, which MessageEvents takes care of.
+    std::vector<NewEvent> added;
+    added.reserve(batch.messages.size());
     for (const store::MessageRecord& row : batch.messages)
-        events_->add(batch.textOf(row.guid), row.startMinute * 60, row.messageType, row.veyraSerial, row.keldanSerial);
+        added.push_back(
+            {batch.textOf(row.guid), row.startMinute * 60, row.messageType, row.veyraSerial, row.keldanSerial});
+    events_->add(added);
 }
 
 std::shared_ptr<const MessageEvents> MessageEventGatherer::finish() {

@@ -27,14 +27,20 @@ BuiltReport emptyReport(ReportKind kind) {
 namespace {
 
 // The latency rows go to the caller while another thread stores them: the
-// pairs are in memory, so the table and the caller's files are written at
-// once. The connection is used by the storing thread alone meanwhile.
+// pairs are in memory, so the table is stored as soon as they are made, and
+// the outbound rows and the caller's files are made meanwhile. The
+// connection is used by the storing thread alone meanwhile.
 BuiltReport buildLatency(store::ReportDatabase& db, const ReportInputs& inputs, platform::MessageSink& messages,
                          QIODevice* unmatchedFile, const RowsUser& whileStoring) {
-    LatencyPairs pairs = pairMessageLatency(db, inputs.range, inputs.messageEvents);
-    reportLatencyOutcome(pairs, messages, unmatchedFile);
-    BuiltReport report{inputs.kind, std::move(pairs.outbound)};
+    const LatencyPairs pairs = pairLatencyEvents(db, inputs.range, inputs.messageEvents);
+    const auto rowsAndFiles = [&] {
+        BuiltReport report{inputs.kind, outboundLatencyRows(pairs)};
+        reportLatencyOutcome(pairs, std::get<LatencyRows>(report.rows), messages, unmatchedFile);
+        if (whileStoring) whileStoring(report);
+        return report;
+    };
     if (!whileStoring) {
+        BuiltReport report = rowsAndFiles();
         storeMessageLatency(db, pairs);
         return report;
     }
@@ -46,8 +52,9 @@ BuiltReport buildLatency(store::ReportDatabase& db, const ReportInputs& inputs, 
             storeFailure = std::current_exception();
         }
     });
+    BuiltReport report;
     try {
-        whileStoring(report);
+        report = rowsAndFiles();
     } catch (...) {
         storing.join();
         throw;

@@ -32,11 +32,4 @@ int64_t ReportDatabase::rowCount(const char* table) {
     return count.getColumn(0).getInt64();
 }
 
-int64_t ReportDatabase::lastRowId(const char* table) {
-    // Table names come from the program's own constants, never from input.
-    SQLite::Statement last(db_, std::string("SELECT IFNULL(MAX(rowid), 0) FROM ") + table);
-    last.executeStep();
-    return last.getColumn(0).getInt64();
-}
-
 }  // namespace varnel::store

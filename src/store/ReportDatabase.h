@@ -31,11 +31,6 @@ public:
     // Number of rows of a table of the schema.
     int64_t rowCount(const char* table);
 
-    // The largest rowid of a table of the schema (0 when empty): its number of
-    // rows where rows are only ever appended, as in the raw tables. Found in
-    // one look-up, where counting reads every page.
-    int64_t lastRowId(const char* table);
-
 private:
     SQLite::Database db_;
 };

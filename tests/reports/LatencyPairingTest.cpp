@@ -179,6 +179,33 @@ TEST(LatencyPairingTest, ThousandsOfIdentifiersInAnyCaseGroupAsAPlainSortDoes) {
     expectWalkOverSortedEvents(events, expected);
 }
 
+TEST(LatencyPairingTest, IdentifiersMetAgainAfterManyOthersPairAsIfMetJustBefore) {
+    // More distinct identifiers between two events of one identifier than
+    // adding keeps at hand: each of those identifiers then has two groups,
+    // whose events still pair and stay in time and stored order.
+    MessageEvents events;
+    std::vector<Expected> expected;
+    const auto add = [&](const std::string& id, int seconds) {
+        events.add(id, seconds, 4, 1, 2);
+        std::string lowered = id;
+        for (char& c : lowered) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        expected.push_back({lowered, seconds, static_cast<uint32_t>(expected.size())});
+    };
+    const uint32_t others = 3 * MessageEvents::recentIdentifiers;
+    for (uint32_t round = 0; round < 3; ++round) {
+        add("{RETURNS}", 600);
+        add("{Twice}", 300 * static_cast<int>(round));
+        for (uint32_t i = 0; i < others; ++i) {
+            std::string id(1, '{');
+            id += std::to_string(i * 7919 % others);
+            id += "-X}";
+            add(id, 60);
+        }
+    }
+    add("{returns}", 60);  // earlier than the others: it pairs first
+    expectWalkOverSortedEvents(events, expected);
+}
+
 }  // namespace
 
 TEST(LatencyPairingTest, AcceptedEventsPairAsIfTheOthersWereNeverAdded) {
