@@ -350,6 +350,25 @@ Pairing MessageEvents::pair(const std::vector<bool>* accepted) const {
     return result;
 }
 
+void MessageEvents::prefetch(uint32_t event, Fetch step) const {
+    switch (step) {
+        case Fetch::Event:
+            __builtin_prefetch(&events_[event]);
+            break;
+        case Fetch::Group:
+            __builtin_prefetch(&groups_[events_[event].group]);
+            break;
+        case Fetch::Text: {
+            const Group& group = groups_[events_[event].group];
+            if (group.textLength == 0) break;
+            const char* text = texts_.text(group.textOffset, group.textLength).data();
+            __builtin_prefetch(text);
+            __builtin_prefetch(text + group.textLength - 1);
+            break;
+        }
+    }
+}
+
 void MessageEvents::finishAdding() {
     std::vector<uint64_t>().swap(recent_);
     std::unordered_map<uint64_t, uint32_t>().swap(nodeIndex_);

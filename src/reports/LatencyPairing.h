@@ -74,6 +74,12 @@ public:
     // only the accepted events take part, as if the others were never added.
     Pairing pair(const std::vector<bool>* accepted = nullptr) const;
 
+    // Asks the processor for what reading an event's values and identifier
+    // needs, one step at a time: each step reads what the one before fetched,
+    // so the steps are best taken some events apart.
+    enum class Fetch { Event, Group, Text };
+    void prefetch(uint32_t event, Fetch step) const;
+
     // Frees what only add() needs; add() may not be called afterwards.
     void finishAdding();
 

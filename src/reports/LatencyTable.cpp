@@ -74,7 +74,18 @@ public:
     void gather(const MessageEvents& events, const EventPair* first, std::size_t count) {
         rows_.clear();
         guids_.clear();
-        for (std::size_t i = 0; i < count; ++i) guids_.append(events.guid(first[i].second));
+        // What each pair reads lies anywhere in memory: it is fetched some
+        // pairs ahead, the event first, then its group, then its text.
+        const auto ahead = [&](std::size_t i, std::size_t distance, MessageEvents::Fetch step) {
+            if (i + distance < count) events.prefetch(first[i + distance].second, step);
+        };
+        for (std::size_t i = 0; i < count; ++i) {
+            ahead(i, 24, MessageEvents::Fetch::Event);
+            ahead(i, 16, MessageEvents::Fetch::Group);
+            ahead(i, 8, MessageEvents::Fetch::Text);
+            if (i + 16 < count) events.prefetch(first[i + 16].first, MessageEvents::Fetch::Event);
+            guids_.append(events.guid(first[i].second));
+        }
         std::size_t offset = 0;
         for (std::size_t i = 0; i < count; ++i) {
             const EventPair& pair = first[i];
