@@ -1,13 +1,15 @@
 // The values shared by the windows for one run of the program: the data
 // files, the working database's connection string, what the parser keeps
-// (report date, peak available lines, counters) and the debug flag, and the
-// lock that keeps the working database to this process.
+// (report date, peak available lines, counters), the message events of the
+// last load, the debug flag, and the lock that keeps the working database to
+// this process.
 #pragma once
 
 #include <QTemporaryDir>
 #include <memory>
 
 #include "ingest/IngestState.h"
+#include "reports/LatencyPairing.h"
 #include "store/DataFiles.h"
 #include "store/WorkingLock.h"
 
@@ -22,6 +24,9 @@ struct AppSession {
     // One for the whole run: peak available lines and the report date carry
     // over from load to load.
     ingest::IngestState ingest;
+    // Every message row of the last whole load, gathered while it was stored,
+    // so that the latency report never reads them back; null before a load.
+    std::shared_ptr<const reports::MessageEvents> messageEvents;
     bool debug = false;
 
     // The folder of a working database of this process's own, when another

@@ -221,11 +221,14 @@ void MainWindow::parseLogs() {
                 {myLoadResString(21) + QStringLiteral("the day entry \"%1\" is not a date").arg(entry)});
     }
 
-    // The reset empties the node lists before anything is parsed.
+    // The reset empties the node lists before anything is parsed, and the
+    // last load's events go before the new load gathers its own.
     for (NodeListView* list : ui_.nodeLists()) list->clear();
+    session_.messageEvents.reset();
     setLoadRunning(true);
     const store::DataFiles files(session_.files.folder(), QDir::fromNativeSeparators(ui_.txtDatabasePath->text()));
-    loaded_ = {ui_.txtDiagFilePath->text(), days, ui_.cmbReportDate->currentText()};
+    gatherer_ = std::make_unique<reports::MessageEventGatherer>();
+    loaded_ = {ui_.txtDiagFilePath->text(), days, ui_.cmbReportDate->currentText(), gatherer_.get()};
     loadRunner_->start(loaded_, files, session_.ingest);
 }
 
@@ -273,8 +276,11 @@ void MainWindow::queueLoadEvent(std::function<void()> event) {
 void MainWindow::finishLoad() {
     setLoadRunning(false);
     const ingest::LoadResult& result = loadRunner_->result();
+    const std::unique_ptr<reports::MessageEventGatherer> gatherer = std::move(gatherer_);
+    loaded_.watcher = nullptr;
     switch (result.outcome) {
         case ingest::LoadOutcome::Loaded:
+            session_.messageEvents = gatherer->finish();
             EnableReportButtons();
             fillNodeLists(result.veyraNodes, result.keldanNodes);
             services_.dialogs.show({result.summary});
@@ -326,6 +332,7 @@ std::optional<reports::ReportInputs> MainWindow::reportInputs(reports::ReportKin
     // Report buttons are enabled only after a whole load, so these match the
     // working database's raw rows.
     inputs.minutes = &session_.ingest.minutes;
+    inputs.messageEvents = session_.messageEvents;
     inputs.connectionString = session_.connectionString;
     inputs.debug = session_.debug;
     return inputs;

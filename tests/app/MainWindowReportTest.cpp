@@ -142,5 +142,22 @@ TEST_F(MainWindowReports, UnlimitedReportsOpenWithoutSelections) {
     }
 }
 
+TEST_F(MainWindowReports, ReportsReceiveTheMessageRowsTheLoadGatheredAndANewLoadGathersAfresh) {
+    click("cmdMessageLatency");
+    loadData();
+    click("cmdMessageLatency");
+    ASSERT_EQ(launcher_.opened.size(), 2u);
+    const auto& first = launcher_.opened[0].messageEvents;
+    const auto& second = launcher_.opened[1].messageEvents;
+    ASSERT_TRUE(first && second);
+    EXPECT_NE(first, second);
+    for (const auto& events : {first, second}) {
+        ASSERT_EQ(events->size(), 6u) << "every message row of the load, once";
+        EXPECT_EQ(events->guid(0), "G1-5/12/2004");
+        EXPECT_EQ(events->secondsOfDay(1), 8 * 3600 + 60);
+        EXPECT_EQ(events->veyraSerial(5), 1003);
+    }
+}
+
 }  // namespace
 }  // namespace varnel::app::test
