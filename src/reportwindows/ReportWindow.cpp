@@ -237,9 +237,15 @@ ReportWindow::BuiltChart ReportWindow::buildInBackground() {
     CollectedMessages messages;
     const QString failurePrefix = myLoadResString(design_.loadFailureId);
     QThread* worker = QThread::create([&] {
-        // A failed build leaves a report without rows, whose chart still
-        // carries its header and titles.
-        reports::BuiltReport report = reports::emptyReport(inputs_.kind);
+        // The chart data are made here as well, and the rows freed here: for
+        // a long report either would hold up the window. A latency report's
+        // chart is made while its table is stored.
+        bool charted = false;
+        const reports::RowsUser chart = [&](const reports::BuiltReport& rows) {
+            built.points = static_cast<int64_t>(rows.size());
+            built.data = reports::reportChart(rows, inputs_);
+            charted = true;
+        };
         try {
             store::ReportDatabase db(inputs_.connectionString);
             db.useFastRebuilds();
@@ -250,20 +256,20 @@ ReportWindow::BuiltChart ReportWindow::buildInBackground() {
                                          .dir()
                                          .filePath(QString::fromLatin1(reports::unmatchedMessagesFileName));
                 const auto failure = platform::writeWholeFile(path, [&](QIODevice& unmatched) {
-                    report = reports::buildReport(db, inputs_, messages, &unmatched);
+                    reports::buildReport(db, inputs_, messages, &unmatched, chart);
                     return true;
                 });
                 if (failure) messages.show({failure->text()});
             } else {
-                report = reports::buildReport(db, inputs_, messages);
+                reports::buildReport(db, inputs_, messages, nullptr, chart);
             }
         } catch (const std::exception& e) {
             messages.show({failurePrefix + QString::fromUtf8(e.what())});
+            charted = false;
         }
-        // The chart data are made here as well, and the rows freed here: for
-        // a long report either would hold up the window.
-        built.points = static_cast<int64_t>(report.size());
-        built.data = reports::reportChart(report, inputs_);
+        // A failed build leaves a report without rows, whose chart still
+        // carries its header and titles.
+        if (!charted) chart(reports::emptyReport(inputs_.kind));
     });
     // The window system goes on painting while the build runs; the user's
     // clicks and keys wait, as they would behind a modal window.
