@@ -1,6 +1,7 @@
 #include "reports/SerialTallies.h"
 
 #include <bit>
+#include <utility>
 
 namespace varnel::reports {
 
@@ -8,20 +9,18 @@ namespace {
 
 constexpr double bytesPerMegabyte = 1000000.0;
 
-// The serial's bits, with a negative zero as 0, spread over all 64 bits
-// (the finalizer of MurmurHash3) so that the low bits pick a slot.
-uint64_t hashOf(double serial) {
-    uint64_t x = std::bit_cast<uint64_t>(store::storedReal(serial));
-    x ^= x >> 33;
-    x *= 0xff51afd7ed558ccdULL;
-    x ^= x >> 33;
-    x *= 0xc4ceb9fe1a85ec53ULL;
-    x ^= x >> 33;
-    return x;
-}
+// The serial's bits as stored, so that a negative zero is the serial 0.
+uint64_t keyOf(double serial) { return std::bit_cast<uint64_t>(store::storedReal(serial)); }
 
-bool sameSerial(double a, double b) {
-    return std::bit_cast<uint64_t>(store::storedReal(a)) == std::bit_cast<uint64_t>(store::storedReal(b));
+// The key's bits spread over all 64 (the finalizer of MurmurHash3), so that
+// the low bits pick a slot.
+uint64_t hashOf(uint64_t key) {
+    key ^= key >> 33;
+    key *= 0xff51afd7ed558ccdULL;
+    key ^= key >> 33;
+    key *= 0xc4ceb9fe1a85ec53ULL;
+    key ^= key >> 33;
+    return key;
 }
 
 void count(NodeTally& tally, const ClearedMessage& message, double megabytes) {
@@ -38,36 +37,38 @@ void count(NodeTally& tally, const ClearedMessage& message, double megabytes) {
 
 }  // namespace
 
-// Linear probing from the serial's home slot to its own slot or the first
+// Linear probing from the key's home slot to its own slot or the first
 // empty one; the table is at most half full, so the walk stays short.
-std::size_t SideTallies::slotOf(double serial) const {
+std::size_t SideTallies::slotOf(uint64_t key) const {
     const std::size_t mask = slots_.size() - 1;
-    std::size_t slot = hashOf(serial) & mask;
-    while (slots_[slot] != 0 && !sameSerial(serials_[slots_[slot] - 1], serial)) slot = (slot + 1) & mask;
+    std::size_t slot = hashOf(key) & mask;
+    while (slots_[slot].entry != 0 && slots_[slot].key != key) slot = (slot + 1) & mask;
     return slot;
 }
 
 void SideTallies::grow() {
-    slots_.assign(slots_.empty() ? 64 : slots_.size() * 2, 0);
-    for (std::size_t index = 0; index < serials_.size(); ++index)
-        slots_[slotOf(serials_[index])] = static_cast<uint32_t>(index + 1);
+    const std::vector<Slot> previous =
+        std::exchange(slots_, std::vector<Slot>(slots_.empty() ? 64 : slots_.size() * 2));
+    for (const Slot& slot : previous)
+        if (slot.entry != 0) slots_[slotOf(slot.key)] = slot;
 }
 
 NodeTally& SideTallies::at(double serial) {
     if (2 * (serials_.size() + 1) > slots_.size()) grow();
-    const std::size_t slot = slotOf(serial);
-    if (slots_[slot] == 0) {
-        serials_.push_back(store::storedReal(serial));
+    const uint64_t key = keyOf(serial);
+    Slot& slot = slots_[slotOf(key)];
+    if (slot.entry == 0) {
+        serials_.push_back(std::bit_cast<double>(key));
         tallies_.emplace_back();
-        slots_[slot] = static_cast<uint32_t>(serials_.size());
+        slot = {key, static_cast<uint32_t>(serials_.size())};
     }
-    return tallies_[slots_[slot] - 1];
+    return tallies_[slot.entry - 1];
 }
 
 const NodeTally* SideTallies::find(double serial) const {
     if (slots_.empty()) return nullptr;
-    const uint32_t entry = slots_[slotOf(serial)];
-    return entry == 0 ? nullptr : &tallies_[entry - 1];
+    const Slot& slot = slots_[slotOf(keyOf(serial))];
+    return slot.entry == 0 ? nullptr : &tallies_[slot.entry - 1];
 }
 
 void SerialTallies::add(const ClearedMessage& message) {

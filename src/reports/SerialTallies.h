@@ -48,10 +48,17 @@ public:
     const std::vector<double>& serials() const { return serials_; }
 
 private:
-    std::size_t slotOf(double serial) const;
+    // A serial's key (its bits as stored) beside its place, so that a
+    // look-up reads one slot.
+    struct Slot {
+        uint64_t key = 0;
+        uint32_t entry = 0;  // 0 when empty, else 1 + the serial's index
+    };
+
+    std::size_t slotOf(uint64_t key) const;
     void grow();
 
-    std::vector<uint32_t> slots_;  // 0 when empty, else 1 + the serial's index
+    std::vector<Slot> slots_;
     std::vector<double> serials_;
     std::vector<NodeTally> tallies_;
 };
