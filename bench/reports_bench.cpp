@@ -1,11 +1,13 @@
 // Times each report table build over a loaded working database: the file
 // named by VARNEL_BENCH_DB (see reports_bench.sh, which loads a generated
-// 1,000,000-line day). Each iteration works on the same loaded file.
+// 1,000,000-line day). Each iteration works on the same loaded file. The
+// node tallies, gathered as a load's rows pass, are timed on rows made here.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
 
 #include "reports/LatencyTable.h"
+#include "reports/NodeTallies.h"
 #include "reports/NodeTrafficTable.h"
 #include "reports/PerMinuteTable.h"
 #include "reports/PortAvailabilityTable.h"
@@ -102,6 +104,32 @@ void nodeErrors(benchmark::State& state) {
     });
 }
 
+// The node tallies of a load as its rows pass, with a million distinct
+// serial numbers on each side (a damaged log): the cost the tallies add to
+// the parser's thread. Needs no database.
+void nodeTalliesManySerials(benchmark::State& state) {
+    constexpr int messages = 1000000;
+    store::RowBatch batch;
+    batch.messages.reserve(messages);
+    for (int i = 0; i < messages; ++i) {
+        store::MessageRecord row;
+        row.startMinute = 60 + i % 1300;
+        row.messageType =
+            static_cast<int16_t>(i % 2 == 0 ? reports::clearedInboundMessage : reports::clearedOutboundMessage);
+        row.veyraSerial = 100000 + i;
+        row.keldanSerial = 5000000 + i;
+        row.messageSize = store::Nullable<double>::of(1000 + i % 5000);
+        row.errorState = i % 50 == 0 ? 1 : 0;
+        batch.messages.push_back(row);
+    }
+    for (auto _ : state) {
+        reports::NodeTallies tallies(reports::RangeRequest{});
+        tallies.see(batch);
+        benchmark::DoNotOptimize(tallies.tallies().messages());
+    }
+    state.SetItemsProcessed(state.iterations() * messages);
+}
+
 }  // namespace
 
 BENCHMARK(portAvailability)->Unit(benchmark::kMillisecond)->MinTime(1.0);
@@ -111,5 +139,6 @@ BENCHMARK(queueActivityAfterLoad)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(latency)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(nodeTraffic)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(nodeErrors)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(nodeTalliesManySerials)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 BENCHMARK_MAIN();

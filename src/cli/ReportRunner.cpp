@@ -1,6 +1,7 @@
 #include "cli/ReportRunner.h"
 
 #include <QDir>
+#include <algorithm>
 #include <unordered_set>
 
 #include "cli/ExitCodes.h"
@@ -28,21 +29,23 @@ QStringList selectedEntries(const QStringList& entries, const QStringList& given
     return selected;
 }
 
-reports::RangeRequest rangeRequest(const CliOptions& options, const ingest::LoadResult& load) {
+// The range and node choice as the command line names them, before the load
+// has listed any node.
+reports::RangeRequest namedRange(const CliOptions& options) {
     reports::RangeRequest request;
     request.from = options.from;
     request.to = options.to;
     request.nodes.limitNodes = options.limitNodes;
-    request.nodes.veyraEntries = load.veyraNodes;
-    request.nodes.keldanEntries = load.keldanNodes;
-    request.nodes.selectedVeyra = selectedEntries(load.veyraNodes, options.veyraNodes);
-    request.nodes.selectedKeldan = selectedEntries(load.keldanNodes, options.keldanNodes);
+    request.nodes.selectedVeyra = options.veyraNodes;
+    request.nodes.selectedKeldan = options.keldanNodes;
     return request;
 }
 
 bool needsRange(ReportKind kind) {
     return kind == ReportKind::Latency || kind == ReportKind::NodeTraffic || kind == ReportKind::NodeErrors;
 }
+
+bool isNodeReport(ReportKind kind) { return kind == ReportKind::NodeTraffic || kind == ReportKind::NodeErrors; }
 
 // Passes the report's messages on and keeps them for its page section.
 class KeptMessages : public platform::MessageSink {
@@ -58,11 +61,25 @@ private:
     platform::MessageSink& next_;
 };
 
+}  // namespace
+
+reports::RangeRequest rangeRequest(const CliOptions& options, const ingest::LoadResult& load) {
+    reports::RangeRequest request = namedRange(options);
+    request.nodes.veyraEntries = load.veyraNodes;
+    request.nodes.keldanEntries = load.keldanNodes;
+    request.nodes.selectedVeyra = selectedEntries(load.veyraNodes, options.veyraNodes);
+    request.nodes.selectedKeldan = selectedEntries(load.keldanNodes, options.keldanNodes);
+    return request;
+}
+
+namespace {
+
 class Runner {
 public:
     Runner(const CliOptions& options, store::ReportDatabase& db, const ingest::IngestState& state,
            const reports::RangeRequest& range, platform::MessageSink& messages, const ChartPictureWriter& pictures,
-           std::shared_ptr<const reports::MessageEvents> messageEvents)
+           std::shared_ptr<const reports::MessageEvents> messageEvents,
+           std::shared_ptr<const reports::NodeTallies> nodeTallies)
         : options_(options),
           db_(db),
           state_(state),
@@ -70,6 +87,7 @@ public:
           messages_(messages),
           pictures_(pictures),
           messageEvents_(std::move(messageEvents)),
+          nodeTallies_(std::move(nodeTallies)),
           folder_(options.outputFolder.isEmpty() ? QDir::currentPath() : options.outputFolder) {}
 
     bool run(ReportKind kind) {
@@ -84,6 +102,8 @@ public:
         // Used once: a second latency run selects its rows, and the memory
         // goes back as soon as the report is written.
         if (kind == ReportKind::Latency) inputs.messageEvents = std::exchange(messageEvents_, nullptr);
+        // Both node reports count from the same tallies.
+        if (isNodeReport(kind)) inputs.nodeTallies = nodeTallies_;
 
         // The files are written while the latency table is stored.
         bool written = false;
@@ -141,6 +161,7 @@ private:
     platform::MessageSink& messages_;
     const ChartPictureWriter& pictures_;
     std::shared_ptr<const reports::MessageEvents> messageEvents_;
+    std::shared_ptr<const reports::NodeTallies> nodeTallies_;
     QDir folder_;
     std::vector<summaries::ReportPageReport> pageReports_;
 };
@@ -152,9 +173,15 @@ std::unique_ptr<reports::MessageEventGatherer> messageEventGatherer(const CliOpt
     return std::make_unique<reports::MessageEventGatherer>();
 }
 
+std::shared_ptr<reports::NodeTallies> nodeTallies(const CliOptions& options) {
+    if (std::none_of(options.reports.begin(), options.reports.end(), isNodeReport)) return nullptr;
+    return std::make_shared<reports::NodeTallies>(namedRange(options));
+}
+
 int runReports(const CliOptions& options, const QString& databasePath, const ingest::IngestState& state,
                const ingest::LoadResult& load, platform::MessageSink& messages, const ChartPictureWriter& pictures,
-               const ReportPageOutput& page, std::shared_ptr<const reports::MessageEvents> messageEvents) {
+               const ReportPageOutput& page, std::shared_ptr<const reports::MessageEvents> messageEvents,
+               std::shared_ptr<const reports::NodeTallies> nodeTallies) {
     if (options.reports.isEmpty()) return exitDone;
     const reports::RangeRequest range = rangeRequest(options, load);
     if (std::any_of(options.reports.begin(), options.reports.end(), needsRange)) {
@@ -170,7 +197,7 @@ int runReports(const CliOptions& options, const QString& databasePath, const ing
     try {
         store::ReportDatabase db(databasePath);
         db.useFastRebuilds();
-        Runner runner(options, db, state, range, messages, pictures, std::move(messageEvents));
+        Runner runner(options, db, state, range, messages, pictures, std::move(messageEvents), std::move(nodeTallies));
         for (ReportKind kind : options.reports)
             if (!runner.run(kind)) return exitFailure;
         if (!runner.writePage(page, load)) return exitFailure;

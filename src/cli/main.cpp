@@ -21,6 +21,7 @@
 #include "reportwindows/ReportPicture.h"
 #include "shell/Localize.h"
 #include "shell/QmLanguagePack.h"
+#include "store/RowWatchers.h"
 #include "store/WorkingLock.h"
 #include "summaries/ReportPage.h"
 
@@ -114,8 +115,11 @@ int run(const cli::CliOptions& options) {
     state.reportDate = store::StoredTime::fromQDateTime(QDateTime::currentDateTime());
     cli::StderrObserver observer;
     const auto gatherer = cli::messageEventGatherer(options);
-    const ingest::LoadRequest request{options.logFolder, *days, ingest::dayEntryText(available.first()),
-                                      gatherer.get()};
+    const auto tallies = cli::nodeTallies(options);
+    store::RowWatchers watchers;
+    watchers.add(gatherer.get());
+    watchers.add(tallies.get());
+    const ingest::LoadRequest request{options.logFolder, *days, ingest::dayEntryText(available.first()), &watchers};
     const ingest::LoadResult result = ingest::loadDays(request, files, state, observer);
 
     switch (result.outcome) {
@@ -126,7 +130,7 @@ int run(const cli::CliOptions& options) {
             const reportpage::ChartPageViews pageViews;
             return cli::runReports(options, files.workingPath(), state, result, observer,
                                    &reportwindows::writeReportPicture, {&pageViews, *days},
-                                   gatherer ? gatherer->finish() : nullptr);
+                                   gatherer ? gatherer->finish() : nullptr, tallies);
         }
         case ingest::LoadOutcome::NoCallTraffic:
         case ingest::LoadOutcome::NoMessageTraffic:

@@ -3,9 +3,12 @@
 #include <SQLiteCpp/Transaction.h>
 
 #include <cmath>
-#include <unordered_map>
+#include <optional>
+#include <unordered_set>
 
+#include "reports/NodeTallies.h"
 #include "reports/RangeFilter.h"
+#include "reports/SerialTallies.h"
 #include "shell/StringTable.h"
 #include "store/Query.h"
 
@@ -13,84 +16,68 @@ namespace varnel::reports {
 
 namespace {
 
-constexpr double bytesPerMegabyte = 1000000.0;
-constexpr int64_t clearedInbound = 5;
-constexpr int64_t clearedOutbound = 6;
-
-// The node rows in table order, found by serial number on each side. A
-// damaged log can list a million nodes, so each side keeps a hashed index
-// from serial number to row, looked up once or twice per message.
-class NodeRows {
-public:
-    NodeRows(const RangeRequest& request) {
-        add(shell::myLoadResString(125), request.nodes.veyraRowEntries(), veyra_);
-        add(shell::myLoadResString(78), request.nodes.keldanRowEntries(), keldan_);
-    }
-
-    std::vector<NodeTrafficRow>& rows() { return rows_; }
-    NodeTrafficRow* veyra(double serial) { return find(veyra_, serial); }
-    NodeTrafficRow* keldan(double serial) { return find(keldan_, serial); }
-
-private:
-    using Index = std::unordered_map<double, std::size_t>;  // serial to row
-
-    void add(const QString& nodeType, const QStringList& entries, Index& index) {
-        index.reserve(static_cast<std::size_t>(entries.size()));
-        for (const QString& entry : entries) {
-            const double value = nodeValue(entry);
-            // A serial that is not a number matches no message. Two entries
-            // of one number: the first row takes the counts.
-            if (!std::isnan(value)) index.try_emplace(value, rows_.size());
-            rows_.push_back({nodeType, value});
-        }
-    }
-    NodeTrafficRow* find(const Index& index, double serial) {
-        const auto it = index.find(serial);
-        return it == index.end() ? nullptr : &rows_[it->second];
-    }
-
-    std::vector<NodeTrafficRow> rows_;
-    Index veyra_;
-    Index keldan_;
-};
-
-void count(NodeTrafficRow* row, bool inbound, NodeCount what, bool hasSize, double size) {
-    if (!row) return;
-    const double megabytes = what == NodeCount::DeliveredMessages && hasSize ? size / bytesPerMegabyte : 0.0;
-    if (inbound) {
-        row->inboundMessages += 1;
-        row->inboundMessageKB += megabytes;
-    } else {
-        row->outboundMessages += 1;
-        row->outboundMessageKB += megabytes;
-    }
-}
-
-// Counts the matching messages into the rows, in stored order so that the
-// megabyte sums add up as they always have. Returns the number of messages.
-int64_t countMessages(store::ReportDatabase& db, const RangeRequest& request, NodeCount what, NodeRows& nodes) {
+// The cleared messages strictly inside the time range (and between chosen
+// nodes), tallied in stored order; only the non-deliveries for the node
+// error report.
+SerialTallies scannedTallies(store::ReportDatabase& db, const RangeRequest& request, NodeCount what) {
     const RangeFilter filter(db, request);
     std::string sql =
-        "SELECT MessageType, VeyraSerialNumber, KeldanSerialNumber, MessageSize FROM RawMessageData "
+        "SELECT MessageType, VeyraSerialNumber, KeldanSerialNumber, MessageSize, ErrorState FROM RawMessageData "
         "WHERE (MessageType = ? OR MessageType = ?)";
     if (what == NodeCount::NonDeliveries) sql += " AND (ErrorState = 1)";
     sql += " AND " + filter.conditions() + " ORDER BY rowid";
 
     store::Query select(db.connection(), sql);
-    select.bind(1, clearedInbound);
-    select.bind(2, clearedOutbound);
+    select.bind(1, clearedInboundMessage);
+    select.bind(2, clearedOutboundMessage);
     filter.bind(select, 2);
 
-    int64_t messages = 0;
+    SerialTallies tallies;
     while (select.next()) {
-        ++messages;
-        const bool inbound = select.integer(0) == clearedInbound;
-        const bool hasSize = !select.isNull(3);
-        const double size = select.real(3);
-        count(nodes.veyra(select.real(1)), inbound, what, hasSize, size);
-        count(nodes.keldan(select.real(2)), inbound, what, hasSize, size);
+        const store::Nullable<double> size =
+            select.isNull(3) ? store::Nullable<double>{} : store::Nullable<double>::of(select.real(3));
+        tallies.add(
+            {select.integer(0) == clearedInboundMessage, select.integer(4) == 1, select.real(1), select.real(2), size});
     }
-    return messages;
+    return tallies;
+}
+
+int64_t countedMessages(const SerialTallies& tallies, NodeCount what) {
+    return what == NodeCount::DeliveredMessages ? tallies.messages() : tallies.nonDeliveries();
+}
+
+void takeTally(NodeTrafficRow& row, const NodeTally& tally, NodeCount what) {
+    if (what == NodeCount::DeliveredMessages) {
+        row.inboundMessages = tally.inboundMessages;
+        row.inboundMessageKB = tally.inboundMegabytes;
+        row.outboundMessages = tally.outboundMessages;
+        row.outboundMessageKB = tally.outboundMegabytes;
+    } else {
+        row.inboundMessages = tally.inboundNonDeliveries;
+        row.outboundMessages = tally.outboundNonDeliveries;
+    }
+}
+
+// The rows of one side's entries, each with the tally of its serial number.
+// A serial that is not a number matches no message. Two entries of one
+// number: the first row takes the counts.
+void addRows(const QString& nodeType, const QStringList& entries, const SideTallies& side, NodeCount what,
+             std::vector<NodeTrafficRow>& rows) {
+    std::unordered_set<double> taken;
+    taken.reserve(static_cast<std::size_t>(entries.size()));
+    for (const QString& entry : entries) {
+        NodeTrafficRow row{nodeType, nodeValue(entry)};
+        if (!std::isnan(row.nodeId) && taken.insert(row.nodeId).second)
+            if (const NodeTally* tally = side.find(row.nodeId)) takeTally(row, *tally, what);
+        rows.push_back(std::move(row));
+    }
+}
+
+std::vector<NodeTrafficRow> nodeRows(const RangeRequest& request, const SerialTallies& tallies, NodeCount what) {
+    std::vector<NodeTrafficRow> rows;
+    addRows(shell::myLoadResString(125), request.nodes.veyraRowEntries(), tallies.veyra(), what, rows);
+    addRows(shell::myLoadResString(78), request.nodes.keldanRowEntries(), tallies.keldan(), what, rows);
+    return rows;
 }
 
 void storeRows(store::ReportDatabase& db, const std::vector<NodeTrafficRow>& rows) {
@@ -111,13 +98,16 @@ void storeRows(store::ReportDatabase& db, const std::vector<NodeTrafficRow>& row
 }  // namespace
 
 int64_t buildNodeTraffic(store::ReportDatabase& db, const RangeRequest& request, NodeCount what,
-                         platform::MessageSink& messages) {
-    NodeRows nodes(request);
-    const int64_t counted = countMessages(db, request, what, nodes);
+                         platform::MessageSink& messages, const NodeTallies* gathered) {
+    std::optional<SerialTallies> scanned;
+    const SerialTallies& tallies = gathered && gathered->answers(request)
+                                       ? gathered->tallies()
+                                       : scanned.emplace(scannedTallies(db, request, what));
+    const int64_t counted = countedMessages(tallies, what);
 
     SQLite::Transaction transaction(db.connection());
     db.connection().exec("DELETE FROM NodeTraffic");
-    if (counted > 0) storeRows(db, nodes.rows());
+    if (counted > 0) storeRows(db, nodeRows(request, tallies, what));
     transaction.commit();
 
     if (counted == 0) messages.show({shell::myLoadResString(what == NodeCount::DeliveredMessages ? 67 : 138)});

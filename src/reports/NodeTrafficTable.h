@@ -28,6 +28,8 @@ struct NodeTrafficRow {
     bool operator==(const NodeTrafficRow&) const = default;
 };
 
+class NodeTallies;
+
 // Rebuilds the table: one row per node (the Veyra entries, then the Keldan
 // entries, in list order; only the selected ones while node limiting is on)
 // and every cleared message strictly inside the time range counted once on
@@ -35,9 +37,11 @@ struct NodeTrafficRow {
 // by side and serial number. When no message matches, the table stays empty
 // and "No message traffic data found." (or, for non-deliveries, "No error
 // delivery states found in the selected log") is shown. Returns the number of
-// messages counted.
+// messages counted. The counts come from gathered when it is given and
+// answers the request, else from a scan of the raw message rows; both give
+// the same rows.
 int64_t buildNodeTraffic(store::ReportDatabase& db, const RangeRequest& request, NodeCount count,
-                         platform::MessageSink& messages);
+                         platform::MessageSink& messages, const NodeTallies* gathered = nullptr);
 
 // The table's rows in stored order.
 std::vector<NodeTrafficRow> readNodeTraffic(store::ReportDatabase& db);

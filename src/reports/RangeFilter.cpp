@@ -88,7 +88,7 @@ RangeAcceptance::RangeAcceptance(const RangeRequest& request)
 
 bool RangeAcceptance::accepts(int64_t startMinute, double veyraSerial, double keldanSerial) const {
     if (!(startMinute * 60 < toSeconds_ && startMinute * 60 > fromSeconds_)) return false;
-    return !limitNodes_ || (keldan_.contains(keldanSerial) && veyra_.contains(veyraSerial));
+    return choosesKeldan(keldanSerial) && choosesVeyra(veyraSerial);
 }
 
 }  // namespace varnel::reports

@@ -49,6 +49,11 @@ public:
 
     bool accepts(int64_t startMinute, double veyraSerial, double keldanSerial) const;
 
+    // Whether a serial number is among the chosen ones of its side; every
+    // one is while node limiting is off.
+    bool choosesVeyra(double serial) const { return !limitNodes_ || veyra_.contains(serial); }
+    bool choosesKeldan(double serial) const { return !limitNodes_ || keldan_.contains(serial); }
+
 private:
     bool limitNodes_;
     int64_t fromSeconds_;

@@ -8,6 +8,7 @@
 
 #include "ingest/MinuteExtremes.h"
 #include "reports/LatencyPairing.h"
+#include "reports/NodeTallies.h"
 #include "reports/ReportKind.h"
 #include "reports/ReportRequest.h"
 #include "store/StoredTime.h"
@@ -27,6 +28,10 @@ struct ReportInputs {
     // Every message row of the load, gathered as it was stored; null when not
     // at hand, and the latency report selects its rows from the raw table.
     std::shared_ptr<const MessageEvents> messageEvents;
+    // The cleared messages the load tallied per node for a range and node
+    // choice given before it; the node reports use them when they answer the
+    // report's own range and choice, else they scan the raw table.
+    std::shared_ptr<const NodeTallies> nodeTallies;
     QString connectionString;  // the working database file
     bool debug = false;        // write the latency report's unmatched-message file
 };

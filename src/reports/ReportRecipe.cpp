@@ -81,10 +81,10 @@ BuiltReport buildTable(store::ReportDatabase& db, const ReportInputs& inputs, pl
         case ReportKind::Latency:
             break;  // built by buildLatency
         case ReportKind::NodeTraffic:
-            buildNodeTraffic(db, inputs.range, NodeCount::DeliveredMessages, messages);
+            buildNodeTraffic(db, inputs.range, NodeCount::DeliveredMessages, messages, inputs.nodeTallies.get());
             return {inputs.kind, readNodeTraffic(db)};
         case ReportKind::NodeErrors:
-            buildNodeTraffic(db, inputs.range, NodeCount::NonDeliveries, messages);
+            buildNodeTraffic(db, inputs.range, NodeCount::NonDeliveries, messages, inputs.nodeTallies.get());
             return {inputs.kind, readNodeTraffic(db)};
     }
     return emptyReport(inputs.kind);

@@ -54,6 +54,10 @@ struct MessageRecord {
     int16_t errorState = 0;
 };
 
+// A number of a row as the database gives it back once stored: the writer
+// binds a whole number as an integer, so a negative zero reads back as 0.
+inline double storedReal(double value) { return value == 0 ? 0.0 : value; }
+
 struct RowBatch {
     std::vector<PortRecord> ports;
     std::vector<MessageRecord> messages;
