@@ -1,15 +1,15 @@
 // The values shared by the windows for one run of the program: the data
 // files, the working database's connection string, what the parser keeps
-// (report date, peak available lines, counters), the message events of the
-// last load, the debug flag, and the lock that keeps the working database to
+// (report date, peak available lines, counters), what the last load
+// gathered for the reports, the debug flag, and the lock that keeps the working database to
 // this process.
 #pragma once
 
 #include <QTemporaryDir>
 #include <memory>
 
+#include "app/LoadGatherers.h"
 #include "ingest/IngestState.h"
-#include "reports/LatencyPairing.h"
 #include "store/DataFiles.h"
 #include "store/WorkingLock.h"
 
@@ -24,9 +24,9 @@ struct AppSession {
     // One for the whole run: peak available lines and the report date carry
     // over from load to load.
     ingest::IngestState ingest;
-    // Every message row of the last whole load, gathered while it was stored,
-    // so that the latency report never reads them back; null before a load.
-    std::shared_ptr<const reports::MessageEvents> messageEvents;
+    // What the last whole load gathered while its rows were stored, so that
+    // the reports need not read them back; empty before a load.
+    GatheredRows gathered;
     bool debug = false;
 
     // The folder of a working database of this process's own, when another

@@ -224,11 +224,11 @@ void MainWindow::parseLogs() {
     // The reset empties the node lists before anything is parsed, and the
     // last load's events go before the new load gathers its own.
     for (NodeListView* list : ui_.nodeLists()) list->clear();
-    session_.messageEvents.reset();
+    session_.gathered = {};
     setLoadRunning(true);
     const store::DataFiles files(session_.files.folder(), QDir::fromNativeSeparators(ui_.txtDatabasePath->text()));
-    gatherer_ = std::make_unique<reports::MessageEventGatherer>();
-    loaded_ = {ui_.txtDiagFilePath->text(), days, ui_.cmbReportDate->currentText(), gatherer_.get()};
+    gatherers_ = std::make_unique<LoadGatherers>();
+    loaded_ = {ui_.txtDiagFilePath->text(), days, ui_.cmbReportDate->currentText(), gatherers_->watcher()};
     loadRunner_->start(loaded_, files, session_.ingest);
 }
 
@@ -276,11 +276,11 @@ void MainWindow::queueLoadEvent(std::function<void()> event) {
 void MainWindow::finishLoad() {
     setLoadRunning(false);
     const ingest::LoadResult& result = loadRunner_->result();
-    const std::unique_ptr<reports::MessageEventGatherer> gatherer = std::move(gatherer_);
+    const std::unique_ptr<LoadGatherers> gatherers = std::move(gatherers_);
     loaded_.watcher = nullptr;
     switch (result.outcome) {
         case ingest::LoadOutcome::Loaded:
-            session_.messageEvents = gatherer->finish();
+            session_.gathered = gatherers->finish();
             EnableReportButtons();
             fillNodeLists(result.veyraNodes, result.keldanNodes);
             services_.dialogs.show({result.summary});
@@ -332,7 +332,8 @@ std::optional<reports::ReportInputs> MainWindow::reportInputs(reports::ReportKin
     // Report buttons are enabled only after a whole load, so these match the
     // working database's raw rows.
     inputs.minutes = &session_.ingest.minutes;
-    inputs.messageEvents = session_.messageEvents;
+    inputs.messageEvents = session_.gathered.messageEvents;
+    inputs.nodeTallies = session_.gathered.nodeTallies;
     inputs.connectionString = session_.connectionString;
     inputs.debug = session_.debug;
     return inputs;

@@ -14,7 +14,6 @@
 #include "app/RunOptions.h"
 #include "ingest/LoadData.h"
 #include "platform/UserDialogs.h"
-#include "reports/MessageEventGatherer.h"
 #include "reports/ReportInputs.h"
 
 class QTimer;
@@ -104,7 +103,7 @@ private:
     // What the last load read, for the report page.
     ingest::LoadRequest loaded_;
     // Sees the rows of the load that runs.
-    std::unique_ptr<reports::MessageEventGatherer> gatherer_;
+    std::unique_ptr<LoadGatherers> gatherers_;
     QPointer<QWidget> focusBeforeLoad_;
     int shownFile_ = 0;
     std::deque<std::function<void()>> loadEvents_;

@@ -142,11 +142,12 @@ TEST_F(MainWindowReports, UnlimitedReportsOpenWithoutSelections) {
     }
 }
 
-TEST_F(MainWindowReports, ReportsReceiveTheMessageRowsTheLoadGatheredAndANewLoadGathersAfresh) {
+TEST_F(MainWindowReports, ReportsReceiveWhatTheLoadGatheredAndANewLoadGathersAfresh) {
     click("cmdMessageLatency");
     loadData();
     click("cmdMessageLatency");
-    ASSERT_EQ(launcher_.opened.size(), 2u);
+    click("cmdNodeTraffic");
+    ASSERT_EQ(launcher_.opened.size(), 3u);
     const auto& first = launcher_.opened[0].messageEvents;
     const auto& second = launcher_.opened[1].messageEvents;
     ASSERT_TRUE(first && second);
@@ -157,6 +158,14 @@ TEST_F(MainWindowReports, ReportsReceiveTheMessageRowsTheLoadGatheredAndANewLoad
         EXPECT_EQ(events->secondsOfDay(1), 8 * 3600 + 60);
         EXPECT_EQ(events->veyraSerial(5), 1003);
     }
+    // The whole day's node tallies answer a node report over the whole day,
+    // and no other range.
+    const reports::ReportInputs& nodes = launcher_.opened[2];
+    ASSERT_TRUE(nodes.nodeTallies);
+    EXPECT_TRUE(nodes.nodeTallies->answers(nodes.range));
+    reports::RangeRequest morning = nodes.range;
+    morning.to = QTime(12, 0, 0);
+    EXPECT_FALSE(nodes.nodeTallies->answers(morning));
 }
 
 }  // namespace

@@ -1,0 +1,14 @@
+#include "app/LoadGatherers.h"
+
+namespace varnel::app {
+
+// The node tallies answer the reports over the whole day without node
+// limiting, the range a report tab opens with.
+LoadGatherers::LoadGatherers() : tallies_(std::make_shared<reports::NodeTallies>(reports::RangeRequest{})) {
+    watchers_.add(&events_);
+    watchers_.add(tallies_.get());
+}
+
+GatheredRows LoadGatherers::finish() { return {events_.finish(), std::move(tallies_)}; }
+
+}  // namespace varnel::app

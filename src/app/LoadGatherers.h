@@ -1,0 +1,38 @@
+// What the desktop program gathers from a load's rows while they are stored:
+// every message event for the latency report and the whole day's node tallies
+// for the node reports, so that a report over the default range reads
+// nothing back from the database.
+#pragma once
+
+#include <memory>
+
+#include "reports/MessageEventGatherer.h"
+#include "reports/NodeTallies.h"
+#include "store/RowWatchers.h"
+
+namespace varnel::app {
+
+struct GatheredRows {
+    std::shared_ptr<const reports::MessageEvents> messageEvents;
+    std::shared_ptr<const reports::NodeTallies> nodeTallies;
+};
+
+class LoadGatherers {
+public:
+    LoadGatherers();
+    LoadGatherers(const LoadGatherers&) = delete;
+    LoadGatherers& operator=(const LoadGatherers&) = delete;
+
+    // Sees the rows on the load's thread until the load has ended.
+    store::RowWatcher* watcher() { return &watchers_; }
+
+    // What the load gathered; call once, after the load has ended.
+    GatheredRows finish();
+
+private:
+    reports::MessageEventGatherer events_;
+    std::shared_ptr<reports::NodeTallies> tallies_;
+    store::RowWatchers watchers_;
+};
+
+}  // namespace varnel::app
