@@ -78,7 +78,7 @@ public:
         std::string_view line;
         while (reader.nextLine(line)) {
             ++lineNumber_;
-            const LineFields fields(line);
+            const LineFields& fields = reader.fields();
             if (fields.count() >= 5) handleLine(fields);
             // A batch's worth of rows made since the last hand-over.
             if (batch_.messages.size() + waitingPorts_.size() >= batchRows + portsHeldBack_) handOver(false);
