@@ -15,9 +15,20 @@ bool hasUpperCase(std::string_view text) {
 
 }  // namespace
 
+std::size_t SerialList::recentSlot(std::string_view serial) {
+    uint64_t h = serial.size();
+    for (const char c : serial) h = h * 31 + static_cast<unsigned char>(c);
+    return static_cast<std::size_t>((h * 0x9E3779B97F4A7C15) >> (64 - recentBits));
+}
+
 // Serial numbers are mostly digits, which fold to themselves: those are
-// looked up as they are, without a folded copy, once per message line.
+// looked up as they are, without a folded copy.
 void SerialList::add(std::string_view serial) {
+    Recent& recent = recent_[recentSlot(serial)];
+    if (recent.used && recent.text == serial) return;
+    recent.text.assign(serial);
+    recent.used = true;
+
     std::string_view key = serial;
     if (hasUpperCase(serial)) {
         lookupKey_.assign(serial);
@@ -34,6 +45,7 @@ void SerialList::clear() {
     entries_.clear();
     foldedKeys_.clear();
     textLength_ = 0;
+    for (Recent& recent : recent_) recent.used = false;
 }
 
 QStringList SerialList::nodes() const {

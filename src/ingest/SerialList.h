@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QStringList>
+#include <array>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -29,10 +30,22 @@ private:
     };
     using TextSet = std::unordered_set<std::string, TextHash, std::equal_to<>>;
 
+    // A serial as logged, known to be listed already.
+    struct Recent {
+        std::string text;
+        bool used = false;
+    };
+    static constexpr int recentBits = 6;
+    static std::size_t recentSlot(std::string_view serial);
+
     std::vector<std::string> entries_;
     TextSet foldedKeys_;  // the entries in lower case
     std::string lookupKey_;
     std::size_t textLength_ = 0;
+    // Serials met lately, each in the slot its bytes pick: a node sends many
+    // messages, so most serials are found here, by their bytes as logged,
+    // without a folded copy or a full hash.
+    std::array<Recent, std::size_t{1} << recentBits> recent_;
 };
 
 }  // namespace varnel::ingest
