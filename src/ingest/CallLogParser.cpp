@@ -214,7 +214,9 @@ private:
     }
 
     void messageEvent(const LineFields& f, EventCode code) {
-        store::MessageRecord row;
+        // Filled where it lies in the batch: a row built apart and copied in
+        // is read back before its last bytes are written.
+        store::MessageRecord& row = batch_.messages.emplace_back();
         if (!f.has(5)) {
             missingField(5, "delivery status");
         } else if (platform::equalsIgnoringAsciiCase(f[5], "NDN")) {
@@ -237,7 +239,6 @@ private:
         row.messageSize = optionalNumber(f, 6, "message size");
         row.messagesInQueue = optionalNumber(f, 7, "messages in queue");
         row.totalQueueSize = optionalNumber(f, 8, "total queue size");
-        batch_.messages.push_back(row);
 
         state_.veyraSerials.add(f[2]);
         state_.keldanSerials.add(f[3]);
