@@ -38,9 +38,31 @@ constexpr std::size_t maxWaitingPorts = 8 * batchRows;
 
 bool byRowId(const PortRecord& a, const PortRecord& b) { return a.rowId < b.rowId; }
 
-// The keyword of field 1 upper-cased, tested in the fixed order. Logs write
-// the keywords in capitals, so an exact match is tried first.
+// The keyword as logs write it, in capitals: its length and one letter
+// leave one keyword to compare, whose length the compiler then knows.
+EventCode exactEventCode(std::string_view keyword) {
+    switch (keyword.size()) {
+        case 8:
+            if (keyword == "INCOMING") return InboundCall;
+            if (keyword == "OUTGOING") return OutboundCall;
+            return Unknown;
+        case 10:
+            return keyword == "DISCONNECT" ? Disconnect : Unknown;
+        case 20:
+            if (keyword[4] == 'O') return keyword == "NEW OUTGOING MESSAGE" ? NewOutbound : Unknown;
+            return keyword == "NEW INCOMING MESSAGE" ? NewInbound : Unknown;
+        case 24:
+            if (keyword[8] == 'O') return keyword == "CLEARED OUTGOING MESSAGE" ? ClearedOutbound : Unknown;
+            return keyword == "CLEARED INCOMING MESSAGE" ? ClearedInbound : Unknown;
+        default:
+            return Unknown;
+    }
+}
+
+// The keyword of field 1 upper-cased, tested in the fixed order; the exact
+// spelling is tried first.
 EventCode eventCode(std::string_view keyword) {
+    if (const EventCode code = exactEventCode(keyword); code != Unknown) return code;
     static constexpr std::pair<std::string_view, EventCode> keywords[] = {
         {"INCOMING", InboundCall},
         {"OUTGOING", OutboundCall},
@@ -50,8 +72,6 @@ EventCode eventCode(std::string_view keyword) {
         {"CLEARED INCOMING MESSAGE", ClearedInbound},
         {"DISCONNECT", Disconnect},
     };
-    for (const auto& [text, code] : keywords)
-        if (keyword == text) return code;
     for (const auto& [text, code] : keywords)
         if (platform::equalsIgnoringAsciiCase(keyword, text)) return code;
     return Unknown;
