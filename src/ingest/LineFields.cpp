@@ -2,23 +2,15 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstring>
+
+#include "ingest/TextWords.h"
 
 namespace varnel::ingest {
 
 namespace {
 
-// The line is scanned eight bytes at a time, in the order they lie in memory.
-static_assert(std::endian::native == std::endian::little, "words are read with their first byte lowest");
-
 constexpr uint64_t everyByte = 0x0101010101010101;
 constexpr uint64_t lowBits = 0x7F7F7F7F7F7F7F7F;
-
-uint64_t loadWord(const char* p) {
-    uint64_t word;
-    std::memcpy(&word, p, sizeof word);
-    return word;
-}
 
 // The top bit of every byte of the word that equals c, and nothing else: no
 // carry crosses from one byte into the next, whatever the bytes hold.
@@ -43,7 +35,7 @@ const char* LineFields::cutLine(const char* begin, const char* end) {
     const char* p = begin;
     const char* lineEnd = end;
     for (; end - p >= 8; p += 8) {
-        const uint64_t word = loadWord(p);
+        const uint64_t word = loadWord<uint64_t>(p);
         uint64_t commas = bytesEqualTo(word, ',');
         const uint64_t lineFeeds = bytesEqualTo(word, '\n');
         // Only the commas before the first LF belong to this line.

@@ -1,6 +1,7 @@
 #include "ingest/SerialList.h"
 
 #include "ingest/LogText.h"
+#include "ingest/SameText.h"
 #include "platform/AsciiCase.h"
 
 namespace varnel::ingest {
@@ -25,7 +26,7 @@ std::size_t SerialList::recentSlot(std::string_view serial) {
 // looked up as they are, without a folded copy.
 void SerialList::add(std::string_view serial) {
     Recent& recent = recent_[recentSlot(serial)];
-    if (recent.used && recent.text == serial) return;
+    if (recent.used && sameText(recent.text, serial)) return;
     recent.text.assign(serial);
     recent.used = true;
 

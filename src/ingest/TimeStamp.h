@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "ingest/SameText.h"
 #include "store/StoredTime.h"
 
 namespace varnel::ingest {
@@ -20,7 +21,7 @@ std::optional<store::StoredTime> parseTimeStamp(std::string_view text);
 class TimeStampReader {
 public:
     std::optional<store::StoredTime> read(std::string_view text) {
-        if (!hasLast_ || text != lastText_) {
+        if (!hasLast_ || !sameText(text, lastText_)) {
             lastText_.assign(text);
             last_ = parseTimeStamp(text);
             hasLast_ = true;
