@@ -14,21 +14,13 @@ bool isDigit(char c) { return static_cast<unsigned char>(c - '0') < 10; }
 
 constexpr uint64_t zeros = 0x3030303030303030;  // eight '0' characters
 
-// The n bytes of a field of one to eight bytes as one word, without reading
-// a byte outside them: two overlapping reads, or three single bytes.
-uint64_t fieldWord(const char* p, std::size_t n) {
-    if (n >= 4) return loadWord<uint32_t>(p) | uint64_t{loadWord<uint32_t>(p + n - 4)} << (8 * (n - 4));
-    const auto byte = [p](std::size_t i) { return uint64_t{static_cast<unsigned char>(p[i])} << (8 * i); };
-    return byte(0) | byte(n / 2) | byte(n - 1);
-}
-
 // A field of one to eight digits and nothing else, the most common number in
 // a log, converted a word at a time: the digits are placed as the low digits
 // of eight, below '0's, checked together, and combined in three multiplies.
 std::optional<double> eightDigits(std::string_view field) {
     const std::size_t n = field.size();
     if (n - 1 >= 8) return std::nullopt;
-    const uint64_t digits = fieldWord(field.data(), n) << (8 * (8 - n)) | zeros >> (8 * n - 1) >> 1;
+    const uint64_t digits = shortTextWord(field.data(), n) << (8 * (8 - n)) | zeros >> (8 * n - 1) >> 1;
     // Every byte's upper half is 3, also after adding 6 (so at most '9'); a
     // byte that carries into the next fails the check itself.
     constexpr uint64_t upper = 0xF0F0F0F0F0F0F0F0;

@@ -1,7 +1,7 @@
 #include "ingest/SerialList.h"
 
 #include "ingest/LogText.h"
-#include "ingest/SameText.h"
+#include "ingest/TextWords.h"
 #include "platform/AsciiCase.h"
 
 namespace varnel::ingest {
@@ -16,19 +16,19 @@ bool hasUpperCase(std::string_view text) {
 
 }  // namespace
 
-std::size_t SerialList::recentSlot(std::string_view serial) {
-    uint64_t h = serial.size();
-    for (const char c : serial) h = h * 31 + static_cast<unsigned char>(c);
-    return static_cast<std::size_t>((h * 0x9E3779B97F4A7C15) >> (64 - recentBits));
-}
-
 // Serial numbers are mostly digits, which fold to themselves: those are
 // looked up as they are, without a folded copy.
 void SerialList::add(std::string_view serial) {
-    Recent& recent = recent_[recentSlot(serial)];
-    if (recent.used && sameText(recent.text, serial)) return;
-    recent.text.assign(serial);
-    recent.used = true;
+    if (serial.size() - 1 < 8) {  // one to eight bytes
+        const Recent key{shortTextWord(serial.data(), serial.size()), serial.size()};
+        const std::size_t pair = ((key.word + key.size) * 0x9E3779B97F4A7C15) >> (64 - recentPairBits);
+        Recent* const two = &recent_[2 * pair];
+        const auto same = [&key](const Recent& r) { return r.word == key.word && r.size == key.size; };
+        if (same(two[0]) || same(two[1])) return;
+        // The newer of the pair stays, the older makes room.
+        two[1] = two[0];
+        two[0] = key;
+    }
 
     std::string_view key = serial;
     if (hasUpperCase(serial)) {
@@ -46,7 +46,7 @@ void SerialList::clear() {
     entries_.clear();
     foldedKeys_.clear();
     textLength_ = 0;
-    for (Recent& recent : recent_) recent.used = false;
+    recent_.fill({});
 }
 
 QStringList SerialList::nodes() const {

@@ -9,13 +9,14 @@
 using varnel::ingest::SerialList;
 
 TEST(SerialList, RepeatedSerialsAreListedOnceInFirstOrder) {
-    // More serials than are remembered as recent, met in turns, so that
-    // each is met again after others have taken its place.
+    // More serials than are remembered as recent, of one to twelve bytes,
+    // met in turns, so that each is met again after others have taken its
+    // place.
     SerialList list;
     QStringList expected;
     for (int round = 0; round < 3; ++round)
         for (int i = 0; i < 300; ++i) {
-            const std::string serial = std::to_string(i * 7919 % 1000);
+            const std::string serial = std::string(i % 10, '0') + std::to_string(i * 7919 % 1000);
             list.add(serial);
             if (round == 0) expected << QString::fromStdString(serial);
         }
