@@ -20,7 +20,8 @@ std::optional<store::StoredTime> parseTimeStamp(std::string_view text);
 // given again while the text stays the same.
 class TimeStampReader {
 public:
-    std::optional<store::StoredTime> read(std::string_view text) {
+    // The result stays valid until the next call.
+    const std::optional<store::StoredTime>& read(std::string_view text) {
         if (!hasLast_ || !sameText(text, lastText_)) {
             lastText_.assign(text);
             last_ = parseTimeStamp(text);
