@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <limits>
-#include <optional>
 
 #include "ingest/LeadingNumber.h"
 #include "ingest/LineFields.h"
@@ -36,11 +35,31 @@ constexpr std::size_t batchRows = 4096;
 // Port rows held back for order, at most; more than this let go unordered.
 constexpr std::size_t maxWaitingPorts = 8 * batchRows;
 
-bool byRowId(const PortRecord& a, const PortRecord& b) { return a.rowId < b.rowId; }
+// The keyword as logs write it, in capitals: its length and one letter
+// leave one keyword to compare, whose length the compiler then knows.
+EventCode exactEventCode(std::string_view keyword) {
+    switch (keyword.size()) {
+        case 8:
+            if (keyword == "INCOMING") return InboundCall;
+            if (keyword == "OUTGOING") return OutboundCall;
+            return Unknown;
+        case 10:
+            return keyword == "DISCONNECT" ? Disconnect : Unknown;
+        case 20:
+            if (keyword[4] == 'O') return keyword == "NEW OUTGOING MESSAGE" ? NewOutbound : Unknown;
+            return keyword == "NEW INCOMING MESSAGE" ? NewInbound : Unknown;
+        case 24:
+            if (keyword[8] == 'O') return keyword == "CLEARED OUTGOING MESSAGE" ? ClearedOutbound : Unknown;
+            return keyword == "CLEARED INCOMING MESSAGE" ? ClearedInbound : Unknown;
+        default:
+            return Unknown;
+    }
+}
 
-// The keyword of field 1 upper-cased, tested in the fixed order. Logs write
-// the keywords in capitals, so an exact match is tried first.
+// The keyword of field 1 upper-cased, tested in the fixed order; the exact
+// spelling is tried first.
 EventCode eventCode(std::string_view keyword) {
+    if (const EventCode code = exactEventCode(keyword); code != Unknown) return code;
     static constexpr std::pair<std::string_view, EventCode> keywords[] = {
         {"INCOMING", InboundCall},
         {"OUTGOING", OutboundCall},
@@ -50,8 +69,6 @@ EventCode eventCode(std::string_view keyword) {
         {"CLEARED INCOMING MESSAGE", ClearedInbound},
         {"DISCONNECT", Disconnect},
     };
-    for (const auto& [text, code] : keywords)
-        if (keyword == text) return code;
     for (const auto& [text, code] : keywords)
         if (platform::equalsIgnoringAsciiCase(keyword, text)) return code;
     return Unknown;
@@ -78,10 +95,10 @@ public:
         std::string_view line;
         while (reader.nextLine(line)) {
             ++lineNumber_;
-            const LineFields fields(line);
+            const LineFields& fields = reader.fields();
             if (fields.count() >= 5) handleLine(fields);
             // A batch's worth of rows made since the last hand-over.
-            if (batch_.messages.size() + waitingPorts_.size() >= batchRows + portsHeldBack_) handOver(false);
+            if (batch_.messages.size() + completeWaitingPorts() >= batchRows + portsHeldBack_) handOver(false);
             if (++sinceProgress == CallLogParser::progressStep) {
                 observer_.progress(lineNumber_);
                 sinceProgress = 0;
@@ -119,7 +136,7 @@ private:
             default:
                 break;
         }
-        if (const auto time = timeStamps_.read(f[0]))
+        if (const auto& time = timeStamps_.read(f[0]))
             lineTime_ = *time;
         else
             fail(FailureCode::TypeMismatch,
@@ -180,14 +197,13 @@ private:
 
     void callBegins(const LineFields& f, EventCode code) {
         readPortCounts(f);
-        PortRecord row = portRow(code);
+        const PortRecord& row = waitingPorts_.emplace_back(portRow(code));
         if (portInRange()) {
             // A call still open on this port never sees its disconnect: it is
             // written as it stands and the new call takes its place.
-            if (auto& open = openCalls_[static_cast<std::size_t>(port_)]) waitingPorts_.push_back(*open);
-            openCalls_[static_cast<std::size_t>(port_)] = row;
-        } else {
-            waitingPorts_.push_back(row);
+            int64_t& open = openCalls_[static_cast<std::size_t>(port_)];
+            if (open == 0) ++openCallCount_;
+            open = row.rowId;
         }
         if (linesAvailable_ > state_.peakAvailableLines) state_.peakAvailableLines = linesAvailable_;
     }
@@ -195,26 +211,30 @@ private:
     void disconnect(const LineFields& f) {
         readPortCounts(f);
         if (!portInRange()) return;
-        auto& open = openCalls_[static_cast<std::size_t>(port_)];
-        if (!open) return;
+        int64_t& open = openCalls_[static_cast<std::size_t>(port_)];
+        if (open == 0) return;
 
-        PortRecord row = portRow(Disconnect);
+        PortRecord& row = waitingPorts_.emplace_back(portRow(Disconnect));
         row.endTime = store::Nullable<StoredTime>::of(lineTime_);
-        waitingPorts_.push_back(row);
 
         // The elapsed seconds between the two full time stamps, so a call
         // that runs past midnight still gets its true, positive length.
-        PortRecord& call = *open;
+        PortRecord& call = waitingPorts_[waitingIndex(open)];
         call.seconds = store::Nullable<int32_t>::of(
             static_cast<int32_t>(lineTime_.secondsSinceEpoch() - call.startTime.secondsSinceEpoch()));
         call.endMinute = store::Nullable<int32_t>::of(lineTime_.secondsOfDay() / 60);
         call.endTime = store::Nullable<StoredTime>::of(lineTime_);
-        waitingPorts_.push_back(call);
-        open.reset();
+        open = 0;
+        --openCallCount_;
     }
 
     void messageEvent(const LineFields& f, EventCode code) {
-        store::MessageRecord row;
+        // Filled where it lies in the batch: a row built apart and copied in
+        // is read back before its last bytes are written. It starts as a copy
+        // of a blank row, which moves in a few wide stores, where making it
+        // afresh zeroes it with a slow string instruction.
+        static const store::MessageRecord blank{};
+        store::MessageRecord& row = batch_.messages.emplace_back(blank);
         if (!f.has(5)) {
             missingField(5, "delivery status");
         } else if (platform::equalsIgnoringAsciiCase(f[5], "NDN")) {
@@ -237,7 +257,6 @@ private:
         row.messageSize = optionalNumber(f, 6, "message size");
         row.messagesInQueue = optionalNumber(f, 7, "messages in queue");
         row.totalQueueSize = optionalNumber(f, 8, "total queue size");
-        batch_.messages.push_back(row);
 
         state_.veyraSerials.add(f[2]);
         state_.keldanSerials.add(f[3]);
@@ -258,40 +277,62 @@ private:
 
     // Calls still open at the end of the file stay open for good.
     void finish() {
-        for (auto& open : openCalls_) {
-            if (open) waitingPorts_.push_back(*open);
-            open.reset();
-        }
+        openCalls_.fill(0);
+        openCallCount_ = 0;
         handOver(true);
     }
 
     // Port rows go to the sink in rowid order, which the database appends
     // fastest: a row waits while a call with a smaller rowid is still open,
-    // unless too many rows wait already.
+    // unless too many rows wait already. Rows wait in rowid order, so the
+    // rows that go are always the first ones; a call's row waits in its
+    // place until the call ends.
     void handOver(bool fileEnded) {
-        // Rows held back last time are in order already.
-        const auto added = waitingPorts_.begin() + static_cast<std::ptrdiff_t>(portsHeldBack_);
-        std::sort(added, waitingPorts_.end(), byRowId);
-        std::inplace_merge(waitingPorts_.begin(), added, waitingPorts_.end(), byRowId);
-        auto ready = waitingPorts_.end();
-        if (!fileEnded && waitingPorts_.size() <= maxWaitingPorts) {
-            const int64_t firstOpen = firstOpenCallRowId();
-            ready = std::partition_point(waitingPorts_.begin(), waitingPorts_.end(),
-                                         [firstOpen](const PortRecord& row) { return row.rowId < firstOpen; });
+        if (fileEnded || completeWaitingPorts() > maxWaitingPorts) {
+            // Every row goes but those of calls still open.
+            std::size_t kept = 0;
+            for (std::size_t i = 0; i < waitingPorts_.size(); ++i) {
+                if (isOpenCall(waitingPorts_[i]))
+                    waitingPorts_[kept++] = waitingPorts_[i];
+                else
+                    batch_.ports.push_back(waitingPorts_[i]);
+            }
+            waitingPorts_.resize(kept);
+        } else {
+            const auto ready = waitingPorts_.begin() +
+                               static_cast<std::ptrdiff_t>(openCallCount_ == 0 ? waitingPorts_.size()
+                                                                               : waitingIndex(firstOpenCallRowId()));
+            batch_.ports.insert(batch_.ports.end(), waitingPorts_.begin(), ready);
+            waitingPorts_.erase(waitingPorts_.begin(), ready);
         }
-        batch_.ports.insert(batch_.ports.end(), waitingPorts_.begin(), ready);
-        waitingPorts_.erase(waitingPorts_.begin(), ready);
-        portsHeldBack_ = waitingPorts_.size();
+        portsHeldBack_ = completeWaitingPorts();
         if (batch_.empty()) return;
         state_.minutes.take(batch_);
         if (watcher_) watcher_->see(batch_);
         sink_.take(batch_);
     }
 
+    std::size_t completeWaitingPorts() const { return waitingPorts_.size() - openCallCount_; }
+
+    bool isOpenCall(const PortRecord& row) const {
+        return row.port >= 0 && row.port < CallLogParser::portCount &&
+               openCalls_[static_cast<std::size_t>(row.port)] == row.rowId;
+    }
+
+    // Where a waiting row is. The rowids of the waiting rows have no gaps,
+    // except after rows went around a call still open.
+    std::size_t waitingIndex(int64_t rowId) const {
+        const auto guess = static_cast<std::size_t>(rowId - waitingPorts_.front().rowId);
+        if (guess < waitingPorts_.size() && waitingPorts_[guess].rowId == rowId) return guess;
+        const auto at = std::partition_point(waitingPorts_.begin(), waitingPorts_.end(),
+                                             [rowId](const PortRecord& row) { return row.rowId < rowId; });
+        return static_cast<std::size_t>(at - waitingPorts_.begin());
+    }
+
     int64_t firstOpenCallRowId() const {
         int64_t first = std::numeric_limits<int64_t>::max();
-        for (const auto& open : openCalls_)
-            if (open) first = std::min(first, open->rowId);
+        for (const int64_t open : openCalls_)
+            if (open != 0) first = std::min(first, open);
         return first;
     }
 
@@ -300,11 +341,15 @@ private:
     ParseObserver& observer_;
     store::RowWatcher* watcher_;
     store::RowBatch batch_;
+    // Port rows in rowid order, from the oldest not yet handed over; those
+    // of open calls among them.
     std::vector<PortRecord> waitingPorts_;
-    std::size_t portsHeldBack_ = 0;  // rows left waiting by the last hand-over
+    std::size_t portsHeldBack_ = 0;  // rows of ended calls left waiting by the last hand-over
     ParseFailures failures_;
     TimeStampReader timeStamps_;
-    std::array<std::optional<PortRecord>, CallLogParser::portCount> openCalls_{};
+    // The rowid of each port's open call, 0 for none (rowids begin at 1).
+    std::array<int64_t, CallLogParser::portCount> openCalls_{};
+    std::size_t openCallCount_ = 0;
     StoredTime lineTime_ = StoredTime::zero();
     int16_t port_ = 0;
     int16_t linesAvailable_ = 0;

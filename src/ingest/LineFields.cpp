@@ -1,20 +1,64 @@
 #include "ingest/LineFields.h"
 
-#include <cstring>
+#include <algorithm>
+#include <bit>
+
+#include "ingest/TextWords.h"
 
 namespace varnel::ingest {
 
-LineFields::LineFields(std::string_view line) {
-    const char* p = line.data();
-    const char* const end = p + line.size();
-    for (;;) {
-        const void* comma = std::memchr(p, ',', static_cast<std::size_t>(end - p));
-        const char* fieldEnd = comma ? static_cast<const char*>(comma) : end;
-        if (count_ < kept) fields_[count_] = std::string_view(p, static_cast<std::size_t>(fieldEnd - p));
-        ++count_;
-        if (!comma) break;
-        p = fieldEnd + 1;
+namespace {
+
+constexpr uint64_t everyByte = 0x0101010101010101;
+constexpr uint64_t lowBits = 0x7F7F7F7F7F7F7F7F;
+
+// The top bit of every byte of the word that equals c, and nothing else: no
+// carry crosses from one byte into the next, whatever the bytes hold.
+uint64_t bytesEqualTo(uint64_t word, char c) {
+    const uint64_t x = word ^ (everyByte * static_cast<unsigned char>(c));
+    return ~(((x & lowBits) + lowBits) | x | lowBits);
+}
+
+const char* markedByte(uint64_t marks, const char* word) { return word + (std::countr_zero(marks) >> 3); }
+
+}  // namespace
+
+const char* LineFields::cutLine(const char* begin, const char* end) {
+    std::size_t count = 1;
+    // A field begins after each comma; the commas past the kept fields all
+    // land in the last slot.
+    const auto fieldAfter = [this, &count](const char* comma) {
+        starts_[std::min(count, kept + 1)] = comma + 1;
+        ++count;
+    };
+    starts_[0] = begin;
+    const char* p = begin;
+    const char* lineEnd = end;
+    for (; end - p >= 8; p += 8) {
+        const uint64_t word = loadWord<uint64_t>(p);
+        uint64_t commas = bytesEqualTo(word, ',');
+        const uint64_t lineFeeds = bytesEqualTo(word, '\n');
+        // Only the commas before the first LF belong to this line.
+        if (lineFeeds != 0) commas &= (lineFeeds & (0 - lineFeeds)) - 1;
+        for (; commas != 0; commas &= commas - 1) fieldAfter(markedByte(commas, p));
+        if (lineFeeds != 0) {
+            lineEnd = markedByte(lineFeeds, p);
+            break;
+        }
     }
+    if (lineEnd == end) {
+        for (; p != end; ++p) {
+            if (*p == ',') {
+                fieldAfter(p);
+            } else if (*p == '\n') {
+                lineEnd = p;
+                break;
+            }
+        }
+    }
+    count_ = count;
+    end_ = lineEnd != begin && lineEnd[-1] == '\r' ? lineEnd - 1 : lineEnd;
+    return lineEnd;
 }
 
 }  // namespace varnel::ingest

@@ -1,9 +1,11 @@
 // Cuts one log line at every comma. No quoting and no trimming: blanks stay
-// part of a field and empty fields count.
+// part of a field and empty fields count. The line's end and its commas are
+// found together, in one pass over its bytes.
 #pragma once
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 namespace varnel::ingest {
@@ -13,15 +15,30 @@ public:
     // Fields beyond this many are counted but not kept; the parser reads 0..8.
     static constexpr std::size_t kept = 9;
 
-    explicit LineFields(std::string_view line);
+    LineFields() = default;
+    // Cuts the line that the text begins with (see cutLine).
+    explicit LineFields(std::string_view text) { cutLine(text.data(), text.data() + text.size()); }
 
+    // Cuts the bytes from begin up to the first LF, or up to end when there
+    // is none. A CR just before that LF, or as the last byte before end,
+    // ends the line and belongs to no field. Returns the LF's place, or end.
+    const char* cutLine(const char* begin, const char* end);
+
+    // The line without its LF or CR LF end.
+    std::string_view line() const { return {starts_[0], static_cast<std::size_t>(end_ - starts_[0])}; }
     std::size_t count() const { return count_; }
     bool has(std::size_t index) const { return index < count_; }
-    // The field's text; only valid when has(index).
-    std::string_view operator[](std::size_t index) const { return fields_[index]; }
+    // The field's text; only valid when has(index) and index < kept.
+    std::string_view operator[](std::size_t index) const {
+        const char* fieldEnd = index + 1 < count_ ? starts_[index + 1] - 1 : end_;
+        return {starts_[index], static_cast<std::size_t>(fieldEnd - starts_[index])};
+    }
 
 private:
-    std::array<std::string_view, kept> fields_{};
+    // Where each kept field begins, then where the field after them begins
+    // (it ends the last kept one), then a slot that later commas overwrite.
+    std::array<const char*, kept + 2> starts_{};
+    const char* end_ = nullptr;
     std::size_t count_ = 0;
 };
 

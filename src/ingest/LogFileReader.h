@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "ingest/LineFields.h"
+
 namespace varnel::ingest {
 
 class LogFileReader {
@@ -38,6 +40,9 @@ public:
     // Gives the next line; false at the end of the bytes taken at open() or
     // on a read error.
     bool nextLine(std::string_view& line);
+    // The fields of the line that nextLine() gave last, cut while its end
+    // was looked for. Valid until the next call of nextLine().
+    const LineFields& fields() const { return fields_; }
 
     // True when the file ended, or could not be read, before the size it had
     // when it was opened; errorString() then says which.
@@ -65,6 +70,7 @@ private:
     std::size_t begin_ = 0;  // start of unread bytes in buffer_
     std::size_t end_ = 0;    // end of valid bytes in buffer_
     bool atEof_ = false;
+    LineFields fields_;
 };
 
 }  // namespace varnel::ingest

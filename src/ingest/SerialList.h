@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QStringList>
+#include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -29,10 +31,24 @@ private:
     };
     using TextSet = std::unordered_set<std::string, TextHash, std::equal_to<>>;
 
+    // A serial of one to eight bytes as logged, known to be listed already:
+    // its bytes in one word, and its length (0 for a slot still empty).
+    struct Recent {
+        uint64_t word = 0;
+        std::size_t size = 0;
+    };
+    // Recent serials lie in pairs of slots, the pair picked by the serial's
+    // bytes, so that two serials that pick the same pair still both stay.
+    static constexpr int recentPairBits = 7;
+
     std::vector<std::string> entries_;
     TextSet foldedKeys_;  // the entries in lower case
     std::string lookupKey_;
     std::size_t textLength_ = 0;
+    // Serials met lately, each in the slot its bytes pick: a node sends many
+    // messages, so most serials are found here, by one compare of their
+    // bytes as logged, without a folded copy or a full hash.
+    std::array<Recent, std::size_t{2} << recentPairBits> recent_;
 };
 
 }  // namespace varnel::ingest

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "ingest/SameText.h"
 #include "store/StoredTime.h"
 
 namespace varnel::ingest {
@@ -19,8 +20,9 @@ std::optional<store::StoredTime> parseTimeStamp(std::string_view text);
 // given again while the text stays the same.
 class TimeStampReader {
 public:
-    std::optional<store::StoredTime> read(std::string_view text) {
-        if (!hasLast_ || text != lastText_) {
+    // The result stays valid until the next call.
+    const std::optional<store::StoredTime>& read(std::string_view text) {
+        if (!hasLast_ || !sameText(text, lastText_)) {
             lastText_.assign(text);
             last_ = parseTimeStamp(text);
             hasLast_ = true;

@@ -10,13 +10,17 @@
 
 namespace varnel::store {
 
-struct StoredTime {
+// Eight bytes in one aligned word, the last always 0, so that a copy moves
+// one word: seven bytes are moved piecewise, and reading them back at once
+// stalls the processor until every piece is written.
+struct alignas(8) StoredTime {
     int16_t year = 1899;
     int8_t month = 12;
     int8_t day = 30;
     int8_t hour = 0;
     int8_t minute = 0;
     int8_t second = 0;
+    int8_t filler = 0;
 
     // Midnight of day zero: the time a file's lines start from before any
     // time stamp has converted.

@@ -275,3 +275,35 @@ TEST_F(ParseLog, ACallOpenForLongDoesNotHoldBackEveryRow) {
     for (std::size_t i = 0; i < rows.size(); ++i) ASSERT_EQ(rows[i].rowId, static_cast<int64_t>(i) + 1);
     EXPECT_EQ(rows[0].seconds.value, 3);
 }
+
+TEST_F(ParseLog, CallsOpenWhileManyRowsGoAroundThemAreStillCompleted) {
+    // Calls on ports 1 and 3, a short call apart, stay open while more rows
+    // pass than may wait, calls on port 121 (out of range, never open) among
+    // them; then port 3 ends, more rows pass, and port 1 ends.
+    const std::string shortCall =
+        "5/12/2004 10:00:02,OUTGOING,2,5,2\n5/12/2004 10:00:02,INCOMING,121,5,3\n"
+        "5/12/2004 10:00:03,DISCONNECT,2,5,1\n";
+    std::string log = "5/12/2004 10:00:00,INCOMING,1,5,1\n" + shortCall + "5/12/2004 10:00:01,OUTGOING,3,5,2\n";
+    for (int i = 0; i < 15'000; ++i) log += shortCall;
+    log += "5/12/2004 10:00:04,DISCONNECT,3,5,1\n";
+    for (int i = 0; i < 15'000; ++i) log += shortCall;
+    log += "5/12/2004 10:00:09,DISCONNECT,1,5,0\n";
+    parse(log);
+
+    const auto rows = ports();
+    ASSERT_EQ(rows.size(), 2u + 3 * 30'001 + 2);
+    for (std::size_t i = 0; i < rows.size(); ++i) ASSERT_EQ(rows[i].rowId, static_cast<int64_t>(i) + 1);
+    EXPECT_EQ(rows[0].seconds.value, 9);
+    EXPECT_EQ(rows[4].port, 3);
+    EXPECT_EQ(rows[4].seconds.value, 3);
+    EXPECT_EQ(text(rows[4].endTime.value), "2004-05-12 10:00:04");
+    EXPECT_EQ(rows[2].port, 121);
+    EXPECT_FALSE(rows[2].endTime.present);
+    for (const auto& row : rows) {
+        if (row.port == 2 && row.callType == 2) {
+            ASSERT_EQ(row.seconds.value, 1);
+        }
+    }
+    // Rows went while the calls were open, before their own rows.
+    EXPECT_EQ(sink.ports.front().rowId, 2);
+}
