@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "platform/AsciiCase.h"
+#include "store/RawRows.h"
 
 namespace varnel::reports {
 
@@ -82,10 +83,6 @@ std::size_t sharedLoweredPrefix(std::string_view first, std::string_view second,
 // An entry holds the identifier's hash above and its group + 1 below.
 constexpr std::size_t recentWays = 4;
 uint64_t recentEntry(uint32_t hash, uint32_t group) { return uint64_t{hash} << 32 | (group + 1u); }
-
-// A serial number as the report database holds it: a negative zero is
-// stored as a whole number, so it reads back as zero.
-double storedSerial(double value) { return value == 0 ? 0.0 : value; }
 
 // An identifier's sort key: eight bytes of its lowered text and its group.
 struct GroupKey {
@@ -209,7 +206,7 @@ void MessageEvents::add(const NewEvent& event, uint32_t hash) {
     const auto index = static_cast<uint32_t>(events_.size());
     if (!added && groupText(group) != event.guid) spellings_.emplace(index, std::string(event.guid));
     const int typeByte = event.messageType >= -128 && event.messageType <= 127 ? event.messageType : 127;
-    events_.push_back({group, nodesOf(storedSerial(event.veyraSerial), storedSerial(event.keldanSerial)),
+    events_.push_back({group, nodesOf(store::storedReal(event.veyraSerial), store::storedReal(event.keldanSerial)),
                        static_cast<int32_t>(static_cast<uint32_t>(event.secondsOfDay) << 8 | (typeByte & 0xff))});
 }
 
