@@ -6,23 +6,21 @@
 // a turn while a window opened, and the peak memory of the process. Runs
 // offscreen; the windows paint into an offscreen surface.
 #include <benchmark/benchmark.h>
-#include <time.h>
 
 #include <QAction>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QScrollBar>
-#include <QTimer>
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
 #include <string>
 
+#include "EventLoopStalls.h"
+#include "PeakMemory.h"
 #include "SilentDialogs.h"
+#include "SilentPrinters.h"
 #include "app/ProgressPanel.h"
 #include "charts/ChartControl.h"
 #include "reports/PerMinuteTable.h"
-#include "reportwindows/PrinterChooser.h"
 #include "reportwindows/ReportWindow.h"
 #include "store/ReportDatabase.h"
 
@@ -31,27 +29,9 @@ using reports::ReportKind;
 
 namespace {
 
-class NoPrinter : public reportwindows::PrinterChooser {
-public:
-    bool choosePrinter(QPrinter&, QWidget*) override { return false; }
-};
-
 QString databasePath() {
     const char* path = std::getenv("VARNEL_BENCH_DB");
     return path ? QString::fromLocal8Bit(path) : QString();
-}
-
-// The peak resident memory of the process so far, in megabytes.
-double peakMegabytes() {
-    std::ifstream status("/proc/self/status");
-    std::string word;
-    while (status >> word)
-        if (word == "VmHWM:") {
-            double kilobytes = 0;
-            status >> kilobytes;
-            return kilobytes / 1024.0;
-        }
-    return 0;
 }
 
 // What the main window hands over: the whole day over every node, with the
@@ -86,7 +66,7 @@ const BenchDay& benchDay() {
 
 struct Harness {
     bench::SilentDialogs dialogs;
-    NoPrinter printers;
+    bench::SilentPrinters printers;
     app::ProgressPanel progress;
 
     std::unique_ptr<reportwindows::ReportWindow> window(ReportKind kind) {
@@ -103,53 +83,6 @@ void drawNow(reportwindows::ReportWindow& window) {
     QApplication::processEvents();
     window.chart().repaint();
 }
-
-// The processor time this thread has used, in milliseconds.
-double threadCpuMilliseconds() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
-}
-
-// Records the longest time between two turns of the event loop: on the
-// clock, and in processor time of the user-interface thread (what the stall
-// would be on an otherwise idle machine; a busy one adds its waits).
-class StallWatch {
-public:
-    StallWatch() {
-        timer_.setInterval(5);
-        QObject::connect(&timer_, &QTimer::timeout, [this] { tick(); });
-    }
-    void start() {
-        clock_.start();
-        last_ = 0;
-        lastCpu_ = threadCpuMilliseconds();
-        timer_.start();
-    }
-    // The longest gaps, the last one up to now included.
-    void stop() {
-        tick();
-        timer_.stop();
-    }
-    double longestMilliseconds() const { return longest_; }
-    double longestCpuMilliseconds() const { return longestCpu_; }
-
-private:
-    void tick() {
-        const qint64 now = clock_.nsecsElapsed();
-        const double cpu = threadCpuMilliseconds();
-        longest_ = std::max(longest_, static_cast<double>(now - last_) / 1e6);
-        longestCpu_ = std::max(longestCpu_, cpu - lastCpu_);
-        last_ = now;
-        lastCpu_ = cpu;
-    }
-    QTimer timer_;
-    QElapsedTimer clock_;
-    qint64 last_ = 0;
-    double lastCpu_ = 0;
-    double longest_ = 0;
-    double longestCpu_ = 0;
-};
 
 // Run Report to the drawn chart; the processor time counts both threads, the
 // user-interface thread and the build. With fresh, the report's table is emptied
@@ -169,7 +102,7 @@ void openWindow(benchmark::State& state, ReportKind kind, const char* freshTable
             store::ReportDatabase db(databasePath());
             db.connection().exec(std::string("DELETE FROM ") + freshTable);
         }
-        StallWatch watch;
+        bench::StallWatch watch;
         state.ResumeTiming();
 
         watch.start();
@@ -188,7 +121,7 @@ void openWindow(benchmark::State& state, ReportKind kind, const char* freshTable
     }
     state.counters["longest_stall_ms"] = stall;
     state.counters["longest_stall_cpu_ms"] = stallCpu;
-    state.counters["peak_MB"] = peakMegabytes();
+    state.counters["peak_MB"] = bench::peakMegabytes();
 }
 
 void openPortAvailabilityFirst(benchmark::State& s) { openWindow(s, ReportKind::PortAvailability, "PortAvailability"); }
@@ -236,7 +169,7 @@ void redraw(benchmark::State& state, ReportKind kind, Move move, int zoomEntry) 
         }
         drawNow(*window);
     }
-    state.counters["peak_MB"] = peakMegabytes();
+    state.counters["peak_MB"] = bench::peakMegabytes();
 }
 
 void zoomPortAvailability(benchmark::State& s) { redraw(s, ReportKind::PortAvailability, Move::Zoom, 1); }

@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# The desktop program's targets, measured offscreen by
+# BUILD_DIR/bench/desktop_bench over a log folder with every day loaded:
+#   the load's progress bar moves                 >= 10 distinct values
+#   the longest event-loop stall during the load  <= 100 ms
+#   Run Report to the drawn chart:
+#     port availability, queue activity           <= 0.3 s each
+#     latency                                     <= 0.3 s per million lines
+#     node traffic, node errors                   <= 1 s each
+#   peak memory after every window                <= 400 MB
+# Usage: bench/desktop_bench.sh BUILD_DIR [LOGS]
+# LOGS: a folder of call logs; by default ten generated 1,000,000-line days
+# (10 to 19 May 2004). The stalls are on the clock, so a busy machine adds
+# its waits: the user-interface thread's processor time is shown beside
+# them, and the load average before and after.
+set -euo pipefail
+
+if [ $# -lt 1 ] || [ $# -gt 2 ]; then
+  echo "usage: $0 BUILD_DIR [LOGS]" >&2
+  exit 2
+fi
+build_dir="$1"
+bench="$build_dir/bench/desktop_bench"
+if [ ! -x "$bench" ]; then
+  echo "$bench not found: build the project in $build_dir first" >&2
+  exit 1
+fi
+export LC_ALL=C TZ=UTC QT_QPA_PLATFORM=offscreen
+
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+if [ $# -eq 2 ]; then
+  logs="$2"
+else
+  logs="$work/logs"
+  mkdir -p "$logs"
+  for day in 10 11 12 13 14 15 16 17 18 19; do
+    "$build_dir/tools/varnel-generate-logs" --out "$logs" --date "2004-05-$day" --seed "200405$day" --lines 1000000
+  done
+fi
+
+echo "Load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
+mkdir "$work/run"
+"$bench" "$logs" "$work/run" | tee "$work/figures"
+echo "Load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
+
+value() { awk -v n="$1" '$1 == n { print $2 }' "$work/figures"; }
+
+# verdict LABEL VALUE LIMIT [at-least]: PASS when VALUE <= LIMIT (>= with at-least).
+verdict() {
+  awk -v l="$1" -v v="$2" -v m="$3" -v least="${4:-}" 'BEGIN {
+    pass = least ? v >= m : v <= m
+    printf "%s %s: %s (%s %s)\n", (pass ? "PASS" : "FAIL"), l, v, (least ? "at least" : "limit"), m }'
+}
+# A window that drew no chart shows -1 s.
+window_verdict() {
+  local name="$1" limit="$2" drawn
+  drawn="$(value "${name}_drawn_s")"
+  if awk -v d="$drawn" 'BEGIN { exit !(d < 0) }'; then
+    echo "FAIL $name window: no chart drawn"
+  else
+    verdict "$name window s to the drawn chart" "$drawn" "$limit"
+  fi
+}
+
+latency_limit="$(awk -v l="$(value lines_loaded)" 'BEGIN { printf "%.3f", 0.3 * l / 1e6 }')"
+verdict "load progress distinct values" "$(value load_progress_values)" 10 at-least
+verdict "longest stall during the load ms" "$(value load_longest_stall_ms)" 100
+window_verdict port_availability 0.3
+window_verdict queue_activity 0.3
+window_verdict latency "$latency_limit"
+window_verdict node_traffic 1
+window_verdict node_errors 1
+verdict "peak MB after every window" "$(value peak_MB)" 400
