@@ -37,7 +37,9 @@ public:
         lastCpu_ = threadCpuMilliseconds();
         turns_ = 0;
         longest_ = 0;
+        longestEndedAt_ = 0;
         longestCpu_ = 0;
+        longestCpuEndedAt_ = 0;
         timer_.start();
     }
     // The longest gaps, the last one up to now included.
@@ -47,6 +49,9 @@ public:
     }
     double longestMilliseconds() const { return longest_; }
     double longestCpuMilliseconds() const { return longestCpu_; }
+    // When each of the two longest gaps ended, on the clock from start().
+    double longestEndedAtMilliseconds() const { return longestEndedAt_; }
+    double longestCpuEndedAtMilliseconds() const { return longestCpuEndedAt_; }
     // How often the timer fired.
     long turns() const { return turns_; }
 
@@ -54,8 +59,15 @@ private:
     void tick() {
         const qint64 now = clock_.nsecsElapsed();
         const double cpu = threadCpuMilliseconds();
-        longest_ = std::max(longest_, static_cast<double>(now - last_) / 1e6);
-        longestCpu_ = std::max(longestCpu_, cpu - lastCpu_);
+        const double gap = static_cast<double>(now - last_) / 1e6;
+        if (gap > longest_) {
+            longest_ = gap;
+            longestEndedAt_ = static_cast<double>(now) / 1e6;
+        }
+        if (cpu - lastCpu_ > longestCpu_) {
+            longestCpu_ = cpu - lastCpu_;
+            longestCpuEndedAt_ = static_cast<double>(now) / 1e6;
+        }
         last_ = now;
         lastCpu_ = cpu;
     }
@@ -64,7 +76,9 @@ private:
     qint64 last_ = 0;
     double lastCpu_ = 0;
     double longest_ = 0;
+    double longestEndedAt_ = 0;
     double longestCpu_ = 0;
+    double longestCpuEndedAt_ = 0;
     long turns_ = 0;
 };
 

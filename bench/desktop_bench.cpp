@@ -67,6 +67,16 @@ double processCpuMilliseconds() {
     return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
 }
 
+// The longest stalls on the clock and in the user-interface thread's
+// processor time, each with when it ended (from the click), to tell where
+// in the work it fell.
+void stallFigures(const std::string& name, const bench::StallWatch& stalls) {
+    figure(name + "_longest_stall_ms", stalls.longestMilliseconds());
+    figure(name + "_longest_stall_ended_at_s", stalls.longestEndedAtMilliseconds() / 1e3);
+    figure(name + "_longest_stall_cpu_ms", stalls.longestCpuMilliseconds());
+    figure(name + "_longest_stall_cpu_ended_at_s", stalls.longestCpuEndedAtMilliseconds() / 1e3);
+}
+
 // The lines of every log file of every day of the folder, as the load reads them.
 long long linesOfFolder(const QString& folder) {
     long long lines = 0;
@@ -149,8 +159,7 @@ bool measureLoad(app::MainWindow& window, bench::PeakMemory& peaks) {
     figure("load_progress_values", static_cast<double>(progress.distinctValues()));
     figure("load_progress_repaints", static_cast<double>(progress.paints()));
     figure("load_loop_turns", static_cast<double>(stalls.turns()));
-    figure("load_longest_stall_ms", stalls.longestMilliseconds());
-    figure("load_longest_stall_cpu_ms", stalls.longestCpuMilliseconds());
+    stallFigures("load", stalls);
     figure("load_peak_MB", peaks.stretchMegabytes());
     return control<QPushButton>(window, "cmdPortUsage").isEnabled();
 }
@@ -179,8 +188,7 @@ void measureWindow(app::MainWindow& window, const ReportButton& report, bench::P
     // A window that drew no chart counts as never done.
     figure(name + "_drawn_s", drawnMs ? *drawnMs / 1e3 : -1);
     figure(name + "_drawn_cpu_s", drawnMs ? cpuMs / 1e3 : -1);
-    figure(name + "_longest_stall_ms", stalls.longestMilliseconds());
-    figure(name + "_longest_stall_cpu_ms", stalls.longestCpuMilliseconds());
+    stallFigures(name, stalls);
     figure(name + "_peak_MB", peaks.stretchMegabytes());
 }
 

@@ -27,6 +27,7 @@ TEST(StallWatch, ABlockedLoopIsAStallOnTheClockButASleepIsNoProcessorTime) {
     loop.exec();
     watch.stop();
     EXPECT_GE(watch.longestMilliseconds(), 150);
+    EXPECT_GE(watch.longestEndedAtMilliseconds(), 170) << "the sleep began 20 ms in";
     EXPECT_LT(watch.longestCpuMilliseconds(), 75);
     EXPECT_GE(watch.turns(), 2) << "the loop turned before and after the sleep";
 }
@@ -40,6 +41,7 @@ TEST(StallWatch, BusyWorkUpToStopIsAStallInProcessorTime) {
     watch.stop();
     EXPECT_GE(watch.longestCpuMilliseconds(), 120);
     EXPECT_GE(watch.longestMilliseconds(), 120);
+    EXPECT_GE(watch.longestCpuEndedAtMilliseconds(), 120);
     EXPECT_EQ(watch.turns(), 0) << "the loop never turned";
 }
 
