@@ -115,7 +115,7 @@ void nodeTalliesManySerials(benchmark::State& state) {
         store::MessageRecord row;
         row.startMinute = 60 + i % 1300;
         row.messageType =
-            static_cast<int16_t>(i % 2 == 0 ? reports::clearedInboundMessage : reports::clearedOutboundMessage);
+            static_cast<int16_t>(i % 2 == 0 ? store::ClearedInboundMessage : store::ClearedOutboundMessage);
         row.veyraSerial = 100000 + i;
         row.keldanSerial = 5000000 + i;
         row.messageSize = store::Nullable<double>::of(1000 + i % 5000);

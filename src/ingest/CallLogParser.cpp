@@ -24,10 +24,10 @@ enum EventCode : int16_t {
     Unknown = 0,
     InboundCall = 1,
     OutboundCall = 2,
-    NewInbound = 3,
-    NewOutbound = 4,
-    ClearedInbound = 5,
-    ClearedOutbound = 6,
+    NewInbound = store::NewInboundMessage,
+    NewOutbound = store::NewOutboundMessage,
+    ClearedInbound = store::ClearedInboundMessage,
+    ClearedOutbound = store::ClearedOutboundMessage,
     Disconnect = 99,
 };
 

@@ -23,7 +23,7 @@ void PortExtremes::take(store::Nullable<int> linesInUse, store::Nullable<int> li
 void QueueExtremes::take(int64_t messageType, store::Nullable<double> messagesInQueue,
                          store::Nullable<double> totalQueueSize) {
     hasRows = true;
-    QueueMaxima& side = messageType == 3 || messageType == 5 ? inbound : outbound;
+    QueueMaxima& side = store::isInboundMessage(messageType) ? inbound : outbound;
     raise(side.messages, messagesInQueue);
     raise(side.bytes, totalQueueSize);
 }

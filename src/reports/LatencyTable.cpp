@@ -10,6 +10,7 @@
 #include "reports/TimeText.h"
 #include "shell/StringTable.h"
 #include "store/Query.h"
+#include "store/RawRows.h"
 #include "store/StoredTime.h"
 #include "text/CsvCell.h"
 #include "text/NumberText.h"
@@ -174,7 +175,7 @@ void writeUnmatched(QIODevice& file, const MessageEvents& events, const std::vec
 
 }  // namespace
 
-bool isOutboundMessage(int messageType) { return messageType != 3 && messageType != 5; }
+bool isOutboundMessage(int messageType) { return !store::isInboundMessage(messageType); }
 
 LatencyRows::LatencyRows() : own_(std::make_shared<MessageEvents>()), events_(own_) {}
 

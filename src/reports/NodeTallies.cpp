@@ -28,13 +28,14 @@ NodeTallies::NodeTallies(const RangeRequest& wanted)
 
 void NodeTallies::see(const store::RowBatch& batch) {
     for (const store::MessageRecord& row : batch.messages) {
-        if (row.messageType != clearedInboundMessage && row.messageType != clearedOutboundMessage) continue;
+        if (row.messageType != store::ClearedInboundMessage && row.messageType != store::ClearedOutboundMessage)
+            continue;
         const double veyra = store::storedReal(row.veyraSerial);
         const double keldan = store::storedReal(row.keldanSerial);
         if (!acceptance_.accepts(row.startMinute, veyra, keldan)) continue;
         store::Nullable<double> size = row.messageSize;
         size.value = store::storedReal(size.value);
-        tallies_.add({row.messageType == clearedInboundMessage, row.errorState == 1, veyra, keldan, size});
+        tallies_.add({row.messageType == store::ClearedInboundMessage, row.errorState == 1, veyra, keldan, size});
     }
 }
 

@@ -28,16 +28,16 @@ SerialTallies scannedTallies(store::ReportDatabase& db, const RangeRequest& requ
     sql += " AND " + filter.conditions() + " ORDER BY rowid";
 
     store::Query select(db.connection(), sql);
-    select.bind(1, clearedInboundMessage);
-    select.bind(2, clearedOutboundMessage);
+    select.bind(1, int64_t{store::ClearedInboundMessage});
+    select.bind(2, int64_t{store::ClearedOutboundMessage});
     filter.bind(select, 2);
 
     SerialTallies tallies;
     while (select.next()) {
         const store::Nullable<double> size =
             select.isNull(3) ? store::Nullable<double>{} : store::Nullable<double>::of(select.real(3));
-        tallies.add(
-            {select.integer(0) == clearedInboundMessage, select.integer(4) == 1, select.real(1), select.real(2), size});
+        tallies.add({select.integer(0) == store::ClearedInboundMessage, select.integer(4) == 1, select.real(1),
+                     select.real(2), size});
     }
     return tallies;
 }

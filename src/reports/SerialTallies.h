@@ -12,10 +12,6 @@
 
 namespace varnel::reports {
 
-// MessageType codes of the cleared message rows.
-constexpr int64_t clearedInboundMessage = 5;   // delivered Keldan to Veyra
-constexpr int64_t clearedOutboundMessage = 6;  // delivered Veyra to Keldan
-
 // One cleared message with its values as the database gives them back.
 struct ClearedMessage {
     bool inbound = false;

@@ -40,6 +40,21 @@ struct TextRef {
     uint32_t length = 0;
 };
 
+// MessageType codes of RawMessageData: a message queued (new) or cleared,
+// inbound (Keldan to Veyra) or outbound (Veyra to Keldan).
+enum MessageType : int16_t {
+    NewInboundMessage = 3,
+    NewOutboundMessage = 4,
+    ClearedInboundMessage = 5,
+    ClearedOutboundMessage = 6,
+};
+
+// Whether a message row of this type is inbound; every other type, known or
+// not, counts as outbound.
+constexpr bool isInboundMessage(int64_t messageType) {
+    return messageType == NewInboundMessage || messageType == ClearedInboundMessage;
+}
+
 // One RawMessageData row.
 struct MessageRecord {
     StoredTime time;  // time of day cut to the minute
