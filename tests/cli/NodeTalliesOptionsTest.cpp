@@ -7,7 +7,7 @@
 #include "TestFiles.h"
 #include "cli/ReportRunner.h"
 #include "ingest/LoadData.h"
-#include "ingest/RecordingObserver.h"
+#include "ingest/LoadScene.h"
 #include "reports/NodeTrafficTable.h"
 
 using namespace varnel;
@@ -29,7 +29,7 @@ public:
     void show(const platform::UserMessage&) override {}
 };
 
-class NodeTalliesOptions : public ::testing::Test {
+class NodeTalliesOptions : public ::testing::Test, protected test::LoadScene {
 protected:
     void SetUp() override { logs.write("CallLog_20040512.log", day); }
 
@@ -68,12 +68,6 @@ protected:
         outcome.scanRows = reports::readNodeTraffic(db);
         return outcome;
     }
-
-    test::TempFolder logs;
-    test::TempFolder data;
-    store::DataFiles files{data.path()};
-    ingest::IngestState state;
-    test::RecordingObserver observer;
 };
 
 }  // namespace

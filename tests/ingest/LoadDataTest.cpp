@@ -2,7 +2,7 @@
 #include <SQLiteCpp/Statement.h>
 #include <gtest/gtest.h>
 
-#include "RecordingObserver.h"
+#include "LoadScene.h"
 #include "TestFiles.h"
 #include "ingest/LoadData.h"
 #include "store/ReportDatabase.h"
@@ -23,7 +23,7 @@ constexpr std::string_view dayTwo =
     "5/13/2004 09:00:00,INCOMING,3,40,1\n"
     "5/13/2004 09:00:30,NEW INCOMING MESSAGE,77,4001,{B},OK,100,1,100\n";
 
-class Load : public ::testing::Test {
+class Load : public ::testing::Test, protected test::LoadScene {
 protected:
     ingest::LoadResult load(QList<QDate> days) {
         observer.messages.clear();
@@ -33,12 +33,6 @@ protected:
         store::ReportDatabase db(files.workingPath());
         return db.rowCount(table);
     }
-
-    test::TempFolder logs;
-    test::TempFolder data;
-    store::DataFiles files{data.path()};
-    ingest::IngestState state;
-    test::RecordingObserver observer;
 };
 
 }  // namespace

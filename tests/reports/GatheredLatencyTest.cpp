@@ -8,7 +8,7 @@
 
 #include "TestFiles.h"
 #include "ingest/LoadData.h"
-#include "ingest/RecordingObserver.h"
+#include "ingest/LoadScene.h"
 #include "reports/LatencyTable.h"
 #include "reports/MessageEventGatherer.h"
 #include "reports/ReportRecipe.h"
@@ -86,7 +86,7 @@ public:
     QStringList shown;
 };
 
-class GatheredLatency : public ::testing::Test {
+class GatheredLatency : public ::testing::Test, protected test::LoadScene {
 protected:
     void SetUp() override {
         logs.write("CallLog_20040512.log", dayOne);
@@ -127,11 +127,6 @@ protected:
         return rows;
     }
 
-    test::TempFolder logs;
-    test::TempFolder data;
-    store::DataFiles files{data.path()};
-    ingest::IngestState state;
-    test::RecordingObserver observer;
     std::shared_ptr<const reports::MessageEvents> gathered;
 };
 

@@ -13,7 +13,7 @@
 
 #include "TestFiles.h"
 #include "ingest/LoadData.h"
-#include "ingest/RecordingObserver.h"
+#include "ingest/LoadScene.h"
 #include "reports/NodeTallies.h"
 #include "reports/NodeTrafficTable.h"
 #include "store/RowWatchers.h"
@@ -110,7 +110,7 @@ BuiltTable build(store::ReportDatabase& db, const RangeRequest& request, NodeCou
     return table;
 }
 
-class GatheredNodeTallies : public ::testing::Test {
+class GatheredNodeTallies : public ::testing::Test, protected test::LoadScene {
 protected:
     ingest::LoadResult load(const QString& folder, const QList<QDate>& days, store::RowWatcher* watcher = nullptr) {
         return ingest::loadDays({folder, days, QString(), watcher}, files, state, observer);
@@ -150,12 +150,6 @@ protected:
         }
         return scannedTables;
     }
-
-    test::TempFolder logs;
-    test::TempFolder data;
-    store::DataFiles files{data.path()};
-    ingest::IngestState state;
-    test::RecordingObserver observer;
 };
 
 // The counts of a row: inbound, outbound.

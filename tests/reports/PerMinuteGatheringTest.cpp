@@ -6,7 +6,7 @@
 
 #include "TestFiles.h"
 #include "ingest/LoadData.h"
-#include "ingest/RecordingObserver.h"
+#include "ingest/LoadScene.h"
 #include "reports/PerMinuteTable.h"
 #include "reports/PortAvailabilityTable.h"
 #include "reports/QueueActivityTable.h"
@@ -56,15 +56,9 @@ std::string busyDay(int lines) {
     return log;
 }
 
-class PerMinuteGathering : public ::testing::Test {
+class PerMinuteGathering : public ::testing::Test, protected test::LoadScene {
 protected:
     void load(QList<QDate> days) { ingest::loadDays({logs.path(), days, QString()}, files, state, observer); }
-
-    test::TempFolder logs;
-    test::TempFolder data;
-    store::DataFiles files{data.path()};
-    ingest::IngestState state;
-    test::RecordingObserver observer;
 };
 
 TEST_F(PerMinuteGathering, GatheredExtremesEqualAScanOfTheLoadedTables) {
