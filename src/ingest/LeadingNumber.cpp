@@ -1,6 +1,7 @@
 #include "ingest/LeadingNumber.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
@@ -38,16 +39,25 @@ std::optional<double> eightDigits(std::string_view field) {
 }
 
 // Digits with one decimal point, read on from p and converted from start
-// (its sign included) by strtod. Kept apart so that the common case needs
-// no stack frame.
+// (its sign included). The point is always ".", whatever the locale says:
+// from_chars reads numbers as the C locale does, where strtod would stop at
+// the point under a locale that writes decimals with a comma. Kept apart so
+// that the common case needs no stack frame.
 [[gnu::noinline]] double generalNumber(const char* start, const char* p, const char* end) {
     bool point = false;
     while (p != end && (isDigit(*p) || (*p == '.' && !point))) {
         if (*p == '.') point = true;
         ++p;
     }
-    const std::string number(start, p);
-    return std::strtod(number.c_str(), nullptr);
+    if (start != p && *start == '+') ++start;  // from_chars takes no plus sign
+    double value = 0;
+    const std::errc outcome = std::from_chars(start, p, value, std::chars_format::fixed).ec;
+    // A number beyond a double's range reads as strtod gives it (infinite
+    // or the nearest tiny value); nothing to convert, a sign or a point
+    // alone, reads as 0.
+    if (outcome == std::errc::result_out_of_range) return std::strtod(std::string(start, p).c_str(), nullptr);
+    if (outcome != std::errc()) return 0;
+    return value;
 }
 
 }  // namespace

@@ -64,6 +64,20 @@ TEST(LeadingNumber, FieldsOfDigitsUpToAWordAndTheirNeighbours) {
               1);
 }
 
+TEST(LeadingNumber, NumbersBeyondADoublesRangeAndLoneSignsReadAsBefore) {
+    const std::string zeros(400, '0');
+    for (const std::string& field : {"1" + zeros, "-1" + zeros + ".5", "0." + zeros + "1", std::string("-."),
+                                     std::string("+"), std::string("+.5"), std::string("-0.0"), std::string(".")}) {
+        const double want = plainLeadingNumber(field);
+        const double got = leadingNumber(field);
+        EXPECT_EQ(std::signbit(got), std::signbit(want)) << field;
+        if (std::isinf(want))
+            EXPECT_EQ(got, want) << field;
+        else
+            EXPECT_DOUBLE_EQ(got, want) << field;
+    }
+}
+
 TEST(LeadingNumber, AgreesWithThePlainReadingOnRandomFields) {
     // Mostly digits, and bytes just beside them: '/' and ':' around the
     // digits, bytes that carry when six is added, blanks, signs and points.
