@@ -35,7 +35,7 @@ using platform::UserMessage;
 using shell::myLoadResString;
 
 // The progress bar moves at least this often while a file is parsed.
-constexpr int progressIntervalMs = 50;
+constexpr int progressIntervalMs = 25;
 
 QStringList selectedEntries(const QListWidget& list) {
     QStringList entries;
