@@ -9,6 +9,10 @@ LoadGatherers::LoadGatherers() : tallies_(std::make_shared<reports::NodeTallies>
     watchers_.add(tallies_.get());
 }
 
-GatheredRows LoadGatherers::finish() { return {events_.finish(), std::move(tallies_)}; }
+GatheredRows LoadGatherers::finish() {
+    std::shared_ptr<const reports::MessageEvents> events = events_.finish();
+    auto latencyPairs = std::make_shared<reports::PreparedLatency>(events);
+    return {std::move(events), std::move(tallies_), std::move(latencyPairs)};
+}
 
 }  // namespace varnel::app

@@ -1,13 +1,15 @@
 // What the desktop program gathers from a load's rows while they are stored:
 // every message event for the latency report and the whole day's node tallies
 // for the node reports, so that a report over the default range reads
-// nothing back from the database.
+// nothing back from the database; and, once the load has ended, the whole
+// day's latency pairs, made in the background.
 #pragma once
 
 #include <memory>
 
 #include "reports/MessageEventGatherer.h"
 #include "reports/NodeTallies.h"
+#include "reports/PreparedLatency.h"
 #include "store/RowWatchers.h"
 
 namespace varnel::app {
@@ -15,6 +17,7 @@ namespace varnel::app {
 struct GatheredRows {
     std::shared_ptr<const reports::MessageEvents> messageEvents;
     std::shared_ptr<const reports::NodeTallies> nodeTallies;
+    std::shared_ptr<reports::PreparedLatency> latencyPairs;
 };
 
 class LoadGatherers {
@@ -26,7 +29,8 @@ public:
     // Sees the rows on the load's thread until the load has ended.
     store::RowWatcher* watcher() { return &watchers_; }
 
-    // What the load gathered; call once, after the load has ended.
+    // What the load gathered, with the pairing of its events started; call
+    // once, after the load has ended.
     GatheredRows finish();
 
 private:

@@ -334,6 +334,7 @@ std::optional<reports::ReportInputs> MainWindow::reportInputs(reports::ReportKin
     inputs.minutes = &session_.ingest.minutes;
     inputs.messageEvents = session_.gathered.messageEvents;
     inputs.nodeTallies = session_.gathered.nodeTallies;
+    inputs.preparedLatency = session_.gathered.latencyPairs;
     inputs.connectionString = session_.connectionString;
     inputs.debug = session_.debug;
     return inputs;

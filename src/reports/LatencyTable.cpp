@@ -240,23 +240,27 @@ LatencyRow LatencyRows::operator[](std::size_t row) const {
             keldanNodeId(row)};
 }
 
+LatencyPairs pairGatheredEvents(const RangeRequest& request, std::shared_ptr<const MessageEvents> gathered) {
+    const RangeAcceptance filter(request);
+    std::vector<bool> accepted(gathered->size());
+    for (uint32_t e = 0; e < gathered->size(); ++e)
+        accepted[e] =
+            filter.accepts(gathered->secondsOfDay(e) / 60, gathered->veyraSerial(e), gathered->keldanSerial(e));
+    LatencyPairs result;
+    result.pairing = gathered->pair(&accepted);
+    result.events = std::move(gathered);
+    result.outbound = LatencyRows(result.events);
+    return result;
+}
+
 LatencyPairs pairLatencyEvents(store::ReportDatabase& db, const RangeRequest& request,
                                std::shared_ptr<const MessageEvents> gathered) {
+    if (gathered) return pairGatheredEvents(request, std::move(gathered));
+    auto selected = std::make_shared<MessageEvents>(selectEvents(db, request));
+    selected->finishAdding();
     LatencyPairs result;
-    if (gathered) {
-        const RangeAcceptance filter(request);
-        std::vector<bool> accepted(gathered->size());
-        for (uint32_t e = 0; e < gathered->size(); ++e)
-            accepted[e] =
-                filter.accepts(gathered->secondsOfDay(e) / 60, gathered->veyraSerial(e), gathered->keldanSerial(e));
-        result.pairing = gathered->pair(&accepted);
-        result.events = std::move(gathered);
-    } else {
-        auto selected = std::make_shared<MessageEvents>(selectEvents(db, request));
-        selected->finishAdding();
-        result.pairing = selected->pair();
-        result.events = std::move(selected);
-    }
+    result.pairing = selected->pair();
+    result.events = std::move(selected);
     result.outbound = LatencyRows(result.events);
     return result;
 }

@@ -90,6 +90,10 @@ struct LatencyPairs {
 LatencyPairs pairLatencyEvents(store::ReportDatabase& db, const RangeRequest& request,
                                std::shared_ptr<const MessageEvents> gathered = {});
 
+// The same over gathered events only, which must not be null; reads nothing
+// from the database.
+LatencyPairs pairGatheredEvents(const RangeRequest& request, std::shared_ptr<const MessageEvents> gathered);
+
 // The outbound rows of the pairs, in delivery order.
 LatencyRows outboundLatencyRows(const LatencyPairs& pairs);
 

@@ -15,6 +15,8 @@
 
 namespace varnel::reports {
 
+class PreparedLatency;
+
 struct ReportInputs {
     ReportKind kind = ReportKind::PortAvailability;
     // The tab's time range and node lists (the latency, node traffic and node
@@ -32,6 +34,9 @@ struct ReportInputs {
     // choice given before it; the node reports use them when they answer the
     // report's own range and choice, else they scan the raw table.
     std::shared_ptr<const NodeTallies> nodeTallies;
+    // The whole day's latency pairs, made after the load; null when not made,
+    // and a latency report over another range pairs for itself.
+    std::shared_ptr<PreparedLatency> preparedLatency;
     QString connectionString;  // the working database file
     bool debug = false;        // write the latency report's unmatched-message file
 };

@@ -3,6 +3,8 @@
 #include <exception>
 #include <thread>
 
+#include "reports/PreparedLatency.h"
+
 namespace varnel::reports {
 
 std::size_t BuiltReport::size() const {
@@ -26,13 +28,22 @@ BuiltReport emptyReport(ReportKind kind) {
 
 namespace {
 
+// The pairs made after the load when they answer the report's range, else
+// the report's own.
+std::shared_ptr<const LatencyPairs> latencyPairs(store::ReportDatabase& db, const ReportInputs& inputs) {
+    if (inputs.preparedLatency)
+        if (auto prepared = inputs.preparedLatency->take(inputs.range)) return prepared;
+    return std::make_shared<const LatencyPairs>(pairLatencyEvents(db, inputs.range, inputs.messageEvents));
+}
+
 // The latency rows go to the caller while another thread stores them: the
 // pairs are in memory, so the table is stored as soon as they are made, and
 // the outbound rows and the caller's files are made meanwhile. The
 // connection is used by the storing thread alone meanwhile.
 BuiltReport buildLatency(store::ReportDatabase& db, const ReportInputs& inputs, platform::MessageSink& messages,
                          QIODevice* unmatchedFile, const RowsUser& whileStoring) {
-    const LatencyPairs pairs = pairLatencyEvents(db, inputs.range, inputs.messageEvents);
+    const std::shared_ptr<const LatencyPairs> paired = latencyPairs(db, inputs);
+    const LatencyPairs& pairs = *paired;
     const auto rowsAndFiles = [&] {
         BuiltReport report{inputs.kind, outboundLatencyRows(pairs)};
         reportLatencyOutcome(pairs, std::get<LatencyRows>(report.rows), messages, unmatchedFile);

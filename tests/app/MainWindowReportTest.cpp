@@ -7,6 +7,7 @@
 
 #include "app/MainWindowFixture.h"
 #include "app/RecordingLauncher.h"
+#include "reports/PreparedLatency.h"
 #include "shell/StringTable.h"
 
 namespace varnel::app::test {
@@ -158,6 +159,15 @@ TEST_F(MainWindowReports, ReportsReceiveWhatTheLoadGatheredAndANewLoadGathersAfr
         EXPECT_EQ(events->secondsOfDay(1), 8 * 3600 + 60);
         EXPECT_EQ(events->veyraSerial(5), 1003);
     }
+    // Each load's whole-day latency pairs come with its own events.
+    const auto& firstPairs = launcher_.opened[0].preparedLatency;
+    const auto& secondPairs = launcher_.opened[1].preparedLatency;
+    ASSERT_TRUE(firstPairs && secondPairs);
+    EXPECT_NE(firstPairs, secondPairs);
+    const auto pairs = secondPairs->take(launcher_.opened[1].range);
+    ASSERT_TRUE(pairs);
+    EXPECT_EQ(pairs->events, second);
+    EXPECT_EQ(pairs->pairing.pairs.size(), 3u) << "six events of one identifier";
     // The whole day's node tallies answer a node report over the whole day,
     // and no other range.
     const reports::ReportInputs& nodes = launcher_.opened[2];

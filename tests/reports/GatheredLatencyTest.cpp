@@ -11,6 +11,7 @@
 #include "ingest/LoadScene.h"
 #include "reports/LatencyTable.h"
 #include "reports/MessageEventGatherer.h"
+#include "reports/PreparedLatency.h"
 #include "reports/ReportRecipe.h"
 #include "store/Query.h"
 
@@ -196,4 +197,57 @@ TEST_F(GatheredLatency, RowsReachTheCallerWhileTheTableIsStoredAndReadBackTheSam
     // Delivery order by time of day.
     EXPECT_EQ(handed.front(), "{at-start}");
     EXPECT_EQ(handed.back(), "{both-days}");  // cleared on the 13th before it was queued on the 12th
+}
+
+TEST_F(GatheredLatency, PreparedPairsAreTheWholeDaysHandedOutOnceAndOnlyForTheWholeDay) {
+    reports::PreparedLatency prepared(gathered);
+    const reports::RangeRequest wholeDay = range(QTime(0, 0), QTime(23, 59, 59));
+    EXPECT_EQ(prepared.take(range(QTime(0, 0), QTime(23, 59, 58))), nullptr);
+    EXPECT_EQ(prepared.take(range(QTime(0, 0, 1), QTime(23, 59, 59))), nullptr);
+    EXPECT_EQ(prepared.take(limited({"512", "513", "-0", "77"}, {"3001", "3002", "4001", "0"})), nullptr);
+
+    const std::shared_ptr<const reports::LatencyPairs> pairs = prepared.take(wholeDay);
+    ASSERT_NE(pairs, nullptr);
+    store::ReportDatabase db(files.workingPath());
+    const PairingTexts selected = texts(reports::pairLatencyEvents(db, wholeDay));
+    const PairingTexts fromPrepared = texts(*pairs);
+    EXPECT_EQ(fromPrepared.pairs, selected.pairs);
+    EXPECT_EQ(fromPrepared.unmatched, selected.unmatched);
+    EXPECT_EQ(prepared.take(wholeDay), nullptr);
+
+    EXPECT_EQ(reports::PreparedLatency(nullptr).take(wholeDay), nullptr);
+}
+
+TEST_F(GatheredLatency, AReportOverAnotherRangeLeavesThePreparedPairsToTheWholeDaysReport) {
+    reports::ReportInputs inputs;
+    inputs.kind = reports::ReportKind::Latency;
+    inputs.range = range(QTime(0, 0), QTime(23, 59, 59));
+    inputs.messageEvents = gathered;
+    std::vector<std::string> ownTable;
+    std::vector<std::string> ownRows;
+    const auto guids = [](const reports::BuiltReport& report) {
+        std::vector<std::string> out;
+        const auto& rows = std::get<reports::LatencyRows>(report.rows);
+        for (std::size_t r = 0; r < rows.size(); ++r) out.push_back(rows[r].messageGuid.toStdString());
+        return out;
+    };
+    NoMessages messages;
+    {
+        store::ReportDatabase db(files.workingPath());
+        ownRows = guids(reports::buildReport(db, inputs, messages));
+        ownTable = storedRows();
+    }
+
+    inputs.preparedLatency = std::make_shared<reports::PreparedLatency>(gathered);
+    reports::ReportInputs morning = inputs;
+    morning.range = range(QTime(8, 0), QTime(12, 0));
+    store::ReportDatabase db(files.workingPath());
+    // Strictly after 08:00 and outbound only, in delivery order over both days.
+    EXPECT_EQ(guids(reports::buildReport(db, morning, messages)),
+              (std::vector<std::string>{"{second}", "{LATE}", "{THREE}", "\xc3\xa9t\xc3\xa9"}));
+
+    EXPECT_EQ(guids(reports::buildReport(db, inputs, messages)), ownRows);
+    EXPECT_EQ(storedRows(), ownTable);
+    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_EQ(inputs.preparedLatency->take(inputs.range), nullptr);
 }

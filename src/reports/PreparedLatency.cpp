@@ -1,0 +1,37 @@
+#include "reports/PreparedLatency.h"
+
+#include <system_error>
+
+namespace varnel::reports {
+
+PreparedLatency::PreparedLatency(std::shared_ptr<const MessageEvents> events) {
+    if (!events) return;
+    try {
+        pairing_ = std::async(std::launch::async, [events = std::move(events)]() mutable {
+            try {
+                return std::make_shared<const LatencyPairs>(pairGatheredEvents(RangeRequest{}, std::move(events)));
+            } catch (const std::exception&) {
+                // Out of memory, say: the report pairs for itself and tells.
+                return std::shared_ptr<const LatencyPairs>();
+            }
+        });
+    } catch (const std::system_error&) {
+        // No thread to spare: nothing is prepared.
+    }
+}
+
+bool PreparedLatency::answers(const RangeRequest& request) {
+    const RangeRequest wholeDay;
+    return request.from == wholeDay.from && request.to == wholeDay.to && !request.nodes.limitNodes;
+}
+
+std::shared_ptr<const LatencyPairs> PreparedLatency::take(const RangeRequest& request) {
+    if (!answers(request)) return nullptr;
+    // One taker waits for the pairs; a second one, waiting on the lock,
+    // then finds them taken.
+    const std::lock_guard lock(mutex_);
+    if (!pairing_.valid()) return nullptr;
+    return pairing_.get();
+}
+
+}  // namespace varnel::reports

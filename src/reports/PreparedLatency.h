@@ -1,0 +1,37 @@
+// The latency pairs of a load's gathered message events over the whole day
+// without node limiting, the range a report tab opens with. They are made on
+// a thread of their own as soon as the load has ended, so that the latency
+// report over that range starts from its pairs instead of pairing first.
+#pragma once
+
+#include <future>
+#include <memory>
+#include <mutex>
+
+#include "reports/LatencyTable.h"
+#include "reports/ReportRequest.h"
+
+namespace varnel::reports {
+
+class PreparedLatency {
+public:
+    // Starts pairing the events; null events leave nothing to take. The
+    // destructor waits for a pairing still under way.
+    explicit PreparedLatency(std::shared_ptr<const MessageEvents> events);
+    PreparedLatency(const PreparedLatency&) = delete;
+    PreparedLatency& operator=(const PreparedLatency&) = delete;
+
+    // Whether the pairs are those of request: the whole day, no node limiting.
+    static bool answers(const RangeRequest& request);
+
+    // The pairs, waiting for them while they are made, when they answer
+    // request; handed out once, so that they are not held after the report
+    // that used them. Null otherwise, once taken, or when the pairing failed.
+    std::shared_ptr<const LatencyPairs> take(const RangeRequest& request);
+
+private:
+    std::mutex mutex_;
+    std::future<std::shared_ptr<const LatencyPairs>> pairing_;
+};
+
+}  // namespace varnel::reports
