@@ -46,12 +46,50 @@ protected:
     QString getTickLabel(double tick, const QLocale&, QChar, int) override { return minuteLabel(std::lround(tick)); }
 };
 
+// The points of one series from the report chart, skipping those with no
+// data (no bar in that minute); X is in order already.
+template <class Data>
+QSharedPointer<QCPDataContainer<Data>> seriesPoints(const reports::ChartSeries& series) {
+    QVector<Data> points;
+    const qsizetype count = std::min(series.x.size(), series.y.size());
+    points.reserve(count);
+    for (qsizetype j = 0; j < count; ++j)
+        if (series.y[j] >= 0) points.append(Data(series.x[j], series.y[j]));
+    auto container = QSharedPointer<QCPDataContainer<Data>>::create();
+    container->set(points, true);
+    return container;
+}
+
 QString withNewLines(QString text) {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return text;
 }
 
 }  // namespace
+
+struct ChartPoints::Series {
+    std::vector<QSharedPointer<QCPGraphDataContainer>> points;
+    std::vector<QSharedPointer<QCPBarsDataContainer>> bars;
+};
+
+ChartPoints::ChartPoints() = default;
+ChartPoints::~ChartPoints() = default;
+ChartPoints::ChartPoints(const ChartPoints&) = default;
+ChartPoints& ChartPoints::operator=(const ChartPoints&) = default;
+
+ChartPoints ChartControl::preparePoints(const reports::ReportChart& chart, GroupType type) {
+    auto series = std::make_shared<ChartPoints::Series>();
+    for (const reports::ChartSeries& one : chart.series) {
+        if (type == GroupType::Bars)
+            series->bars.push_back(seriesPoints<QCPBarsData>(one));
+        else
+            series->points.push_back(seriesPoints<QCPGraphData>(one));
+    }
+    ChartPoints prepared;
+    prepared.series_ = std::move(series);
+    prepared.bars_ = type == GroupType::Bars;
+    return prepared;
+}
 
 struct ChartControl::Impl {
     QCustomPlot* plot = nullptr;
@@ -61,6 +99,7 @@ struct ChartControl::Impl {
     XLabels labels = XLabels::Numbers;
     QString timeFormat;
     reports::ReportChart chart;
+    ChartPoints points;  // of chart, for the group type shown
     std::vector<QCPAbstractPlottable*> plottables;
     std::vector<bool> visible;
     double barWidth = 1;  // in X units, before fitBarWidths
@@ -78,37 +117,36 @@ struct ChartControl::Impl {
             replotWhenShown = true;
     }
 
+    // The plottables share the prepared points, made here when they are
+    // missing or were made for the other group type.
     void rebuildPlottables() {
         for (QCPAbstractPlottable* plottable : plottables) plot->removePlottable(plottable);
         plottables.clear();
+        const bool bars = type == GroupType::Bars;
+        const auto prepared = [&] {
+            if (!points.series_ || points.bars_ != bars) return std::size_t{0};
+            return bars ? points.series_->bars.size() : points.series_->points.size();
+        };
+        if (prepared() != static_cast<std::size_t>(chart.series.size())) points = preparePoints(chart, type);
         for (qsizetype k = 0; k < chart.series.size(); ++k) {
-            const reports::ChartSeries& series = chart.series[k];
-            QVector<double> keys;
-            QVector<double> values;
-            keys.reserve(series.x.size());
-            values.reserve(series.y.size());
-            for (qsizetype j = 0; j < series.x.size() && j < series.y.size(); ++j) {
-                if (series.y[j] < 0) continue;  // no data in this minute: no bar
-                keys << series.x[j];
-                values << series.y[j];
-            }
+            const auto index = static_cast<std::size_t>(k);
             const QColor colour = colourOf(static_cast<int>(k));
-            if (type == GroupType::Bars) {
-                auto* bars = new QCPBars(plot->xAxis, plot->yAxis);
-                bars->setPen(Qt::NoPen);
-                bars->setBrush(colour);
-                bars->setAntialiased(false);
-                bars->setData(keys, values, true);
-                plottables.push_back(bars);
+            if (bars) {
+                auto* bar = new QCPBars(plot->xAxis, plot->yAxis);
+                bar->setPen(Qt::NoPen);
+                bar->setBrush(colour);
+                bar->setAntialiased(false);
+                bar->setData(points.series_->bars[index]);
+                plottables.push_back(bar);
             } else {
                 QCPGraph* graph = plot->addGraph();
                 graph->setLineStyle(QCPGraph::lsNone);
                 graph->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDot, QPen(colour, 2), Qt::NoBrush, 2));
                 graph->setAdaptiveSampling(true);
-                graph->setData(keys, values, true);
+                graph->setData(points.series_->points[index]);
                 plottables.push_back(graph);
             }
-            plottables.back()->setName(series.label);
+            plottables.back()->setName(chart.series[k].label);
         }
         visible.assign(plottables.size(), true);
     }
@@ -283,8 +321,11 @@ void ChartControl::setHeader(const QString& text, bool visible) {
 
 QString ChartControl::headerText() const { return d_->header->text(); }
 
-void ChartControl::setChart(const reports::ReportChart& chart) {
+void ChartControl::setChart(const reports::ReportChart& chart) { setChart(chart, ChartPoints()); }
+
+void ChartControl::setChart(const reports::ReportChart& chart, const ChartPoints& points) {
     d_->chart = chart;
+    d_->points = points;
     d_->plot->xAxis->setLabel(chart.xTitle);
     d_->plot->yAxis->setLabel(chart.yTitle);
     d_->rebuildPlottables();

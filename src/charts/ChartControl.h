@@ -18,6 +18,23 @@ class QPaintDevice;
 
 namespace varnel::charts {
 
+// A report chart's points made ready for drawing as bars or as points.
+// Making them is the long part of showing a large chart and needs no widget,
+// so it may be done on any thread; the chart then only takes them over.
+class ChartPoints {
+public:
+    ChartPoints();
+    ~ChartPoints();
+    ChartPoints(const ChartPoints&);
+    ChartPoints& operator=(const ChartPoints&);
+
+private:
+    friend class ChartControl;
+    struct Series;
+    std::shared_ptr<const Series> series_;
+    bool bars_ = false;
+};
+
 class ChartControl : public QWidget {
     Q_OBJECT
 public:
@@ -38,6 +55,9 @@ public:
     // The series and points, axis titles and value labels of a report chart.
     // Points with a negative Y (the no-data marker) are drawn as nothing.
     void setChart(const reports::ReportChart& chart);
+    // The same with its points made beforehand for the group type shown.
+    void setChart(const reports::ReportChart& chart, const ChartPoints& points);
+    static ChartPoints preparePoints(const reports::ReportChart& chart, GroupType type);
     // Series numbered from 1. A hidden series keeps its values.
     void setSeriesVisible(int series, bool visible);
     bool isSeriesVisible(int series) const;

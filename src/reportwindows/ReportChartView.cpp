@@ -9,11 +9,11 @@ constexpr double secondsPerDay = 86400;
 }  // namespace
 
 void presentReportChart(charts::ChartControl& chart, const ReportWindowDesign& design, const reports::ReportChart& data,
-                        const std::vector<bool>& visible) {
+                        const std::vector<bool>& visible, const charts::ChartPoints& points) {
     chart.setBatchMode(true);
     chart.setGroupType(design.groupType);
     chart.setHeader(data.header, true);
-    chart.setChart(data);
+    chart.setChart(data, points);
     chart.setXLabels(design.xLabels, QStringLiteral("%H:%M:%S"));
     for (std::size_t k = 0; k < visible.size(); ++k) chart.setSeriesVisible(static_cast<int>(k + 1), visible[k]);
     const charts::AxisRange axis = wholeAxis(design, data);

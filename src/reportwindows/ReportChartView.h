@@ -12,9 +12,10 @@
 
 namespace varnel::reportwindows {
 
-// Fills chart with the report chart and shows the given series (from 1).
+// Fills chart with the report chart and shows the given series (from 1);
+// points, when given, are data's made beforehand for the design's group type.
 void presentReportChart(charts::ChartControl& chart, const ReportWindowDesign& design, const reports::ReportChart& data,
-                        const std::vector<bool>& visible);
+                        const std::vector<bool>& visible, const charts::ChartPoints& points = {});
 
 // The scroll bar's maximum of a latency chart: the last point's X rounded,
 // halves to even; 0 without points.

@@ -214,7 +214,7 @@ void ReportWindow::load(app::ProgressPanel& progress) {
 
     const QString caption = design_.chartLoadingCaption();
     if (!caption.isEmpty() && (perMinute || points > 0)) showStage(progress, caption, points);
-    presentReportChart(*chart_, design_, data, chosenSeries());
+    presentReportChart(*chart_, design_, data, chosenSeries(), built.chartPoints);
     progress.setProgress(points);
 
     if (design_.viewport == charts::ViewportKind::Latency && points > 0) {
@@ -237,9 +237,10 @@ ReportWindow::BuiltChart ReportWindow::buildInBackground() {
     CollectedMessages messages;
     const QString failurePrefix = myLoadResString(design_.loadFailureId);
     QThread* worker = QThread::create([&] {
-        // The chart data are made here as well, and the rows freed here: for
-        // a long report either would hold up the window. A latency report's
-        // chart is made while its table is stored.
+        // The chart data and their points are made here as well, and the
+        // rows freed here: for a long report any of these would hold up the
+        // window. A latency report's chart data are made while its table is
+        // stored.
         bool charted = false;
         const reports::RowsUser chart = [&](const reports::BuiltReport& rows) {
             built.points = static_cast<int64_t>(rows.size());
@@ -270,6 +271,8 @@ ReportWindow::BuiltChart ReportWindow::buildInBackground() {
         // A failed build leaves a report without rows, whose chart still
         // carries its header and titles.
         if (!charted) chart(reports::emptyReport(inputs_.kind));
+        // The points once the rows are gone, which are as large.
+        built.chartPoints = charts::ChartControl::preparePoints(built.data, design_.groupType);
     });
     // The window system goes on painting while the build runs; the user's
     // clicks and keys wait, as they would behind a modal window.

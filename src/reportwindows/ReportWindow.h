@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+#include "charts/ChartControl.h"
 #include "charts/ChartViewport.h"
 #include "platform/UserDialogs.h"
 #include "reports/ReportInputs.h"
@@ -23,10 +24,6 @@ class QScrollBar;
 
 namespace varnel::app {
 class ProgressPanel;
-}
-
-namespace varnel::charts {
-class ChartControl;
 }
 
 namespace varnel::reportwindows {
@@ -72,9 +69,11 @@ private:
     void showViewport();
     std::vector<bool> chosenSeries() const;
     void followChart(double minimum, double maximum);
-    // The chart data of the report and its number of chart positions.
+    // The chart data of the report, its points made for the chart and its
+    // number of chart positions.
     struct BuiltChart {
         reports::ReportChart data;
+        charts::ChartPoints chartPoints;
         int64_t points = 0;
     };
     BuiltChart buildInBackground();

@@ -1,8 +1,10 @@
 // The chart adapter drawn offscreen: a whole day of minute bars on a chart
-// narrower than 1440 pixels keeps every peak visible.
+// narrower than 1440 pixels keeps every peak visible; points made beforehand
+// draw as the chart alone.
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <thread>
 
 #include "charts/ChartControl.h"
 
@@ -60,6 +62,40 @@ TEST(ChartControl, APointsTooltipNamesThePointNearestTheMouse) {
     EXPECT_EQ(chart.pointText(3720, 2990), QStringLiteral("01:02:00  SecondsInQueue: 3000"));
     EXPECT_EQ(chart.pointText(3720, 20), QStringLiteral("01:02:00  SecondsInQueue: 7"));
     EXPECT_EQ(chart.pointText(3720, 1500), QString());
+}
+
+TEST(ChartControl, PointsMadeBeforehandOnAnotherThreadDrawAsTheChartAlone) {
+    reports::ChartSeries in{QStringLiteral("In"), {}, {}};
+    reports::ChartSeries out{QStringLiteral("Out"), {}, {}};
+    for (int j = 1; j <= 1440; ++j) {
+        in.x << j;
+        in.y << (j % 7 == 0 ? -1 : j % 13);  // -1: no data, no bar
+        out.x << j;
+        out.y << (j % 5);
+    }
+    const reports::ReportChart data{
+        QStringLiteral("Two"), QStringLiteral("Time"), QStringLiteral("Ports"), {in, out}, {}};
+    const auto picture = [&data](ChartControl::GroupType type, const ChartPoints* points) {
+        ChartControl chart;
+        chart.setGroupType(type);
+        if (points)
+            chart.setChart(data, *points);
+        else
+            chart.setChart(data);
+        chart.setXRange(0, 1440);
+        return chart.toImage(QSize(500, 300));
+    };
+    for (const auto type : {ChartControl::GroupType::Bars, ChartControl::GroupType::Points}) {
+        ChartPoints made;
+        std::thread([&] { made = ChartControl::preparePoints(data, type); }).join();
+        const QImage alone = picture(type, nullptr);
+        EXPECT_EQ(picture(type, &made), alone);
+        // Points made for the other group type are made again for this one.
+        const ChartPoints other =
+            ChartControl::preparePoints(data, type == ChartControl::GroupType::Bars ? ChartControl::GroupType::Points
+                                                                                    : ChartControl::GroupType::Bars);
+        EXPECT_EQ(picture(type, &other), alone);
+    }
 }
 
 }  // namespace
