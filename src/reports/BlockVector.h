@@ -1,12 +1,14 @@
 // A vector of plain values kept in blocks of a fixed size that never move:
 // it grows without copying what it holds, so a vector of hundreds of
-// megabytes never needs a second copy of itself while it grows.
+// megabytes never needs a second copy of itself while it grows. A block is
+// at least a huge page.
 #pragma once
 
 #include <cstddef>
-#include <memory>
 #include <type_traits>
 #include <vector>
+
+#include "platform/LargeArrays.h"
 
 namespace varnel::reports {
 
@@ -16,7 +18,7 @@ class BlockVector {
 
 public:
     void push_back(const T& value) {
-        if (size_ == blocks_.size() * blockSize) blocks_.push_back(std::make_unique_for_overwrite<T[]>(blockSize));
+        if (size_ == blocks_.size() * blockSize) blocks_.emplace_back(blockSize);
         blocks_.back()[size_ & (blockSize - 1)] = value;
         ++size_;
     }
@@ -29,10 +31,15 @@ public:
     bool empty() const { return size_ == 0; }
 
 private:
-    static constexpr unsigned blockBits = 16;
+    // The fewest values, a power of two, that fill a huge page.
+    static constexpr unsigned blockBits = [] {
+        unsigned bits = 0;
+        while ((std::size_t{1} << bits) * sizeof(T) < platform::hugePageBytes) ++bits;
+        return bits;
+    }();
     static constexpr std::size_t blockSize = std::size_t{1} << blockBits;
 
-    std::vector<std::unique_ptr<T[]>> blocks_;
+    std::vector<platform::LargeBlock<T>> blocks_;
     std::size_t size_ = 0;
 };
 

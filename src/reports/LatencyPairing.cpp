@@ -110,7 +110,7 @@ std::pair<uint32_t, uint32_t> halfOf(uint32_t count, int part) {
 
 // Sorts the keys on two threads: split at a sampled key, each side sorted by
 // a thread of its own.
-void sortKeys(std::vector<GroupKey>& keys) {
+void sortKeys(platform::LargeVector<GroupKey>& keys) {
     constexpr std::size_t worthSplitting = 1 << 15;
     if (keys.size() < worthSplitting) {
         std::sort(keys.begin(), keys.end());
@@ -216,8 +216,8 @@ std::string_view MessageEvents::guid(uint32_t event) const {
     return groupText(events_[event].group);
 }
 
-std::vector<uint32_t> MessageEvents::identifierNumbers(const std::vector<uint32_t>& membersOfGroup,
-                                                       uint32_t& identifiers) const {
+platform::LargeVector<uint32_t> MessageEvents::identifierNumbers(const platform::LargeVector<uint32_t>& membersOfGroup,
+                                                                 uint32_t& identifiers) const {
     const auto groupCount = static_cast<uint32_t>(groups_.size());
     const auto firstUsed = static_cast<uint32_t>(
         std::find_if(membersOfGroup.begin(), membersOfGroup.end(), [](uint32_t m) { return m > 0; }) -
@@ -240,7 +240,7 @@ std::vector<uint32_t> MessageEvents::identifierNumbers(const std::vector<uint32_
         });
     }
     const std::size_t prefix = std::min(shared[0], shared[1]);
-    std::vector<GroupKey> keys(used[0] + used[1]);
+    platform::LargeVector<GroupKey> keys(used[0] + used[1]);
     onTwoThreads([&](int part) {
         const auto [begin, end] = halfOf(groupCount, part);
         GroupKey* key = keys.data() + (part ? used[0] : 0);
@@ -261,7 +261,7 @@ std::vector<uint32_t> MessageEvents::identifierNumbers(const std::vector<uint32_
         run = end;
     }
 
-    std::vector<uint32_t> number(groupCount, 0);
+    platform::LargeVector<uint32_t> number(groupCount, 0);
     identifiers = 0;
     for (std::size_t k = 0; k < keys.size(); ++k) {
         const bool sameIdentifier = k > 0 && keys[k].prefix == keys[k - 1].prefix &&
@@ -277,7 +277,7 @@ Pairing MessageEvents::pair(const std::vector<bool>* accepted) const {
     const auto eventCount = static_cast<uint32_t>(events_.size());
     const auto groupCount = static_cast<uint32_t>(groups_.size());
     // Each thread counts the members of its half of the groups.
-    std::vector<uint32_t> membersOfGroup(groupCount, 0);
+    platform::LargeVector<uint32_t> membersOfGroup(groupCount, 0);
     onTwoThreads([&](int part) {
         const auto [begin, end] = halfOf(groupCount, part);
         for (uint32_t e = 0; e < eventCount; ++e) {
@@ -286,7 +286,7 @@ Pairing MessageEvents::pair(const std::vector<bool>* accepted) const {
         }
     });
     uint32_t identifiers = 0;
-    const std::vector<uint32_t> identifierOf = identifierNumbers(membersOfGroup, identifiers);
+    const platform::LargeVector<uint32_t> identifierOf = identifierNumbers(membersOfGroup, identifiers);
 
     // Each identifier's events taking part, in stored order, one identifier
     // after the other: identifier i's are members[start[i]] up to
@@ -294,12 +294,12 @@ Pairing MessageEvents::pair(const std::vector<bool>* accepted) const {
     // the events are placed from the last one back, which leaves it at each
     // identifier's start. Each thread places the events of its half of the
     // identifiers.
-    std::vector<uint32_t> start(identifiers + 1, 0);
+    platform::LargeVector<uint32_t> start(identifiers + 1, 0);
     for (uint32_t g = 0; g < groupCount; ++g) start[identifierOf[g]] += membersOfGroup[g];
-    std::vector<uint32_t>().swap(membersOfGroup);
+    platform::LargeVector<uint32_t>().swap(membersOfGroup);
     uint32_t taking = 0;
     for (uint32_t& end : start) end = taking += end;
-    std::vector<uint32_t> members(taking);
+    platform::LargeVector<uint32_t> members(taking);
     onTwoThreads([&](int part) {
         const auto [begin, end] = halfOf(identifiers, part);
         for (uint32_t e = eventCount; e-- > 0;) {

@@ -11,6 +11,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/LargeArrays.h"
 #include "reports/BlockVector.h"
 #include "reports/TextArena.h"
 
@@ -36,7 +37,7 @@ struct UnmatchedEvent {
 };
 
 struct Pairing {
-    std::vector<EventPair> pairs;  // in identifier order, then time order
+    platform::LargeVector<EventPair> pairs;  // in identifier order, then time order
     std::vector<UnmatchedEvent> unmatched;
 };
 
@@ -110,7 +111,8 @@ private:
     std::string_view groupText(uint32_t group) const;
     // For each group with events taking part, the number of its identifier in
     // identifier order; identifiers is set to how many there are.
-    std::vector<uint32_t> identifierNumbers(const std::vector<uint32_t>& membersOfGroup, uint32_t& identifiers) const;
+    platform::LargeVector<uint32_t> identifierNumbers(const platform::LargeVector<uint32_t>& membersOfGroup,
+                                                      uint32_t& identifiers) const;
 
     BlockVector<Event> events_;
     BlockVector<Group> groups_;

@@ -131,7 +131,7 @@ private:
     std::array<store::StoredTime::Text, rowsPerInsert> delivered_;
 };
 
-void storePairs(store::ReportDatabase& db, const MessageEvents& events, const std::vector<EventPair>& pairs) {
+void storePairs(store::ReportDatabase& db, const MessageEvents& events, std::span<const EventPair> pairs) {
     const std::string head =
         "INSERT INTO MessageLatency(MessageGUID, TimeDelivered, SecondsInQueue, VeyraNodeID, KeldanNodeID, "
         "OutboundMessage) VALUES ";
@@ -193,7 +193,7 @@ void LatencyRows::add(int64_t index, std::string_view guid, int deliveredSeconds
     entries_.push_back({index, static_cast<int32_t>(secondsInQueue), event});
 }
 
-void LatencyRows::addOutboundPairs(const std::vector<EventPair>& pairs) {
+void LatencyRows::addOutboundPairs(std::span<const EventPair> pairs) {
     // Placed by a counting sort over the seconds of the day, as they are added.
     std::vector<uint32_t> next(secondsPerDay + 1, 0);
     const auto delivered = [this](uint32_t event) {
@@ -219,14 +219,14 @@ void LatencyRows::sortByDelivery() {
     const auto key = [this](const Entry& entry) {
         return static_cast<std::size_t>(std::clamp(events_->secondsOfDay(entry.event), 0, secondsPerDay - 1));
     };
-    std::vector<uint32_t> keys(entries_.size());
+    platform::LargeVector<uint32_t> keys(entries_.size());
     std::vector<uint32_t> next(secondsPerDay + 1, 0);
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         keys[i] = static_cast<uint32_t>(key(entries_[i]));
         ++next[keys[i] + 1];
     }
     for (int s = 0; s < secondsPerDay; ++s) next[static_cast<std::size_t>(s) + 1] += next[static_cast<std::size_t>(s)];
-    std::vector<Entry> sorted(entries_.size());
+    platform::LargeVector<Entry> sorted(entries_.size());
     for (std::size_t i = 0; i < entries_.size(); ++i) sorted[next[keys[i]]++] = entries_[i];
     entries_.swap(sorted);
 }

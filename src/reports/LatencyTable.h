@@ -7,9 +7,11 @@
 #include <QTime>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string_view>
 #include <vector>
 
+#include "platform/LargeArrays.h"
 #include "platform/UserMessage.h"
 #include "reports/LatencyPairing.h"
 #include "reports/ReportRequest.h"
@@ -47,7 +49,7 @@ public:
     // On rows that hold none: the outbound pairs among pairs, in table order,
     // as rows numbered from 1 (the table is emptied before they are stored),
     // each put in its place in delivery order, so that no sort follows.
-    void addOutboundPairs(const std::vector<EventPair>& pairs);
+    void addOutboundPairs(std::span<const EventPair> pairs);
     // Ascending delivery time; rows of one time keep the order they were added in.
     void sortByDelivery();
 
@@ -70,7 +72,7 @@ private:
 
     std::shared_ptr<MessageEvents> own_;  // when filled by add()
     std::shared_ptr<const MessageEvents> events_;
-    std::vector<Entry> entries_;
+    platform::LargeVector<Entry> entries_;
 };
 
 // The events of the range paired, before anything is stored: the table's

@@ -1,14 +1,15 @@
 // Texts kept one after the other in blocks of a fixed size that never move:
 // the arena grows without copying what it holds, so millions of texts cost
-// their bytes and no more, even while it grows.
+// their bytes and no more, even while it grows. A block is a huge page.
 #pragma once
 
 #include <cstdint>
 #include <cstring>
-#include <memory>
 #include <stdexcept>
 #include <string_view>
 #include <vector>
+
+#include "platform/LargeArrays.h"
 
 namespace varnel::reports {
 
@@ -42,17 +43,17 @@ private:
     std::size_t newBlock(std::size_t spans) {
         if (blocks_.size() + spans > maxBlocks) throw std::length_error("identifier texts exceed 4 GB");
         const std::size_t first = blocks_.size();
-        blocks_.push_back(std::make_unique_for_overwrite<char[]>(spans * blockSize));
+        blocks_.emplace_back(spans * blockSize);
         for (std::size_t s = 1; s < spans; ++s) blocks_.emplace_back();
         used_ = 0;
         return first;
     }
 
-    static constexpr unsigned blockBits = 20;
+    static constexpr unsigned blockBits = 21;
     static constexpr std::size_t blockSize = std::size_t{1} << blockBits;
     static constexpr std::size_t maxBlocks = std::size_t{1} << (32 - blockBits);
 
-    std::vector<std::unique_ptr<char[]>> blocks_;
+    std::vector<platform::LargeBlock<char>> blocks_;
     std::size_t used_ = 0;
 };
 
