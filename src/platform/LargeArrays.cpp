@@ -5,21 +5,11 @@
 
 #include <cstdint>
 
+#include "platform/AddressSanitizer.h"
+
 namespace varnel::platform {
 
 namespace {
-
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool checkedHeap = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool checkedHeap = true;
-#else
-constexpr bool checkedHeap = false;
-#endif
-#else
-constexpr bool checkedHeap = false;
-#endif
 
 // bytes rounded up to whole ordinary pages, which mappings are made of.
 std::size_t wholePages(std::size_t bytes) {
@@ -32,7 +22,7 @@ std::size_t wholePages(std::size_t bytes) {
 void* allocateLarge(std::size_t bytes) {
     if (bytes == 0 || bytes > std::size_t(-1) / 2) throw std::bad_alloc();
     // Under the address sanitizer, from its heap, which it checks.
-    if constexpr (checkedHeap) return ::operator new(bytes, std::align_val_t(hugePageBytes));
+    if constexpr (underAddressSanitizer) return ::operator new(bytes, std::align_val_t(hugePageBytes));
     bytes = wholePages(bytes);
     // Mapped with a huge page to spare, then cut to start on a huge page:
     // only whole aligned huge pages can be huge.
@@ -51,7 +41,7 @@ void* allocateLarge(std::size_t bytes) {
 }
 
 void freeLarge(void* memory, std::size_t bytes) noexcept {
-    if constexpr (checkedHeap)
+    if constexpr (underAddressSanitizer)
         ::operator delete(memory, std::align_val_t(hugePageBytes));
     else if (memory)
         munmap(memory, wholePages(bytes));

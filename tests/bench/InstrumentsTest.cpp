@@ -12,6 +12,7 @@
 #include "bench/EventLoopStalls.h"
 #include "bench/PeakMemory.h"
 #include "bench/ProgressBarWatch.h"
+#include "platform/AddressSanitizer.h"
 
 namespace varnel::bench::test {
 namespace {
@@ -47,17 +48,7 @@ TEST(StallWatch, BusyWorkUpToStopIsAStallInProcessorTime) {
 
 // The address sanitizer keeps freed memory resident in its quarantine, so a
 // freed block never lowers the resident size there.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool freedMemoryStaysResident = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool freedMemoryStaysResident = true;
-#else
-constexpr bool freedMemoryStaysResident = false;
-#endif
-#else
-constexpr bool freedMemoryStaysResident = false;
-#endif
+constexpr bool freedMemoryStaysResident = platform::underAddressSanitizer;
 
 TEST(PeakMemory, AStretchStartsBelowTheLastPeakWhichTheWholeRunKeeps) {
     if (freedMemoryStaysResident) GTEST_SKIP() << "freed memory stays resident under the address sanitizer";
