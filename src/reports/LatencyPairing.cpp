@@ -160,28 +160,23 @@ uint32_t MessageEvents::groupOf(std::string_view guid, uint32_t hash, bool& adde
 }
 
 uint32_t MessageEvents::nodesOf(double veyra, double keldan) {
+    // The serials compared bit for bit, as the key below is made of them.
+    const auto same = [veyra, keldan](const Nodes& nodes) {
+        return std::bit_cast<uint64_t>(nodes.veyra) == std::bit_cast<uint64_t>(veyra) &&
+               std::bit_cast<uint64_t>(nodes.keldan) == std::bit_cast<uint64_t>(keldan);
+    };
     // Messages run between a few dozen nodes: the last pair is the likeliest.
-    if (!nodes_.empty()) {
-        const Nodes& last = nodes_.back();
-        if (std::bit_cast<uint64_t>(last.veyra) == std::bit_cast<uint64_t>(veyra) &&
-            std::bit_cast<uint64_t>(last.keldan) == std::bit_cast<uint64_t>(keldan))
-            return static_cast<uint32_t>(nodes_.size() - 1);
-    }
+    if (!nodes_.empty() && same(nodes_.back())) return static_cast<uint32_t>(nodes_.size() - 1);
     const uint64_t key = std::bit_cast<uint64_t>(veyra) * 0x9E3779B97F4A7C15ull ^ std::bit_cast<uint64_t>(keldan);
     auto [it, added] = nodeIndex_.try_emplace(key, static_cast<uint32_t>(nodes_.size()));
     if (added) {
         nodes_.push_back({veyra, keldan});
         return it->second;
     }
-    const Nodes& found = nodes_[it->second];
-    if (std::bit_cast<uint64_t>(found.veyra) == std::bit_cast<uint64_t>(veyra) &&
-        std::bit_cast<uint64_t>(found.keldan) == std::bit_cast<uint64_t>(keldan))
-        return it->second;
+    if (same(nodes_[it->second])) return it->second;
     // Two pairs of one key: rare enough for a search.
     for (uint32_t n = 0; n < nodes_.size(); ++n)
-        if (std::bit_cast<uint64_t>(nodes_[n].veyra) == std::bit_cast<uint64_t>(veyra) &&
-            std::bit_cast<uint64_t>(nodes_[n].keldan) == std::bit_cast<uint64_t>(keldan))
-            return n;
+        if (same(nodes_[n])) return n;
     nodes_.push_back({veyra, keldan});
     return static_cast<uint32_t>(nodes_.size() - 1);
 }

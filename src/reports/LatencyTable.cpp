@@ -21,8 +21,6 @@ namespace {
 
 constexpr int rowsPerInsert = 32;
 
-constexpr int secondsPerDay = 24 * 60 * 60;
-
 QTime timeOfDay(int seconds) { return QTime(0, 0).addSecs(seconds); }
 
 // The stored form of a delivery time: the time of day on 1 January 2004.
@@ -195,15 +193,15 @@ void LatencyRows::add(int64_t index, std::string_view guid, int deliveredSeconds
 
 void LatencyRows::addOutboundPairs(std::span<const EventPair> pairs) {
     // Placed by a counting sort over the seconds of the day, as they are added.
-    std::vector<uint32_t> next(secondsPerDay + 1, 0);
+    std::vector<uint32_t> next(store::secondsPerDay + 1, 0);
     const auto delivered = [this](uint32_t event) {
-        return static_cast<std::size_t>(std::clamp(events_->secondsOfDay(event), 0, secondsPerDay - 1));
+        return static_cast<std::size_t>(std::clamp(events_->secondsOfDay(event), 0, store::secondsPerDay - 1));
     };
     for (const EventPair& pair : pairs)
         if (isOutboundMessage(events_->messageType(pair.second))) ++next[delivered(pair.second) + 1];
-    for (std::size_t s = 0; s < secondsPerDay; ++s) next[s + 1] += next[s];
+    for (std::size_t s = 0; s < store::secondsPerDay; ++s) next[s + 1] += next[s];
     const std::size_t before = entries_.size();
-    entries_.resize(before + next[secondsPerDay]);
+    entries_.resize(before + next[store::secondsPerDay]);
     for (std::size_t p = 0; p < pairs.size(); ++p) {
         const EventPair& pair = pairs[p];
         if (!isOutboundMessage(events_->messageType(pair.second))) continue;
@@ -217,15 +215,16 @@ void LatencyRows::sortByDelivery() {
     // A counting sort over the seconds of the day: stable, and each row's
     // event is looked at once rather than at every comparison.
     const auto key = [this](const Entry& entry) {
-        return static_cast<std::size_t>(std::clamp(events_->secondsOfDay(entry.event), 0, secondsPerDay - 1));
+        return static_cast<std::size_t>(std::clamp(events_->secondsOfDay(entry.event), 0, store::secondsPerDay - 1));
     };
     platform::LargeVector<uint32_t> keys(entries_.size());
-    std::vector<uint32_t> next(secondsPerDay + 1, 0);
+    std::vector<uint32_t> next(store::secondsPerDay + 1, 0);
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         keys[i] = static_cast<uint32_t>(key(entries_[i]));
         ++next[keys[i] + 1];
     }
-    for (int s = 0; s < secondsPerDay; ++s) next[static_cast<std::size_t>(s) + 1] += next[static_cast<std::size_t>(s)];
+    for (int s = 0; s < store::secondsPerDay; ++s)
+        next[static_cast<std::size_t>(s) + 1] += next[static_cast<std::size_t>(s)];
     platform::LargeVector<Entry> sorted(entries_.size());
     for (std::size_t i = 0; i < entries_.size(); ++i) sorted[next[keys[i]]++] = entries_[i];
     entries_.swap(sorted);

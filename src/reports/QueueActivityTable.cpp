@@ -7,18 +7,17 @@
 
 #include "reports/PerMinuteTable.h"
 #include "store/Query.h"
+#include "store/RawRows.h"
 
 namespace varnel::reports {
 
 namespace {
 
-constexpr double bytesPerMegabyte = 1000000.0;
-
 // The logged values are kept as whole numbers (nearest, a half to the even
 // neighbour) before the megabytes are taken with the fraction dropped.
 double wholeNumber(double value) { return std::nearbyint(value); }
 
-double wholeMegabytes(double bytes) { return std::floor(wholeNumber(bytes) / bytesPerMegabyte); }
+double wholeMegabytes(double bytes) { return std::floor(wholeNumber(bytes) / store::bytesPerMegabyte); }
 
 std::vector<QueueMinute> minuteMaxima(const ingest::MinuteExtremes& extremes) {
     std::vector<QueueMinute> rows(minutesPerDay);

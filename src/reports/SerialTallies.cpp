@@ -7,8 +7,6 @@ namespace varnel::reports {
 
 namespace {
 
-constexpr double bytesPerMegabyte = 1000000.0;
-
 // The serial's bits as stored, so that a negative zero is the serial 0.
 uint64_t keyOf(double serial) { return std::bit_cast<uint64_t>(store::storedReal(serial)); }
 
@@ -74,7 +72,7 @@ const NodeTally* SideTallies::find(double serial) const {
 void SerialTallies::add(const ClearedMessage& message) {
     ++messages_;
     if (message.nonDelivery) ++nonDeliveries_;
-    const double megabytes = message.size.present ? message.size.value / bytesPerMegabyte : 0.0;
+    const double megabytes = message.size.present ? message.size.value / store::bytesPerMegabyte : 0.0;
     count(veyra_.at(message.veyraSerial), message, megabytes);
     count(keldan_.at(message.keldanSerial), message, megabytes);
 }

@@ -1,12 +1,8 @@
 #include "reportwindows/ReportChartView.h"
 
+#include "store/StoredTime.h"
+
 namespace varnel::reportwindows {
-
-namespace {
-
-constexpr double secondsPerDay = 86400;
-
-}  // namespace
 
 void presentReportChart(charts::ChartControl& chart, const ReportWindowDesign& design, const reports::ReportChart& data,
                         const std::vector<bool>& visible, const charts::ChartPoints& points) {
@@ -31,7 +27,7 @@ charts::AxisRange wholeAxis(const ReportWindowDesign& design, const reports::Rep
     if (design.viewport == charts::ViewportKind::Latency) {
         // An empty chart spans the whole day.
         const int maximum = latencyAxisMaximum(data);
-        return {0, maximum > 0 ? static_cast<double>(maximum) : secondsPerDay};
+        return {0, maximum > 0 ? static_cast<double>(maximum) : static_cast<double>(store::secondsPerDay)};
     }
     const qsizetype positions = data.series.isEmpty() ? 0 : data.series.first().x.size();
     return {0.5, static_cast<double>(positions) + 0.5};

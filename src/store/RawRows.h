@@ -40,6 +40,10 @@ struct TextRef {
     uint32_t length = 0;
 };
 
+// Message sizes are logged in bytes; the reports count megabytes of a
+// million bytes.
+inline constexpr double bytesPerMegabyte = 1000000.0;
+
 // MessageType codes of RawMessageData: a message queued (new) or cleared,
 // inbound (Keldan to Veyra) or outbound (Veyra to Keldan).
 enum MessageType : int16_t {

@@ -10,6 +10,8 @@
 
 namespace varnel::store {
 
+inline constexpr int secondsPerDay = 24 * 60 * 60;
+
 // Eight bytes in one aligned word, the last always 0, so that a copy moves
 // one word: seven bytes are moved piecewise, and reading them back at once
 // stalls the processor until every piece is written.
@@ -31,7 +33,7 @@ struct alignas(8) StoredTime {
 
     // Whole days since 1 January 1970; used for spans that cross midnight.
     int64_t daysSinceEpoch() const;
-    int64_t secondsSinceEpoch() const { return daysSinceEpoch() * 86400 + secondsOfDay(); }
+    int64_t secondsSinceEpoch() const { return daysSinceEpoch() * secondsPerDay + secondsOfDay(); }
 
     static constexpr std::size_t textLength = 19;
     using Text = std::array<char, textLength>;
