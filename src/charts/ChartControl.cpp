@@ -3,6 +3,7 @@
 #include <qcustomplot.h>
 
 #include <QBuffer>
+#include <QFontMetrics>
 #include <QPdfWriter>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -241,6 +242,24 @@ struct ChartControl::Impl {
             }
         }
         plot->xAxis->setTickLabelRotation(labels == XLabels::ValueLabels ? 45 : 0);
+        fitRightMargin();
+    }
+
+    // A value label is turned to run down and to the right of its position,
+    // so the last one reaches beyond the plotting area; without room there
+    // it would not be drawn at all.
+    void fitRightMargin() {
+        QCPAxisRect* rect = plot->axisRect();
+        if (labels != XLabels::ValueLabels || chart.xLabels.isEmpty()) {
+            rect->setAutoMargins(QCP::msAll);
+            return;
+        }
+        const QFontMetrics metrics(plot->xAxis->tickLabelFont());
+        const double run = (metrics.horizontalAdvance(chart.xLabels.last()) + metrics.height()) * std::sqrt(0.5);
+        QMargins margins = rect->margins();
+        margins.setRight(static_cast<int>(std::ceil(run)) + metrics.averageCharWidth());
+        rect->setAutoMargins(QCP::msLeft | QCP::msTop | QCP::msBottom);
+        rect->setMargins(margins);
     }
 };
 

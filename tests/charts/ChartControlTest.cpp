@@ -1,6 +1,6 @@
 // The chart adapter drawn offscreen: a whole day of minute bars on a chart
 // narrower than 1440 pixels keeps every peak visible; points made beforehand
-// draw as the chart alone.
+// draw as the chart alone; the last turned value label has room.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -96,6 +96,29 @@ TEST(ChartControl, PointsMadeBeforehandOnAnotherThreadDrawAsTheChartAlone) {
                                                                                     : ChartControl::GroupType::Bars);
         EXPECT_EQ(picture(type, &other), alone);
     }
+}
+
+TEST(ChartControl, ALongLastValueLabelGetsRoomAndIsDrawn) {
+    reports::ChartSeries traffic{QStringLiteral("Outbound"), {1, 2, 3}, {5, 6, 7}};
+    const reports::ReportChart data{
+        QStringLiteral("Nodes"),
+        QStringLiteral("Nodes"),
+        QStringLiteral("Messages"),
+        {traffic},
+        {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("Keldan - 665199 665199 665199")}};
+    ChartControl chart;
+    chart.setGroupType(ChartControl::GroupType::Bars);
+    chart.setChart(data);
+    chart.setXLabels(ChartControl::XLabels::ValueLabels);
+    chart.setXRange(0.5, 3.5);
+    const QImage picture = chart.toImage(QSize(600, 400));
+    // The last label runs down to the right of its bar, into the last
+    // quarter of the picture, where nothing else is drawn below the bars.
+    int dark = 0;
+    for (int y = picture.height() * 2 / 3; y < picture.height(); ++y)
+        for (int x = picture.width() * 3 / 4; x < picture.width(); ++x)
+            if (qGray(picture.pixel(x, y)) < 100) ++dark;
+    EXPECT_GT(dark, 20);
 }
 
 }  // namespace
