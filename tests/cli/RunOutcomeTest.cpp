@@ -13,6 +13,7 @@
 #include "LockFiles.h"
 #include "ReportTool.h"
 #include "TestFiles.h"
+#include "UnreadableLogs.h"
 
 using namespace varnel;
 using test::runReportTool;
@@ -39,19 +40,14 @@ protected:
 };
 
 TEST_F(RunOutcome, LogsNotReadInFullFailTheRunAfterTheReportsOfWhatWasRead) {
-    const QString dangling = logs.file("CallLog_20040512_2.log");
-    ASSERT_TRUE(QFile::link(logs.file("gone.log"), dangling));
-    const QString loop = logs.file("CallLog_20040512_3.log");
-    ASSERT_TRUE(QFile::link(loop, loop));
-    std::string tooLong;
-    for (int i = 0; i < 1'000'001; ++i) tooLong += "x\n";
-    const QString overLimit = logs.write("CallLog_20040512_4.log", tooLong);
+    const QStringList notReadInFull = test::writeLogsNotReadInFull(logs, "20040512");
+    ASSERT_EQ(notReadInFull.size(), 3);
 
     const auto run = runReportTool(base() + QStringList{"--report", "port-availability"});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.out.startsWith("Traffic information found in logs for 05/12/2004 Wednesday\n"));
     EXPECT_TRUE(QFile::exists(out.file("PortAvailabilitySummary_5_12_2004.csv")));
-    for (const QString& path : {dangling, loop, overLimit})
+    for (const QString& path : notReadInFull)
         EXPECT_TRUE(run.err.contains("The log file " + path + " was not read in full.\n")) << run.err.toStdString();
 
     // A day whose only log cannot be read is a failure, not a day without traffic.
@@ -59,9 +55,7 @@ TEST_F(RunOutcome, LogsNotReadInFullFailTheRunAfterTheReportsOfWhatWasRead) {
     EXPECT_EQ(runReportTool(base() + QStringList{"--day", "05/13/2004"}).exitCode, 1);
 
     // Line-level faults leave the status alone.
-    QFile::remove(dangling);
-    QFile::remove(loop);
-    QFile::remove(overLimit);
+    for (const QString& path : notReadInFull) QFile::remove(path);
     QFile::remove(logs.file("CallLog_20040513.log"));
     logs.write("CallLog_20040512_2.log", "5/12/2004 25:00:00,INCOMING,3,40,1\r\n");
     const auto lines = runReportTool(base());

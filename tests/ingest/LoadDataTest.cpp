@@ -2,11 +2,11 @@
 #include <SQLiteCpp/Statement.h>
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <atomic>
 
 #include "LoadScene.h"
 #include "TestFiles.h"
+#include "UnreadableLogs.h"
 #include "ingest/LoadData.h"
 #include "store/ReportDatabase.h"
 
@@ -114,20 +114,15 @@ TEST_F(Load, DataFolderThatCannotBeWrittenFailsClearly) {
 
 TEST_F(Load, LogsNotReadInFullAreNamedAndTheRestIsLoaded) {
     logs.write("CallLog_20040512.log", dayOne);
-    const QString dangling = logs.file("CallLog_20040512_2.log");
-    ASSERT_TRUE(QFile::link(logs.file("gone.log"), dangling));
-    const QString loop = logs.file("CallLog_20040512_3.log");
-    ASSERT_TRUE(QFile::link(loop, loop));
-    std::string tooLong;
-    for (int i = 0; i < 1'000'001; ++i) tooLong += "5/12/2004 12:00:00,INCOMING,2,40,1\n";
-    const QString overLimit = logs.write("CallLog_20040512_4.log", tooLong);
+    const QStringList notReadInFull = test::writeLogsNotReadInFull(logs, "20040512");
+    ASSERT_EQ(notReadInFull.size(), 3);
     // Line-level faults leave a log read in full.
     logs.write("CallLog_20040512_5.log", "5/12/2004 25:00:00,INCOMING,3,40,1\nshort,line\n");
 
     const auto result = load({QDate(2004, 5, 12)});
     EXPECT_EQ(result.outcome, LoadOutcome::Loaded);
     EXPECT_EQ(result.counters.inboundCalls, 2);
-    EXPECT_EQ(result.logsNotReadInFull, (QStringList{dangling, loop, overLimit}));
+    EXPECT_EQ(result.logsNotReadInFull, notReadInFull);
     EXPECT_EQ(observer.messages.size(), 4u);  // each said when it was met
 }
 
