@@ -20,22 +20,20 @@ bool isSqliteDatabase(const QString& path) {
     return file.read(header.size()) == header;
 }
 
-// A template is found by its name wherever it lies: each data folder's own
-// is copied at every load there.
-bool isTemplateName(const QString& path) {
+}  // namespace
+
+bool namesATemplate(const QString& path) {
     const QString name = QString::fromLatin1(store::DataFiles::templateFileName);
     for (const QString& file : {path, ingest::resolvedPath(path)})
         if (QFileInfo(file).fileName().compare(name, Qt::CaseInsensitive) == 0) return true;
     return false;
 }
 
-}  // namespace
-
 std::optional<QString> databaseOptionProblem(const CliOptions& options) {
     const QString& databasePath = options.databasePath;
     const QString shown = QDir::toNativeSeparators(databasePath);
     const QString target = ingest::resolvedPath(databasePath);
-    if (isTemplateName(databasePath))
+    if (namesATemplate(databasePath))
         return QStringLiteral("--db names a database template, which is never replaced: %1").arg(shown);
     if (ingest::isLogOfFolder(databasePath, options.logFolder))
         return QStringLiteral("--db names a call log of the log folder, which is never replaced: %1").arg(shown);

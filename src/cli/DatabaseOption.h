@@ -10,6 +10,10 @@
 
 namespace varnel::cli {
 
+// True when path (or the file a link there leads to) is named like a
+// database template, in any data folder: each is copied at every load there.
+bool namesATemplate(const QString& path);
+
 // Why options.databasePath must not be replaced: it is a database template
 // (any file named like one, in whichever data folder), a log of the log
 // folder, one of the run's own output files, a folder, or an existing file

@@ -63,12 +63,15 @@ std::optional<QList<QDate>> daysToLoad(const cli::CliOptions& options, const QLi
     return days;
 }
 
-// The report page must not replace an input, the working database or a file
-// the run writes into its output folder.
+// The report page must not replace an input, the working database, any
+// template or a file the run writes into its output folder.
 std::optional<QString> htmlOptionProblem(const cli::CliOptions& options, const store::DataFiles& files) {
     if (const auto problem = summaries::reportPageTargetProblem(options.htmlPath, options.logFolder,
                                                                 {files.workingPath(), files.templatePath()}))
         return problem;
+    if (cli::namesATemplate(options.htmlPath))
+        return QStringLiteral("The report page would replace a database template: %1")
+            .arg(QDir::toNativeSeparators(options.htmlPath));
     if (cli::isRunOutput(options, options.htmlPath))
         return QStringLiteral("The report page would replace a file this run writes into its output folder: %1")
             .arg(QDir::toNativeSeparators(options.htmlPath));

@@ -63,7 +63,7 @@ TEST_F(RunOutcome, LogsNotReadInFullFailTheRunAfterTheReportsOfWhatWasRead) {
     EXPECT_TRUE(lines.err.startsWith("Error in ParseLogFile routine: ")) << lines.err.toStdString();
 }
 
-TEST_F(RunOutcome, TheRunsOwnOutputsAreNeverNamedAsThePageOrTheDatabase) {
+TEST_F(RunOutcome, NeitherThePageNorTheDatabaseMayReplaceTheRunsOutputsOrATemplate) {
     const QString csv = out.file("PortAvailabilitySummary_5_13_2004.csv");
     const QStringList refused[] = {
         {"--html", csv},
@@ -72,6 +72,7 @@ TEST_F(RunOutcome, TheRunsOwnOutputsAreNeverNamedAsThePageOrTheDatabase) {
         {"--db", out.file("NodeErrorGraph_5_12_2004.png"), "--chart", "png"},
         {"--html", out.file("UnmatchedGUID.TXT"), "--report", "latency", "--debug"},
         {"--db", out.file(".varnel-report.lock"), "--report", "latency"},
+        {"--html", logs.file("CleanPortData.db"), "--report", "latency"},
     };
     for (const QStringList& options : refused) {
         const auto run = runReportTool(base() + options +
