@@ -37,8 +37,10 @@ private:
     bool removeUnreadableLock() const;
 
     QString path_;
-    QLockFile lock_;
+    // Goes after the lock, so that the lock file is covered until it is
+    // removed.
     SignalCleanupEntry cleanup_;
+    QLockFile lock_;
 };
 
 }  // namespace varnel::platform
