@@ -7,12 +7,14 @@ namespace varnel::app {
 LoadGatherers::LoadGatherers() : tallies_(std::make_shared<reports::NodeTallies>(reports::RangeRequest{})) {
     watchers_.add(&events_);
     watchers_.add(tallies_.get());
+    watchers_.add(&trend_);
 }
 
 GatheredRows LoadGatherers::finish() {
     std::shared_ptr<const reports::MessageEvents> events = events_.finish();
     auto latencyPairs = std::make_shared<reports::PreparedLatency>(events);
-    return {std::move(events), std::move(tallies_), std::move(latencyPairs)};
+    return {std::move(events), std::move(tallies_), std::move(latencyPairs),
+            std::make_shared<const trend::DailyTrend>(trend_.finish())};
 }
 
 }  // namespace varnel::app

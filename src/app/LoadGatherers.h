@@ -1,8 +1,9 @@
 // What the desktop program gathers from a load's rows while they are stored:
 // every message event for the latency report and the whole day's node tallies
 // for the node reports, so that a report over the default range reads
-// nothing back from the database; and, once the load has ended, the whole
-// day's latency pairs, made in the background.
+// nothing back from the database; the figures of each loaded day for the
+// daily trend; and, once the load has ended, the whole day's latency pairs,
+// made in the background.
 #pragma once
 
 #include <memory>
@@ -11,6 +12,7 @@
 #include "reports/NodeTallies.h"
 #include "reports/PreparedLatency.h"
 #include "store/RowWatchers.h"
+#include "trend/DailyTrendGatherer.h"
 
 namespace varnel::app {
 
@@ -18,6 +20,7 @@ struct GatheredRows {
     std::shared_ptr<const reports::MessageEvents> messageEvents;
     std::shared_ptr<const reports::NodeTallies> nodeTallies;
     std::shared_ptr<reports::PreparedLatency> latencyPairs;
+    std::shared_ptr<const trend::DailyTrend> dailyTrend;
 };
 
 class LoadGatherers {
@@ -36,6 +39,7 @@ public:
 private:
     reports::MessageEventGatherer events_;
     std::shared_ptr<reports::NodeTallies> tallies_;
+    trend::DailyTrendGatherer trend_;
     store::RowWatchers watchers_;
 };
 

@@ -253,6 +253,7 @@ private:
             }
         }
         row.time = StoredTime{0, 0, 0, lineTime_.hour, lineTime_.minute, 0};
+        row.lineTime = lineTime_;
         row.startMinute = lineTime_.minuteOfDay();
         row.messageType = code;
         row.veyraSerial = leadingNumber(f[2]);

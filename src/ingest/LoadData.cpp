@@ -39,6 +39,7 @@ bool parseChosenDays(const LoadRequest& request, IngestState& state, store::RowS
                      QStringList& notReadInFull) {
     CallLogParser parser(state, sink, observer, request.watcher, request.cancel);
     for (const QDate& day : request.days) {
+        if (request.watcher) request.watcher->dayStarted(day);
         for (const QString& path : logFilesOfDay(request.logFolder, day)) {
             if (cancelled(request)) return false;
             switch (parser.parseFile(path)) {

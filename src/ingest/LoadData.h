@@ -17,7 +17,8 @@ struct LoadRequest {
     QString logFolder;
     QList<QDate> days;      // in the order of the day list
     QString firstDayEntry;  // the day list's first entry, named by the summary
-    // Sees every batch of rows before it is stored; none when null.
+    // Sees every batch of rows before it is stored, and is told before the
+    // logs of each day are parsed; none when null.
     store::RowWatcher* watcher = nullptr;
     // While raised the load stops between lines; never when null.
     const std::atomic<bool>* cancel = nullptr;

@@ -2,6 +2,7 @@
 // reusable batches so that a load allocates nothing per line.
 #pragma once
 
+#include <QDate>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -61,7 +62,8 @@ constexpr bool isInboundMessage(int64_t messageType) {
 
 // One RawMessageData row.
 struct MessageRecord {
-    StoredTime time;  // time of day cut to the minute
+    StoredTime time;      // time of day cut to the minute
+    StoredTime lineTime;  // the line's full time stamp, for gatherers; not stored
     int32_t startMinute = 0;
     int16_t messageType = 0;
     double veyraSerial = 0;
@@ -113,6 +115,10 @@ class RowWatcher {
 public:
     virtual ~RowWatcher() = default;
     virtual void see(const RowBatch& batch) = 0;
+    // The batches seen from now until the next call hold the rows of the log
+    // files of this day entry; a load calls it before each chosen day's
+    // files, in the load's order, also for a day whose files give no rows.
+    virtual void dayStarted(const QDate& /*day*/) {}
 };
 
 }  // namespace varnel::store

@@ -21,6 +21,10 @@ public:
         for (RowWatcher* watcher : watchers_) watcher->see(batch);
     }
 
+    void dayStarted(const QDate& day) override {
+        for (RowWatcher* watcher : watchers_) watcher->dayStarted(day);
+    }
+
 private:
     std::vector<RowWatcher*> watchers_;
 };

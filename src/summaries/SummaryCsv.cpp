@@ -123,4 +123,8 @@ bool writeNodeErrorCsv(const SummaryGrid& grid, QIODevice& out) {
     return writeTableCsv(nodeErrorTable(grid), out, true);
 }
 
+bool writeDailyTrendCsv(const trend::DailyTrend& days, QIODevice& out) {
+    return writeTableCsv(dailyTrendTable(days), out);
+}
+
 }  // namespace varnel::summaries

@@ -1,4 +1,4 @@
-// The CSV files of the five summaries: header line, then one line per grid
+// The CSV files of the summaries: header line, then one line per grid
 // row with the cells trimmed, every line ended by CR LF, text in the local
 // 8-bit encoding. Text cells follow the rule of text/CsvCell.h. Each
 // writer returns false when the device failed a write.
@@ -8,6 +8,7 @@
 
 #include "reports/LatencyTable.h"
 #include "summaries/SummaryGrid.h"
+#include "trend/DayFigures.h"
 
 namespace varnel::summaries {
 
@@ -25,5 +26,8 @@ bool writeNodeTrafficCsv(const SummaryGrid& grid, QIODevice& out);
 
 // Lines "type,id,inbound NDNs,outbound NDNs," (each field followed by a comma).
 bool writeNodeErrorCsv(const SummaryGrid& grid, QIODevice& out);
+
+// Lines "day,figure,..." as dailyTrendTable has them, empty cells empty.
+bool writeDailyTrendCsv(const trend::DailyTrend& days, QIODevice& out);
 
 }  // namespace varnel::summaries

@@ -3,6 +3,7 @@
 #include "reports/TimeText.h"
 #include "shell/StringTable.h"
 #include "text/NumberText.h"
+#include "trend/TrendFigures.h"
 
 namespace varnel::summaries {
 
@@ -78,6 +79,24 @@ SummaryTable nodeErrorTable(const SummaryGrid& grid) {
         grid, QStringLiteral("Node Type, Node ID, Inbound NDNs, Outbound NDNs"),
         {nodeTypeKey, QStringLiteral("NodeID"), QStringLiteral("InboundMessages"), QStringLiteral("OutboundMessages")},
         false);
+}
+
+SummaryTable dailyTrendTable(const trend::DailyTrend& days) {
+    QStringList headings{trend::dayHeading()};
+    for (const trend::TrendFigure figure : trend::trendFigures) headings << trend::figureHeading(figure);
+    SummaryTable table = headedTable(headings.join(QStringLiteral(", ")));
+    table.textColumns << true;
+    for (std::size_t i = 0; i < trend::trendFigures.size(); ++i) table.textColumns << false;
+    for (const trend::DayFigures& day : days) {
+        QStringList cells{day.day.toString(Qt::ISODate)};
+        for (const trend::TrendFigure figure : trend::trendFigures) {
+            const std::optional<double> value = trend::figureValue(day, figure);
+            cells << (value ? text::trimmedNumberText(*value) : QString());
+        }
+        table.rows << cells;
+    }
+    table.totalRows = table.rows.size();
+    return table;
 }
 
 }  // namespace varnel::summaries

@@ -11,6 +11,7 @@
 
 #include "reports/LatencyTable.h"
 #include "summaries/SummaryGrid.h"
+#include "trend/DayFigures.h"
 
 namespace varnel::summaries {
 
@@ -40,5 +41,10 @@ SummaryTable nodeTrafficTable(const SummaryGrid& grid);
 // Cells "type,id,inbound NDNs,outbound NDNs" under a fixed English header:
 // this file never followed the language choice.
 SummaryTable nodeErrorTable(const SummaryGrid& grid);
+
+// Cells "day (YYYY-MM-DD),figure,..." in the order of trend::trendFigures,
+// one row per day; a figure the day has not got leaves its cell empty. The
+// header line is the column headings joined by ", ".
+SummaryTable dailyTrendTable(const trend::DailyTrend& days);
 
 }  // namespace varnel::summaries
