@@ -7,7 +7,9 @@
 
 #include "mainwindow/MainWindow.h"
 #include "platform/DataFolder.h"
+#include "platform/PrivateFolder.h"
 #include "platform/ProcessPriority.h"
+#include "platform/SignalCleanup.h"
 #include "reportpage/WindowsReportPage.h"
 #include "reportwindows/PrinterChooser.h"
 #include "reportwindows/ReportWindowLauncher.h"
@@ -32,6 +34,8 @@ int main(int argc, char** argv) {
     // Before any thread starts, so that every thread of the program runs at
     // the lowered priority.
     platform::SetProcessPriority(platform::BelowNormalPriorityClass);
+    // Ended by a signal, the program still removes its private files.
+    platform::installSignalCleanup();
 
     QApplication application(argc, argv);
     settings::nameProgramSettings();
@@ -43,6 +47,8 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("varnel-traffic"));
 
     const app::RunOptions options = app::parseRunOptions(QCoreApplication::arguments());
+    // Private folders of runs that were killed outright.
+    platform::removeAbandonedPrivateFolders();
     app::AppSession session(
         store::DataFiles(options.dataFolder.isEmpty() ? store::DataFiles::defaultFolder() : options.dataFolder),
         options.debug);
