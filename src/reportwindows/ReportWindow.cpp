@@ -333,15 +333,17 @@ void ReportWindow::saveChart() {
     const QString suggested = QDir(platform::documentsFolder())
                                   .filePath(reports::chartFileName(inputs_.kind, inputs_.reportDate,
                                                                    charts::defaultExtension(charts::ImageFormat::Bmp)));
-    auto path = services_.dialogs.chooseSaveFile(
+    const auto chosen = services_.dialogs.chooseSaveFile(
         withoutMnemonic(title), suggested, QStringLiteral("BMP Files (*.BMP);;PNG Files (*.png);;PDF Files (*.pdf)"));
-    if (!path) return;
-    auto format = charts::imageFormatOfFile(*path);
-    if (!format) {
-        *path += QStringLiteral(".") + charts::defaultExtension(charts::ImageFormat::Bmp);
-        format = charts::ImageFormat::Bmp;
-    }
-    if (const auto failure = chart_->writeImage(*path, *format))
+    if (!chosen) return;
+    // The dialog has given a name typed without an extension that of the
+    // chosen filter, and asked before replacing a file of that name; a name
+    // with another extension is written in the chosen filter's format.
+    const charts::ImageFormat format =
+        charts::imageFormatOfFile(chosen->path)
+            .value_or(
+                charts::imageFormatFromName(platform::filterSuffix(chosen->filter)).value_or(charts::ImageFormat::Bmp));
+    if (const auto failure = chart_->writeImage(chosen->path, format))
         services_.dialogs.show({failure->text(), {}, platform::UserMessage::Icon::Critical});
 }
 

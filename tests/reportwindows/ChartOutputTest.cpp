@@ -45,11 +45,34 @@ TEST_F(ChartOutputTest, SaveProposesTheDefaultNameAndWritesPicturesOfTheChartsSi
     dialogs_.saveAnswer = data_.filePath(QStringLiteral("port.pdf"));
     window->saveChart();
     EXPECT_EQ(head(*dialogs_.saveAnswer, 5), "%PDF-");
+    EXPECT_TRUE(dialogs_.messages.empty());
+}
 
-    // A name without a picture extension is saved as a bitmap.
+TEST_F(ChartOutputTest, SaveWritesTheFileTheDialogNamedInTheFormatOfTheChosenFilter) {
+    loadFixture("per-minute");
+    const auto window = open(ReportKind::QueueActivity);
+    // The dialog gives a typed name the chosen filter's extension itself,
+    // so that it can ask before replacing that file: nothing is added after
+    // it has answered, which would replace a file unasked.
     dialogs_.saveAnswer = data_.filePath(QStringLiteral("plain"));
     window->saveChart();
-    EXPECT_EQ(head(data_.filePath(QStringLiteral("plain.BMP")), 2), "BM");
+    EXPECT_EQ(dialogs_.saveFilters,
+              QStringList{QStringLiteral("BMP Files (*.BMP);;PNG Files (*.png);;PDF Files (*.pdf)")});
+    EXPECT_EQ(head(*dialogs_.saveAnswer, 2), "BM");
+    EXPECT_FALSE(QFile::exists(data_.filePath(QStringLiteral("plain.BMP"))));
+
+    // A name with an extension of no picture format: the chosen filter's.
+    dialogs_.saveAnswer = data_.filePath(QStringLiteral("queue.chart"));
+    dialogs_.saveFilterAnswer = QStringLiteral("PDF Files (*.pdf)");
+    window->saveChart();
+    EXPECT_EQ(head(*dialogs_.saveAnswer, 5), "%PDF-");
+    dialogs_.saveFilterAnswer = QStringLiteral("PNG Files (*.png)");
+    window->saveChart();
+    EXPECT_FALSE(QImage(*dialogs_.saveAnswer, "PNG").isNull());
+    // A picture extension typed under another filter is what the user means.
+    dialogs_.saveAnswer = data_.filePath(QStringLiteral("queue.BMP"));
+    window->saveChart();
+    EXPECT_EQ(head(*dialogs_.saveAnswer, 2), "BM");
     EXPECT_TRUE(dialogs_.messages.empty());
 }
 
