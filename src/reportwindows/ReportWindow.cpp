@@ -316,12 +316,15 @@ void ReportWindow::followChart(double minimum, double maximum) {
 void ReportWindow::printChart() {
     QPrinter printer(QPrinter::HighResolution);
     if (!services_.printers.choosePrinter(printer, this)) return;
-    // The chart at its natural size on the page, scaled down to fit one page
-    // and never enlarged.
-    const double toPrinter = printer.resolution() / static_cast<double>(chart_->logicalDpiX());
+    // The printer counts in the chart's own pixels, so that the chart is laid
+    // out as the window shows it and its texts, whose sizes are in points,
+    // keep their size beside it; the printed page is vector output, so
+    // nothing is lost by the coarser unit. Then the chart is scaled down to
+    // fit one page in the orientation chosen, never enlarged.
+    printer.setResolution(chart_->logicalDpiY());
     const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const int zoomPercent = printZoomPercent(QSizeF(chart_->size()) * toPrinter, page.size());
-    if (!chart_->paintOn(printer, toPrinter * zoomPercent / 100.0))
+    const int zoomPercent = printZoomPercent(QSizeF(chart_->size()), page.size());
+    if (!chart_->paintOn(printer, zoomPercent / 100.0))
         services_.dialogs.show({myLoadResString(20) + QStringLiteral("the printer %1 could not be started")
                                                           .arg(printer.printerName().isEmpty()
                                                                    ? QDir::toNativeSeparators(printer.outputFileName())
