@@ -218,9 +218,7 @@ void ReportWindow::load(app::ProgressPanel& progress) {
     progress.setProgress(points);
 
     if (design_.viewport == charts::ViewportKind::Latency && points > 0) {
-        viewport_->setRange(0, latencyAxisMaximum(data));
-        viewport_->setValue(0);
-        zoom(0);
+        showZoomed(startLatencyViewport(*viewport_, data));
     } else if (perMinute) {
         showViewport();
     } else if (scrollBar_) {
@@ -288,7 +286,11 @@ ReportWindow::BuiltChart ReportWindow::buildInBackground() {
 
 void ReportWindow::zoom(int entry) {
     if (!viewport_) return;
-    if (const auto failure = viewport_->zoom(entry)) services_.dialogs.show({myLoadResString(26) + *failure});
+    showZoomed(viewport_->zoom(entry));
+}
+
+void ReportWindow::showZoomed(const std::optional<QString>& failure) {
+    if (failure) services_.dialogs.show({myLoadResString(26) + *failure});
     showViewport();
 }
 
