@@ -5,11 +5,11 @@
 // this process.
 #pragma once
 
-#include <QTemporaryDir>
 #include <memory>
 
 #include "app/LoadGatherers.h"
 #include "ingest/IngestState.h"
+#include "platform/PrivateFolder.h"
 #include "store/DataFiles.h"
 #include "store/WorkingLock.h"
 
@@ -32,7 +32,7 @@ struct AppSession {
     // The folder of a working database of this process's own, when another
     // process holds the shared one; removed at the end of the run, after the
     // lock below is let go.
-    std::unique_ptr<QTemporaryDir> privateFolder;
+    std::unique_ptr<platform::PrivateFolder> privateFolder;
     // Held from start-up to the end of the run (see claimWorkingDatabase).
     std::unique_ptr<store::WorkingDatabaseLock> lock;
 };

@@ -28,12 +28,15 @@ private:
 LoadRunner::LoadRunner(QObject* parent) : QObject(parent) {}
 
 LoadRunner::~LoadRunner() {
+    cancel();
     if (thread_) thread_->wait();
 }
 
 void LoadRunner::start(ingest::LoadRequest request, store::DataFiles files, ingest::IngestState& state) {
     if (thread_) thread_->wait();
     setProgress(0, 0);
+    cancel_.store(false);
+    request.cancel = &cancel_;
     thread_.reset(QThread::create([this, request = std::move(request), files = std::move(files), &state] {
         Observer observer(*this);
         try {

@@ -25,10 +25,14 @@ public:
     };
 
     explicit LoadRunner(QObject* parent = nullptr);
-    // Waits for a load that is still running.
+    // Cancels a load that is still running and waits for it to stop.
     ~LoadRunner() override;
 
     void start(ingest::LoadRequest request, store::DataFiles files, ingest::IngestState& state);
+
+    // Asks a running load to stop between lines; it then ends with the
+    // outcome Cancelled, saying nothing. Safe to call at any time.
+    void cancel() { cancel_.store(true); }
 
     // Safe to call from any thread at any time.
     FileProgress progress() const;
@@ -50,6 +54,7 @@ private:
 
     static constexpr int lineBits = 40;
     std::atomic<int64_t> progress_{0};
+    std::atomic<bool> cancel_{false};
     ingest::LoadResult result_;
     std::unique_ptr<QThread> thread_;
 };

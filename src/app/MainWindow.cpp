@@ -82,7 +82,7 @@ void MainWindow::connectControls() {
     connect(ui_.cmdParseLogs, &QPushButton::clicked, this, &MainWindow::parseLogs);
     connect(ui_.mnuSaveDatabase, &QAction::triggered, this, &MainWindow::saveDatabase);
     connect(ui_.mnuSaveReportPage, &QAction::triggered, this, &MainWindow::saveReportPage);
-    connect(ui_.mnuExit, &QAction::triggered, this, [this] { services_.exitApplication(); });
+    connect(ui_.mnuExit, &QAction::triggered, this, &MainWindow::exitApplication);
     connect(ui_.mnuHelpFile, &QAction::triggered, this, [this] { services_.showHelp(*this); });
     connect(ui_.mnuCheckForUpdatedVersion, &QAction::triggered, this,
             [this] { services_.checkForUpdatedVersion(*this); });
@@ -162,6 +162,13 @@ void MainWindow::formLoad(const RunOptions& options) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
+    exitApplication();
+}
+
+// A load still running stops between lines, so that the program ends at once
+// and lets go of the working database and its private files.
+void MainWindow::exitApplication() {
+    loadRunner_->cancel();
     services_.exitApplication();
 }
 
@@ -287,10 +294,11 @@ void MainWindow::finishLoad() {
             break;
         case ingest::LoadOutcome::NoCallTraffic:
         case ingest::LoadOutcome::NoMessageTraffic:
+        case ingest::LoadOutcome::Cancelled:
             DisableReportButtons();
             break;
         case ingest::LoadOutcome::DatabaseFailed:
-            services_.exitApplication();
+            exitApplication();
             break;
     }
     emit loadEnded();

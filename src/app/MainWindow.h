@@ -68,6 +68,7 @@ protected:
 
 private:
     void connectControls();
+    void exitApplication();
 
     void browseForLogFolder();
     // Takes the folder as the log folder when it holds logs; otherwise keeps

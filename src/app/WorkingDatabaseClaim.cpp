@@ -12,8 +12,7 @@ std::optional<platform::UserMessage> claimWorkingDatabase(AppSession& session) {
 
     const QString inUse = session.lock->inUseText();
     session.lock.reset();
-    session.privateFolder =
-        std::make_unique<QTemporaryDir>(QDir::temp().filePath(QStringLiteral("varnel-traffic-XXXXXX")));
+    session.privateFolder = std::make_unique<platform::PrivateFolder>(platform::desktopFolderPrefix);
     if (!session.privateFolder->isValid()) {
         session.privateFolder.reset();
         return platform::UserMessage(inUse + QStringLiteral("\r\nNo private folder could be made for a working "

@@ -10,7 +10,9 @@
 #include "app/MainWindow.h"
 #include "app/RunOptions.h"
 #include "platform/DataFolder.h"
+#include "platform/PrivateFolder.h"
 #include "platform/ProcessPriority.h"
+#include "platform/SignalCleanup.h"
 #include "platform/WidgetDialogs.h"
 #include "reportpage/WindowsReportPage.h"
 #include "reportwindows/PrinterChooser.h"
@@ -31,6 +33,8 @@ int main(int argc, char** argv) {
     // Before any thread starts, so that every thread of the program runs at
     // the lowered priority.
     platform::SetProcessPriority(platform::BelowNormalPriorityClass);
+    // Ended by a signal, the program still removes its private files.
+    platform::installSignalCleanup();
 
     QApplication application(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Dravon"));
@@ -43,6 +47,8 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("varnel-traffic"));
 
     const app::RunOptions options = app::parseRunOptions(QCoreApplication::arguments());
+    // Private folders of runs that were killed outright.
+    platform::removeAbandonedPrivateFolders();
     app::AppSession session(
         store::DataFiles(options.dataFolder.isEmpty() ? store::DataFiles::defaultFolder() : options.dataFolder),
         options.debug);

@@ -4,7 +4,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "cli/RunOutputs.h"
 #include "ingest/DayList.h"
+#include "store/DataFiles.h"
 
 namespace varnel::cli {
 
@@ -20,14 +22,23 @@ bool isSqliteDatabase(const QString& path) {
 
 }  // namespace
 
-std::optional<QString> databaseOptionProblem(const QString& databasePath, const QString& logFolder,
-                                             const QString& templatePath) {
+bool namesATemplate(const QString& path) {
+    const QString name = QString::fromLatin1(store::DataFiles::templateFileName);
+    for (const QString& file : {path, ingest::resolvedPath(path)})
+        if (QFileInfo(file).fileName().compare(name, Qt::CaseInsensitive) == 0) return true;
+    return false;
+}
+
+std::optional<QString> databaseOptionProblem(const CliOptions& options) {
+    const QString& databasePath = options.databasePath;
     const QString shown = QDir::toNativeSeparators(databasePath);
     const QString target = ingest::resolvedPath(databasePath);
-    if (target == ingest::resolvedPath(templatePath))
-        return QStringLiteral("--db names the database template, which is never replaced: %1").arg(shown);
-    if (ingest::isLogOfFolder(databasePath, logFolder))
+    if (namesATemplate(databasePath))
+        return QStringLiteral("--db names a database template, which is never replaced: %1").arg(shown);
+    if (ingest::isLogOfFolder(databasePath, options.logFolder))
         return QStringLiteral("--db names a call log of the log folder, which is never replaced: %1").arg(shown);
+    if (isRunOutput(options, databasePath))
+        return QStringLiteral("--db names a file this run writes into its output folder: %1").arg(shown);
     const QFileInfo info(target);
     if (info.isDir()) return QStringLiteral("--db names a folder, not a database file: %1").arg(shown);
     if (info.exists() && !isSqliteDatabase(target))

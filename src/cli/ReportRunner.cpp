@@ -5,6 +5,7 @@
 #include <unordered_set>
 
 #include "cli/ExitCodes.h"
+#include "cli/RunOutputs.h"
 #include "platform/WholeFileWriter.h"
 #include "reports/DefaultFileNames.h"
 #include "reports/LaunchChecks.h"
@@ -88,7 +89,7 @@ public:
           pictures_(pictures),
           messageEvents_(std::move(messageEvents)),
           nodeTallies_(std::move(nodeTallies)),
-          folder_(options.outputFolder.isEmpty() ? QDir::currentPath() : options.outputFolder) {}
+          folder_(outputFolderOf(options)) {}
 
     bool run(ReportKind kind) {
         KeptMessages messages(messages_);
@@ -113,11 +114,10 @@ public:
         reports::BuiltReport report;
         if (kind == ReportKind::Latency && options_.debug) {
             const QString path = folder_.filePath(QString::fromLatin1(reports::unmatchedMessagesFileName));
-            const auto failure = platform::writeWholeFile(path, [&](QIODevice& unmatched) {
-                report = reports::buildReport(db_, inputs, messages, &unmatched, writeFiles);
-                return true;
-            });
-            if (failure) return failed(*failure);
+            auto built = reports::buildReportWithUnmatchedFile(db_, inputs, messages, path, writeFiles);
+            // The report's own files are written all the same.
+            if (built.unmatchedFileFailure) return failed(*built.unmatchedFileFailure);
+            report = std::move(built.report);
         } else {
             report = reports::buildReport(db_, inputs, messages, nullptr, writeFiles);
         }
@@ -189,10 +189,6 @@ int runReports(const CliOptions& options, const QString& databasePath, const ing
             messages.show({*message});
             return exitBadArguments;
         }
-    }
-    if (!options.outputFolder.isEmpty() && !QDir().mkpath(options.outputFolder)) {
-        messages.show({QStringLiteral("Cannot create the output folder ") + options.outputFolder});
-        return exitFailure;
     }
     try {
         store::ReportDatabase db(databasePath);

@@ -51,6 +51,7 @@ reports::RangeRequest rangeRequest(const CliOptions& options, const ingest::Load
 // options.htmlPath, the report page of every report is written there last.
 // messageEvents, when given, are the load's message rows for the latency
 // report; nodeTallies, when given, the load's tallies for the node reports.
+// The output folder must exist.
 // Returns the exit status: done, bad arguments (no node of the load selected
 // on a side) or failure (database or file trouble, reported to messages).
 int runReports(const CliOptions& options, const QString& databasePath, const ingest::IngestState& state,

@@ -254,11 +254,9 @@ ReportWindow::BuiltChart ReportWindow::buildInBackground() {
                 const QString path = QFileInfo(inputs_.connectionString)
                                          .dir()
                                          .filePath(QString::fromLatin1(reports::unmatchedMessagesFileName));
-                const auto failure = platform::writeWholeFile(path, [&](QIODevice& unmatched) {
-                    reports::buildReport(db, inputs_, messages, &unmatched, chart);
-                    return true;
-                });
-                if (failure) messages.show({failure->text()});
+                const auto failure =
+                    reports::buildReportWithUnmatchedFile(db, inputs_, messages, path, chart).unmatchedFileFailure;
+                if (failure) messages.show({failurePrefix + failure->text()});
             } else {
                 reports::buildReport(db, inputs_, messages, nullptr, chart);
             }
