@@ -16,6 +16,7 @@
 
 #include "QtPrinting.h"
 #include "charts/ChartControl.h"
+#include "charts/WheelTurn.h"
 
 namespace varnel::charts {
 namespace {
@@ -235,12 +236,7 @@ TEST(ChartControl, TheWheelOnAChartWithoutPointsChangesNothing) {
     chart.resize(600, 400);
     chart.show();
     QSignalSpy changes(&chart, &ChartControl::userRangeChanged);
-    auto* plot = chart.findChild<QWidget*>();
-    ASSERT_NE(plot, nullptr);
-    const QPointF middle(plot->width() / 2.0, plot->height() / 2.0);
-    QWheelEvent wheel(middle, plot->mapToGlobal(middle), {}, {0, 120}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
-                      false);
-    QApplication::sendEvent(plot, &wheel);
+    test::turnWheelUp(chart);
     EXPECT_EQ(changes.count(), 0);
     EXPECT_EQ(chart.xRange(), std::make_pair(0.0, 86400.0));
 }

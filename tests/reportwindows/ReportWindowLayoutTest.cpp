@@ -17,6 +17,7 @@
 
 #include "TestFiles.h"
 #include "charts/ChartControl.h"
+#include "charts/WheelTurn.h"
 #include "platform/Twips.h"
 #include "reportwindows/ReportWindowFixture.h"
 #include "shell/StringTable.h"
@@ -195,12 +196,7 @@ TEST_F(ReportWindowLayoutTest, AnEmptyLatencyReportSaysSoAndKeepsTheWholeDayOnIt
     auto* bar = control<QScrollBar>(*window, "ScrollBar");
     const int pageStep = bar->pageStep();
     const bool enabled = bar->isEnabled();
-    auto* plot = window->chart().findChild<QWidget*>();
-    ASSERT_NE(plot, nullptr);
-    const QPointF middle(plot->width() / 2.0, plot->height() / 2.0);
-    QWheelEvent wheel(middle, plot->mapToGlobal(middle), {}, {0, 120}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
-                      false);
-    QApplication::sendEvent(plot, &wheel);
+    charts::test::turnWheelUp(window->chart());
     EXPECT_EQ(window->chart().xRange(), std::make_pair(0.0, 86400.0));
     EXPECT_EQ(bar->pageStep(), pageStep);
     EXPECT_EQ(bar->isEnabled(), enabled);
@@ -222,12 +218,7 @@ TEST_F(ReportWindowLayoutTest, TheMouseWheelZoomsTheSameViewportAsTheMenuAndTheS
     const auto window = open(ReportKind::QueueActivity);
     auto* bar = control<QScrollBar>(*window, "ScrollBar");
     const QList<QAction*> zoom = window->findChildren<QAction*>(QStringLiteral("mnuZoom"));
-    auto* plot = window->chart().findChild<QWidget*>();
-    ASSERT_NE(plot, nullptr);
-    const QPointF middle(plot->width() / 2.0, plot->height() / 2.0);
-    QWheelEvent wheel(middle, plot->mapToGlobal(middle), {}, {0, 120}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
-                      false);
-    QApplication::sendEvent(plot, &wheel);
+    charts::test::turnWheelUp(window->chart());
 
     // Zoomed in from twelve hours: no entry's width, so no check mark, and
     // the bar's window and the axis agree.
