@@ -7,12 +7,12 @@
 #include <memory>
 #include <string_view>
 
-#include "cli/CliOptions.h"
-#include "cli/DatabaseOption.h"
-#include "cli/ExitCodes.h"
-#include "cli/ReportRunner.h"
-#include "cli/RunOutputs.h"
-#include "cli/StderrObserver.h"
+#include "commandline/CliOptions.h"
+#include "commandline/DatabaseOption.h"
+#include "commandline/ExitCodes.h"
+#include "commandline/ReportRunner.h"
+#include "commandline/RunOutputs.h"
+#include "commandline/StderrObserver.h"
 #include "ingest/DayList.h"
 #include "ingest/LoadData.h"
 #include "platform/DataFolder.h"
@@ -20,8 +20,9 @@
 #include "platform/ProcessLock.h"
 #include "platform/SignalCleanup.h"
 #include "platform/WholeFileWriter.h"
-#include "reportpage/ChartPageViews.h"
-#include "reportwindows/ReportPicture.h"
+#include "render/ChartPageViews.h"
+#include "render/ReportPicture.h"
+#include "settings/ProgramSettings.h"
 #include "shell/Localize.h"
 #include "shell/QmLanguagePack.h"
 #include "store/RowWatchers.h"
@@ -218,8 +219,7 @@ int main(int argc, char** argv) {
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
-    QCoreApplication::setOrganizationName(QStringLiteral("Dravon"));
-    QCoreApplication::setApplicationName(QStringLiteral("Varnel Reports"));
+    settings::nameProgramSettings();
 
     const QString dataFolder = platform::programDataFolder();
     const cli::ParsedCommandLine parsed =

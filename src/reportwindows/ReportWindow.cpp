@@ -16,18 +16,18 @@
 #include <QThread>
 #include <QVBoxLayout>
 
-#include "app/ProgressPanel.h"
 #include "charts/ChartControl.h"
-#include "charts/ImageFormat.h"
 #include "platform/DocumentsFolder.h"
-#include "platform/Twips.h"
 #include "platform/WholeFileWriter.h"
+#include "render/ReportChartView.h"
 #include "reports/DefaultFileNames.h"
+#include "reports/ImageFormat.h"
 #include "reportwindows/PrintScale.h"
 #include "reportwindows/PrinterChooser.h"
-#include "reportwindows/ReportChartView.h"
 #include "shell/StringTable.h"
 #include "store/ReportDatabase.h"
+#include "windowkit/ProgressPanel.h"
+#include "windowkit/Twips.h"
 
 namespace varnel::reportwindows {
 

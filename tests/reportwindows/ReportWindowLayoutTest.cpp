@@ -18,9 +18,9 @@
 #include "TestFiles.h"
 #include "charts/ChartControl.h"
 #include "charts/WheelTurn.h"
-#include "platform/Twips.h"
 #include "reportwindows/ReportWindowFixture.h"
 #include "shell/StringTable.h"
+#include "windowkit/Twips.h"
 
 namespace varnel::reportwindows::test {
 namespace {
