@@ -37,12 +37,12 @@ const char* LineFields::cutLine(const char* begin, const char* end) {
     for (; end - p >= 8; p += 8) {
         const uint64_t word = loadWord<uint64_t>(p);
         uint64_t commas = bytesEqualTo(word, ',');
-        const uint64_t lineFeeds = bytesEqualTo(word, '\n');
-        // Only the commas before the first LF belong to this line.
-        if (lineFeeds != 0) commas &= (lineFeeds & (0 - lineFeeds)) - 1;
+        const uint64_t lineEnds = bytesEqualTo(word, '\n') | bytesEqualTo(word, '\r');
+        // Only the commas before the first line end belong to this line.
+        if (lineEnds != 0) commas &= (lineEnds & (0 - lineEnds)) - 1;
         for (; commas != 0; commas &= commas - 1) fieldAfter(markedByte(commas, p));
-        if (lineFeeds != 0) {
-            lineEnd = markedByte(lineFeeds, p);
+        if (lineEnds != 0) {
+            lineEnd = markedByte(lineEnds, p);
             break;
         }
     }
@@ -50,14 +50,14 @@ const char* LineFields::cutLine(const char* begin, const char* end) {
         for (; p != end; ++p) {
             if (*p == ',') {
                 fieldAfter(p);
-            } else if (*p == '\n') {
+            } else if (*p == '\n' || *p == '\r') {
                 lineEnd = p;
                 break;
             }
         }
     }
     count_ = count;
-    end_ = lineEnd != begin && lineEnd[-1] == '\r' ? lineEnd - 1 : lineEnd;
+    end_ = lineEnd;
     return lineEnd;
 }
 
