@@ -8,10 +8,12 @@
 #include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <memory>
 
 #include "ingest/CallLogParser.h"
 #include "ingest/DayList.h"
+#include "shell/QmLanguagePack.h"
 #include "store/DataFiles.h"
 #include "store/RawWriter.h"
 #include "store/ReportDatabase.h"
@@ -144,6 +146,26 @@ std::string checkDayNames(const uint8_t* data, std::size_t size) {
         fault = "the file " + text(name) + " is not among the files of its day";
     file.remove();
     return fault;
+}
+
+std::string loadLanguagePack(const uint8_t* data, std::size_t size) {
+    const QByteArrayView bytes(data, static_cast<qsizetype>(size));
+    const shell::LoadedLanguagePack loaded = shell::QmLanguagePack::fromBytes(bytes);
+    if (!loaded.pack) return loaded.problem.isEmpty() ? "a pack refused without a reason" : std::string();
+    const auto tooLong = [size](const QString& text) { return static_cast<std::size_t>(text.size()) * 2 > size; };
+    for (int id = 0; id < shell::englishStringCount; ++id)
+        if (const auto text = loaded.pack->text(id); text && tooLong(*text))
+            return "text " + std::to_string(id) + " is longer than the pack";
+
+    // Lookups of other texts of the context walk other entries of the same
+    // tables.
+    QTranslator translator;
+    if (!translator.load(data, static_cast<int>(size))) return {};
+    for (const char* source : {"Load Data", "", "x"})
+        for (const char* comment : {"", "42", "x"})
+            if (tooLong(translator.translate(shell::stringTableContext, source, comment)))
+                return std::string("the lookup of ") + source + "/" + comment + " is longer than the pack";
+    return {};
 }
 
 }  // namespace varnel::fuzz
