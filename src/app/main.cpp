@@ -10,6 +10,7 @@
 #include "app/MainWindow.h"
 #include "app/RunOptions.h"
 #include "platform/DataFolder.h"
+#include "platform/FileNameBytes.h"
 #include "platform/ProcessPriority.h"
 #include "platform/WidgetDialogs.h"
 #include "reportpage/WindowsReportPage.h"
@@ -42,7 +43,7 @@ int main(int argc, char** argv) {
                          QIcon(QDir(platform::programDataFolder()).filePath(QStringLiteral("varnel-traffic.svg")))));
     QGuiApplication::setDesktopFileName(QStringLiteral("varnel-traffic"));
 
-    const app::RunOptions options = app::parseRunOptions(QCoreApplication::arguments());
+    const app::RunOptions options = app::parseRunOptions(platform::commandLineArguments(argc, argv));
     app::AppSession session(
         store::DataFiles(options.dataFolder.isEmpty() ? store::DataFiles::defaultFolder() : options.dataFolder),
         options.debug);

@@ -25,7 +25,10 @@ QString resolvedPath(const QString& path);
 std::optional<QDate> logFileDate(const QString& fileName);
 
 // The days with logs in the folder, ascending, each once, later than
-// 1 January 1990. A folder that cannot be read gives none.
+// 1 January 1990. A log is a regular file, a link to one, or a link that
+// cannot be followed (the load says why it could not read it); a folder or
+// FIFO with a log's name gives no day. A folder that cannot be read gives
+// none. Names are taken by their bytes, in the text form of FileNameBytes.
 QList<QDate> logDays(const QString& folder);
 
 // Full paths of the folder's log files of one day, ascending by name. Every
