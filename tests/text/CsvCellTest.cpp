@@ -7,6 +7,7 @@
 #include "StrictCsv.h"
 #include "summaries/NodeSummaries.h"
 #include "summaries/SummaryCsv.h"
+#include "summaries/SummaryTable.h"
 #include "text/CsvCell.h"
 
 namespace {
@@ -56,6 +57,30 @@ TEST(CsvCell, LatencyIdentifiersSurviveAStrictReader) {
     }
     // An ordinary row is written exactly as before.
     EXPECT_TRUE(buffer.data().contains("\r\n{G1},08:00:00,60,512,3001\r\n"));
+}
+
+TEST(CsvCell, LatencyIdentifiersLoseTheirBlanksAndNothingElse) {
+    // A tab, a carriage return or a byte order mark is part of the identifier:
+    // "\tX" and "X" stay two identifiers, and the leading tab is guarded.
+    const QStringList guids = {"  {G1}  ", "\tX", "X", "\rY\r", QString(QChar(0xFEFF)) + "Z", "A\t ", " "};
+    reports::LatencyRows rows;
+    for (const QString& guid : guids) rows.add({0, guid, QTime(8, 0, 0), 60, 512, 3001});
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(summaries::writeLatencyCsv(rows, buffer));
+    const auto records = test::readStrictCsv(buffer.data());
+    ASSERT_TRUE(records) << buffer.data().toStdString();
+    ASSERT_EQ(records->size(), guids.size() + 1);
+    const QList<QByteArray> expected = {"{G1}", "'\tX", "X", "'\rY\r", "\xef\xbb\xbfZ", "A\t", ""};
+    for (qsizetype i = 0; i < guids.size(); ++i) EXPECT_EQ((*records)[i + 1][0], expected[i]) << i;
+
+    // The summary table that the window and the report page show trims the
+    // same way.
+    const summaries::SummaryTable table = summaries::latencyTable(rows, 10);
+    ASSERT_EQ(table.rows.size(), guids.size());
+    EXPECT_EQ(table.rows[0][0], "{G1}");
+    EXPECT_EQ(table.rows[1][0], "\tX");
+    EXPECT_EQ(table.rows[5][0], "A\t");
 }
 
 TEST(CsvCell, NodeTypeTextsAreTextCellsAndNumbersAreNot) {
