@@ -23,27 +23,26 @@ bool digitsAt(const QString& text, qsizetype from, qsizetype count, int& value) 
     return true;
 }
 
-// The entries of a folder with a log's name, by their names' bytes,
-// ascending by name ignoring case, so that every spelling of the prefix
-// sorts by date. Entries of every kind are listed, so that the load can name
-// one it cannot read.
+// Whether an entry counts as a log: a regular file, a link to one, or a
+// link that cannot be followed, which the load then names as a log it could
+// not read. A folder, FIFO or device with a log's name is none.
+bool countsAsLog(const QString& path) { return platform::entryKind(path) != platform::EntryKind::Other; }
+
+// The logs of a folder, by their names' bytes, ascending by name ignoring
+// case, so that every spelling of the prefix sorts by date.
 QStringList logFileNames(const QString& folder) {
     const auto entries = platform::folderEntryNames(folder);
     if (!entries) return {};
+    const QDir dir(folder);
     QStringList names;
     for (const QString& name : *entries)
-        if (isLogFileName(name)) names << name;
+        if (isLogFileName(name) && countsAsLog(dir.filePath(name))) names << name;
     std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
         const int order = a.compare(b, Qt::CaseInsensitive);
         return order != 0 ? order < 0 : a < b;
     });
     return names;
 }
-
-// Whether an entry counts as a log of the day list: a regular file, a link
-// to one, or a link that cannot be followed, which the load then names as a
-// log it could not read. A folder, FIFO or device with a log's name is none.
-bool countsAsLog(const QString& path) { return platform::entryKind(path) != platform::EntryKind::Other; }
 
 QChar dateSeparator(const QLocale& locale) {
     for (const QChar c : locale.dateFormat(QLocale::ShortFormat))
@@ -80,10 +79,9 @@ std::optional<QDate> logFileDate(const QString& fileName) {
 QList<QDate> logDays(const QString& folder) {
     QList<QDate> days;
     QDate last(1990, 1, 1);
-    const QDir dir(folder);
     for (const QString& name : logFileNames(folder)) {
         const auto date = logFileDate(name);
-        if (date && *date > last && countsAsLog(dir.filePath(name))) {
+        if (date && *date > last) {
             days << *date;
             last = *date;
         }

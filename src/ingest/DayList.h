@@ -31,9 +31,8 @@ std::optional<QDate> logFileDate(const QString& fileName);
 // none. Names are taken by their bytes, in the text form of FileNameBytes.
 QList<QDate> logDays(const QString& folder);
 
-// Full paths of the folder's log files of one day, ascending by name. Every
-// entry with a log's name is given, also one that is no regular file (a
-// folder, a FIFO, a link to a device): the parser skips it and says so.
+// Full paths of the folder's logs of one day, ascending by name: the same
+// entries as the day list counts, in the same text form.
 QStringList logFilesOfDay(const QString& folder, QDate day);
 
 // Month, separator, day, separator, four-digit year, a blank and the

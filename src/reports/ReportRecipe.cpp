@@ -111,6 +111,21 @@ BuiltReport buildReport(store::ReportDatabase& db, const ReportInputs& inputs, p
     return report;
 }
 
+ReportWithUnmatchedFile buildReportWithUnmatchedFile(store::ReportDatabase& db, const ReportInputs& inputs,
+                                                     platform::MessageSink& messages, const QString& unmatchedPath,
+                                                     const RowsUser& whileStoring) {
+    ReportWithUnmatchedFile built;
+    bool done = false;
+    built.unmatchedFileFailure = platform::writeWholeFile(unmatchedPath, [&](QIODevice& unmatched) {
+        built.report = buildReport(db, inputs, messages, &unmatched, whileStoring);
+        done = true;
+        return true;
+    });
+    // The file could not even be made: the report goes without it.
+    if (!done) built.report = buildReport(db, inputs, messages, nullptr, whileStoring);
+    return built;
+}
+
 BuiltReport readReport(store::ReportDatabase& db, ReportKind kind) {
     switch (kind) {
         case ReportKind::PortAvailability:

@@ -16,18 +16,18 @@
 #include <QThread>
 #include <QVBoxLayout>
 
-#include "app/ProgressPanel.h"
 #include "charts/ChartControl.h"
-#include "charts/ImageFormat.h"
 #include "platform/DocumentsFolder.h"
-#include "platform/Twips.h"
 #include "platform/WholeFileWriter.h"
+#include "render/ReportChartView.h"
 #include "reports/DefaultFileNames.h"
+#include "reports/ImageFormat.h"
 #include "reportwindows/PrintScale.h"
 #include "reportwindows/PrinterChooser.h"
-#include "reportwindows/ReportChartView.h"
 #include "shell/StringTable.h"
 #include "store/ReportDatabase.h"
+#include "windowkit/ProgressPanel.h"
+#include "windowkit/Twips.h"
 
 namespace varnel::reportwindows {
 
@@ -256,11 +256,9 @@ ReportWindow::BuiltChart ReportWindow::buildInBackground() {
                 const QString path = QFileInfo(inputs_.connectionString)
                                          .dir()
                                          .filePath(QString::fromLatin1(reports::unmatchedMessagesFileName));
-                const auto failure = platform::writeWholeFile(path, [&](QIODevice& unmatched) {
-                    reports::buildReport(db, inputs_, messages, &unmatched, chart);
-                    return true;
-                });
-                if (failure) messages.show({failure->text()});
+                const auto failure =
+                    reports::buildReportWithUnmatchedFile(db, inputs_, messages, path, chart).unmatchedFileFailure;
+                if (failure) messages.show({failurePrefix + failure->text()});
             } else {
                 reports::buildReport(db, inputs_, messages, nullptr, chart);
             }

@@ -6,7 +6,7 @@
 
 #include "ReportTool.h"
 #include "TestFiles.h"
-#include "cli/CliOptions.h"
+#include "commandline/CliOptions.h"
 #include "platform/FileNameBytes.h"
 
 using namespace varnel;

@@ -39,10 +39,12 @@ TEST(DayList, OnlyFilesAndLinksToThemGiveDays) {
     // not read, rather than the day going missing without a word.
     ASSERT_TRUE(QFile::link(elsewhere.file("gone.log"), folder.file("CallLog_20040525.log")));
     EXPECT_EQ(logDays(folder.path()), (QList<QDate>{QDate(2004, 5, 12), QDate(2004, 5, 24), QDate(2004, 5, 25)}));
-    // A folder with a log's name neither hides nor stands for a day that
-    // has a log besides it.
-    folder.write("CallLog_20040520_2.log", "x\n");
+    // The load reads what the day list counts: a folder with a log's name is
+    // passed over beside a log of its day.
+    const QString log = folder.write("CallLog_20040520_2.log", "x\n");
     EXPECT_EQ(logDays(folder.path()).size(), 4);
+    EXPECT_EQ(logFilesOfDay(folder.path(), QDate(2004, 5, 20)), QStringList{log});
+    EXPECT_EQ(logFilesOfDay(folder.path(), QDate(2004, 5, 25)), QStringList{folder.file("CallLog_20040525.log")});
 }
 
 TEST(DayList, NamesThatAreNotUtf8AreListedAndKeepTheirBytes) {

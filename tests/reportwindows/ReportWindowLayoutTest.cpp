@@ -17,9 +17,9 @@
 
 #include "TestFiles.h"
 #include "charts/ChartControl.h"
-#include "platform/Twips.h"
 #include "reportwindows/ReportWindowFixture.h"
 #include "shell/StringTable.h"
+#include "windowkit/Twips.h"
 
 namespace varnel::reportwindows::test {
 namespace {
