@@ -7,21 +7,23 @@
 #include <memory>
 #include <string_view>
 
-#include "cli/CliOptions.h"
-#include "cli/DatabaseOption.h"
-#include "cli/ExitCodes.h"
-#include "cli/ReportRunner.h"
-#include "cli/RunOutputs.h"
-#include "cli/StderrObserver.h"
+#include "commandline/CliOptions.h"
+#include "commandline/DatabaseOption.h"
+#include "commandline/ExitCodes.h"
+#include "commandline/ReportRunner.h"
+#include "commandline/RunOutputs.h"
+#include "commandline/StderrObserver.h"
 #include "ingest/DayList.h"
 #include "ingest/LoadData.h"
 #include "platform/DataFolder.h"
+#include "platform/FileNameBytes.h"
 #include "platform/PrivateFolder.h"
 #include "platform/ProcessLock.h"
 #include "platform/SignalCleanup.h"
 #include "platform/WholeFileWriter.h"
-#include "reportpage/ChartPageViews.h"
-#include "reportwindows/ReportPicture.h"
+#include "render/ChartPageViews.h"
+#include "render/ReportPicture.h"
+#include "settings/ProgramSettings.h"
 #include "shell/Localize.h"
 #include "shell/QmLanguagePack.h"
 #include "store/RowWatchers.h"
@@ -32,12 +34,14 @@ using namespace varnel;
 
 namespace {
 
-void print(FILE* stream, const QString& text) { std::fputs(text.toLocal8Bit().constData(), stream); }
+void print(FILE* stream, const QString& text) {
+    std::fputs(platform::shownText(text).toLocal8Bit().constData(), stream);
+}
 
 // Writes to standard output and makes sure it arrived: a full disk or a
 // closed pipe behind it is a failure of the run, said on standard error.
 bool printOut(const QString& text) {
-    const QByteArray bytes = text.toLocal8Bit();
+    const QByteArray bytes = platform::shownText(text).toLocal8Bit();
     errno = 0;
     if (std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout) ==
             static_cast<std::size_t>(bytes.size()) &&
@@ -218,12 +222,11 @@ int main(int argc, char** argv) {
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
-    QCoreApplication::setOrganizationName(QStringLiteral("Dravon"));
-    QCoreApplication::setApplicationName(QStringLiteral("Varnel Reports"));
+    settings::nameProgramSettings();
 
     const QString dataFolder = platform::programDataFolder();
     const cli::ParsedCommandLine parsed =
-        cli::parseCommandLine(QCoreApplication::arguments(), shell::findLanguagePacks(dataFolder));
+        cli::parseCommandLine(platform::commandLineArguments(argc, argv), shell::findLanguagePacks(dataFolder));
     // A closed pipe on standard output is reported like any failed write
     // instead of ending the run silently.
     std::signal(SIGPIPE, SIG_IGN);
@@ -231,13 +234,15 @@ int main(int argc, char** argv) {
     print(stderr, parsed.error);
     if (!parsed.options) return parsed.exitCode;
     if (!parsed.options->language.isEmpty()) {
-        const QString path = QDir(dataFolder).filePath(shell::languagePackFileName(parsed.options->language));
-        auto pack = shell::QmLanguagePack::load(path);
-        if (!pack) {
-            print(stderr, QStringLiteral("The language pack %1 cannot be read\n").arg(QDir::toNativeSeparators(path)));
+        const QString path = shell::findLanguagePackFile(dataFolder, parsed.options->language);
+        shell::LoadedLanguagePack loaded = shell::QmLanguagePack::load(path);
+        if (!loaded.pack) {
+            QString text = shell::languagePackProblemText(path, loaded.problem);
+            text[0] = text[0].toUpper();
+            print(stderr, text + QLatin1Char('\n'));
             return cli::exitFailure;
         }
-        shell::setLanguagePack(std::move(pack));
+        shell::setLanguagePack(std::move(loaded.pack));
     }
     return run(*parsed.options);
 }

@@ -10,8 +10,8 @@
 #include "ingest/LogText.h"
 #include "ingest/ParseFailures.h"
 #include "ingest/TimeStamp.h"
-#include "platform/AsciiCase.h"
 #include "shell/StringTable.h"
+#include "text/AsciiCase.h"
 
 namespace varnel::ingest {
 
@@ -74,7 +74,7 @@ EventCode eventCode(std::string_view keyword) {
         {"DISCONNECT", Disconnect},
     };
     for (const auto& [text, code] : keywords)
-        if (platform::equalsIgnoringAsciiCase(keyword, text)) return code;
+        if (text::equalsIgnoringAsciiCase(keyword, text)) return code;
     return Unknown;
 }
 
@@ -243,7 +243,7 @@ private:
         store::MessageRecord& row = batch_.messages.emplace_back(blankMessage);
         if (!f.has(5)) {
             missingField(5, "delivery status");
-        } else if (platform::equalsIgnoringAsciiCase(f[5], "NDN")) {
+        } else if (text::equalsIgnoringAsciiCase(f[5], "NDN")) {
             if (code == ClearedInbound) {
                 row.errorState = 1;
                 ++state_.counters.inboundNdns;

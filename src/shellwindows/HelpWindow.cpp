@@ -7,8 +7,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "platform/Twips.h"
 #include "shell/StringTable.h"
+#include "windowkit/Twips.h"
 
 namespace varnel::shellwindows {
 

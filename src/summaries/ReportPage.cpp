@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "ingest/DayList.h"
+#include "platform/FileNameBytes.h"
 #include "reports/DefaultFileNames.h"
 #include "reports/TimeText.h"
 #include "summaries/ReportSummary.h"
@@ -58,7 +59,7 @@ PageContent reportPageContent(const ReportPageLoad& load, const std::vector<Repo
     QStringList days;
     for (const QDate& day : load.days) days << ingest::dayEntryText(day);
     page.facts = {{QStringLiteral("Report date"), date},
-                  {QStringLiteral("Log folder"), QDir::toNativeSeparators(load.logFolder)},
+                  {QStringLiteral("Log folder"), platform::shownText(QDir::toNativeSeparators(load.logFolder))},
                   {QStringLiteral("Days loaded"), days.join(QStringLiteral(", "))}};
     page.summaryHeading = QStringLiteral("Load summary");
     page.summaryLines = summaryLines(load.summary);

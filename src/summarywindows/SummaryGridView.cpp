@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <set>
 
-#include "platform/Twips.h"
+#include "windowkit/Twips.h"
 
 namespace varnel::summarywindows {
 

@@ -1,0 +1,31 @@
+#include "session/WorkingDatabaseClaim.h"
+
+#include <QDir>
+
+namespace varnel::app {
+
+std::optional<platform::UserMessage> claimWorkingDatabase(AppSession& session) {
+    session.lock = std::make_unique<store::WorkingDatabaseLock>(session.files.workingPath());
+    // A folder where no lock can be made cannot be written either; the
+    // start-up copy then says why.
+    if (session.lock->acquire() != store::WorkingDatabaseLock::State::InUse) return std::nullopt;
+
+    const QString inUse = session.lock->inUseText();
+    session.lock.reset();
+    session.privateFolder = std::make_unique<platform::PrivateFolder>(platform::desktopFolderPrefix);
+    if (!session.privateFolder->isValid()) {
+        session.privateFolder.reset();
+        return platform::UserMessage(inUse + QStringLiteral("\r\nNo private folder could be made for a working "
+                                                            "database of this program's own."),
+                                     {}, platform::UserMessage::Icon::Exclamation);
+    }
+    session.files = store::DataFiles(session.privateFolder->path());
+    session.lock = std::make_unique<store::WorkingDatabaseLock>(session.files.workingPath());
+    session.lock->acquire();
+    return platform::UserMessage(
+        inUse + QStringLiteral("\r\nThis program works on a working database of its own in %1 until it ends.")
+                    .arg(QDir::toNativeSeparators(session.privateFolder->path())),
+        {}, platform::UserMessage::Icon::Exclamation);
+}
+
+}  // namespace varnel::app
