@@ -758,5 +758,90 @@
         <comment>150</comment>
         <translation>Berichtsseite speichern...</translation>
     </message>
+    <message>
+        <source>Daily Trend</source>
+        <comment>151</comment>
+        <translation>Tagesverlauf</translation>
+    </message>
+    <message>
+        <source>Daily Trend Report</source>
+        <comment>152</comment>
+        <translation>Tagesverlaufsbericht</translation>
+    </message>
+    <message>
+        <source>Daily Trend Summary</source>
+        <comment>153</comment>
+        <translation>Tagesverlauf - Zusammenfassung</translation>
+    </message>
+    <message>
+        <source>Daily Trend Report for </source>
+        <comment>154</comment>
+        <translation>Tagesverlaufsbericht für </translation>
+    </message>
+    <message>
+        <source>Show 7 Days</source>
+        <comment>155</comment>
+        <translation>7 Tage zeigen</translation>
+    </message>
+    <message>
+        <source>Show 31 Days</source>
+        <comment>156</comment>
+        <translation>31 Tage zeigen</translation>
+    </message>
+    <message>
+        <source>Show 365 Days</source>
+        <comment>157</comment>
+        <translation>365 Tage zeigen</translation>
+    </message>
+    <message>
+        <source>Show All Days</source>
+        <comment>158</comment>
+        <translation>Alle Tage zeigen</translation>
+    </message>
+    <message>
+        <source>The Daily Trend report shows every loaded day side by side, one position per day, so that you can see whether things get better or worse over a week, a month or a year: calls, the busiest and freest ports and the minutes without a free port, messages and megabytes in each direction, NDNs, and how long outbound messages waited in the queue. Tick at most two kinds of figures at once; they are drawn on a left and a right axis. The summary report shows one line per day which can be saved to a CSV file.</source>
+        <comment>159</comment>
+        <translation>Der Tagesverlaufsbericht zeigt alle geladenen Tage nebeneinander, eine Position je Tag, damit Sie sehen, ob es über eine Woche, einen Monat oder ein Jahr besser oder schlechter wird: Anrufe, die meisten belegten und die wenigsten freien Ports und die Minuten ohne freien Port, Nachrichten und Megabytes in jeder Richtung, NDNs und wie lange ausgehende Nachrichten in der Warteschlange warteten. Wählen Sie höchstens zwei Arten von Werten zugleich; sie werden an einer linken und einer rechten Achse gezeichnet. Die Zusammenfassung zeigt eine Zeile je Tag und kann als CSV-Datei gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Error in frmDailyTrend form Load routine: </source>
+        <comment>160</comment>
+        <translation>Fehler in der Laderoutine des Formulars frmDailyTrend: </translation>
+    </message>
+    <message>
+        <source>Calls</source>
+        <comment>161</comment>
+        <translation>Anrufe</translation>
+    </message>
+    <message>
+        <source>Ports</source>
+        <comment>162</comment>
+        <translation>Ports</translation>
+    </message>
+    <message>
+        <source>Minutes without a free port</source>
+        <comment>163</comment>
+        <translation>Minuten ohne freien Port</translation>
+    </message>
+    <message>
+        <source>Messages</source>
+        <comment>164</comment>
+        <translation>Nachrichten</translation>
+    </message>
+    <message>
+        <source>Megabytes</source>
+        <comment>165</comment>
+        <translation>Megabyte</translation>
+    </message>
+    <message>
+        <source>NDNs</source>
+        <comment>166</comment>
+        <translation>NDNs</translation>
+    </message>
+    <message>
+        <source>Queue seconds</source>
+        <comment>167</comment>
+        <translation>Sekunden in der Warteschlange</translation>
+    </message>
 </context>
 </TS>

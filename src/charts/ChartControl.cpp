@@ -75,6 +75,32 @@ private:
     int labelWidth_;
 };
 
+// The chart's own labels at their positions, turned by 45 degrees; where
+// they would overlap (a year of days) only every n-th position is labelled,
+// counted from position 1 so that a label keeps its place while scrolling.
+class ValueLabelTicker : public QCPAxisTickerText {
+public:
+    ValueLabelTicker(const QCustomPlot& plot, int labelHeight) : plot_(plot), labelHeight_(std::max(labelHeight, 1)) {}
+
+protected:
+    QVector<double> createTickVector(double tickStep, const QCPRange& range) override {
+        const QVector<double> all = QCPAxisTickerText::createTickVector(tickStep, range);
+        const int width = plot_.axisRect()->width() > 0 ? plot_.axisRect()->width() : plot_.viewport().width();
+        // Turned labels need about 1.5 times their height between them.
+        const double pixelsPerPosition = width / std::max(range.size(), 1.0);
+        const auto every = static_cast<long>(std::ceil(labelHeight_ * 1.5 / std::max(pixelsPerPosition, 1e-9)));
+        if (every <= 1) return all;
+        QVector<double> kept;
+        for (double tick : all)
+            if ((std::lround(tick) - 1) % every == 0) kept << tick;
+        return kept;
+    }
+
+private:
+    const QCustomPlot& plot_;
+    int labelHeight_;
+};
+
 // Ticks on whole numbers only, for values that are counts: the step is a
 // whole number and the sub-ticks divide it into whole numbers.
 class WholeNumberTicker : public QCPAxisTicker {
@@ -278,6 +304,7 @@ struct ChartControl::Impl {
     bool settingRange = false;
     bool userZoom = false;
     bool wholeValueTicks = false;
+    bool wholeRightTicks = false;
 
     // Bars at labelled positions (the nodes) stand side by side; bars over
     // the minutes of the day share their position.
@@ -372,7 +399,28 @@ struct ChartControl::Impl {
         plot->legend->setVisible(plot->legend->itemCount() > 0);
         // Neighbouring minutes touch; a node's bars leave a gap to the next node.
         barWidth = barsSideBySide() ? 0.8 / std::max(shownBars, 1) : 1.0;
-        fitValueAxis();
+        applyUnits();
+        fitValueAxis(plot->yAxis);
+        if (plot->yAxis2->visible()) fitValueAxis(plot->yAxis2);
+    }
+
+    // Series that count different things: the shown series of the first
+    // unit go on the left axis, the others on the right, each axis titled
+    // with its units.
+    void applyUnits() {
+        QStringList shownUnits;
+        for (std::size_t k = 0; k < plottables.size(); ++k) {
+            const QString& unit = chart.series[static_cast<qsizetype>(k)].unit;
+            if (visible[k] && !unit.isEmpty() && !shownUnits.contains(unit)) shownUnits << unit;
+        }
+        for (std::size_t k = 0; k < plottables.size(); ++k) {
+            const QString& unit = chart.series[static_cast<qsizetype>(k)].unit;
+            const bool right = shownUnits.size() > 1 && !unit.isEmpty() && unit != shownUnits.first();
+            plottables[k]->setValueAxis(right ? plot->yAxis2 : plot->yAxis);
+        }
+        plot->yAxis->setLabel(shownUnits.isEmpty() ? chart.yTitle : shownUnits.first());
+        plot->yAxis2->setVisible(shownUnits.size() > 1);
+        plot->yAxis2->setLabel(shownUnits.mid(1).join(QStringLiteral(" / ")));
     }
 
     // What the chart shows, for assistive technology: the value axis over
@@ -401,12 +449,12 @@ struct ChartControl::Impl {
     // data), to a little above the highest visible value; ticks on whole
     // numbers where every visible value is one (counts of messages, ports,
     // NDNs; the whole megabytes of the queues).
-    void fitValueAxis() {
+    void fitValueAxis(QCPAxis* axis) {
         double top = 0;
         double bottom = 0;
         bool whole = true;
         for (std::size_t k = 0; k < plottables.size(); ++k) {
-            if (!visible[k]) continue;
+            if (!visible[k] || plottables[k]->valueAxis() != axis) continue;
             bool ok = false;
             const QCPRange range = plottables[k]->getValueRange(ok);
             if (ok) {
@@ -417,11 +465,12 @@ struct ChartControl::Impl {
             whole = whole && std::all_of(values.begin(), values.end(), [](double y) { return y == std::floor(y); });
         }
         if (top <= 0) top = 1;
-        plot->yAxis->setRange(bottom < 0 ? bottom - (top - bottom) * 0.01 : 0, top * 1.05);
-        if (whole != wholeValueTicks) {
-            wholeValueTicks = whole;
-            plot->yAxis->setTicker(whole ? QSharedPointer<QCPAxisTicker>(new WholeNumberTicker)
-                                         : QSharedPointer<QCPAxisTicker>(new QCPAxisTicker));
+        axis->setRange(bottom < 0 ? bottom - (top - bottom) * 0.01 : 0, top * 1.05);
+        bool& wholeTicks = axis == plot->yAxis ? wholeValueTicks : wholeRightTicks;
+        if (whole != wholeTicks) {
+            wholeTicks = whole;
+            axis->setTicker(whole ? QSharedPointer<QCPAxisTicker>(new WholeNumberTicker)
+                                  : QSharedPointer<QCPAxisTicker>(new QCPAxisTicker));
         }
     }
 
@@ -448,7 +497,8 @@ struct ChartControl::Impl {
                 break;
             }
             case XLabels::ValueLabels: {
-                QSharedPointer<QCPAxisTickerText> ticker(new QCPAxisTickerText);
+                QSharedPointer<QCPAxisTickerText> ticker(
+                    new ValueLabelTicker(*plot, QFontMetrics(plot->xAxis->tickLabelFont()).height()));
                 for (qsizetype i = 0; i < chart.xLabels.size(); ++i)
                     ticker->addTick(static_cast<double>(i + 1), chart.xLabels[i]);
                 plot->xAxis->setTicker(ticker);
@@ -618,6 +668,12 @@ QStringList ChartControl::yTickLabels() const {
     return d_->plot->yAxis->tickVectorLabels().toList();
 }
 
+QStringList ChartControl::valueAxisTitles() const {
+    QStringList titles{d_->plot->yAxis->label()};
+    if (d_->plot->yAxis2->visible()) titles << d_->plot->yAxis2->label();
+    return titles;
+}
+
 QString ChartControl::pointText(double x, std::optional<double> y) const {
     const reports::ReportChart& chart = d_->chart;
     if (chart.series.isEmpty()) return {};
@@ -634,7 +690,10 @@ QString ChartControl::pointText(double x, std::optional<double> y) const {
             lines << QString::number(position);
         for (qsizetype k = 0; k < chart.series.size(); ++k) {
             if (!d_->visible[static_cast<std::size_t>(k)]) continue;
-            const double y = chart.series[k].y.value(j);
+            // A series may leave out positions where it has no value.
+            const QVector<double>& xs = chart.series[k].x;
+            const auto at = std::lower_bound(xs.begin(), xs.end(), static_cast<double>(position));
+            const double y = at != xs.end() && *at == position ? chart.series[k].y.value(at - xs.begin()) : -1;
             lines << chart.series[k].label + QStringLiteral(": ") +
                          (y < 0 ? QStringLiteral("no data") : QString::number(y, 'g', 10));
         }

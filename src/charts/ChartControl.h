@@ -75,6 +75,9 @@ public:
     // The tick labels the X and the Y axis show for the current ranges.
     QStringList xTickLabels() const;
     QStringList yTickLabels() const;
+    // The titles of the value axes shown: the left one, and the right one
+    // while series of a second unit are shown.
+    QStringList valueAxisTitles() const;
     // What the tooltip says at an X value (and a Y value, which picks among
     // points at the same X): the position and the values of the visible
     // series there; empty where no point is near. Bars ignore y.

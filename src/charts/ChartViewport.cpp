@@ -9,7 +9,8 @@ namespace {
 
 constexpr int perMinuteWidths[ChartViewport::zoomEntryCount] = {1440, 720, 240, 60};
 constexpr int latencyDivisors[ChartViewport::zoomEntryCount] = {1, 2, 4, 8};
-constexpr int smallChanges[ChartViewport::zoomEntryCount] = {0, 30, 10, 1};  // entry 0 keeps the step
+constexpr int smallChanges[ChartViewport::zoomEntryCount] = {0, 30, 10, 1};    // entry 0 keeps the step
+constexpr int perDayWidths[ChartViewport::zoomEntryCount - 1] = {7, 31, 365};  // the last entry: all days
 
 }  // namespace
 
@@ -21,6 +22,8 @@ int ChartViewport::limit() const { return kind_ == ViewportKind::PerMinute ? per
 
 int ChartViewport::entryWidth(int entry) const {
     if (kind_ == ViewportKind::PerMinute) return perMinuteWidths[entry];
+    if (kind_ == ViewportKind::PerDay)
+        return entry + 1 < zoomEntryCount ? std::min(perDayWidths[entry], bar_.maximum) : bar_.maximum;
     return roundHalfEven(static_cast<double>(bar_.maximum) / latencyDivisors[entry]);
 }
 
@@ -39,6 +42,13 @@ void ChartViewport::setValue(int value) {
 std::optional<QString> ChartViewport::zoom(int entry) {
     std::optional<QString> failure;
     checked_ = entry;
+    if (kind_ == ViewportKind::PerDay) {
+        bar_.largeChange = std::max(entryWidth(entry), 1);
+        bar_.smallChange = 1;
+        bar_.enabled = bar_.largeChange < limit();
+        showDaysFrom(bar_.value);
+        return failure;
+    }
     const int v = bar_.value;
 
     const int width = entryWidth(entry);
@@ -60,6 +70,7 @@ std::optional<QString> ChartViewport::zoom(int entry) {
 }
 
 void ChartViewport::scroll(int value) {
+    if (kind_ == ViewportKind::PerDay) return showDaysFrom(value);
     bar_.value = value;
     const int l = limit();
     if (bar_.value > l) bar_.value = l;
@@ -76,6 +87,15 @@ void ChartViewport::scroll(int value) {
 
 void ChartViewport::followChart(double minimum, double maximum) {
     const int l = limit();
+    if (kind_ == ViewportKind::PerDay) {
+        const int width = std::clamp(roundHalfEven(maximum - minimum), 1, std::max(l, 1));
+        checked_.reset();
+        for (int entry = 0; entry < zoomEntryCount; ++entry)
+            if (entryWidth(entry) == width) checked_ = entry;
+        bar_.largeChange = width;
+        bar_.enabled = width < l;
+        return showDaysFrom(roundHalfEven(minimum + 0.5));
+    }
     const int shift = kind_ == ViewportKind::PerMinute ? 1 : 0;
     const int width = std::clamp(roundHalfEven(maximum - minimum), 1, std::max(l, 1));
     const int start = std::clamp(roundHalfEven(minimum) + shift, bar_.minimum, std::max(bar_.minimum, l - width));
@@ -87,6 +107,12 @@ void ChartViewport::followChart(double minimum, double maximum) {
     bar_.enabled = width < l;
     bar_.value = start;
     axis_ = {static_cast<double>(start - shift), static_cast<double>(start - shift + width)};
+}
+
+void ChartViewport::showDaysFrom(int start) {
+    const int width = bar_.largeChange;
+    bar_.value = std::clamp(start, bar_.minimum, std::max(bar_.minimum, limit() - width + 1));
+    axis_ = {bar_.value - 0.5, bar_.value + width - 0.5};
 }
 
 }  // namespace varnel::charts

@@ -1,7 +1,7 @@
 // Which stretch of a chart's X axis is visible, and the scroll bar that moves
 // it: the four zoom entries with their check marks, the window width
 // (LargeChange) and arrow step (SmallChange) of each, and the zoom and scroll
-// arithmetic of the per-minute and the latency charts. Plain values, no
+// arithmetic of the per-minute, the latency and the per-day charts. Plain values, no
 // widgets: the window's scroll bar and the chart's axis follow it.
 #pragma once
 
@@ -13,6 +13,7 @@ namespace varnel::charts {
 enum class ViewportKind {
     PerMinute,  // X is the minute row 1 to 1440; the axis limit is fixed at 1440
     Latency,    // X is the delivery time in seconds of the day; the limit is the bar's Max
+    PerDay,     // X is the day 1 to N, the bar's Max; the entries show 7, 31, 365 and all days
 };
 
 // The scroll bar as the viewport sets it.
@@ -68,6 +69,9 @@ public:
 
 private:
     int limit() const;
+    // The per-day chart shows whole days from start on, each centred on its
+    // position.
+    void showDaysFrom(int start);
     // The window width of an entry: fixed for the per-minute charts, a part
     // of the bar's Max for the latency chart.
     int entryWidth(int entry) const;

@@ -18,8 +18,12 @@ namespace varnel::reports {
 
 struct ChartSeries {
     QString label;
-    QVector<double> x;
+    QVector<double> x;  // in ascending order
     QVector<double> y;
+    // What the values count, for charts whose series count different things:
+    // the series shown of the first unit share the left axis, titled with
+    // the unit, those of any other the right. Empty: the chart's Y title.
+    QString unit = QString();
 };
 
 struct ReportChart {

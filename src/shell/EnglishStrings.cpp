@@ -1,4 +1,4 @@
-// The program's own English texts, ids 0 to 150.
+// The program's own English texts, ids 0 to 167.
 #include "shell/EnglishStrings.h"
 
 namespace varnel::shell {
@@ -193,6 +193,28 @@ const std::array<const char*, englishStringCount> englishStrings = {
     /* 148 */ "Inbound NDNs",
     /* 149 */ "Outbound NDNs",
     /* 150 */ "Save Report Page...",
+    /* 151 */ "Daily Trend",
+    /* 152 */ "Daily Trend Report",
+    /* 153 */ "Daily Trend Summary",
+    /* 154 */ "Daily Trend Report for ",
+    /* 155 */ "Show 7 Days",
+    /* 156 */ "Show 31 Days",
+    /* 157 */ "Show 365 Days",
+    /* 158 */ "Show All Days",
+    /* 159 */
+    "The Daily Trend report shows every loaded day side by side, one position per day, so that you can see whether "
+    "things get better or worse over a week, a month or a year: calls, the busiest and freest ports and the minutes "
+    "without a free port, messages and megabytes in each direction, NDNs, and how long outbound messages waited in "
+    "the queue. Tick at most two kinds of figures at once; they are drawn on a left and a right axis. The summary "
+    "report shows one line per day which can be saved to a CSV file.",
+    /* 160 */ "Error in frmDailyTrend form Load routine: ",
+    /* 161 */ "Calls",
+    /* 162 */ "Ports",
+    /* 163 */ "Minutes without a free port",
+    /* 164 */ "Messages",
+    /* 165 */ "Megabytes",
+    /* 166 */ "NDNs",
+    /* 167 */ "Queue seconds",
 };
 
 }  // namespace varnel::shell

@@ -1,5 +1,8 @@
 #include "trend/TrendFigures.h"
 
+#include "shell/EnglishStrings.h"
+#include "shell/StringTable.h"
+
 namespace varnel::trend {
 
 namespace {
@@ -15,6 +18,35 @@ std::optional<double> queueValue(const DayFigures& day, int64_t QueueSeconds::*m
 }
 
 }  // namespace
+
+TrendKind kindOf(TrendFigure figure) {
+    switch (figure) {
+        case TrendFigure::InboundCalls:
+        case TrendFigure::OutboundCalls:
+            return TrendKind::Calls;
+        case TrendFigure::PeakPortsBusy:
+        case TrendFigure::FewestPortsFree:
+            return TrendKind::Ports;
+        case TrendFigure::MinutesWithoutFreePort:
+            return TrendKind::MinutesWithoutFreePort;
+        case TrendFigure::InboundMessages:
+        case TrendFigure::OutboundMessages:
+            return TrendKind::Messages;
+        case TrendFigure::InboundMegabytes:
+        case TrendFigure::OutboundMegabytes:
+            return TrendKind::Megabytes;
+        case TrendFigure::InboundNdns:
+        case TrendFigure::OutboundNdns:
+            return TrendKind::Ndns;
+        case TrendFigure::MedianOutboundQueueSeconds:
+        case TrendFigure::Percentile95OutboundQueueSeconds:
+        case TrendFigure::LongestOutboundQueueSeconds:
+            return TrendKind::QueueSeconds;
+    }
+    return TrendKind::Calls;
+}
+
+QString kindName(TrendKind kind) { return shell::myLoadResString(shell::trendCallsStringId + static_cast<int>(kind)); }
 
 QString dayHeading() { return QStringLiteral("Day"); }
 

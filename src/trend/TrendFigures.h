@@ -46,6 +46,15 @@ inline constexpr std::array trendFigures = {
     TrendFigure::LongestOutboundQueueSeconds,
 };
 
+// The kinds of figures the chart lets the user choose among, each counting
+// one thing: the figures of a kind share a unit and an axis.
+enum class TrendKind { Calls, Ports, MinutesWithoutFreePort, Messages, Megabytes, Ndns, QueueSeconds };
+inline constexpr int trendKindCount = 7;
+
+TrendKind kindOf(TrendFigure figure);
+// The kind's name in the string table, which is also its unit's axis title.
+QString kindName(TrendKind kind);
+
 // The heading of the day's column and of a figure's column.
 QString dayHeading();
 QString figureHeading(TrendFigure figure);

@@ -4,7 +4,8 @@
 // below zero; count axes tick on whole numbers; points on the edges of the
 // plotting area are drawn whole; a time axis counts from its time base;
 // points made beforehand draw as the chart alone; the last turned value
-// label has room; a chart without points ignores the wheel.
+// label has room; a chart without points ignores the wheel; series of two
+// units stand on two axes; a year of day labels is thinned.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -314,6 +315,69 @@ TEST(ChartControl, ALongLastValueLabelGetsRoomAndIsDrawn) {
         for (int x = picture.width() * 3 / 4; x < picture.width(); ++x)
             if (qGray(picture.pixel(x, y)) < 100) ++dark;
     EXPECT_GT(dark, 20);
+}
+
+// Days 1 to count with the value of each day.
+reports::ChartSeries days(const QString& label, const QString& unit, int count,
+                          const std::function<double(int)>& value) {
+    reports::ChartSeries series{label, {}, {}, unit};
+    for (int j = 1; j <= count; ++j) {
+        series.x << j;
+        series.y << value(j);
+    }
+    return series;
+}
+
+TEST(ChartControl, SeriesOfASecondUnitGoOnTheRightAxisWithItsOwnScale) {
+    const reports::ReportChart data{
+        QStringLiteral("Trend"),
+        QStringLiteral("Day"),
+        QString(),
+        {days(QStringLiteral("Inbound Calls"), QStringLiteral("Calls"), 5, [](int) { return 40000.0; }),
+         days(QStringLiteral("Longest"), QStringLiteral("Seconds"), 5, [](int j) { return j * 1.0; }),
+         days(QStringLiteral("Outbound Calls"), QStringLiteral("Calls"), 5, [](int) { return 30000.0; })},
+        {"a", "b", "c", "d", "e"}};
+    ChartControl chart;
+    chart.setChart(data);
+    chart.setXLabels(ChartControl::XLabels::ValueLabels);
+    chart.resize(600, 400);
+    EXPECT_EQ(chart.valueAxisTitles(), (QStringList{"Calls", "Seconds"}));
+    // The left axis reaches 40,000; the seconds keep a scale of their own.
+    EXPECT_TRUE(chart.yTickLabels().join(' ').contains(QStringLiteral("40000")));
+
+    chart.setSeriesVisible(2, false);
+    EXPECT_EQ(chart.valueAxisTitles(), (QStringList{"Calls"}));
+    chart.setSeriesVisible(1, false);
+    chart.setSeriesVisible(3, false);
+    chart.setSeriesVisible(2, true);
+    EXPECT_EQ(chart.valueAxisTitles(), (QStringList{"Seconds"}));
+    EXPECT_FALSE(chart.yTickLabels().join(' ').contains(QStringLiteral("40000")));
+}
+
+TEST(ChartControl, AYearOfDayLabelsIsThinnedAndADayWithoutAValueSaysSo) {
+    reports::ChartSeries calls = days(QStringLiteral("Calls"), QStringLiteral("Calls"), 365, [](int j) { return j; });
+    QStringList labels;
+    for (int j = 1; j <= 365; ++j) labels << QString::number(j);
+    // Day 3 has no value in this series.
+    calls.x.remove(2);
+    calls.y.remove(2);
+    ChartControl chart;
+    chart.setGroupType(ChartControl::GroupType::Bars);
+    chart.setChart({QStringLiteral("Year"), QStringLiteral("Day"), QString(), {calls}, labels});
+    chart.setXLabels(ChartControl::XLabels::ValueLabels);
+    chart.resize(800, 500);
+    chart.show();  // lays the plot out at the chart's size
+    chart.setXRange(0.5, 365.5);
+    const QStringList shown = chart.xTickLabels();
+    EXPECT_GT(shown.size(), 5);
+    EXPECT_LT(shown.size(), 80);
+    EXPECT_EQ(shown.first(), QStringLiteral("1"));
+    // Zoomed to a week every day is labelled.
+    chart.setXRange(10.5, 17.5);
+    EXPECT_EQ(chart.xTickLabels(), (QStringList{"11", "12", "13", "14", "15", "16", "17"}));
+
+    EXPECT_EQ(chart.pointText(3), QStringLiteral("3\nCalls: no data"));
+    EXPECT_EQ(chart.pointText(4), QStringLiteral("4\nCalls: 4"));
 }
 
 }  // namespace

@@ -117,5 +117,49 @@ TEST(ChartViewport, AChartZoomMovesTheBarAndClearsTheCheckMarkOffTheFixedWidths)
     EXPECT_FALSE(viewport.scrollBar().enabled);
 }
 
+// A per-day chart of the given number of days, opened on all of them.
+ChartViewport perDay(int days) {
+    ChartViewport viewport(ViewportKind::PerDay);
+    viewport.setRange(1, days);
+    viewport.setValue(1);
+    viewport.zoom(3);
+    return viewport;
+}
+
+TEST(ChartViewport, PerDayEntriesShowWholeDaysAndNeverMoreThanAreLoaded) {
+    ChartViewport year = perDay(365);
+    EXPECT_EQ(year.axis(), (AxisRange{0.5, 365.5}));
+    EXPECT_FALSE(year.scrollBar().enabled);
+    year.zoom(0);
+    EXPECT_EQ(year.scrollBar().largeChange, 7);
+    EXPECT_EQ(year.scrollBar().smallChange, 1);
+    EXPECT_TRUE(year.scrollBar().enabled);
+    EXPECT_EQ(year.axis(), (AxisRange{0.5, 7.5}));
+    year.scroll(400);  // past the last day: the window ends on it
+    EXPECT_EQ(year.axis(), (AxisRange{358.5, 365.5}));
+    year.zoom(1);  // keeps the end in view
+    EXPECT_EQ(year.axis(), (AxisRange{334.5, 365.5}));
+
+    // Ten days: every entry of 31 days or more shows the ten.
+    ChartViewport ten = perDay(10);
+    ten.zoom(1);
+    EXPECT_EQ(ten.axis(), (AxisRange{0.5, 10.5}));
+    EXPECT_FALSE(ten.scrollBar().enabled);
+    ten.zoom(0);
+    ten.scroll(9);
+    EXPECT_EQ(ten.axis(), (AxisRange{3.5, 10.5}));
+}
+
+TEST(ChartViewport, PerDayChartZoomChecksTheEntryOfItsWidth) {
+    ChartViewport viewport = perDay(400);
+    viewport.followChart(99.5, 130.5);
+    EXPECT_EQ(viewport.checkedEntry(), 1);
+    EXPECT_EQ(viewport.scrollBar().value, 100);
+    EXPECT_EQ(viewport.axis(), (AxisRange{99.5, 130.5}));
+    viewport.followChart(-20, 2);  // dragged before the first day
+    EXPECT_FALSE(viewport.checkedEntry());
+    EXPECT_EQ(viewport.axis(), (AxisRange{0.5, 22.5}));
+}
+
 }  // namespace
 }  // namespace varnel::charts
