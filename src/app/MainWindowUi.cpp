@@ -182,7 +182,7 @@ MainWindowUi buildMainWindowUi(QMainWindow& window) {
     folder->addWidget(ui.cmbReportDate, 1, 1);
     folder->addWidget(ui.listReportDate, 2, 1);
     folder->addWidget(ui.cmdParseLogs, 2, 2, Qt::AlignBottom);
-    auto* databaseLabel = named(new QLabel(QStringLiteral("Working database:")), "lblDatabasePath");
+    auto* databaseLabel = named(new QLabel, "lblDatabasePath");
     folder->addWidget(databaseLabel, 3, 0);
     ui.lblDiagFilePath->setBuddy(ui.txtDiagFilePath);
     ui.lblReportDate->setBuddy(ui.cmbReportDate);

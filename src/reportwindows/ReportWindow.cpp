@@ -27,6 +27,7 @@
 #include "reportwindows/PrinterChooser.h"
 #include "reportwindows/ReportChartView.h"
 #include "shell/StringTable.h"
+#include "shell/WriteFailureText.h"
 #include "store/ReportDatabase.h"
 
 namespace varnel::reportwindows {
@@ -260,7 +261,7 @@ ReportWindow::BuiltChart ReportWindow::buildInBackground() {
                     reports::buildReport(db, inputs_, messages, &unmatched, chart);
                     return true;
                 });
-                if (failure) messages.show({failure->text()});
+                if (failure) messages.show({shell::writeFailureText(*failure)});
             } else {
                 reports::buildReport(db, inputs_, messages, nullptr, chart);
             }
@@ -342,7 +343,7 @@ void ReportWindow::saveChart() {
         format = charts::ImageFormat::Bmp;
     }
     if (const auto failure = chart_->writeImage(*path, *format))
-        services_.dialogs.show({failure->text(), {}, platform::UserMessage::Icon::Critical});
+        services_.dialogs.show({shell::writeFailureText(*failure), {}, platform::UserMessage::Icon::Critical});
 }
 
 }  // namespace varnel::reportwindows

@@ -142,17 +142,17 @@ LanguageSetup InitalizeLanguages(const QString& dataFolder) {
     LanguageSetup setup;
     if (currentLanguage() == 0) setCurrentLanguage(userDefaultLanguage());
 
-    setLanguagePack(nullptr);
     const QString path = QDir(dataFolder).filePath(languagePackFileName(GetLanguageCode(currentLanguage())));
+    // Worded in the language the user read until now, before its pack goes.
+    const QString unreadable =
+        failurePrefix + myLoadResString(languagePackUnreadableStringId).arg(QDir::toNativeSeparators(path));
+    setLanguagePack(nullptr);
     if (!dataFolder.isEmpty() && QFileInfo(path).isFile()) {
         if (auto pack = QmLanguagePack::load(path)) {
             setLanguagePack(std::move(pack));
             setup.packLoaded = true;
         } else {
-            setup.failure = failurePrefix + QStringLiteral(
-                                                "the language pack %1 cannot be read; the English texts are "
-                                                "used instead.")
-                                                .arg(QDir::toNativeSeparators(path));
+            setup.failure = unreadable;
         }
     }
 

@@ -2,6 +2,8 @@
 // the program can use, and a pack lacking an id falls back to English.
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
+
 #include "shell/EnglishStrings.h"
 #include "shell/LanguagePackFiles.h"
 #include "shell/QmLanguagePack.h"
@@ -13,6 +15,16 @@ namespace {
 
 // The string table's comma-separated CSV headers.
 constexpr int csvHeaders[] = {33, 34, 50, 51, 76};
+
+// The places where values are filled in: %1, %2 ... in order of their
+// numbers ("Zoom %100" has none).
+QStringList valuePlaces(const QString& text) {
+    static const QRegularExpression place(QStringLiteral("%[1-9](?![0-9])"));
+    QStringList places;
+    for (auto it = place.globalMatch(text); it.hasNext();) places << it.next().captured();
+    places.sort();
+    return places;
+}
 
 }  // namespace
 
@@ -28,6 +40,8 @@ TEST(LanguagePack, GermanPackHasEveryIdInTheFormOfItsEnglishText) {
         EXPECT_EQ(german->endsWith(' '), english.endsWith(' ')) << id;
         // Menu captions keep their access key.
         EXPECT_EQ(german->count('&'), english.count('&')) << id;
+        // Every value still has its place, and no other value is asked for.
+        EXPECT_EQ(valuePlaces(*german), valuePlaces(english)) << id;
     }
     for (int id : csvHeaders)
         EXPECT_EQ(pack->text(id)->count(','), englishString(id).count(',')) << "the columns of CSV header " << id;
