@@ -18,10 +18,15 @@
 
 #include "app/NodeListView.h"
 #include "app/ProgressPanel.h"
+#include "platform/Twips.h"
 
 namespace varnel::app {
 
 namespace {
+
+// A tab's description is never narrower than this: narrower, the longest
+// ones would run to a screenful of lines.
+constexpr int descriptionWidthTwips = 8400;
 
 template <typename Widget>
 Widget* named(Widget* widget, const char* name) {
@@ -29,10 +34,22 @@ Widget* named(Widget* widget, const char* name) {
     return widget;
 }
 
+// A tab's description, wrapped to the width it is given. It asks for the
+// height its text needs at its narrowest, so that the window's minimum size
+// shows every line of it, in whatever language it is set.
+class DescriptionLabel : public QLabel {
+public:
+    QSize minimumSizeHint() const override {
+        const int width = minimumWidth();
+        return {width, heightForWidth(width)};
+    }
+};
+
 QLabel* descriptionLabel(const char* name) {
-    auto* label = named(new QLabel, name);
+    auto* label = named(new DescriptionLabel, name);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    label->setMinimumWidth(platform::twipsToPixels(descriptionWidthTwips, label->logicalDpiX()));
     return label;
 }
 

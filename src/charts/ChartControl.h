@@ -69,6 +69,11 @@ public:
     // Wheel zoom and drag along X; userRangeChanged tells of each change.
     void setUserZoom(bool on);
 
+    // Room for the header, the legend and both axes with their labels and
+    // titles whole, around a plotting area as high as the value axis title
+    // is long, so that the title stays beside its own axis.
+    QSize minimumSizeHint() const override;
+
     QString headerText() const;
     // The tick labels the X axis shows for the current range.
     QStringList xTickLabels() const;
