@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "platform/UserDialogs.h"
+#include "windowkit/UserDialogs.h"
 
 namespace varnel::bench {
 

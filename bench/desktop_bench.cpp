@@ -34,10 +34,10 @@
 #include "ProgressBarWatch.h"
 #include "SilentDialogs.h"
 #include "SilentPrinters.h"
-#include "app/AppSession.h"
-#include "app/MainWindow.h"
 #include "ingest/DayList.h"
-#include "reportwindows/ReportWindows.h"
+#include "mainwindow/MainWindow.h"
+#include "reportwindows/ReportWindowLauncher.h"
+#include "session/AppSession.h"
 
 using namespace varnel;
 
@@ -219,7 +219,7 @@ int main(int argc, char** argv) {
     // process priority, so that other work on the machine weighs less.
     bench::SilentDialogs dialogs;
     bench::SilentPrinters printers;
-    reportwindows::ReportWindows reportWindows({dialogs, printers, {}, {}, {}});
+    reportwindows::ReportWindowLauncher reportWindows({dialogs, printers, {}, {}, {}});
     app::AppSession session(store::DataFiles(work.filePath(QStringLiteral("data"))));
     bool exited = false;
     app::MainWindow window(session, {dialogs, [&exited] { exited = true; }, &reportWindows});

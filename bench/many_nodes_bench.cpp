@@ -21,11 +21,11 @@
 #include <memory>
 
 #include "SilentDialogs.h"
-#include "app/AppSession.h"
-#include "app/MainWindow.h"
-#include "app/NodeListView.h"
-#include "app/ReportLauncher.h"
+#include "mainwindow/MainWindow.h"
+#include "mainwindow/NodeListView.h"
 #include "reports/NodeTrafficTable.h"
+#include "session/AppSession.h"
+#include "windowkit/ReportLauncher.h"
 
 using namespace varnel;
 

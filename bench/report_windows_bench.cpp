@@ -18,11 +18,11 @@
 #include "PeakMemory.h"
 #include "SilentDialogs.h"
 #include "SilentPrinters.h"
-#include "app/ProgressPanel.h"
 #include "charts/ChartControl.h"
 #include "reports/PerMinuteTable.h"
 #include "reportwindows/ReportWindow.h"
 #include "store/ReportDatabase.h"
+#include "windowkit/ProgressPanel.h"
 
 using namespace varnel;
 using reports::ReportKind;

@@ -5,25 +5,28 @@
 #include <QIcon>
 #include <QNetworkProxyFactory>
 
-#include "app/AppSession.h"
-#include "app/ExitApplication.h"
-#include "app/MainWindow.h"
-#include "app/RunOptions.h"
+#include "mainwindow/MainWindow.h"
 #include "platform/DataFolder.h"
+#include "platform/PrivateFolder.h"
 #include "platform/ProcessPriority.h"
-#include "platform/WidgetDialogs.h"
+#include "platform/SignalCleanup.h"
 #include "reportpage/WindowsReportPage.h"
 #include "reportwindows/PrinterChooser.h"
-#include "reportwindows/ReportWindows.h"
-#include "shell/BackgroundUpdateCheck.h"
+#include "reportwindows/ReportWindowLauncher.h"
+#include "session/AppSession.h"
+#include "session/ExitApplication.h"
+#include "session/RunOptions.h"
+#include "settings/ProgramSettings.h"
+#include "settings/UpdateSiteSetting.h"
 #include "shell/HelpPage.h"
 #include "shell/Localize.h"
-#include "shell/UpdateCheck.h"
 #include "shellwindows/AboutCommand.h"
 #include "shellwindows/HelpCommand.h"
 #include "shellwindows/UpdateCheckCommand.h"
-#include "shellwindows/UpdateSiteSetting.h"
-#include "summarywindows/SummaryWindows.h"
+#include "summarywindows/OpenSummaryWindow.h"
+#include "update/BackgroundUpdateCheck.h"
+#include "update/UpdateCheck.h"
+#include "windowkit/WidgetDialogs.h"
 
 using namespace varnel;
 
@@ -31,10 +34,11 @@ int main(int argc, char** argv) {
     // Before any thread starts, so that every thread of the program runs at
     // the lowered priority.
     platform::SetProcessPriority(platform::BelowNormalPriorityClass);
+    // Ended by a signal, the program still removes its private files.
+    platform::installSignalCleanup();
 
     QApplication application(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Dravon"));
-    QCoreApplication::setApplicationName(QStringLiteral("Varnel Reports"));
+    settings::nameProgramSettings();
     // The desktop's icon theme first (the installed hicolor icon), else the
     // program's own copy in its data folder.
     QApplication::setWindowIcon(
@@ -43,6 +47,8 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("varnel-traffic"));
 
     const app::RunOptions options = app::parseRunOptions(QCoreApplication::arguments());
+    // Private folders of runs that were killed outright.
+    platform::removeAbandonedPrivateFolders();
     app::AppSession session(
         store::DataFiles(options.dataFolder.isEmpty() ? store::DataFiles::defaultFolder() : options.dataFolder),
         options.debug);
@@ -61,14 +67,14 @@ int main(int argc, char** argv) {
 
     // The update check asks through the proxy the desktop is configured with.
     QNetworkProxyFactory::setUseSystemConfiguration(true);
-    const shell::UpdateSite updateSite = shellwindows::readUpdateSite();
+    const shell::UpdateSite updateSite = settings::readUpdateSite();
     shellwindows::UpdateCheckCommand updateCheck(updateSite, shell::ownVersionText(shell::programVersion()),
                                                  {dialogs, [](const QUrl& page) { QDesktopServices::openUrl(page); }});
 
     shellwindows::AboutCommand about({dialogs, dataFolder});
     const auto showAbout = [&about](QWidget& owner) { about.show(owner); };
     const summarywindows::SummaryWindowServices summaryServices{dialogs, showHelp, showAbout};
-    reportwindows::ReportWindows reportWindows(
+    reportwindows::ReportWindowLauncher reportWindows(
         {dialogs, printers,
          [&summaryServices](const reports::ReportInputs& inputs, QWidget& owner) {
              summarywindows::openSummaryWindow(inputs, owner, summaryServices);

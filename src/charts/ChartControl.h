@@ -10,8 +10,8 @@
 #include <memory>
 #include <optional>
 
-#include "charts/ImageFormat.h"
 #include "platform/WholeFileWriter.h"
+#include "reports/ImageFormat.h"
 #include "reports/ReportCharts.h"
 
 class QPaintDevice;

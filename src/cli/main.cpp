@@ -1,24 +1,28 @@
 // varnel-report: the load and reports without windows.
 #include <QApplication>
 #include <QDir>
-#include <QTemporaryDir>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <memory>
 #include <string_view>
 
-#include "cli/CliOptions.h"
-#include "cli/DatabaseOption.h"
-#include "cli/ExitCodes.h"
-#include "cli/ReportRunner.h"
-#include "cli/StderrObserver.h"
+#include "commandline/CliOptions.h"
+#include "commandline/DatabaseOption.h"
+#include "commandline/ExitCodes.h"
+#include "commandline/ReportRunner.h"
+#include "commandline/RunOutputs.h"
+#include "commandline/StderrObserver.h"
 #include "ingest/DayList.h"
 #include "ingest/LoadData.h"
 #include "platform/DataFolder.h"
+#include "platform/PrivateFolder.h"
+#include "platform/ProcessLock.h"
+#include "platform/SignalCleanup.h"
 #include "platform/WholeFileWriter.h"
-#include "reportpage/ChartPageViews.h"
-#include "reportwindows/ReportPicture.h"
+#include "render/ChartPageViews.h"
+#include "render/ReportPicture.h"
+#include "settings/ProgramSettings.h"
 #include "shell/Localize.h"
 #include "shell/QmLanguagePack.h"
 #include "store/RowWatchers.h"
@@ -60,6 +64,56 @@ std::optional<QList<QDate>> daysToLoad(const cli::CliOptions& options, const QLi
     return days;
 }
 
+// The report page must not replace an input, the working database, any
+// template or a file the run writes into its output folder.
+std::optional<QString> htmlOptionProblem(const cli::CliOptions& options, const store::DataFiles& files) {
+    if (const auto problem = summaries::reportPageTargetProblem(options.htmlPath, options.logFolder,
+                                                                {files.workingPath(), files.templatePath()}))
+        return problem;
+    if (cli::namesATemplate(options.htmlPath))
+        return QStringLiteral("The report page would replace a database template: %1")
+            .arg(QDir::toNativeSeparators(options.htmlPath));
+    if (cli::isRunOutput(options, options.htmlPath))
+        return QStringLiteral("The report page would replace a file this run writes into its output folder: %1")
+            .arg(QDir::toNativeSeparators(options.htmlPath));
+    return std::nullopt;
+}
+
+// A log not read in full fails the run once the reports of what was read are
+// written; each such log is named. A status that already tells a failure
+// or a usage error stands.
+int statusWithLogsNotReadInFull(int status, const ingest::LoadResult& result) {
+    for (const QString& path : result.logsNotReadInFull)
+        print(stderr, QStringLiteral("The log file %1 was not read in full.\n").arg(QDir::toNativeSeparators(path)));
+    if (result.logsNotReadInFull.isEmpty() || status == cli::exitFailure || status == cli::exitBadArguments)
+        return status;
+    return cli::exitFailure;
+}
+
+int reportLoaded(const cli::CliOptions& options, const store::DataFiles& files, const ingest::IngestState& state,
+                 const ingest::LoadResult& result, cli::StderrObserver& observer, const QList<QDate>& days,
+                 std::unique_ptr<reports::MessageEventGatherer> gatherer,
+                 std::shared_ptr<const reports::NodeTallies> tallies) {
+    switch (result.outcome) {
+        case ingest::LoadOutcome::Loaded: {
+            QString summary = result.summary;
+            summary.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+            if (!printOut(summary)) return cli::exitFailure;
+            const reportpage::ChartPageViews pageViews;
+            return cli::runReports(options, files.workingPath(), state, result, observer,
+                                   &reportwindows::writeReportPicture, {&pageViews, days},
+                                   gatherer ? gatherer->finish() : nullptr, std::move(tallies));
+        }
+        case ingest::LoadOutcome::NoCallTraffic:
+        case ingest::LoadOutcome::NoMessageTraffic:
+            return cli::exitNoUsableData;
+        case ingest::LoadOutcome::DatabaseFailed:
+        case ingest::LoadOutcome::Cancelled:
+            return cli::exitFailure;
+    }
+    return cli::exitFailure;
+}
+
 int run(const cli::CliOptions& options) {
     const QList<QDate> available = ingest::logDays(options.logFolder);
     if (options.listDays) {
@@ -70,8 +124,7 @@ int run(const cli::CliOptions& options) {
     }
     const QString dataFolder = options.dataFolder.isEmpty() ? store::DataFiles::defaultFolder() : options.dataFolder;
     if (!options.databasePath.isEmpty()) {
-        if (const auto problem = cli::databaseOptionProblem(options.databasePath, options.logFolder,
-                                                            store::DataFiles(dataFolder).templatePath())) {
+        if (const auto problem = cli::databaseOptionProblem(options)) {
             print(stderr, *problem + QLatin1Char('\n'));
             return cli::exitBadArguments;
         }
@@ -83,62 +136,65 @@ int run(const cli::CliOptions& options) {
     const auto days = daysToLoad(options, available);
     if (!days) return cli::exitNoUsableData;
 
-    QTemporaryDir temporary;
+    // Folders of earlier runs killed outright go first.
+    platform::removeAbandonedPrivateFolders();
+    std::unique_ptr<platform::PrivateFolder> temporary;
     QString workingPath = options.databasePath;
     if (workingPath.isEmpty()) {
         if (!options.dataFolder.isEmpty()) {
             workingPath = QDir(dataFolder).filePath(store::DataFiles::workingFileName);
-        } else if (temporary.isValid()) {
-            workingPath = temporary.filePath(store::DataFiles::workingFileName);
         } else {
-            print(stderr, QStringLiteral("Cannot create a temporary folder for the working database\n"));
-            return cli::exitFailure;
+            temporary = std::make_unique<platform::PrivateFolder>(platform::reportToolFolderPrefix);
+            if (!temporary->isValid()) {
+                print(stderr, QStringLiteral("Cannot create a temporary folder for the working database\n"));
+                return cli::exitFailure;
+            }
+            workingPath = temporary->filePath(store::DataFiles::workingFileName);
         }
     }
     const store::DataFiles files(dataFolder, workingPath);
     if (!options.htmlPath.isEmpty()) {
-        if (const auto problem = summaries::reportPageTargetProblem(options.htmlPath, options.logFolder,
-                                                                    {files.workingPath(), files.templatePath()})) {
+        if (const auto problem = htmlOptionProblem(options, files)) {
             print(stderr, *problem + QLatin1Char('\n'));
             return cli::exitBadArguments;
         }
     }
-    // Held until the run ends, so that no other run replaces the file while
-    // this one loads it or reports from it.
+    // Both held until the run ends: no other run replaces the working file
+    // while this one loads it or reports from it, and no other run writes
+    // into the same output folder, which would leave a mix of both runs.
     store::WorkingDatabaseLock lock(files.workingPath());
     if (lock.acquire() == store::WorkingDatabaseLock::State::InUse) {
         print(stderr, lock.inUseText() + QLatin1Char('\n'));
         return cli::exitFailure;
     }
+    std::optional<platform::ProcessLock> outputLock;
+    if (!options.reports.isEmpty()) {
+        const QString outputFolder = cli::outputFolderOf(options);
+        if (!QDir().mkpath(outputFolder)) {
+            print(stderr, QStringLiteral("Cannot create the output folder %1\n").arg(outputFolder));
+            return cli::exitFailure;
+        }
+        outputLock.emplace(cli::outputLockPathOf(options));
+        if (outputLock->acquire() == platform::ProcessLock::State::InUse) {
+            print(stderr,
+                  outputLock->inUseText(QStringLiteral("The output folder ") + QDir::toNativeSeparators(outputFolder)) +
+                      QLatin1Char('\n'));
+            return cli::exitFailure;
+        }
+    }
 
     ingest::IngestState state;
     state.reportDate = store::StoredTime::fromQDateTime(QDateTime::currentDateTime());
     cli::StderrObserver observer;
-    const auto gatherer = cli::messageEventGatherer(options);
+    auto gatherer = cli::messageEventGatherer(options);
     const auto tallies = cli::nodeTallies(options);
     store::RowWatchers watchers;
     watchers.add(gatherer.get());
     watchers.add(tallies.get());
     const ingest::LoadRequest request{options.logFolder, *days, ingest::dayEntryText(available.first()), &watchers};
     const ingest::LoadResult result = ingest::loadDays(request, files, state, observer);
-
-    switch (result.outcome) {
-        case ingest::LoadOutcome::Loaded: {
-            QString summary = result.summary;
-            summary.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-            if (!printOut(summary)) return cli::exitFailure;
-            const reportpage::ChartPageViews pageViews;
-            return cli::runReports(options, files.workingPath(), state, result, observer,
-                                   &reportwindows::writeReportPicture, {&pageViews, *days},
-                                   gatherer ? gatherer->finish() : nullptr, tallies);
-        }
-        case ingest::LoadOutcome::NoCallTraffic:
-        case ingest::LoadOutcome::NoMessageTraffic:
-            return cli::exitNoUsableData;
-        case ingest::LoadOutcome::DatabaseFailed:
-            return cli::exitFailure;
-    }
-    return cli::exitFailure;
+    const int status = reportLoaded(options, files, state, result, observer, *days, std::move(gatherer), tallies);
+    return statusWithLogsNotReadInFull(status, result);
 }
 
 // Charts (and the report page's charts) are drawn by widgets, which need the
@@ -154,6 +210,8 @@ bool drawsCharts(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Before any thread starts: an interrupted run removes its working files.
+    platform::installSignalCleanup();
     std::unique_ptr<QCoreApplication> app;
     if (drawsCharts(argc, argv)) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -161,8 +219,7 @@ int main(int argc, char** argv) {
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
-    QCoreApplication::setOrganizationName(QStringLiteral("Dravon"));
-    QCoreApplication::setApplicationName(QStringLiteral("Varnel Reports"));
+    settings::nameProgramSettings();
 
     const QString dataFolder = platform::programDataFolder();
     const cli::ParsedCommandLine parsed =

@@ -10,8 +10,8 @@
 #include "ingest/LogText.h"
 #include "ingest/ParseFailures.h"
 #include "ingest/TimeStamp.h"
-#include "platform/AsciiCase.h"
 #include "shell/StringTable.h"
+#include "text/AsciiCase.h"
 
 namespace varnel::ingest {
 
@@ -74,7 +74,7 @@ EventCode eventCode(std::string_view keyword) {
         {"DISCONNECT", Disconnect},
     };
     for (const auto& [text, code] : keywords)
-        if (platform::equalsIgnoringAsciiCase(keyword, text)) return code;
+        if (text::equalsIgnoringAsciiCase(keyword, text)) return code;
     return Unknown;
 }
 
@@ -91,13 +91,16 @@ QString quoted(std::string_view field) {
 // The state of one parse of one file.
 class FileParse {
 public:
-    FileParse(IngestState& state, store::RowSink& sink, ParseObserver& observer, store::RowWatcher* watcher)
-        : state_(state), sink_(sink), observer_(observer), watcher_(watcher) {}
+    FileParse(IngestState& state, store::RowSink& sink, ParseObserver& observer, store::RowWatcher* watcher,
+              const std::atomic<bool>* cancel)
+        : state_(state), sink_(sink), observer_(observer), watcher_(watcher), cancel_(cancel) {}
 
-    void run(LogFileReader& reader) {
+    // False when the cancel flag stopped it.
+    bool run(LogFileReader& reader) {
         int sinceProgress = 0;
         std::string_view line;
-        while (reader.nextLine(line)) {
+        bool cancelled = false;
+        while (!cancelled && reader.nextLine(line)) {
             ++lineNumber_;
             const LineFields& fields = reader.fields();
             if (fields.count() >= 5) handleLine(fields);
@@ -106,9 +109,11 @@ public:
             if (++sinceProgress == CallLogParser::progressStep) {
                 observer_.progress(lineNumber_);
                 sinceProgress = 0;
+                cancelled = cancel_ && cancel_->load(std::memory_order_relaxed);
             }
         }
         finish();
+        return !cancelled;
     }
 
     const ParseFailures& failures() const { return failures_; }
@@ -238,7 +243,7 @@ private:
         store::MessageRecord& row = batch_.messages.emplace_back(blankMessage);
         if (!f.has(5)) {
             missingField(5, "delivery status");
-        } else if (platform::equalsIgnoringAsciiCase(f[5], "NDN")) {
+        } else if (text::equalsIgnoringAsciiCase(f[5], "NDN")) {
             if (code == ClearedInbound) {
                 row.errorState = 1;
                 ++state_.counters.inboundNdns;
@@ -341,6 +346,7 @@ private:
     store::RowSink& sink_;
     ParseObserver& observer_;
     store::RowWatcher* watcher_;
+    const std::atomic<bool>* cancel_;
     store::RowBatch batch_;
     // Port rows in rowid order, from the oldest not yet handed over; those
     // of open calls among them.
@@ -361,38 +367,40 @@ private:
 }  // namespace
 
 CallLogParser::CallLogParser(IngestState& state, store::RowSink& sink, ParseObserver& observer,
-                             store::RowWatcher* watcher)
-    : state_(state), sink_(sink), observer_(observer), watcher_(watcher) {}
+                             store::RowWatcher* watcher, const std::atomic<bool>* cancel)
+    : state_(state), sink_(sink), observer_(observer), watcher_(watcher), cancel_(cancel) {}
 
-void CallLogParser::parseFile(const QString& path) {
+CallLogParser::FileOutcome CallLogParser::parseFile(const QString& path) {
     LogFileReader reader(path);
     switch (reader.open()) {
         case LogFileReader::Opened::Yes:
             break;
         case LogFileReader::Opened::NotRegular:
             observer_.show({QStringLiteral("Skipped, not a regular file (%1):\r\n%2").arg(reader.errorString(), path)});
-            return;
+            return FileOutcome::NotReadInFull;
         case LogFileReader::Opened::Failed: {
             ParseFailures failures;
             failures.add(0, FailureCode::FileAccess,
                          QStringLiteral("Cannot open the log file: ") + reader.errorString());
             observer_.show({failures.messageText(path)});
-            return;
+            return FileOutcome::NotReadInFull;
         }
     }
     const int64_t lines = reader.countLines(lineLimit);
     if (lines > lineLimit) {
         observer_.show({shell::myLoadResString(60) + QStringLiteral("\r\n") + path, shell::myLoadResString(8),
                         platform::UserMessage::Icon::Exclamation});
-        return;
+        return FileOutcome::NotReadInFull;
     }
 
     observer_.fileStarted(path, lines);
-    FileParse parse(state_, sink_, observer_, watcher_);
-    parse.run(reader);
+    FileParse parse(state_, sink_, observer_, watcher_, cancel_);
+    const bool whole = parse.run(reader);
     observer_.fileFinished();
+    if (!whole) return FileOutcome::Cancelled;
     if (reader.cutShort()) parse.failAtEnd(FailureCode::InputPastEnd, reader.errorString());
     if (!parse.failures().empty()) observer_.show({parse.failures().messageText(path)});
+    return reader.cutShort() ? FileOutcome::NotReadInFull : FileOutcome::Read;
 }
 
 }  // namespace varnel::ingest

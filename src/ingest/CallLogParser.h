@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <atomic>
 
 #include "ingest/IngestState.h"
 #include "ingest/ParseObserver.h"
@@ -16,19 +17,27 @@ public:
     static constexpr int portCount = 121;  // ports 0..120
     static constexpr int progressStep = 101;
 
-    // watcher, when given, sees every batch before the sink takes it.
-    CallLogParser(IngestState& state, store::RowSink& sink, ParseObserver& observer,
-                  store::RowWatcher* watcher = nullptr);
+    enum class FileOutcome {
+        Read,           // every line of the file was read (line-level failures aside)
+        NotReadInFull,  // not opened, not a regular file, over the line limit, or ended early
+        Cancelled,      // the cancel flag was raised; the file's later lines were not read
+    };
 
-    // Parses one file. A file over the line limit writes nothing. Line-level
-    // failures are reported once, when the file ends.
-    void parseFile(const QString& path);
+    // watcher, when given, sees every batch before the sink takes it; while
+    // cancel, when given, is raised, parsing stops between lines.
+    CallLogParser(IngestState& state, store::RowSink& sink, ParseObserver& observer,
+                  store::RowWatcher* watcher = nullptr, const std::atomic<bool>* cancel = nullptr);
+
+    // Parses one file. A file over the line limit writes nothing. Failures
+    // are reported to the observer, line-level ones once, when the file ends.
+    FileOutcome parseFile(const QString& path);
 
 private:
     IngestState& state_;
     store::RowSink& sink_;
     ParseObserver& observer_;
     store::RowWatcher* watcher_;
+    const std::atomic<bool>* cancel_;
 };
 
 }  // namespace varnel::ingest

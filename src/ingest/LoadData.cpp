@@ -1,5 +1,6 @@
 #include "ingest/LoadData.h"
 
+#include <QFile>
 #include <optional>
 
 #include "ingest/CallLogParser.h"
@@ -20,20 +21,39 @@ using platform::UserMessage;
 using shell::myLoadResString;
 
 // Fresh working file from the template. A failure leaves no working file
-// behind, so the open that follows fails rather than reading an older load.
+// behind, so the open that follows fails rather than reading an older load
+// (or the copy of a template that could not be made afresh).
 void clearDatabases(const store::DataFiles& files, ParseObserver& observer) {
     try {
         files.ensureTemplate();
         files.makeFreshWorkingCopy();
     } catch (const std::exception& e) {
+        QFile::remove(files.workingPath());
         observer.show({myLoadResString(16) + QString::fromUtf8(e.what())});
     }
 }
 
-void parseChosenDays(const LoadRequest& request, IngestState& state, store::RowSink& sink, ParseObserver& observer) {
-    CallLogParser parser(state, sink, observer, request.watcher);
-    for (const QDate& day : request.days)
-        for (const QString& path : logFilesOfDay(request.logFolder, day)) parser.parseFile(path);
+bool cancelled(const LoadRequest& request) { return request.cancel && request.cancel->load(); }
+
+// Parses every log of the chosen days; false when the cancel flag stopped it.
+bool parseChosenDays(const LoadRequest& request, IngestState& state, store::RowSink& sink, ParseObserver& observer,
+                     QStringList& notReadInFull) {
+    CallLogParser parser(state, sink, observer, request.watcher, request.cancel);
+    for (const QDate& day : request.days) {
+        for (const QString& path : logFilesOfDay(request.logFolder, day)) {
+            if (cancelled(request)) return false;
+            switch (parser.parseFile(path)) {
+                case CallLogParser::FileOutcome::Read:
+                    break;
+                case CallLogParser::FileOutcome::NotReadInFull:
+                    notReadInFull << path;
+                    break;
+                case CallLogParser::FileOutcome::Cancelled:
+                    return false;
+            }
+        }
+    }
+    return true;
 }
 
 void reportOpenFailure(const store::DataFiles& files, ParseObserver& observer, const QString& reason) {
@@ -67,10 +87,16 @@ LoadResult loadDays(const LoadRequest& request, const store::DataFiles& files, I
     }
     try {
         store::RawWriter writer(*db);
+        bool whole;
         {
             store::PipelinedSink pipeline(writer);
-            parseChosenDays(request, state, pipeline, observer);
+            whole = parseChosenDays(request, state, pipeline, observer, result.logsNotReadInFull);
             pipeline.finish();
+        }
+        if (!whole) {
+            result.outcome = LoadOutcome::Cancelled;
+            result.counters = state.counters;
+            return result;
         }
         writer.commit();
     } catch (const std::exception& e) {

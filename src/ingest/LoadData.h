@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QList>
 #include <QStringList>
+#include <atomic>
 
 #include "ingest/IngestState.h"
 #include "ingest/ParseObserver.h"
@@ -18,6 +19,8 @@ struct LoadRequest {
     QString firstDayEntry;  // the day list's first entry, named by the summary
     // Sees every batch of rows before it is stored; none when null.
     store::RowWatcher* watcher = nullptr;
+    // While raised the load stops between lines; never when null.
+    const std::atomic<bool>* cancel = nullptr;
 };
 
 enum class LoadOutcome {
@@ -25,6 +28,7 @@ enum class LoadOutcome {
     NoCallTraffic,     // no INCOMING or OUTGOING line
     NoMessageTraffic,  // calls, but no node on one side
     DatabaseFailed,    // the working database could not be opened or written
+    Cancelled,         // stopped by the cancel flag; nothing said, nothing to show
 };
 
 struct LoadResult {
@@ -33,6 +37,10 @@ struct LoadResult {
     QStringList veyraNodes;  // in order of first occurrence
     QStringList keldanNodes;
     QString summary;  // the summary message, lines ended by CR LF; empty unless Loaded
+    // The logs not read in full, in load order: not opened, not a regular
+    // file, over the line limit, or ended early. Each was also said to the
+    // observer when it was met; the outcome stands for what was read.
+    QStringList logsNotReadInFull;
 };
 
 // Runs the load. Messages for the user (failures, the outcome messages) go

@@ -2,7 +2,7 @@
 
 #include "ingest/LogText.h"
 #include "ingest/TextWords.h"
-#include "platform/AsciiCase.h"
+#include "text/AsciiCase.h"
 
 namespace varnel::ingest {
 
@@ -10,7 +10,7 @@ namespace {
 
 bool hasUpperCase(std::string_view text) {
     for (char c : text)
-        if (platform::asciiLower(c) != c) return true;
+        if (text::asciiLower(c) != c) return true;
     return false;
 }
 
@@ -33,7 +33,7 @@ void SerialList::add(std::string_view serial) {
     std::string_view key = serial;
     if (hasUpperCase(serial)) {
         lookupKey_.assign(serial);
-        for (char& c : lookupKey_) c = platform::asciiLower(c);
+        for (char& c : lookupKey_) c = text::asciiLower(c);
         key = lookupKey_;
     }
     if (foldedKeys_.contains(key)) return;

@@ -1,6 +1,6 @@
 #include "ingest/TimeStamp.h"
 
-#include "platform/AsciiCase.h"
+#include "text/AsciiCase.h"
 
 namespace varnel::ingest {
 
@@ -57,8 +57,8 @@ bool timeOfDay(Cursor& c, int& h, int& mi, int& s, bool allowMeridiem) {
     if (c.atEnd()) return true;
     if (!allowMeridiem || !c.literal(' ')) return false;
     const std::string_view meridiem = c.rest();
-    const bool pm = platform::equalsIgnoringAsciiCase(meridiem, "PM");
-    if (!pm && !platform::equalsIgnoringAsciiCase(meridiem, "AM")) return false;
+    const bool pm = text::equalsIgnoringAsciiCase(meridiem, "PM");
+    if (!pm && !text::equalsIgnoringAsciiCase(meridiem, "AM")) return false;
     if (h < 1 || h > 12) return false;
     h = (h % 12) + (pm ? 12 : 0);
     return true;

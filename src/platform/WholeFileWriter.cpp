@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/SignalCleanup.h"
+
 namespace varnel::platform {
 
 namespace {
@@ -72,7 +74,10 @@ public:
     // Creates the file; the reason when it cannot be created.
     std::optional<QString> create() {
         errno = 0;
-        if (file_.open()) return std::nullopt;
+        if (file_.open()) {
+            cleanup_.set(file_.fileName(), SignalCleanupEntry::Kind::File);
+            return std::nullopt;
+        }
         // QTemporaryFile words its own failure; the system's reason is clearer.
         return errno != 0 ? systemErrorText(errno) : file_.errorString();
     }
@@ -96,6 +101,7 @@ public:
         if (std::rename(QFile::encodeName(temporaryPath).constData(), QFile::encodeName(target).constData()) != 0)
             return systemErrorText(errno);
         file_.setAutoRemove(false);
+        cleanup_.clear();
         syncFolder(QFileInfo(target).absolutePath());
         return std::nullopt;
     }
@@ -110,6 +116,9 @@ private:
         ::close(fd);
     }
 
+    // A termination signal removes the partial file too; declared first, it
+    // covers the file until the file is gone.
+    SignalCleanupEntry cleanup_;
     QTemporaryFile file_;  // removed with this object unless committed
 };
 

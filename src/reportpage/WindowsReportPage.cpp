@@ -1,16 +1,17 @@
 #include "reportpage/WindowsReportPage.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QThread>
 
-#include "app/ProgressPanel.h"
-#include "reportpage/ChartPageViews.h"
+#include "render/ChartPageViews.h"
 #include "shell/EnglishStrings.h"
 #include "shell/StringTable.h"
 #include "shell/WriteFailureText.h"
 #include "store/ReportDatabase.h"
+#include "windowkit/ProgressPanel.h"
+#include "windowkit/WaitCursor.h"
 
 namespace varnel::reportpage {
 
@@ -21,14 +22,6 @@ class KeptMessages : public platform::MessageSink {
 public:
     void show(const platform::UserMessage& message) override { texts << message.text; }
     QStringList texts;
-};
-
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
 // Builds every report in a worker thread; the window system goes on painting
@@ -68,7 +61,7 @@ std::optional<platform::UserMessage> WindowsReportPage::saveReportPage(
     const summaries::ReportPageLoad& load, const std::vector<reports::ReportInputs>& reports, const QString& path,
     app::ProgressPanel& progress) {
     if (reports.empty()) return std::nullopt;
-    const WaitCursor wait;
+    const windowkit::WaitCursor wait;
     const auto count = static_cast<int64_t>(reports.size());
     progress.begin(shell::myLoadResString(13), count);
     std::vector<summaries::ReportPageReport> built;

@@ -3,7 +3,7 @@
 // progress in the main window's panel and the window system kept painting.
 #pragma once
 
-#include "app/ReportPageSaver.h"
+#include "windowkit/ReportPageSaver.h"
 
 namespace varnel::reportpage {
 

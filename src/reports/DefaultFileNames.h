@@ -18,6 +18,12 @@ QString summaryCsvFileName(ReportKind kind, const store::StoredTime& reportDate)
 // extension without the dot; the chart window's own default is "BMP".
 QString chartFileName(ReportKind kind, const store::StoredTime& reportDate, const QString& extension);
 
+// Whether fileName is what summaryCsvFileName or chartFileName gives for
+// some report date, in any letter case: the names a run will write, known
+// before the load has set the date.
+bool isSummaryCsvFileName(ReportKind kind, const QString& fileName);
+bool isChartFileName(ReportKind kind, const QString& fileName, const QString& extension);
+
 // The latency report's file of unmatched messages.
 inline constexpr const char* unmatchedMessagesFileName = "UnmatchedGUID.TXT";
 

@@ -7,14 +7,14 @@
 #include <limits>
 #include <thread>
 
-#include "platform/AsciiCase.h"
 #include "store/RawRows.h"
+#include "text/AsciiCase.h"
 
 namespace varnel::reports {
 
 namespace {
 
-unsigned char lowered(char c) { return static_cast<unsigned char>(platform::asciiLower(c)); }
+unsigned char lowered(char c) { return static_cast<unsigned char>(text::asciiLower(c)); }
 
 // The two texts compared byte by byte with A-Z lowered: <0, 0 or >0.
 int compareLowered(std::string_view first, std::string_view second) {
@@ -110,7 +110,7 @@ std::pair<uint32_t, uint32_t> halfOf(uint32_t count, int part) {
 
 // Sorts the keys on two threads: split at a sampled key, each side sorted by
 // a thread of its own.
-void sortKeys(platform::LargeVector<GroupKey>& keys) {
+void sortKeys(containers::LargeVector<GroupKey>& keys) {
     constexpr std::size_t worthSplitting = 1 << 15;
     if (keys.size() < worthSplitting) {
         std::sort(keys.begin(), keys.end());
@@ -211,8 +211,8 @@ std::string_view MessageEvents::guid(uint32_t event) const {
     return groupText(events_[event].group);
 }
 
-platform::LargeVector<uint32_t> MessageEvents::identifierNumbers(const platform::LargeVector<uint32_t>& membersOfGroup,
-                                                                 uint32_t& identifiers) const {
+containers::LargeVector<uint32_t> MessageEvents::identifierNumbers(
+    const containers::LargeVector<uint32_t>& membersOfGroup, uint32_t& identifiers) const {
     const auto groupCount = static_cast<uint32_t>(groups_.size());
     const auto firstUsed = static_cast<uint32_t>(
         std::find_if(membersOfGroup.begin(), membersOfGroup.end(), [](uint32_t m) { return m > 0; }) -
@@ -235,7 +235,7 @@ platform::LargeVector<uint32_t> MessageEvents::identifierNumbers(const platform:
         });
     }
     const std::size_t prefix = std::min(shared[0], shared[1]);
-    platform::LargeVector<GroupKey> keys(used[0] + used[1]);
+    containers::LargeVector<GroupKey> keys(used[0] + used[1]);
     onTwoThreads([&](int part) {
         const auto [begin, end] = halfOf(groupCount, part);
         GroupKey* key = keys.data() + (part ? used[0] : 0);
@@ -256,7 +256,7 @@ platform::LargeVector<uint32_t> MessageEvents::identifierNumbers(const platform:
         run = end;
     }
 
-    platform::LargeVector<uint32_t> number(groupCount, 0);
+    containers::LargeVector<uint32_t> number(groupCount, 0);
     identifiers = 0;
     for (std::size_t k = 0; k < keys.size(); ++k) {
         const bool sameIdentifier = k > 0 && keys[k].prefix == keys[k - 1].prefix &&
@@ -272,7 +272,7 @@ Pairing MessageEvents::pair(const std::vector<bool>* accepted) const {
     const auto eventCount = static_cast<uint32_t>(events_.size());
     const auto groupCount = static_cast<uint32_t>(groups_.size());
     // Each thread counts the members of its half of the groups.
-    platform::LargeVector<uint32_t> membersOfGroup(groupCount, 0);
+    containers::LargeVector<uint32_t> membersOfGroup(groupCount, 0);
     onTwoThreads([&](int part) {
         const auto [begin, end] = halfOf(groupCount, part);
         for (uint32_t e = 0; e < eventCount; ++e) {
@@ -281,7 +281,7 @@ Pairing MessageEvents::pair(const std::vector<bool>* accepted) const {
         }
     });
     uint32_t identifiers = 0;
-    const platform::LargeVector<uint32_t> identifierOf = identifierNumbers(membersOfGroup, identifiers);
+    const containers::LargeVector<uint32_t> identifierOf = identifierNumbers(membersOfGroup, identifiers);
 
     // Each identifier's events taking part, in stored order, one identifier
     // after the other: identifier i's are members[start[i]] up to
@@ -289,12 +289,12 @@ Pairing MessageEvents::pair(const std::vector<bool>* accepted) const {
     // the events are placed from the last one back, which leaves it at each
     // identifier's start. Each thread places the events of its half of the
     // identifiers.
-    platform::LargeVector<uint32_t> start(identifiers + 1, 0);
+    containers::LargeVector<uint32_t> start(identifiers + 1, 0);
     for (uint32_t g = 0; g < groupCount; ++g) start[identifierOf[g]] += membersOfGroup[g];
-    platform::LargeVector<uint32_t>().swap(membersOfGroup);
+    containers::LargeVector<uint32_t>().swap(membersOfGroup);
     uint32_t taking = 0;
     for (uint32_t& end : start) end = taking += end;
-    platform::LargeVector<uint32_t> members(taking);
+    containers::LargeVector<uint32_t> members(taking);
     onTwoThreads([&](int part) {
         const auto [begin, end] = halfOf(identifiers, part);
         for (uint32_t e = eventCount; e-- > 0;) {

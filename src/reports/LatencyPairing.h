@@ -11,9 +11,9 @@
 #include <unordered_map>
 #include <vector>
 
-#include "platform/LargeArrays.h"
-#include "reports/BlockVector.h"
-#include "reports/TextArena.h"
+#include "containers/BlockVector.h"
+#include "containers/LargeArrays.h"
+#include "containers/TextArena.h"
 
 namespace varnel::reports {
 
@@ -37,7 +37,7 @@ struct UnmatchedEvent {
 };
 
 struct Pairing {
-    platform::LargeVector<EventPair> pairs;  // in identifier order, then time order
+    containers::LargeVector<EventPair> pairs;  // in identifier order, then time order
     std::vector<UnmatchedEvent> unmatched;
 };
 
@@ -111,12 +111,12 @@ private:
     std::string_view groupText(uint32_t group) const;
     // For each group with events taking part, the number of its identifier in
     // identifier order; identifiers is set to how many there are.
-    platform::LargeVector<uint32_t> identifierNumbers(const platform::LargeVector<uint32_t>& membersOfGroup,
-                                                      uint32_t& identifiers) const;
+    containers::LargeVector<uint32_t> identifierNumbers(const containers::LargeVector<uint32_t>& membersOfGroup,
+                                                        uint32_t& identifiers) const;
 
-    BlockVector<Event> events_;
-    BlockVector<Group> groups_;
-    TextArena texts_;  // the groups' identifiers
+    containers::BlockVector<Event> events_;
+    containers::BlockVector<Group> groups_;
+    containers::TextArena texts_;  // the groups' identifiers
     // The recent identifiers in sets of recentWays: hash and group + 1, 0 when free.
     std::vector<uint64_t> recent_;
     std::unordered_map<uint32_t, std::string> spellings_;  // by event

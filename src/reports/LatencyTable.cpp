@@ -219,7 +219,7 @@ void LatencyRows::sortByDelivery() {
     const auto key = [this](const Entry& entry) {
         return static_cast<std::size_t>(std::clamp(events_->secondsOfDay(entry.event), 0, store::secondsPerDay - 1));
     };
-    platform::LargeVector<uint32_t> keys(entries_.size());
+    containers::LargeVector<uint32_t> keys(entries_.size());
     std::vector<uint32_t> next(store::secondsPerDay + 1, 0);
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         keys[i] = static_cast<uint32_t>(key(entries_[i]));
@@ -227,7 +227,7 @@ void LatencyRows::sortByDelivery() {
     }
     for (int s = 0; s < store::secondsPerDay; ++s)
         next[static_cast<std::size_t>(s) + 1] += next[static_cast<std::size_t>(s)];
-    platform::LargeVector<Entry> sorted(entries_.size());
+    containers::LargeVector<Entry> sorted(entries_.size());
     for (std::size_t i = 0; i < entries_.size(); ++i) sorted[next[keys[i]]++] = entries_[i];
     entries_.swap(sorted);
 }

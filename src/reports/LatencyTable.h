@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/LargeArrays.h"
+#include "containers/LargeArrays.h"
 #include "platform/UserMessage.h"
 #include "reports/LatencyPairing.h"
 #include "reports/ReportProgress.h"
@@ -73,7 +73,7 @@ private:
 
     std::shared_ptr<MessageEvents> own_;  // when filled by add()
     std::shared_ptr<const MessageEvents> events_;
-    platform::LargeVector<Entry> entries_;
+    containers::LargeVector<Entry> entries_;
 };
 
 // The events of the range paired, before anything is stored: the table's

@@ -114,6 +114,21 @@ BuiltReport buildReport(store::ReportDatabase& db, const ReportInputs& inputs, p
     return report;
 }
 
+ReportWithUnmatchedFile buildReportWithUnmatchedFile(store::ReportDatabase& db, const ReportInputs& inputs,
+                                                     platform::MessageSink& messages, const QString& unmatchedPath,
+                                                     const RowsUser& whileStoring, ReportProgress* progress) {
+    ReportWithUnmatchedFile built;
+    bool done = false;
+    built.unmatchedFileFailure = platform::writeWholeFile(unmatchedPath, [&](QIODevice& unmatched) {
+        built.report = buildReport(db, inputs, messages, &unmatched, whileStoring, progress);
+        done = true;
+        return true;
+    });
+    // The file could not even be made: the report goes without it.
+    if (!done) built.report = buildReport(db, inputs, messages, nullptr, whileStoring, progress);
+    return built;
+}
+
 BuiltReport readReport(store::ReportDatabase& db, ReportKind kind) {
     switch (kind) {
         case ReportKind::PortAvailability:

@@ -5,10 +5,12 @@
 
 #include <QIODevice>
 #include <functional>
+#include <optional>
 #include <variant>
 #include <vector>
 
 #include "platform/UserMessage.h"
+#include "platform/WholeFileWriter.h"
 #include "reports/LatencyTable.h"
 #include "reports/NodeTrafficTable.h"
 #include "reports/PortAvailabilityTable.h"
@@ -51,6 +53,20 @@ using RowsUser = std::function<void(const BuiltReport& report)>;
 BuiltReport buildReport(store::ReportDatabase& db, const ReportInputs& inputs, platform::MessageSink& messages,
                         QIODevice* unmatchedFile = nullptr, const RowsUser& whileStoring = {},
                         ReportProgress* progress = nullptr);
+
+struct ReportWithUnmatchedFile {
+    BuiltReport report;
+    std::optional<platform::WriteFailure> unmatchedFileFailure;
+};
+
+// buildReport with the latency report's unmatched events written whole to
+// the file at unmatchedPath. A file that cannot be made or written never
+// stops the report: it is built all the same, and the file's failure is
+// returned beside it.
+ReportWithUnmatchedFile buildReportWithUnmatchedFile(store::ReportDatabase& db, const ReportInputs& inputs,
+                                                     platform::MessageSink& messages, const QString& unmatchedPath,
+                                                     const RowsUser& whileStoring = {},
+                                                     ReportProgress* progress = nullptr);
 
 // Reads the rows of a derived table that is already built, as the summary
 // windows show them again, without building anything.

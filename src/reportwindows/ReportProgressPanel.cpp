@@ -4,8 +4,8 @@
 #include <QEvent>
 #include <algorithm>
 
-#include "app/ProgressPanel.h"
 #include "shell/StringTable.h"
+#include "windowkit/ProgressPanel.h"
 
 namespace varnel::reportwindows {
 

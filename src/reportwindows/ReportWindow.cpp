@@ -16,20 +16,20 @@
 #include <QThread>
 #include <QVBoxLayout>
 
-#include "app/ProgressPanel.h"
 #include "charts/ChartControl.h"
-#include "charts/ImageFormat.h"
 #include "platform/DocumentsFolder.h"
-#include "platform/Twips.h"
 #include "platform/WholeFileWriter.h"
+#include "render/ReportChartView.h"
 #include "reports/DefaultFileNames.h"
+#include "reports/ImageFormat.h"
 #include "reportwindows/PrintScale.h"
 #include "reportwindows/PrinterChooser.h"
-#include "reportwindows/ReportChartView.h"
 #include "reportwindows/ReportProgressPanel.h"
 #include "shell/StringTable.h"
 #include "shell/WriteFailureText.h"
 #include "store/ReportDatabase.h"
+#include "windowkit/ProgressPanel.h"
+#include "windowkit/Twips.h"
 
 namespace varnel::reportwindows {
 
@@ -262,11 +262,10 @@ ReportWindow::BuiltChart ReportWindow::buildInBackground(ReportProgressPanel& pr
                 const QString path = QFileInfo(inputs_.connectionString)
                                          .dir()
                                          .filePath(QString::fromLatin1(reports::unmatchedMessagesFileName));
-                const auto failure = platform::writeWholeFile(path, [&](QIODevice& unmatched) {
-                    reports::buildReport(db, inputs_, messages, &unmatched, chart, &progress);
-                    return true;
-                });
-                if (failure) messages.show({shell::writeFailureText(*failure)});
+                const auto failure =
+                    reports::buildReportWithUnmatchedFile(db, inputs_, messages, path, chart, &progress)
+                        .unmatchedFileFailure;
+                if (failure) messages.show({failurePrefix + shell::writeFailureText(*failure)});
             } else {
                 reports::buildReport(db, inputs_, messages, nullptr, chart, &progress);
             }

@@ -13,10 +13,10 @@
 
 #include "charts/ChartControl.h"
 #include "charts/ChartViewport.h"
-#include "platform/UserDialogs.h"
+#include "render/ReportWindowDesign.h"
 #include "reports/ReportInputs.h"
 #include "reports/ReportRecipe.h"
-#include "reportwindows/ReportWindowDesign.h"
+#include "windowkit/UserDialogs.h"
 
 class QAbstractButton;
 class QAction;

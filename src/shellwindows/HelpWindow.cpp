@@ -7,9 +7,9 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "platform/Twips.h"
 #include "shell/EnglishStrings.h"
 #include "shell/StringTable.h"
+#include "windowkit/Twips.h"
 
 namespace varnel::shellwindows {
 

@@ -2,8 +2,8 @@
 
 #include <QWidget>
 
-#include "shell/PublishedVersion.h"
-#include "shell/UpdateCheck.h"
+#include "update/PublishedVersion.h"
+#include "update/UpdateCheck.h"
 
 namespace varnel::shellwindows {
 

@@ -10,8 +10,8 @@
 #include <chrono>
 #include <functional>
 
-#include "platform/UserDialogs.h"
-#include "shell/UpdateSite.h"
+#include "update/UpdateSite.h"
+#include "windowkit/UserDialogs.h"
 
 class QWidget;
 

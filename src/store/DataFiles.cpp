@@ -23,13 +23,14 @@ void makeWritable(const QString& path) {
         file.setPermissions(file.permissions() | QFileDevice::WriteOwner);
 }
 
-// True when the file is a template made from this build's schema; an older
-// or damaged one is made again.
+// True when the file is an empty template made from this build's schema; an
+// older, damaged or altered one (rows written into it, a table missing) is
+// made again, since every working copy would inherit the fault.
 bool isCurrentTemplate(const QString& path) {
-    if (!QFileInfo::exists(path)) return false;
+    if (!QFileInfo(path).isFile()) return false;
     try {
         SQLite::Database db(QFile::encodeName(path).toStdString(), SQLite::OPEN_READONLY);
-        return storedSchemaVersion(db) == schemaVersion;
+        return isEmptyReportDatabase(db);
     } catch (const std::exception&) {
         return false;
     }

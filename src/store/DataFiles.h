@@ -29,7 +29,8 @@ public:
     QString templatePath() const;
 
     // Creates the folder when missing and writes the empty template from the
-    // schema when it is missing. Throws StoreError with a readable reason.
+    // schema when it is missing or is not exactly that (rows in it, a table
+    // or column missing, damage). Throws StoreError with a readable reason.
     void ensureTemplate() const;
 
     // Clears a read-only mark on either file, then copies the template over the

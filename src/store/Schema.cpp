@@ -1,8 +1,10 @@
 #include "store/Schema.h"
 
 #include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
 
 #include <string>
+#include <vector>
 
 namespace varnel::store {
 
@@ -75,5 +77,43 @@ void createSchema(SQLite::Database& db) {
 }
 
 int storedSchemaVersion(SQLite::Database& db) { return db.execAndGet("PRAGMA user_version").getInt(); }
+
+namespace {
+
+struct SchemaObject {
+    std::string type, name, sql;
+    bool operator==(const SchemaObject&) const = default;
+};
+
+std::vector<SchemaObject> schemaObjects(SQLite::Database& db) {
+    SQLite::Statement query(db, "SELECT type, name, sql FROM sqlite_master ORDER BY type, name");
+    std::vector<SchemaObject> objects;
+    while (query.executeStep())
+        objects.push_back(
+            {query.getColumn(0).getString(), query.getColumn(1).getString(), query.getColumn(2).getString()});
+    return objects;
+}
+
+// What createSchema makes, read from a database made in memory.
+const std::vector<SchemaObject>& expectedObjects() {
+    static const std::vector<SchemaObject> objects = [] {
+        SQLite::Database db(":memory:", SQLite::OPEN_READWRITE);
+        createSchema(db);
+        return schemaObjects(db);
+    }();
+    return objects;
+}
+
+}  // namespace
+
+bool isEmptyReportDatabase(SQLite::Database& db) {
+    if (storedSchemaVersion(db) != schemaVersion || schemaObjects(db) != expectedObjects()) return false;
+    for (const SchemaObject& object : expectedObjects()) {
+        if (object.type != "table") continue;
+        // The names are this build's own, read from its own schema.
+        if (db.execAndGet("SELECT EXISTS (SELECT 1 FROM \"" + object.name + "\")").getInt() != 0) return false;
+    }
+    return db.execAndGet("PRAGMA quick_check").getString() == "ok";
+}
 
 }  // namespace varnel::store

@@ -18,4 +18,9 @@ void createSchema(SQLite::Database& db);
 // The schema version a database file was made with (0 for one made by none).
 int storedSchemaVersion(SQLite::Database& db);
 
+// True when db holds exactly what createSchema makes (the six tables with
+// their columns, nothing more, this build's version), every table empty, and
+// passes SQLite's quick check: a template fit to be copied.
+bool isEmptyReportDatabase(SQLite::Database& db);
+
 }  // namespace varnel::store

@@ -1,27 +1,24 @@
 // One process at a time per working database: a lock file beside it
 // ("PortData.db.lock", Qt's QLockFile), held for as long as the process uses
-// the database. A lock left by a process that no longer runs is taken over.
+// the database; a stale one is taken over (see platform::ProcessLock).
 #pragma once
 
-#include <QLockFile>
 #include <QString>
+
+#include "platform/ProcessLock.h"
 
 namespace varnel::store {
 
 class WorkingDatabaseLock {
 public:
-    enum class State {
-        Held,         // this process holds the lock
-        InUse,        // another running process holds it
-        NotPossible,  // no lock file can be made there (read-only folder and the like)
-    };
+    using State = platform::ProcessLock::State;
 
     explicit WorkingDatabaseLock(const QString& workingPath);
 
     static QString lockPathOf(const QString& workingPath);
 
     // Takes the lock, creating the folder when it is missing; never waits.
-    State acquire();
+    State acquire() { return lock_.acquire(); }
 
     // Names the holder after acquire() gave InUse: "The working database
     // <path> is in use by <program> (process <id> on <host>)."
@@ -29,7 +26,7 @@ public:
 
 private:
     QString workingPath_;
-    QLockFile lock_;
+    platform::ProcessLock lock_;
 };
 
 }  // namespace varnel::store

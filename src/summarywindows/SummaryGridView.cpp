@@ -8,9 +8,9 @@
 #include <algorithm>
 #include <set>
 
-#include "platform/Twips.h"
 #include "shell/EnglishStrings.h"
 #include "shell/StringTable.h"
+#include "windowkit/Twips.h"
 
 namespace varnel::summarywindows {
 

@@ -1,7 +1,6 @@
 #include "summarywindows/SummaryWindow.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QDir>
 #include <QHeaderView>
 #include <QLayout>
@@ -12,13 +11,14 @@
 #include <QVBoxLayout>
 
 #include "platform/DocumentsFolder.h"
-#include "platform/Twips.h"
 #include "platform/WholeFileWriter.h"
 #include "reports/DefaultFileNames.h"
 #include "shell/StringTable.h"
 #include "shell/WriteFailureText.h"
 #include "store/ReportDatabase.h"
 #include "summaries/ReportSummary.h"
+#include "windowkit/Twips.h"
+#include "windowkit/WaitCursor.h"
 
 namespace varnel::summarywindows {
 
@@ -36,14 +36,6 @@ Object* named(Object* object, const char* name) {
 class SilentMessages : public platform::MessageSink {
 public:
     void show(const platform::UserMessage&) override {}
-};
-
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
 }  // namespace
@@ -102,7 +94,7 @@ void SummaryWindow::localize() {
 
 void SummaryWindow::formLoad() {
     try {
-        WaitCursor wait;
+        windowkit::WaitCursor wait;
         store::ReportDatabase db(inputs_.connectionString);
         report_ = std::make_shared<const reports::BuiltReport>(reports::readReport(db, inputs_.kind));
     } catch (const std::exception& e) {
@@ -146,7 +138,7 @@ void SummaryWindow::saveAsCsv() {
     if (!chosen) return;
     SilentMessages alreadyShown;
     const auto failure = [&] {
-        WaitCursor wait;
+        windowkit::WaitCursor wait;
         return platform::writeWholeFile(QDir::fromNativeSeparators(*chosen), [&](QIODevice& out) {
             return summaries::writeSummaryCsv(*report_, alreadyShown, out);
         });

@@ -8,11 +8,11 @@
 #include <QDialog>
 #include <memory>
 
+#include "render/SummaryWindowKinds.h"
 #include "reports/ReportInputs.h"
 #include "reports/ReportRecipe.h"
+#include "summarywindows/OpenSummaryWindow.h"
 #include "summarywindows/SummaryGridView.h"
-#include "summarywindows/SummaryWindowKinds.h"
-#include "summarywindows/SummaryWindows.h"
 
 class QAction;
 class QMenu;

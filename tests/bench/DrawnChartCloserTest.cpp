@@ -10,7 +10,7 @@
 #include "bench/DrawnChartCloser.h"
 #include "charts/ChartControl.h"
 #include "reportwindows/ReportWindowFixture.h"
-#include "reportwindows/ReportWindows.h"
+#include "reportwindows/ReportWindowLauncher.h"
 
 namespace varnel::bench::test {
 namespace {
@@ -40,7 +40,7 @@ protected:
     // Opens the report's window modally as Run Report does; false when the
     // guard had to close it.
     bool openAndWait(ReportKind kind) {
-        reportwindows::ReportWindows launcher({dialogs_, printers_, {}, {}, {}});
+        reportwindows::ReportWindowLauncher launcher({dialogs_, printers_, {}, {}, {}});
         guard_.start(20000);
         launcher.openReport(inputs(kind), owner_, progress_);
         const bool closedInTime = guard_.isActive();
@@ -93,7 +93,7 @@ TEST_F(DrawnChartCloserTest, AWindowOpenedUnarmedStaysOpen) {
     arm();
     ASSERT_TRUE(openAndWait(ReportKind::PortAvailability));
     guard_.setInterval(300);
-    reportwindows::ReportWindows launcher({dialogs_, printers_, {}, {}, {}});
+    reportwindows::ReportWindowLauncher launcher({dialogs_, printers_, {}, {}, {}});
     guard_.start();
     launcher.openReport(inputs(ReportKind::PortAvailability), owner_, progress_);
     EXPECT_FALSE(guard_.isActive()) << "only the guard may close the second window";

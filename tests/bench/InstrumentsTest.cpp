@@ -12,7 +12,7 @@
 #include "bench/EventLoopStalls.h"
 #include "bench/PeakMemory.h"
 #include "bench/ProgressBarWatch.h"
-#include "platform/AddressSanitizer.h"
+#include "containers/AddressSanitizer.h"
 
 namespace varnel::bench::test {
 namespace {
@@ -48,7 +48,7 @@ TEST(StallWatch, BusyWorkUpToStopIsAStallInProcessorTime) {
 
 // The address sanitizer keeps freed memory resident in its quarantine, so a
 // freed block never lowers the resident size there.
-constexpr bool freedMemoryStaysResident = platform::underAddressSanitizer;
+constexpr bool freedMemoryStaysResident = containers::underAddressSanitizer;
 
 TEST(PeakMemory, AStretchStartsBelowTheLastPeakWhichTheWholeRunKeeps) {
     if (freedMemoryStaysResident) GTEST_SKIP() << "freed memory stays resident under the address sanitizer";

@@ -6,8 +6,8 @@
 
 #include "ReportTool.h"
 #include "TestFiles.h"
-#include "cli/CliOptions.h"
-#include "cli/ExitCodes.h"
+#include "commandline/CliOptions.h"
+#include "commandline/ExitCodes.h"
 
 using namespace varnel;
 using test::runReportTool;

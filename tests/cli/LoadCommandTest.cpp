@@ -5,7 +5,7 @@
 
 #include "ReportTool.h"
 #include "TestFiles.h"
-#include "cli/CliOptions.h"
+#include "commandline/CliOptions.h"
 
 using namespace varnel;
 using test::runReportTool;

@@ -1,10 +1,10 @@
-// varnel-report never loses or mixes data: --db that would destroy an input,
+// varnel-report never loses or mixes data: --db that would destroy an input
+// (a template of any data folder among them), stale locks, a damaged template,
 // a working database in use, failed writes of files and standard output,
 // node lists that are not numbers, and identifiers a spreadsheet would take
 // for formulas.
+#include <SQLiteCpp/Database.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QSysInfo>
 
+#include "LockFiles.h"
 #include "QtPrinting.h"
 #include "ReportTool.h"
 #include "SmallFileSystem.h"
@@ -50,8 +51,14 @@ TEST_F(SafeRun, DbThatWouldReplaceALogTheTemplateOrAnotherFileIsRefused) {
     const QString text = out.write("notes.txt", "keep me\n");
     const QString linkToLog = out.file("link.db");
     ASSERT_TRUE(QFile::link(log, linkToLog));
+    // Another data folder's template, made by a run there, and a new file of
+    // a template's name: either would be copied as a template later.
+    ASSERT_EQ(runReportTool({"--logs", logs.path(), "--data-dir", out.path()}).exitCode, 0);
+    const QString otherTemplate = out.file("CleanPortData.db");
+    const QByteArray otherTemplateBytes = contentOf(otherTemplate);
+    const QString newTemplate = out.file("nested/cleanportdata.db");
 
-    for (const QString& db : {log, templatePath, text, linkToLog, out.path()}) {
+    for (const QString& db : {log, templatePath, text, linkToLog, out.path(), otherTemplate, newTemplate}) {
         const auto run = runReportTool(base() + QStringList{"--db", db});
         EXPECT_EQ(run.exitCode, 2) << db.toStdString();
         EXPECT_TRUE(run.err.contains(db)) << run.err.toStdString();
@@ -59,6 +66,8 @@ TEST_F(SafeRun, DbThatWouldReplaceALogTheTemplateOrAnotherFileIsRefused) {
     }
     EXPECT_EQ(contentOf(log), QByteArray(day12.data(), day12.size()));
     EXPECT_EQ(contentOf(templatePath), templateBytes);
+    EXPECT_EQ(contentOf(otherTemplate), otherTemplateBytes);
+    EXPECT_FALSE(QFile::exists(newTemplate));
     EXPECT_EQ(contentOf(text), "keep me\n");
 
     // A database of an earlier run, or a new name, is fine.
@@ -81,26 +90,37 @@ TEST_F(SafeRun, AWorkingDatabaseInUseIsAFailureNamingItsHolder) {
     EXPECT_FALSE(QFile::exists(data.file("PortData.db")));
 }
 
-TEST_F(SafeRun, ALockLeftByAProcessThatEndedIsTakenOver) {
+TEST_F(SafeRun, StaleLocksAreTakenOver) {
     const QString lockPath = data.file("PortData.db.lock");
-    QByteArray contents;
-    {
-        QLockFile own(lockPath);
-        ASSERT_TRUE(own.tryLock(0));
-        contents = contentOf(lockPath);
-    }
-    const pid_t gone = fork();
-    if (gone == 0) _exit(0);
-    ::waitpid(gone, nullptr, 0);
-    contents = QByteArray::number(gone) + contents.mid(contents.indexOf('\n'));
-    QFile stale(lockPath);
-    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
-    stale.write(contents);
-    stale.close();
+    for (const QByteArray& contents : {test::lockOfEndedProcess(), QByteArray(), QByteArray("\x01garbage\n")}) {
+        QFile stale(lockPath);
+        ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+        stale.write(contents);
+        stale.close();
+        ASSERT_TRUE(test::makeDayOld(lockPath));
 
-    const auto run = runReportTool(base());
+        const auto run = runReportTool(base());
+        EXPECT_EQ(run.exitCode, 0) << contents.toStdString() << run.err.toStdString();
+        EXPECT_FALSE(QFile::exists(lockPath));  // released at the end of the run
+    }
+}
+
+TEST_F(SafeRun, ADirtyTemplateIsMadeAgainAndLoadsStillWork) {
+    ASSERT_EQ(runReportTool(base()).exitCode, 0);
+    const QString templatePath = data.file("CleanPortData.db");
+    {
+        // What a --db naming the template once did: a whole load in it.
+        SQLite::Database dirty(templatePath.toStdString(), SQLite::OPEN_READWRITE);
+        dirty.exec("INSERT INTO RawPortData(Port) VALUES (1); INSERT INTO MessageLatency(\"Index\") VALUES (1)");
+        dirty.exec("DROP TABLE NodeTraffic");
+    }
+    const auto run = runReportTool(base() + QStringList{"--report", "all", "--out-dir", out.path()});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_FALSE(QFile::exists(lockPath));  // released at the end of the run
+    EXPECT_FALSE(run.err.contains("Error")) << run.err.toStdString();
+    EXPECT_TRUE(QFile::exists(out.file("NodeTrafficSummary_5_12_2004.csv")));
+    SQLite::Database made(templatePath.toStdString(), SQLite::OPEN_READONLY);
+    EXPECT_EQ(made.execAndGet("SELECT COUNT(*) FROM RawPortData").getInt(), 0);
+    EXPECT_EQ(made.execAndGet("SELECT COUNT(*) FROM NodeTraffic").getInt(), 0);
 }
 
 TEST_F(SafeRun, AFailedWriteToStandardOutputIsAFailure) {

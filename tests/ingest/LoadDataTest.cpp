@@ -2,8 +2,11 @@
 #include <SQLiteCpp/Statement.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
+
 #include "LoadScene.h"
 #include "TestFiles.h"
+#include "UnreadableLogs.h"
 #include "ingest/LoadData.h"
 #include "store/ReportDatabase.h"
 
@@ -23,11 +26,23 @@ constexpr std::string_view dayTwo =
     "5/13/2004 09:00:00,INCOMING,3,40,1\n"
     "5/13/2004 09:00:30,NEW INCOMING MESSAGE,77,4001,{B},OK,100,1,100\n";
 
+// Raises the cancel flag once the parse reports its first progress, as the
+// window does when the user ends the program during a load.
+class CancellingObserver : public test::RecordingObserver {
+public:
+    void progress(int64_t linesDone) override {
+        RecordingObserver::progress(linesDone);
+        cancel.store(true);
+    }
+    std::atomic<bool> cancel{false};
+};
+
 class Load : public ::testing::Test, protected test::LoadScene {
 protected:
-    ingest::LoadResult load(QList<QDate> days) {
+    ingest::LoadResult load(QList<QDate> days, const std::atomic<bool>* cancel = nullptr) {
         observer.messages.clear();
-        return ingest::loadDays({logs.path(), days, QStringLiteral("05/12/2004 Wednesday")}, files, state, observer);
+        return ingest::loadDays({logs.path(), days, QStringLiteral("05/12/2004 Wednesday"), nullptr, cancel}, files,
+                                state, observer);
     }
     int64_t rows(const char* table) {
         store::ReportDatabase db(files.workingPath());
@@ -95,4 +110,40 @@ TEST_F(Load, DataFolderThatCannotBeWrittenFailsClearly) {
     EXPECT_TRUE(observer.messages[0].text.startsWith("Error in ClearDatabases: Cannot create the data folder"));
     EXPECT_TRUE(observer.messages[1].text.startsWith(
         "Unable to open database at:/proc/varnel-no-such-place/PortData.db\r\nExiting application..."));
+}
+
+TEST_F(Load, LogsNotReadInFullAreNamedAndTheRestIsLoaded) {
+    logs.write("CallLog_20040512.log", dayOne);
+    const QStringList notReadInFull = test::writeLogsNotReadInFull(logs, "20040512");
+    ASSERT_EQ(notReadInFull.size(), 3);
+    // Line-level faults leave a log read in full.
+    logs.write("CallLog_20040512_5.log", "5/12/2004 25:00:00,INCOMING,3,40,1\nshort,line\n");
+
+    const auto result = load({QDate(2004, 5, 12)});
+    EXPECT_EQ(result.outcome, LoadOutcome::Loaded);
+    EXPECT_EQ(result.counters.inboundCalls, 2);
+    EXPECT_EQ(result.logsNotReadInFull, notReadInFull);
+    EXPECT_EQ(observer.messages.size(), 4u);  // each said when it was met
+}
+
+TEST_F(Load, ACancelledLoadStopsBetweenLinesAndSaysNothing) {
+    std::string many;
+    for (int i = 0; i < 5000; ++i) many += "5/12/2004 12:00:00,INCOMING,2,40,1\n";
+    logs.write("CallLog_20040512.log", many);
+    logs.write("CallLog_20040512_2.log", dayOne);
+
+    CancellingObserver cancelling;
+    const auto stopped = ingest::loadDays({logs.path(), {QDate(2004, 5, 12)}, {}, nullptr, &cancelling.cancel}, files,
+                                          state, cancelling);
+    EXPECT_EQ(stopped.outcome, LoadOutcome::Cancelled);
+    EXPECT_GT(stopped.counters.inboundCalls, 0);
+    EXPECT_LT(stopped.counters.inboundCalls, 500);
+    EXPECT_EQ(cancelling.startedFiles.size(), 1);
+    EXPECT_TRUE(cancelling.messages.empty());
+
+    const std::atomic<bool> raised{true};
+    const auto none = load({QDate(2004, 5, 12)}, &raised);
+    EXPECT_EQ(none.outcome, LoadOutcome::Cancelled);
+    EXPECT_EQ(none.counters.inboundCalls, 0);
+    EXPECT_TRUE(observer.messages.empty());
 }

@@ -5,8 +5,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include "ingest/LogFolderSetting.h"
 #include "platform/RegistryAPI.h"
+#include "settings/LogFolderSetting.h"
 
 namespace varnel::platform {
 namespace {
@@ -95,11 +95,11 @@ TEST_F(RegistryApiTest, LongTextIsCutToItsBuffer) {
 }
 
 TEST_F(RegistryApiTest, StoredLogFolderIsReadBackUnchanged) {
-    EXPECT_EQ(ingest::readStoredLogFolder(), QString());  // first start: key created, no folder
+    EXPECT_EQ(settings::readStoredLogFolder(), QString());  // first start: key created, no folder
     EXPECT_TRUE(KeyExists(root, key));
     const QString folder = QStringLiteral("/srv/logs/Varnel, day logs/");
-    ingest::storeLogFolder(folder);
-    EXPECT_EQ(ingest::readStoredLogFolder(), folder);
+    settings::storeLogFolder(folder);
+    EXPECT_EQ(settings::readStoredLogFolder(), folder);
     EXPECT_EQ(QSettings(settingsFile(), QSettings::NativeFormat).value("Log Path").toString(), folder);
 }
 

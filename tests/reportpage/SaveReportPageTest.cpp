@@ -9,11 +9,11 @@
 #include <QTabWidget>
 #include <QTimeEdit>
 
-#include "app/MainWindowFixture.h"
-#include "app/ProgressPanel.h"
+#include "mainwindow/MainWindowFixture.h"
 #include "platform/DocumentsFolder.h"
 #include "reportpage/WindowsReportPage.h"
 #include "shell/StringTable.h"
+#include "windowkit/ProgressPanel.h"
 
 namespace varnel::app::test {
 namespace {

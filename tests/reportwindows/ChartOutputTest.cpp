@@ -9,7 +9,7 @@
 #include "charts/ChartControl.h"
 #include "reportwindows/PrintScale.h"
 #include "reportwindows/ReportWindowFixture.h"
-#include "reportwindows/ReportWindows.h"
+#include "reportwindows/ReportWindowLauncher.h"
 #include "shell/StringTable.h"
 
 namespace varnel::reportwindows::test {
@@ -101,7 +101,7 @@ TEST_F(ChartOutputTest, RunReportOpensAFreshModalWindowAtTheMainWindowsPlace) {
     owner.move(40, 30);
     owner.resize(800, 600);
     owner.show();
-    ReportWindows launcher({dialogs_, printers_, {}, {}, {}});
+    ReportWindowLauncher launcher({dialogs_, printers_, {}, {}, {}});
     QString seenTitle;
     QPoint seenPosition;
     bool modal = false;

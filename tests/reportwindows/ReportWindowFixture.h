@@ -9,11 +9,11 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "app/ProgressPanel.h"
-#include "app/RecordingDialogs.h"
 #include "ingest/LoadData.h"
 #include "reportwindows/PrinterChooser.h"
 #include "reportwindows/ReportWindow.h"
+#include "windowkit/ProgressPanel.h"
+#include "windowkit/RecordingDialogs.h"
 
 namespace varnel::reportwindows::test {
 

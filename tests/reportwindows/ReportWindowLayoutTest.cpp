@@ -19,10 +19,10 @@
 
 #include "TestFiles.h"
 #include "charts/ChartControl.h"
-#include "platform/Twips.h"
 #include "reportwindows/ReportWindowFixture.h"
 #include "shell/StringTable.h"
 #include "store/ReportDatabase.h"
+#include "windowkit/Twips.h"
 
 namespace varnel::reportwindows::test {
 namespace {

@@ -240,6 +240,21 @@ TEST_F(ReportWindowTest, DebugModeWritesTheUnmatchedFileBesideTheWorkingDatabase
     EXPECT_TRUE(unmatched.readLine().startsWith("Message GUID, Time, Keldan Node, Veyra Node"));
 }
 
+TEST_F(ReportWindowTest, AnUnmatchedFileThatCannotBeMadeIsSaidAndTheReportStillBuilt) {
+    loadFixture("latency");
+    const QString path = QDir(data_.path()).filePath(QStringLiteral("UnmatchedGUID.TXT"));
+    ASSERT_TRUE(QDir().mkdir(path));
+    reports::ReportInputs in = inputs(ReportKind::Latency);
+    in.debug = true;
+    const auto window = open(in);
+    EXPECT_EQ(dialogs_.texts(),
+              QStringList{shell::myLoadResString(23) + QStringLiteral("Unable to write %1: Is a directory").arg(path)});
+    SQLite::Database db(in.connectionString.toStdString(), SQLite::OPEN_READONLY);
+    EXPECT_GT(db.execAndGet("SELECT COUNT(*) FROM MessageLatency").getInt(), 0);
+    // The chart got its points: the scroll bar reaches the last of them.
+    EXPECT_GT(control<QScrollBar>(*window, "ScrollBar")->maximum(), 0);
+}
+
 TEST_F(ReportWindowTest, SummaryItemOpensTheSummaryOfTheWindow) {
     loadFixture("per-minute");
     const auto window = open(ReportKind::PortAvailability);

@@ -13,10 +13,10 @@
 #include <QTimer>
 #include <functional>
 
-#include "app/MainWindowFixture.h"
-#include "app/RecordingDialogs.h"
+#include "mainwindow/MainWindowFixture.h"
 #include "shell/LanguagePackFiles.h"
 #include "shellwindows/AboutCommand.h"
+#include "windowkit/RecordingDialogs.h"
 
 using namespace varnel;
 using namespace varnel::shellwindows;

@@ -7,9 +7,9 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "app/RecordingDialogs.h"
 #include "shellwindows/LocalHttpServer.h"
 #include "shellwindows/UpdateCheckCommand.h"
+#include "windowkit/RecordingDialogs.h"
 
 using namespace varnel;
 using namespace varnel::shellwindows;

@@ -1,4 +1,5 @@
 // The template, the fresh working copy and the stored forms of the raw tables.
+#include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
 #include <gtest/gtest.h>
 
@@ -63,6 +64,44 @@ TEST(DataFiles, FreshCopyReplacesAReadOnlyWorkingFile) {
     files.makeFreshWorkingCopy();
     EXPECT_TRUE(QFile::permissions(files.workingPath()) & QFileDevice::WriteOwner);
     EXPECT_TRUE(QFile::permissions(files.templatePath()) & QFileDevice::WriteOwner);
+    ReportDatabase db(files.workingPath());
+    EXPECT_EQ(db.rowCount("RawPortData"), 0);
+}
+
+TEST(DataFiles, ATemplateThatIsNotEmptyOrLacksATableOrColumnIsMadeAgain) {
+    const struct {
+        const char* fault;
+        const char* sql;
+    } faults[] = {
+        {"rows", "INSERT INTO RawPortData(Port) VALUES (7); INSERT INTO MessageLatency(MessageGUID) VALUES ('x')"},
+        {"a table missing", "DROP TABLE NodeTraffic"},
+        {"a column missing", "ALTER TABLE RawMessageData DROP COLUMN ErrorState"},
+        {"an index of its own", "CREATE UNIQUE INDEX Guids ON MessageLatency(MessageGUID)"},
+    };
+    for (const auto& fault : faults) {
+        varnel::test::TempFolder folder;
+        const DataFiles files(folder.path());
+        files.ensureTemplate();
+        {
+            SQLite::Database made(files.templatePath().toStdString(), SQLite::OPEN_READWRITE);
+            made.exec(fault.sql);
+        }
+        files.ensureTemplate();
+        files.makeFreshWorkingCopy();
+        ReportDatabase db(files.workingPath());
+        EXPECT_EQ(db.rowCount("RawPortData"), 0) << fault.fault;
+        EXPECT_EQ(db.rowCount("MessageLatency"), 0) << fault.fault;
+        EXPECT_EQ(db.rowCount("NodeTraffic"), 0) << fault.fault;
+        EXPECT_EQ(columnsOf(db, "RawMessageData").size(), 10) << fault.fault;
+        EXPECT_EQ(db.connection().execAndGet("SELECT COUNT(*) FROM sqlite_master WHERE type = 'index'").getInt(), 0)
+            << fault.fault;
+    }
+    // Not a database at all.
+    varnel::test::TempFolder folder;
+    const DataFiles files(folder.path());
+    folder.write("CleanPortData.db", "not a database");
+    files.ensureTemplate();
+    files.makeFreshWorkingCopy();
     ReportDatabase db(files.workingPath());
     EXPECT_EQ(db.rowCount("RawPortData"), 0);
 }

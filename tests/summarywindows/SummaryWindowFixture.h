@@ -8,11 +8,11 @@
 #include <memory>
 
 #include "TestFiles.h"
-#include "app/RecordingDialogs.h"
 #include "ingest/IngestState.h"
 #include "reports/ReportInputs.h"
 #include "store/DataFiles.h"
 #include "summarywindows/SummaryWindow.h"
+#include "windowkit/RecordingDialogs.h"
 
 namespace varnel::summarywindows::test {
 

@@ -8,8 +8,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "platform/Twips.h"
 #include "summarywindows/SummaryWindowFixture.h"
+#include "windowkit/Twips.h"
 
 namespace varnel::summarywindows::test {
 

@@ -1,0 +1,14 @@
+#include "reportwindows/ReportWindowLauncher.h"
+
+namespace varnel::reportwindows {
+
+void ReportWindowLauncher::openReport(const reports::ReportInputs& inputs, QWidget& owner,
+                                      app::ProgressPanel& progress) {
+    ReportWindow window(reportWindowDesign(inputs.kind), inputs, services_, &owner);
+    window.resize(owner.size().expandedTo(window.minimumSize()));
+    window.move(owner.pos());
+    window.load(progress);
+    window.exec();
+}
+
+}  // namespace varnel::reportwindows

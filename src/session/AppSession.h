@@ -1,0 +1,40 @@
+// The values shared by the windows for one run of the program: the data
+// files, the working database's connection string, what the parser keeps
+// (report date, peak available lines, counters), what the last load
+// gathered for the reports, the debug flag, and the lock that keeps the working database to
+// this process.
+#pragma once
+
+#include <memory>
+
+#include "ingest/IngestState.h"
+#include "platform/PrivateFolder.h"
+#include "session/LoadGatherers.h"
+#include "store/DataFiles.h"
+#include "store/WorkingLock.h"
+
+namespace varnel::app {
+
+struct AppSession {
+    explicit AppSession(store::DataFiles files, bool debug = false) : files(std::move(files)), debug(debug) {}
+
+    store::DataFiles files;
+    // The working database file that every reader opens (set at start-up).
+    QString connectionString;
+    // One for the whole run: peak available lines and the report date carry
+    // over from load to load.
+    ingest::IngestState ingest;
+    // What the last whole load gathered while its rows were stored, so that
+    // the reports need not read them back; empty before a load.
+    GatheredRows gathered;
+    bool debug = false;
+
+    // The folder of a working database of this process's own, when another
+    // process holds the shared one; removed at the end of the run, after the
+    // lock below is let go.
+    std::unique_ptr<platform::PrivateFolder> privateFolder;
+    // Held from start-up to the end of the run (see claimWorkingDatabase).
+    std::unique_ptr<store::WorkingDatabaseLock> lock;
+};
+
+}  // namespace varnel::app

@@ -1,0 +1,62 @@
+#include "windowkit/WidgetDialogs.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "shell/StringTable.h"
+
+namespace varnel::platform {
+
+namespace {
+
+QMessageBox::Icon boxIcon(UserMessage::Icon icon) {
+    switch (icon) {
+        case UserMessage::Icon::Information:
+            return QMessageBox::Information;
+        case UserMessage::Icon::Exclamation:
+            return QMessageBox::Warning;
+        case UserMessage::Icon::Critical:
+            return QMessageBox::Critical;
+        case UserMessage::Icon::None:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+int showBox(const UserMessage& message, QMessageBox::StandardButtons buttons, QWidget* parent) {
+    const QString title = message.title.isEmpty() ? shell::myLoadResString(7) : message.title;
+    QString text = message.text;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox box(boxIcon(message.icon), title, text, buttons, parent);
+    return box.exec();
+}
+
+}  // namespace
+
+QWidget* frontWindow(QWidget* owner) {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    return owner;
+}
+
+void WidgetDialogs::show(const UserMessage& message) { showBox(message, QMessageBox::Ok, frontWindow(parent_)); }
+
+bool WidgetDialogs::confirm(const UserMessage& message) {
+    return showBox(message, QMessageBox::Ok | QMessageBox::Cancel, frontWindow(parent_)) == QMessageBox::Ok;
+}
+
+std::optional<QString> WidgetDialogs::chooseFolder(const QString& title, const QString& startFolder) {
+    const QString folder = QFileDialog::getExistingDirectory(frontWindow(parent_), title, startFolder);
+    if (folder.isEmpty()) return std::nullopt;
+    return QDir::toNativeSeparators(folder);
+}
+
+std::optional<QString> WidgetDialogs::chooseSaveFile(const QString& title, const QString& suggestedPath,
+                                                     const QString& filter) {
+    const QString file = QFileDialog::getSaveFileName(frontWindow(parent_), title, suggestedPath, filter);
+    if (file.isEmpty()) return std::nullopt;
+    return file;
+}
+
+}  // namespace varnel::platform
