@@ -360,10 +360,10 @@ void MainWindow::saveDatabase() {
         myLoadResString(shell::databaseFileFilterStringId));
     if (!target) return;
     try {
-        backupDatabase(session_.connectionString, *target);
+        backupDatabase(session_.connectionString, target->path);
     } catch (const BackupError& e) {
         services_.dialogs.show({myLoadResString(shell::databaseNotSavedStringId)
-                                    .arg(QDir::toNativeSeparators(*target), QString::fromUtf8(e.what())),
+                                    .arg(QDir::toNativeSeparators(target->path), QString::fromUtf8(e.what())),
                                 {},
                                 UserMessage::Icon::Critical});
     }
@@ -399,19 +399,20 @@ void MainWindow::saveReportPage() {
         myLoadResString(shell::reportPageFileFilterStringId));
     if (!target) return;
     if (const auto problem =
-            summaries::reportPageTargetProblem(QDir::fromNativeSeparators(*target), loaded_.logFolder,
+            summaries::reportPageTargetProblem(QDir::fromNativeSeparators(target->path), loaded_.logFolder,
                                                {session_.connectionString, session_.files.templatePath()})) {
         services_.dialogs.show({*problem, {}, UserMessage::Icon::Exclamation});
         return;
     }
     const summaries::ReportPageLoad load{loaded_.logFolder, loaded_.days, loadRunner_->result().summary, reportDate};
-    const auto failure =
-        services_.reportPageSaver->saveReportPage(load, reports, QDir::fromNativeSeparators(*target), *ui_.frmTitle);
+    const auto failure = services_.reportPageSaver->saveReportPage(
+        load, reports, QDir::fromNativeSeparators(target->path), *ui_.frmTitle);
     // Like the summary's "Summary information saved.", so that the user knows
     // where the page went.
     services_.dialogs.show(
-        failure ? *failure
-                : UserMessage(myLoadResString(shell::reportPageSavedStringId).arg(QDir::toNativeSeparators(*target))));
+        failure
+            ? *failure
+            : UserMessage(myLoadResString(shell::reportPageSavedStringId).arg(QDir::toNativeSeparators(target->path))));
 }
 
 }  // namespace varnel::app
