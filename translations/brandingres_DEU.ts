@@ -779,9 +779,9 @@
         <translation>Die Hilfeseite %1 wurde nicht gefunden.</translation>
     </message>
     <message>
-        <source>the language pack %1 cannot be read; the English texts are used instead.</source>
+        <source>the language pack %1 cannot be read: %2; the English texts are used instead.</source>
         <comment>155</comment>
-        <translation>das Sprachpaket %1 kann nicht gelesen werden; stattdessen werden die englischen Texte verwendet.</translation>
+        <translation>das Sprachpaket %1 kann nicht gelesen werden: %2; stattdessen werden die englischen Texte verwendet.</translation>
     </message>
     <message>
         <source>The report page was saved to %1.</source>

@@ -197,7 +197,7 @@ const std::array<const char*, englishStringCount> englishStrings = {
     /* 152 */ "Unable to write %1: %2",
     /* 153 */ "Copy",
     /* 154 */ "The help page %1 cannot be found.",
-    /* 155 */ "the language pack %1 cannot be read; the English texts are used instead.",
+    /* 155 */ "the language pack %1 cannot be read: %2; the English texts are used instead.",
     /* 156 */ "The report page was saved to %1.",
     /* 157 */ "The report page %1 was not written: %2",
     /* 158 */ "HTML pages (*.html *.htm);;All files (*)",

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "ingest/DayList.h"
+#include "platform/FileNameBytes.h"
 #include "reports/DefaultFileNames.h"
 #include "reports/TimeText.h"
 #include "shell/EnglishStrings.h"
@@ -62,7 +63,8 @@ PageContent reportPageContent(const ReportPageLoad& load, const std::vector<Repo
     QStringList days;
     for (const QDate& day : load.days) days << ingest::dayEntryText(day);
     page.facts = {{myLoadResString(shell::reportPageDateStringId), date},
-                  {myLoadResString(shell::reportPageLogFolderStringId), QDir::toNativeSeparators(load.logFolder)},
+                  {myLoadResString(shell::reportPageLogFolderStringId),
+                   platform::shownText(QDir::toNativeSeparators(load.logFolder))},
                   {myLoadResString(shell::reportPageDaysStringId), days.join(QStringLiteral(", "))}};
     page.summaryHeading = myLoadResString(shell::reportPageLoadSummaryStringId);
     page.summaryLines = summaryLines(load.summary);

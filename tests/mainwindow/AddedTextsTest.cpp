@@ -19,7 +19,7 @@ protected:
 };
 
 TEST_F(AddedTexts, TheDatabaseLabelIsInTheLanguageInForce) {
-    shell::setLanguagePack(shell::QmLanguagePack::load(varnel::test::germanPack));
+    shell::setLanguagePack(shell::QmLanguagePack::load(varnel::test::germanPack).pack);
     open();
     EXPECT_EQ(control<QLabel>("lblDatabasePath")->text(), QString::fromUtf8("Arbeitsdatenbank:"));
 }

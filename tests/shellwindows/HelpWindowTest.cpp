@@ -62,7 +62,7 @@ TEST(HelpWindow, AMissingPageIsNamedInTheLanguageInForce) {
     HelpWindow window(folder.file("varnel-traffic.htm"));
     EXPECT_TRUE(window.browser().toPlainText().contains("varnel-traffic.htm cannot be found"));
 
-    shell::setLanguagePack(shell::QmLanguagePack::load(varnel::test::germanPack));
+    shell::setLanguagePack(shell::QmLanguagePack::load(varnel::test::germanPack).pack);
     HelpWindow german(folder.file("varnel-traffic.htm"));
     varnel::test::resetLanguage();
     EXPECT_EQ(german.browser().toPlainText(), QStringLiteral("Die Hilfeseite %1 wurde nicht gefunden.")

@@ -134,7 +134,7 @@ TEST(ReportPageHtmlTest, AnEmptyReportSaysSoAndAChartThatCouldNotBeDrawnIsNamed)
 }
 
 TEST(ReportPageHtmlTest, ThePageIsWordedInTheLanguageInForce) {
-    shell::setLanguagePack(shell::QmLanguagePack::load(test::germanPack));
+    shell::setLanguagePack(shell::QmLanguagePack::load(test::germanPack).pack);
     summaries::ReportPageReport empty = latencyReport(0);
     empty.inputs.range.from = QTime(8, 0, 0);
     FakeViews views;

@@ -145,7 +145,7 @@ TEST(SummaryGridTest, CopyPutsTheSelectedCellsUnderTheirHeadersAsTabSeparatedTex
 }
 
 TEST(SummaryGridTest, CopyIsOfferedInTheLanguageInForce) {
-    shell::setLanguagePack(shell::QmLanguagePack::load(varnel::test::germanPack));
+    shell::setLanguagePack(shell::QmLanguagePack::load(varnel::test::germanPack).pack);
     SummaryGridView view;
     varnel::test::resetLanguage();
     EXPECT_EQ(view.findChild<QAction*>(QStringLiteral("actionCopy"))->text(), QStringLiteral("Kopieren"));
