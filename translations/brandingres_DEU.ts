@@ -759,88 +759,233 @@
         <translation>Berichtsseite speichern...</translation>
     </message>
     <message>
-        <source>Daily Trend</source>
+        <source>Working database:</source>
         <comment>151</comment>
+        <translation>Arbeitsdatenbank:</translation>
+    </message>
+    <message>
+        <source>Unable to write %1: %2</source>
+        <comment>152</comment>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <comment>153</comment>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>The help page %1 cannot be found.</source>
+        <comment>154</comment>
+        <translation>Die Hilfeseite %1 wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>the language pack %1 cannot be read: %2; the English texts are used instead.</source>
+        <comment>155</comment>
+        <translation>das Sprachpaket %1 kann nicht gelesen werden: %2; stattdessen werden die englischen Texte verwendet.</translation>
+    </message>
+    <message>
+        <source>The report page was saved to %1.</source>
+        <comment>156</comment>
+        <translation>Die Berichtsseite wurde unter %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>The report page %1 was not written: %2</source>
+        <comment>157</comment>
+        <translation>Die Berichtsseite %1 wurde nicht geschrieben: %2</translation>
+    </message>
+    <message>
+        <source>HTML pages (*.html *.htm);;All files (*)</source>
+        <comment>158</comment>
+        <translation>HTML-Seiten (*.html *.htm);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The report page would replace a call log, which is never replaced: %1</source>
+        <comment>159</comment>
+        <translation>Die Berichtsseite würde ein Anrufprotokoll ersetzen, das nie ersetzt wird: %1</translation>
+    </message>
+    <message>
+        <source>The report page would replace the program's database file %1</source>
+        <comment>160</comment>
+        <translation>Die Berichtsseite würde die Datenbankdatei des Programms ersetzen: %1</translation>
+    </message>
+    <message>
+        <source>The report page needs a file name, not a folder: %1</source>
+        <comment>161</comment>
+        <translation>Die Berichtsseite braucht einen Dateinamen, keinen Ordner: %1</translation>
+    </message>
+    <message>
+        <source>Varnel Traffic Report for </source>
+        <comment>162</comment>
+        <translation>Varnel-Verkehrsbericht vom </translation>
+    </message>
+    <message>
+        <source>Report date</source>
+        <comment>163</comment>
+        <translation>Berichtsdatum</translation>
+    </message>
+    <message>
+        <source>Log folder</source>
+        <comment>164</comment>
+        <translation>Protokollordner</translation>
+    </message>
+    <message>
+        <source>Days loaded</source>
+        <comment>165</comment>
+        <translation>Geladene Tage</translation>
+    </message>
+    <message>
+        <source>Load summary</source>
+        <comment>166</comment>
+        <translation>Zusammenfassung des Ladens</translation>
+    </message>
+    <message>
+        <source>Written by the Varnel Traffic Analyzer on %1.</source>
+        <comment>167</comment>
+        <translation>Geschrieben vom Varnel Traffic Analyzer am %1.</translation>
+    </message>
+    <message>
+        <source>The chart could not be drawn.</source>
+        <comment>168</comment>
+        <translation>Das Diagramm konnte nicht gezeichnet werden.</translation>
+    </message>
+    <message>
+        <source>No rows.</source>
+        <comment>169</comment>
+        <translation>Keine Zeilen.</translation>
+    </message>
+    <message>
+        <source>Time range: after %1 and before %2.</source>
+        <comment>170</comment>
+        <translation>Zeitraum: nach %1 und vor %2.</translation>
+    </message>
+    <message>
+        <source>Only messages between the Veyra nodes %1 and the Keldan nodes %2.</source>
+        <comment>171</comment>
+        <translation>Nur Nachrichten zwischen den Veyra-Knoten %1 und den Keldan-Knoten %2.</translation>
+    </message>
+    <message>
+        <source>The table shows the first %1 of %2 rows; all of them are in the summary's CSV file, %3.</source>
+        <comment>172</comment>
+        <translation>Die Tabelle zeigt die ersten %1 von %2 Zeilen; alle stehen in der CSV-Datei der Übersicht, %3.</translation>
+    </message>
+    <message>
+        <source>Unable to save the database to %1: %2</source>
+        <comment>173</comment>
+        <translation>Die Datenbank kann nicht unter %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>SQLite databases (*.db);;All files (*)</source>
+        <comment>174</comment>
+        <translation>SQLite-Datenbanken (*.db);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>the day entry "%1" is not a date</source>
+        <comment>175</comment>
+        <translation>der Tageseintrag "%1" ist kein Datum</translation>
+    </message>
+    <message>
+        <source>This program works on a working database of its own in %1 until it ends.</source>
+        <comment>176</comment>
+        <translation>Dieses Programm arbeitet bis zu seinem Ende mit einer eigenen Arbeitsdatenbank in %1.</translation>
+    </message>
+    <message>
+        <source>No private folder could be made for a working database of this program's own.</source>
+        <comment>177</comment>
+        <translation>Für eine eigene Arbeitsdatenbank dieses Programms konnte kein privater Ordner angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The database %1 does not exist</source>
+        <comment>178</comment>
+        <translation>Die Datenbank %1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>A database cannot be saved over itself</source>
+        <comment>179</comment>
+        <translation>Eine Datenbank kann nicht über sich selbst gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Daily Trend</source>
+        <comment>180</comment>
         <translation>Tagesverlauf</translation>
     </message>
     <message>
         <source>Daily Trend Report</source>
-        <comment>152</comment>
+        <comment>181</comment>
         <translation>Tagesverlaufsbericht</translation>
     </message>
     <message>
         <source>Daily Trend Summary</source>
-        <comment>153</comment>
+        <comment>182</comment>
         <translation>Tagesverlauf - Zusammenfassung</translation>
     </message>
     <message>
         <source>Daily Trend Report for </source>
-        <comment>154</comment>
+        <comment>183</comment>
         <translation>Tagesverlaufsbericht für </translation>
     </message>
     <message>
         <source>Show 7 Days</source>
-        <comment>155</comment>
+        <comment>184</comment>
         <translation>7 Tage zeigen</translation>
     </message>
     <message>
         <source>Show 31 Days</source>
-        <comment>156</comment>
+        <comment>185</comment>
         <translation>31 Tage zeigen</translation>
     </message>
     <message>
         <source>Show 365 Days</source>
-        <comment>157</comment>
+        <comment>186</comment>
         <translation>365 Tage zeigen</translation>
     </message>
     <message>
         <source>Show All Days</source>
-        <comment>158</comment>
+        <comment>187</comment>
         <translation>Alle Tage zeigen</translation>
     </message>
     <message>
         <source>The Daily Trend report shows every loaded day side by side, one position per day, so that you can see whether things get better or worse over a week, a month or a year: calls, the busiest and freest ports and the minutes without a free port, messages and megabytes in each direction, NDNs, and how long outbound messages waited in the queue. Tick at most two kinds of figures at once; they are drawn on a left and a right axis. The summary report shows one line per day which can be saved to a CSV file.</source>
-        <comment>159</comment>
+        <comment>188</comment>
         <translation>Der Tagesverlaufsbericht zeigt alle geladenen Tage nebeneinander, eine Position je Tag, damit Sie sehen, ob es über eine Woche, einen Monat oder ein Jahr besser oder schlechter wird: Anrufe, die meisten belegten und die wenigsten freien Ports und die Minuten ohne freien Port, Nachrichten und Megabytes in jeder Richtung, NDNs und wie lange ausgehende Nachrichten in der Warteschlange warteten. Wählen Sie höchstens zwei Arten von Werten zugleich; sie werden an einer linken und einer rechten Achse gezeichnet. Die Zusammenfassung zeigt eine Zeile je Tag und kann als CSV-Datei gespeichert werden.</translation>
     </message>
     <message>
         <source>Error in frmDailyTrend form Load routine: </source>
-        <comment>160</comment>
+        <comment>189</comment>
         <translation>Fehler in der Laderoutine des Formulars frmDailyTrend: </translation>
     </message>
     <message>
         <source>Calls</source>
-        <comment>161</comment>
+        <comment>190</comment>
         <translation>Anrufe</translation>
     </message>
     <message>
         <source>Ports</source>
-        <comment>162</comment>
+        <comment>191</comment>
         <translation>Ports</translation>
     </message>
     <message>
         <source>Minutes without a free port</source>
-        <comment>163</comment>
+        <comment>192</comment>
         <translation>Minuten ohne freien Port</translation>
     </message>
     <message>
         <source>Messages</source>
-        <comment>164</comment>
+        <comment>193</comment>
         <translation>Nachrichten</translation>
     </message>
     <message>
         <source>Megabytes</source>
-        <comment>165</comment>
+        <comment>194</comment>
         <translation>Megabyte</translation>
     </message>
     <message>
         <source>NDNs</source>
-        <comment>166</comment>
+        <comment>195</comment>
         <translation>NDNs</translation>
     </message>
     <message>
         <source>Queue seconds</source>
-        <comment>167</comment>
+        <comment>196</comment>
         <translation>Sekunden in der Warteschlange</translation>
     </message>
 </context>

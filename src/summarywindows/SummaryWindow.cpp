@@ -14,6 +14,7 @@
 #include "platform/WholeFileWriter.h"
 #include "reports/DefaultFileNames.h"
 #include "shell/StringTable.h"
+#include "shell/WriteFailureText.h"
 #include "store/ReportDatabase.h"
 #include "summaries/ReportSummary.h"
 #include "windowkit/Twips.h"
@@ -143,7 +144,7 @@ void SummaryWindow::saveAsCsv() {
         });
     }();
     if (failure) {
-        services_.dialogs.show({failure->text(), {}, platform::UserMessage::Icon::Critical});
+        services_.dialogs.show({shell::writeFailureText(*failure), {}, platform::UserMessage::Icon::Critical});
         return;
     }
     services_.dialogs.show({myLoadResString(119)});
