@@ -13,7 +13,10 @@ public:
     void show(const platform::UserMessage&) override {}
     bool confirm(const platform::UserMessage&) override { return false; }
     std::optional<QString> chooseFolder(const QString&, const QString&) override { return std::nullopt; }
-    std::optional<QString> chooseSaveFile(const QString&, const QString&, const QString&) override { return savePath; }
+    std::optional<platform::SaveFileChoice> chooseSaveFile(const QString&, const QString&, const QString&) override {
+        if (!savePath) return std::nullopt;
+        return platform::SaveFileChoice{*savePath, {}};
+    }
 
     std::optional<QString> savePath;
 };

@@ -11,7 +11,7 @@ packages=(
   libqcustomplot-dev libqcustomplot2.1-qt6
   libsqlitecpp-dev libsqlite3-dev sqlite3 time tidy
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth
+  xvfb xauth poppler-utils
   clang libclang-rt-14-dev clang-format
   desktop-file-utils appstream file dpkg-dev
 )

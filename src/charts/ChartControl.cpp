@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QFontMetrics>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -47,15 +48,183 @@ protected:
     QString getTickLabel(double tick, const QLocale&, QChar, int) override { return minuteLabel(std::lround(tick)); }
 };
 
-// The points of one series from the report chart, skipping those with no
-// data (no bar in that minute); X is in order already.
+// X as seconds after a time base, labelled as the time of day base + X, with
+// ticks on whole times of day, as many as the chart's width leaves room for
+// side by side (labels of the given width in pixels, at most eight).
+class TimeOfDayTicker : public QCPAxisTickerTime {
+public:
+    TimeOfDayTicker(int base, const QCustomPlot& plot, int labelWidth)
+        : base_(base), plot_(plot), labelWidth_(std::max(labelWidth, 1)) {
+        setTickOrigin(-base);
+    }
+
+protected:
+    double getTickStep(const QCPRange& range) override {
+        // The chart's whole width less about what the value axis takes.
+        const int room = plot_.viewport().width() - 2 * labelWidth_;
+        setTickCount(std::clamp(room * 2 / (3 * labelWidth_), 2, 8));
+        return QCPAxisTickerTime::getTickStep(range);
+    }
+    QString getTickLabel(double tick, const QLocale& locale, QChar formatChar, int precision) override {
+        return QCPAxisTickerTime::getTickLabel(tick + base_, locale, formatChar, precision);
+    }
+
+private:
+    int base_;
+    const QCustomPlot& plot_;
+    int labelWidth_;
+};
+
+// Ticks on whole numbers only, for values that are counts: the step is a
+// whole number and the sub-ticks divide it into whole numbers.
+class WholeNumberTicker : public QCPAxisTicker {
+protected:
+    double getTickStep(const QCPRange& range) override {
+        const double step = QCPAxisTicker::getTickStep(range);
+        if (step <= 1) return 1;
+        // 2.5 and its like become the next step of 1, 2 or 5 times a power of ten.
+        if (step != std::floor(step)) return std::ceil(step / 5) * 5;
+        return step;
+    }
+    int getSubTickCount(double tickStep) override {
+        const int count = QCPAxisTicker::getSubTickCount(tickStep);
+        return std::fmod(tickStep, count + 1) == 0 ? count : 0;
+    }
+};
+
+// The filled outline of bars over pixel columns from first on: along the
+// tops (pixel rows) from left to right, back along the bottoms; a run of
+// columns at one row is one edge.
+QPolygonF columnOutline(int first, const std::vector<double>& top, const std::vector<double>& bottom) {
+    const std::size_t count = top.size();
+    QPolygonF outline;
+    for (std::size_t c = 0; c < count; ++c) {
+        const double x = first + static_cast<double>(c);
+        if (c == 0 || top[c] != top[c - 1]) outline << QPointF(x, top[c]);
+        if (c + 1 == count || top[c] != top[c + 1]) outline << QPointF(x + 1, top[c]);
+    }
+    for (std::size_t c = count; c-- > 0;) {
+        const double x = first + static_cast<double>(c);
+        if (c + 1 == count || bottom[c] != bottom[c + 1]) outline << QPointF(x + 1, bottom[c]);
+        if (c == 0 || bottom[c] != bottom[c - 1]) outline << QPointF(x, bottom[c]);
+    }
+    return outline;
+}
+
+// Bars drawn over whole pixel columns as one filled outline per series:
+// every bar covers at least one column and neighbouring bars meet on a shared
+// column edge, so bars tile without gaps or moire at any size, and a column
+// that several bars share (a whole day on a narrow chart) reaches the highest
+// and the lowest of them, so that no peak falls between the pixels. One
+// outline also leaves no seams between bars in a PDF viewer.
+//
+// Series at the same positions are drawn with the taller bar of a column
+// behind the shorter one: a series keeps clear of the columns of the series
+// drawn before it where those are shorter, so both stay visible. Bars of a
+// group, side by side, are drawn as the library draws them.
+class ColumnBars : public QCPBars {
+public:
+    using QCPBars::QCPBars;
+
+    void setDrawnBefore(std::vector<ColumnBars*> series) { drawnBefore_ = std::move(series); }
+
+protected:
+    void draw(QCPPainter* painter) override {
+        if (barsGroup() || !keyAxis() || !valueAxis()) {
+            QCPBars::draw(painter);
+            return;
+        }
+        Columns own = columns();
+        if (own.top.empty()) return;
+        std::vector<Columns> before;
+        for (const ColumnBars* series : drawnBefore_)
+            if (series->visible()) before.push_back(series->columns());
+        // Pixel rows grow downwards: above the base a taller bar has a
+        // smaller top, below it a larger bottom.
+        std::vector<double> aboveTo(own.top.size(), own.base);
+        std::vector<double> belowFrom(own.top.size(), own.base);
+        for (std::size_t c = 0; c < own.top.size(); ++c)
+            for (const Columns& other : before)
+                if (other.top.size() == own.top.size()) {
+                    if (other.top[c] > own.top[c] && other.top[c] < aboveTo[c]) aboveTo[c] = other.top[c];
+                    if (other.bottom[c] < own.bottom[c] && other.bottom[c] > belowFrom[c])
+                        belowFrom[c] = other.bottom[c];
+                }
+        applyDefaultAntialiasingHint(painter);
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(brush());
+        painter->drawPolygon(columnOutline(own.first, own.top, aboveTo));
+        painter->drawPolygon(columnOutline(own.first, belowFrom, own.bottom));
+    }
+
+private:
+    // The pixel rows the bars reach in each pixel column of the plotting
+    // area; the base row where no bar is.
+    struct Columns {
+        int first = 0;
+        double base = 0;
+        std::vector<double> top;
+        std::vector<double> bottom;
+    };
+
+    Columns columns() const {
+        Columns result;
+        QCPBarsDataContainer::const_iterator begin;
+        QCPBarsDataContainer::const_iterator end;
+        getVisibleDataBounds(begin, end);
+        if (begin == end) return result;
+        const QRect area = keyAxis()->axisRect()->rect();
+        result.first = area.left();
+        result.base = valueAxis()->coordToPixel(baseValue());
+        const int count = area.width() + 1;
+        result.top.assign(static_cast<std::size_t>(count), result.base);
+        result.bottom.assign(static_cast<std::size_t>(count), result.base);
+        for (auto it = begin; it != end; ++it) {
+            int left = static_cast<int>(std::lround(keyAxis()->coordToPixel(it->key - width() / 2)));
+            int right = static_cast<int>(std::lround(keyAxis()->coordToPixel(it->key + width() / 2)));
+            if (right <= left) right = left + 1;
+            left = std::max(left, result.first);
+            right = std::min(right, result.first + count);
+            const double value = valueAxis()->coordToPixel(baseValue() + it->value);
+            for (int x = left; x < right; ++x) {
+                const auto column = static_cast<std::size_t>(x - result.first);
+                result.top[column] = std::min(result.top[column], value);
+                result.bottom[column] = std::max(result.bottom[column], value);
+            }
+        }
+        return result;
+    }
+
+    std::vector<ColumnBars*> drawnBefore_;
+};
+
+// Room in pixels around the plotting area of a points chart, so that a point
+// on its edge (the last delivery, a wait of 0 seconds) is drawn whole, clear
+// of the axis lines.
+constexpr int pointRoom = 3;
+// The library's tick lengths in pixels.
+constexpr int tickLength = 5;
+constexpr int subTickLength = 2;
+
+// Points drawn whole up to pointRoom pixels beyond the plotting area.
+class EdgeGraph : public QCPGraph {
+public:
+    using QCPGraph::QCPGraph;
+
+protected:
+    QRect clipRect() const override {
+        return QCPGraph::clipRect().adjusted(-pointRoom, -pointRoom, pointRoom, pointRoom);
+    }
+};
+
+// The points of one series from the report chart, those with no data (-1)
+// included; X is in order already.
 template <class Data>
 QSharedPointer<QCPDataContainer<Data>> seriesPoints(const reports::ChartSeries& series) {
     QVector<Data> points;
     const qsizetype count = std::min(series.x.size(), series.y.size());
     points.reserve(count);
-    for (qsizetype j = 0; j < count; ++j)
-        if (series.y[j] >= 0) points.append(Data(series.x[j], series.y[j]));
+    for (qsizetype j = 0; j < count; ++j) points.append(Data(series.x[j], series.y[j]));
     auto container = QSharedPointer<QCPDataContainer<Data>>::create();
     container->set(points, true);
     return container;
@@ -107,6 +276,23 @@ struct ChartControl::Impl {
     int batch = 0;
     bool replotWhenShown = false;
     bool settingRange = false;
+    bool userZoom = false;
+    bool wholeValueTicks = false;
+
+    // Bars at labelled positions (the nodes) stand side by side; bars over
+    // the minutes of the day share their position.
+    bool barsSideBySide() const { return labels == XLabels::ValueLabels; }
+
+    bool hasPoints() const {
+        return std::any_of(chart.series.begin(), chart.series.end(),
+                           [](const reports::ChartSeries& series) { return !series.x.isEmpty(); });
+    }
+
+    // Wheel and drag move the X axis only where there is something to see:
+    // on a chart without points they would narrow the axis to nothing.
+    void applyInteractions() {
+        plot->setInteractions(userZoom && hasPoints() ? QCP::iRangeDrag | QCP::iRangeZoom : QCP::Interactions());
+    }
 
     // A hidden chart is drawn once it is shown: a window fills its chart
     // before it first shows, at a size its layout has yet to set.
@@ -133,38 +319,51 @@ struct ChartControl::Impl {
             const auto index = static_cast<std::size_t>(k);
             const QColor colour = colourOf(static_cast<int>(k));
             if (bars) {
-                auto* bar = new QCPBars(plot->xAxis, plot->yAxis);
+                auto* bar = new ColumnBars(plot->xAxis, plot->yAxis);
                 bar->setPen(Qt::NoPen);
                 bar->setBrush(colour);
                 bar->setAntialiased(false);
                 bar->setData(points.series_->bars[index]);
                 plottables.push_back(bar);
             } else {
-                QCPGraph* graph = plot->addGraph();
+                auto* graph = new EdgeGraph(plot->xAxis, plot->yAxis);
                 graph->setLineStyle(QCPGraph::lsNone);
                 graph->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDot, QPen(colour, 2), Qt::NoBrush, 2));
                 graph->setAdaptiveSampling(true);
+                graph->setAntialiasedScatters(false);
                 graph->setData(points.series_->points[index]);
                 plottables.push_back(graph);
             }
             plottables.back()->setName(chart.series[k].label);
         }
         visible.assign(plottables.size(), true);
+        // The axis lines stand off a points chart's plotting area and their
+        // ticks point away from it, leaving room for the points on its edges.
+        for (QCPAxis* axis : {plot->xAxis, plot->yAxis}) {
+            axis->setOffset(bars ? 0 : pointRoom);
+            axis->setTickLength(bars ? tickLength : 0, bars ? 0 : tickLength);
+            axis->setSubTickLength(bars ? subTickLength : 0, bars ? 0 : subTickLength);
+        }
+        applyInteractions();
     }
 
-    // Only the visible bars share a position, each as wide as their number
-    // leaves room for; the legend lists only what is shown; the Y axis fits
-    // the visible values from zero up.
+    // The visible bars of a node stand side by side, each as wide as their
+    // number leaves room for; the visible bars of a minute share its
+    // position, the taller behind. The legend lists only what is shown; the
+    // Y axis fits the visible values.
     void applyVisibility() {
         int shownBars = 0;
         for (std::size_t k = 0; k < plottables.size(); ++k)
             if (visible[k] && qobject_cast<QCPBars*>(plottables[k])) ++shownBars;
+        std::vector<ColumnBars*> drawnBefore;
         for (std::size_t k = 0; k < plottables.size(); ++k) {
             QCPAbstractPlottable* plottable = plottables[k];
             plottable->setVisible(visible[k]);
-            if (auto* bars = qobject_cast<QCPBars*>(plottable)) {
+            if (auto* bars = dynamic_cast<ColumnBars*>(plottable)) {
                 bars->setBarsGroup(nullptr);
-                if (visible[k] && shownBars > 1) bars->setBarsGroup(barsGroup);
+                if (visible[k] && shownBars > 1 && barsSideBySide()) bars->setBarsGroup(barsGroup);
+                bars->setDrawnBefore(drawnBefore);
+                if (visible[k]) drawnBefore.push_back(bars);
             }
             if (QCPPlottableLegendItem* item = plot->legend->itemWithPlottable(plottable))
                 plot->legend->removeItem(item);
@@ -172,7 +371,7 @@ struct ChartControl::Impl {
         }
         plot->legend->setVisible(plot->legend->itemCount() > 0);
         // Neighbouring minutes touch; a node's bars leave a gap to the next node.
-        barWidth = (labels == XLabels::ValueLabels ? 0.8 : 1.0) / std::max(shownBars, 1);
+        barWidth = barsSideBySide() ? 0.8 / std::max(shownBars, 1) : 1.0;
         fitValueAxis();
     }
 
@@ -198,19 +397,32 @@ struct ChartControl::Impl {
             if (auto* bars = qobject_cast<QCPBars*>(plottable)) bars->setWidth(std::max(barWidth, onePixel));
     }
 
+    // From zero, or the lowest value below it (the -1 of a minute without
+    // data), to a little above the highest visible value; ticks on whole
+    // numbers where every visible value is one (counts of messages, ports,
+    // NDNs; the whole megabytes of the queues).
     void fitValueAxis() {
         double top = 0;
-        bool found = false;
+        double bottom = 0;
+        bool whole = true;
         for (std::size_t k = 0; k < plottables.size(); ++k) {
             if (!visible[k]) continue;
             bool ok = false;
             const QCPRange range = plottables[k]->getValueRange(ok);
             if (ok) {
-                top = found ? std::max(top, range.upper) : range.upper;
-                found = true;
+                top = std::max(top, range.upper);
+                bottom = std::min(bottom, range.lower);
             }
+            const QVector<double>& values = chart.series[static_cast<qsizetype>(k)].y;
+            whole = whole && std::all_of(values.begin(), values.end(), [](double y) { return y == std::floor(y); });
         }
-        plot->yAxis->setRange(0, top > 0 ? top * 1.05 : 1);
+        if (top <= 0) top = 1;
+        plot->yAxis->setRange(bottom < 0 ? bottom - (top - bottom) * 0.01 : 0, top * 1.05);
+        if (whole != wholeValueTicks) {
+            wholeValueTicks = whole;
+            plot->yAxis->setTicker(whole ? QSharedPointer<QCPAxisTicker>(new WholeNumberTicker)
+                                         : QSharedPointer<QCPAxisTicker>(new QCPAxisTicker));
+        }
     }
 
     void applyLabels() {
@@ -222,14 +434,16 @@ struct ChartControl::Impl {
                 plot->xAxis->setTicker(QSharedPointer<QCPAxisTicker>(new MinuteOfDayTicker));
                 break;
             case XLabels::TimeOfDay: {
-                QSharedPointer<QCPAxisTickerTime> ticker(new QCPAxisTickerTime);
                 QString format = timeFormat.isEmpty() ? QStringLiteral("%H:%M:%S") : timeFormat;
+                const int labelWidth = QFontMetrics(plot->xAxis->tickLabelFont())
+                                           .horizontalAdvance(QString(format).replace(
+                                               QRegularExpression(QStringLiteral("%.")), QStringLiteral("00")));
+                QSharedPointer<QCPAxisTickerTime> ticker(new TimeOfDayTicker(chart.xTimeBase, *plot, labelWidth));
                 // The chart's hour, minute and second fields.
                 format.replace(QStringLiteral("%H"), QStringLiteral("%h"))
                     .replace(QStringLiteral("%M"), QStringLiteral("%m"))
                     .replace(QStringLiteral("%S"), QStringLiteral("%s"));
                 ticker->setTimeFormat(format);
-                ticker->setTickCount(8);
                 plot->xAxis->setTicker(ticker);
                 break;
             }
@@ -389,13 +603,19 @@ void ChartControl::setXLabels(XLabels labels, const QString& timeFormat) {
 }
 
 void ChartControl::setUserZoom(bool on) {
-    d_->plot->setInteractions(on ? QCP::iRangeDrag | QCP::iRangeZoom : QCP::Interactions());
+    d_->userZoom = on;
+    d_->applyInteractions();
 }
 
 QStringList ChartControl::xTickLabels() const {
     // The tick vectors are laid out by a redraw.
     d_->plot->replot();
     return d_->plot->xAxis->tickVectorLabels().toList();
+}
+
+QStringList ChartControl::yTickLabels() const {
+    d_->plot->replot();
+    return d_->plot->yAxis->tickVectorLabels().toList();
 }
 
 QString ChartControl::pointText(double x, std::optional<double> y) const {
@@ -446,7 +666,7 @@ QString ChartControl::pointText(double x, std::optional<double> y) const {
             }
         }
         if (best < 0) continue;
-        const QTime time = QTime(0, 0).addSecs(static_cast<int>(xs[best]));
+        const QTime time = QTime(0, 0).addSecs(chart.xTimeBase + static_cast<int>(xs[best]));
         lines << time.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral("  ") + chart.series[k].label +
                      QStringLiteral(": ") + QString::number(ys[best], 'g', 10);
     }

@@ -40,8 +40,9 @@ class ChartControl : public QWidget {
 public:
     enum class GroupType { Bars, Points };
     // How the X axis is labelled: plain numbers, the minute row j as the time
-    // of minute j - 1 of the day (HH:MM), X as seconds of the day in a time
-    // format, or the chart's own value labels at positions 1 to N.
+    // of minute j - 1 of the day (HH:MM), X as seconds after the chart's time
+    // base in a time format, or the chart's own value labels at positions 1
+    // to N.
     enum class XLabels { Numbers, MinuteOfDay, TimeOfDay, ValueLabels };
 
     explicit ChartControl(QWidget* parent = nullptr);
@@ -52,8 +53,8 @@ public:
     void setGroupType(GroupType type);
     // The header above the chart; a CR LF or LF starts a new line.
     void setHeader(const QString& text, bool visible = true);
-    // The series and points, axis titles and value labels of a report chart.
-    // Points with a negative Y (the no-data marker) are drawn as nothing.
+    // The series and points, axis titles, value labels and time base of a
+    // report chart. A bar of -1 (a minute without data) reaches below zero.
     void setChart(const reports::ReportChart& chart);
     // The same with its points made beforehand for the group type shown.
     void setChart(const reports::ReportChart& chart, const ChartPoints& points);
@@ -66,12 +67,14 @@ public:
     std::pair<double, double> xRange() const;
     // format as "%H:%M:%S" (hours, minutes, seconds); used with TimeOfDay.
     void setXLabels(XLabels labels, const QString& timeFormat = {});
-    // Wheel zoom and drag along X; userRangeChanged tells of each change.
+    // Wheel zoom and drag along X while the chart has points;
+    // userRangeChanged tells of each change.
     void setUserZoom(bool on);
 
     QString headerText() const;
-    // The tick labels the X axis shows for the current range.
+    // The tick labels the X and the Y axis show for the current ranges.
     QStringList xTickLabels() const;
+    QStringList yTickLabels() const;
     // What the tooltip says at an X value (and a Y value, which picks among
     // points at the same X): the position and the values of the visible
     // series there; empty where no point is near. Bars ignore y.

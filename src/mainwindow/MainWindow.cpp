@@ -356,10 +356,10 @@ void MainWindow::saveDatabase() {
         QStringLiteral("SQLite databases (*.db);;All files (*)"));
     if (!target) return;
     try {
-        backupDatabase(session_.connectionString, *target);
+        backupDatabase(session_.connectionString, target->path);
     } catch (const BackupError& e) {
         services_.dialogs.show({QStringLiteral("Unable to save the database to %1: %2")
-                                    .arg(QDir::toNativeSeparators(*target), QString::fromUtf8(e.what())),
+                                    .arg(QDir::toNativeSeparators(target->path), QString::fromUtf8(e.what())),
                                 {},
                                 UserMessage::Icon::Critical});
     }
@@ -388,14 +388,14 @@ void MainWindow::saveReportPage() {
         QStringLiteral("HTML pages (*.html *.htm);;All files (*)"));
     if (!target) return;
     if (const auto problem =
-            catalogue::reportPageTargetProblem(QDir::fromNativeSeparators(*target), loaded_.logFolder,
+            catalogue::reportPageTargetProblem(QDir::fromNativeSeparators(target->path), loaded_.logFolder,
                                                {session_.connectionString, session_.files.templatePath()})) {
         services_.dialogs.show({*problem, {}, UserMessage::Icon::Exclamation});
         return;
     }
     const catalogue::ReportPageLoad load{loaded_.logFolder, loaded_.days, loadRunner_->result().summary, reportDate};
-    const auto failure =
-        services_.reportPageSaver->saveReportPage(load, reports, QDir::fromNativeSeparators(*target), *ui_.frmTitle);
+    const auto failure = services_.reportPageSaver->saveReportPage(
+        load, reports, QDir::fromNativeSeparators(target->path), *ui_.frmTitle);
     if (failure) services_.dialogs.show(*failure);
 }
 

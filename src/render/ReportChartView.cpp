@@ -17,19 +17,22 @@ void presentReportChart(charts::ChartControl& chart, const ReportWindowDesign& d
     chart.setBatchMode(false);
 }
 
-int latencyAxisMaximum(const reports::ReportChart& data) {
-    if (data.series.isEmpty() || data.series.first().x.isEmpty()) return 0;
-    return charts::roundHalfEven(data.series.first().x.last());
+std::optional<QString> startLatencyViewport(charts::ChartViewport& viewport, const reports::ReportChart& data) {
+    const double last = data.series.isEmpty() || data.series.first().x.isEmpty() ? 0 : data.series.first().x.last();
+    viewport.setRange(0, charts::roundHalfEven(last));
+    viewport.setValue(0);
+    return viewport.zoom(0);
 }
 
 charts::AxisRange wholeAxis(const ReportWindowDesign& design, const reports::ReportChart& data) {
+    const qsizetype positions = data.series.isEmpty() ? 0 : data.series.first().x.size();
     if (design.viewport == charts::ViewportKind::PerMinute) return {0, charts::ChartViewport::perMinuteLimit};
     if (design.viewport == charts::ViewportKind::Latency) {
-        // An empty chart spans the whole day.
-        const int maximum = latencyAxisMaximum(data);
-        return {0, maximum > 0 ? static_cast<double>(maximum) : static_cast<double>(store::secondsPerDay)};
+        if (positions == 0) return {0, static_cast<double>(store::secondsPerDay)};
+        charts::ChartViewport viewport(charts::ViewportKind::Latency);
+        startLatencyViewport(viewport, data);
+        return viewport.axis();
     }
-    const qsizetype positions = data.series.isEmpty() ? 0 : data.series.first().x.size();
     return {0.5, static_cast<double>(positions) + 0.5};
 }
 

@@ -3,6 +3,8 @@
 // labels and the series the window's initial options show.
 #pragma once
 
+#include <QString>
+#include <optional>
 #include <vector>
 
 #include "charts/ChartControl.h"
@@ -17,13 +19,16 @@ namespace varnel::reportwindows {
 void presentReportChart(charts::ChartControl& chart, const ReportWindowDesign& design, const reports::ReportChart& data,
                         const std::vector<bool>& visible, const charts::ChartPoints& points = {});
 
-// The scroll bar's maximum of a latency chart: the last point's X rounded,
-// halves to even; 0 without points.
-int latencyAxisMaximum(const reports::ReportChart& data);
+// The latency viewport as the window's load sets it up over a chart with
+// points: the scroll bar from 0 to the last point's X rounded (halves to
+// even), at 0, then "Zoom %100". Returns the zoom's failure: a single point
+// leaves the bar no width.
+std::optional<QString> startLatencyViewport(charts::ChartViewport& viewport, const reports::ReportChart& data);
 
-// The whole X axis, as "No Zoom" shows it: minute rows 0 to 1440, the
-// latency axis from 0 to its maximum, the nodes with half a position spare on
-// either side.
+// The X axis as the chart first shows it over the whole day: minute rows 0
+// to 1440 ("No Zoom"), the latency axis as startLatencyViewport leaves it
+// (a whole day from midnight without points), the nodes with half a
+// position spare on either side.
 charts::AxisRange wholeAxis(const ReportWindowDesign& design, const reports::ReportChart& data);
 
 }  // namespace varnel::reportwindows

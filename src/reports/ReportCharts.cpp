@@ -82,13 +82,15 @@ ReportChart latencyChart(const LatencyRows& outbound, const store::StoredTime& r
     ChartSeries series{QStringLiteral("SecondsInQueue"), {}, {}};
     series.x.reserve(static_cast<qsizetype>(outbound.size()));
     series.y.reserve(static_cast<qsizetype>(outbound.size()));
+    const int timeBase = outbound.empty() ? 0 : outbound.deliveredSeconds(0);
     for (std::size_t row = 0; row < outbound.size(); ++row) {
-        series.x << static_cast<double>(outbound.deliveredSeconds(row));
+        series.x << static_cast<double>(outbound.deliveredSeconds(row) - timeBase);
         series.y << static_cast<double>(outbound.secondsInQueue(row));
     }
     const QString header = myLoadResString(57) + reportDateText(reportDate) + QStringLiteral("\r\n") +
                            myLoadResString(30) + longTimeText(from) + myLoadResString(3) + longTimeText(to);
-    return {header, QStringLiteral("Time Messages are Delivered"), QStringLiteral("Seconds in Queue"), {series}, {}};
+    return {header,  QStringLiteral("Time Messages are Delivered"), QStringLiteral("Seconds in Queue"), {series}, {},
+            timeBase};
 }
 
 ReportChart nodeTrafficChart(const std::vector<NodeTrafficRow>& rows, const store::StoredTime& reportDate) {

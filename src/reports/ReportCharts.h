@@ -28,14 +28,17 @@ struct ReportChart {
     QString yTitle;
     QVector<ChartSeries> series;  // series 1 first
     QStringList xLabels;          // label of position i + 1; empty for the per-minute and latency charts
+    // The second of the day at X = 0 of a time axis: the latency chart's X
+    // values are seconds after its first delivery.
+    int xTimeBase = 0;
 };
 
 // Point j (from 1) of each series is the j-th minute row, at X = j.
 ReportChart portAvailabilityChart(const std::vector<PortMinute>& rows, const store::StoredTime& reportDate);
 ReportChart queueActivityChart(const std::vector<QueueMinute>& rows, const store::StoredTime& reportDate);
 
-// One series of the outbound rows: X is the delivery time in seconds of the
-// day, Y the seconds in queue.
+// One series of the outbound rows: X is the delivery time in seconds after
+// the first row's delivery (the time base), Y the seconds in queue.
 ReportChart latencyChart(const LatencyRows& outbound, const store::StoredTime& reportDate, QTime from, QTime to);
 
 // Position i (from 1) is the i-th node row; its label is the node type, " - "

@@ -219,9 +219,7 @@ void ReportWindow::load(app::ProgressPanel& progress) {
     progress.setProgress(points);
 
     if (design_.viewport == charts::ViewportKind::Latency && points > 0) {
-        viewport_->setRange(0, latencyAxisMaximum(data));
-        viewport_->setValue(0);
-        zoom(0);
+        showZoomed(startLatencyViewport(*viewport_, data));
     } else if (perMinute) {
         showViewport();
     } else if (scrollBar_) {
@@ -287,7 +285,11 @@ ReportWindow::BuiltChart ReportWindow::buildInBackground() {
 
 void ReportWindow::zoom(int entry) {
     if (!viewport_) return;
-    if (const auto failure = viewport_->zoom(entry)) services_.dialogs.show({myLoadResString(26) + *failure});
+    showZoomed(viewport_->zoom(entry));
+}
+
+void ReportWindow::showZoomed(const std::optional<QString>& failure) {
+    if (failure) services_.dialogs.show({myLoadResString(26) + *failure});
     showViewport();
 }
 
@@ -315,12 +317,15 @@ void ReportWindow::followChart(double minimum, double maximum) {
 void ReportWindow::printChart() {
     QPrinter printer(QPrinter::HighResolution);
     if (!services_.printers.choosePrinter(printer, this)) return;
-    // The chart at its natural size on the page, scaled down to fit one page
-    // and never enlarged.
-    const double toPrinter = printer.resolution() / static_cast<double>(chart_->logicalDpiX());
+    // The printer counts in the chart's own pixels, so that the chart is laid
+    // out as the window shows it and its texts, whose sizes are in points,
+    // keep their size beside it; the printed page is vector output, so
+    // nothing is lost by the coarser unit. Then the chart is scaled down to
+    // fit one page in the orientation chosen, never enlarged.
+    printer.setResolution(chart_->logicalDpiY());
     const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const int zoomPercent = printZoomPercent(QSizeF(chart_->size()) * toPrinter, page.size());
-    if (!chart_->paintOn(printer, toPrinter * zoomPercent / 100.0))
+    const int zoomPercent = printZoomPercent(QSizeF(chart_->size()), page.size());
+    if (!chart_->paintOn(printer, zoomPercent / 100.0))
         services_.dialogs.show({myLoadResString(20) + QStringLiteral("the printer %1 could not be started")
                                                           .arg(printer.printerName().isEmpty()
                                                                    ? QDir::toNativeSeparators(printer.outputFileName())
@@ -333,15 +338,17 @@ void ReportWindow::saveChart() {
         QDir(platform::documentsFolder())
             .filePath(catalogue::chartFileName(inputs_.kind, inputs_.reportDate,
                                                charts::defaultExtension(charts::ImageFormat::Bmp)));
-    auto path = services_.dialogs.chooseSaveFile(
+    const auto chosen = services_.dialogs.chooseSaveFile(
         withoutMnemonic(title), suggested, QStringLiteral("BMP Files (*.BMP);;PNG Files (*.png);;PDF Files (*.pdf)"));
-    if (!path) return;
-    auto format = charts::imageFormatOfFile(*path);
-    if (!format) {
-        *path += QStringLiteral(".") + charts::defaultExtension(charts::ImageFormat::Bmp);
-        format = charts::ImageFormat::Bmp;
-    }
-    if (const auto failure = chart_->writeImage(*path, *format))
+    if (!chosen) return;
+    // The dialog has given a name typed without an extension that of the
+    // chosen filter, and asked before replacing a file of that name; a name
+    // with another extension is written in the chosen filter's format.
+    const charts::ImageFormat format =
+        charts::imageFormatOfFile(chosen->path)
+            .value_or(
+                charts::imageFormatFromName(platform::filterSuffix(chosen->filter)).value_or(charts::ImageFormat::Bmp));
+    if (const auto failure = chart_->writeImage(chosen->path, format))
         services_.dialogs.show({failure->text(), {}, platform::UserMessage::Icon::Critical});
 }
 

@@ -67,6 +67,8 @@ private:
     void buildMenus();
     QWidget* buildFrames();
     void showViewport();
+    // Shows the outcome of a zoom: its failure in a box, then the viewport.
+    void showZoomed(const std::optional<QString>& failure);
     std::vector<bool> chosenSeries() const;
     void followChart(double minimum, double maximum);
     // The chart data of the report, its points made for the chart and its

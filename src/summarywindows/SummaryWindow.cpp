@@ -138,7 +138,7 @@ void SummaryWindow::saveAsCsv() {
     SilentMessages alreadyShown;
     const auto failure = [&] {
         windowkit::WaitCursor wait;
-        return platform::writeWholeFile(QDir::fromNativeSeparators(*chosen), [&](QIODevice& out) {
+        return platform::writeWholeFile(QDir::fromNativeSeparators(chosen->path), [&](QIODevice& out) {
             return catalogue::writeSummaryCsv(*report_, alreadyShown, out);
         });
     }();

@@ -46,11 +46,23 @@ std::optional<QString> WidgetDialogs::chooseFolder(const QString& title, const Q
     return QDir::toNativeSeparators(folder);
 }
 
-std::optional<QString> WidgetDialogs::chooseSaveFile(const QString& title, const QString& suggestedPath,
-                                                     const QString& filter) {
-    const QString file = QFileDialog::getSaveFileName(parent_, title, suggestedPath, filter);
-    if (file.isEmpty()) return std::nullopt;
-    return file;
+std::optional<SaveFileChoice> WidgetDialogs::chooseSaveFile(const QString& title, const QString& suggestedPath,
+                                                            const QString& filters) {
+    QFileDialog dialog(parent_, title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // Qt's own dialog gives a typed name the chosen filter's extension before
+    // it asks whether to replace an existing file; a desktop's native
+    // dialog would ask about the name as typed, and the extension would be
+    // added after its question, replacing foo.png unasked when foo was typed.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (!filters.isEmpty()) dialog.setNameFilters(filters.split(QStringLiteral(";;")));
+    dialog.selectFile(suggestedPath);
+    dialog.setDefaultSuffix(filterSuffix(dialog.selectedNameFilter()));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog](const QString& filter) { dialog.setDefaultSuffix(filterSuffix(filter)); });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return SaveFileChoice{dialog.selectedFiles().first(), filters.isEmpty() ? QString() : dialog.selectedNameFilter()};
 }
 
 }  // namespace varnel::platform

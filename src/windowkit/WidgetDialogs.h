@@ -17,8 +17,8 @@ public:
     void show(const UserMessage& message) override;
     bool confirm(const UserMessage& message) override;
     std::optional<QString> chooseFolder(const QString& title, const QString& startFolder) override;
-    std::optional<QString> chooseSaveFile(const QString& title, const QString& suggestedPath,
-                                          const QString& filter) override;
+    std::optional<SaveFileChoice> chooseSaveFile(const QString& title, const QString& suggestedPath,
+                                                 const QString& filters) override;
 
 private:
     QWidget* parent_;

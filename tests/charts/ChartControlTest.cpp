@@ -1,12 +1,22 @@
 // The chart adapter drawn offscreen: a whole day of minute bars on a chart
-// narrower than 1440 pixels keeps every peak visible; points made beforehand
-// draw as the chart alone; the last turned value label has room.
+// narrower than 1440 pixels keeps every peak visible; minute bars tile at any
+// size, two series at one minute both show, and a minute without data reaches
+// below zero; count axes tick on whole numbers; points on the edges of the
+// plotting area are drawn whole; a time axis counts from its time base;
+// points made beforehand draw as the chart alone; the last turned value
+// label has room; a chart without points ignores the wheel.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QImage>
+#include <QSignalSpy>
+#include <QWheelEvent>
+#include <functional>
 #include <thread>
 
+#include "QtPrinting.h"
 #include "charts/ChartControl.h"
+#include "charts/WheelTurn.h"
 
 namespace varnel::charts {
 namespace {
@@ -21,14 +31,34 @@ reports::ReportChart dayWithPeakAt(int row) {
     return {QStringLiteral("Peak"), QStringLiteral("Time"), QStringLiteral("Ports"), {series}, {}};
 }
 
+bool isBlue(QColor colour) { return colour.blue() > 150 && colour.red() < 100; }
+bool isOrange(QColor colour) { return colour.red() > 200 && colour.blue() < 80; }
+
 // Pixels of the bar colour in row y of the picture.
 int barPixelsInRow(const QImage& image, int y) {
     int count = 0;
-    for (int x = 0; x < image.width(); ++x) {
-        const QColor colour = image.pixelColor(x, y);
-        if (colour.blue() > 150 && colour.red() < 100) ++count;
-    }
+    for (int x = 0; x < image.width(); ++x)
+        if (isBlue(image.pixelColor(x, y))) ++count;
     return count;
+}
+
+// A per-minute chart of the given series over the whole day, drawn at size.
+QImage minuteChart(const QVector<reports::ChartSeries>& series, std::pair<double, double> range, QSize size) {
+    ChartControl chart;
+    chart.setGroupType(ChartControl::GroupType::Bars);
+    chart.setChart({QStringLiteral("Day"), QStringLiteral("Time"), QStringLiteral("Ports"), series, {}});
+    chart.setXLabels(ChartControl::XLabels::MinuteOfDay);
+    chart.setXRange(range.first, range.second);
+    return chart.toImage(size);
+}
+
+reports::ChartSeries minutes(const QString& label, const std::function<double(int)>& value) {
+    reports::ChartSeries series{label, {}, {}};
+    for (int j = 1; j <= 1440; ++j) {
+        series.x << j;
+        series.y << value(j);
+    }
+    return series;
 }
 
 TEST(ChartControl, APeakOfOneMinuteShowsOnAWholeDayNarrowerThanItsMinutes) {
@@ -44,6 +74,171 @@ TEST(ChartControl, APeakOfOneMinuteShowsOnAWholeDayNarrowerThanItsMinutes) {
         EXPECT_GE(barPixelsInRow(picture, picture.height() / 2), 1);
         EXPECT_GT(barPixelsInRow(picture, picture.height() * 3 / 4), 400);
     }
+}
+
+TEST(ChartControl, MinuteBarsTileWithoutGapsAtEverySizeAndZoom) {
+    // Both series of the port chart shown, the available ports taller.
+    const reports::ChartSeries available = minutes(QStringLiteral("Available"), [](int) { return 10; });
+    const reports::ChartSeries busy = minutes(QStringLiteral("Busy"), [](int) { return 6; });
+    const auto isBar = [](QColor colour) { return isBlue(colour) || isOrange(colour); };
+    // The whole day, twelve hours, four hours and one hour from 06:00.
+    for (const auto& range :
+         {std::pair(0.0, 1440.0), std::pair(359.0, 1078.0), std::pair(359.0, 598.0), std::pair(359.0, 418.0)}) {
+        for (const int width : {480, 997, 1600, 2311}) {
+            SCOPED_TRACE(testing::Message() << range.first << " to " << range.second << " at " << width);
+            const QImage picture = minuteChart({available, busy}, range, QSize(width, 500));
+            // A row through both series' bars, and one through the taller only.
+            for (const int y : {picture.height() / 2, picture.height() / 3}) {
+                int first = 0;
+                while (first < picture.width() && !isBar(picture.pixelColor(first, y))) ++first;
+                int last = picture.width() - 1;
+                while (last > first && !isBar(picture.pixelColor(last, y))) --last;
+                ASSERT_GT(last - first, width / 2);
+                int gaps = 0;
+                for (int x = first; x <= last; ++x)
+                    if (!isBar(picture.pixelColor(x, y))) ++gaps;
+                EXPECT_EQ(gaps, 0) << y;
+            }
+        }
+    }
+}
+
+TEST(ChartControl, TwoSeriesAtOneMinuteBothShowWhicheverIsTaller) {
+    // Available ports low in the morning and high in the afternoon, busy
+    // ports the other way round.
+    const reports::ChartSeries available =
+        minutes(QStringLiteral("Available"), [](int j) { return j <= 720 ? 10 : 30; });
+    const reports::ChartSeries busy = minutes(QStringLiteral("Busy"), [](int j) { return j <= 720 ? 30 : 10; });
+    for (const auto& range : {std::pair(0.0, 1440.0), std::pair(659.0, 778.0)}) {
+        SCOPED_TRACE(range.first);
+        const QImage picture = minuteChart({available, busy}, range, QSize(800, 500));
+        // Rows at a third of the lower value and half way between the two.
+        const auto rowAt = [&](double value) {
+            int bottom = picture.height() - 1;
+            while (bottom > 0 && !isBlue(picture.pixelColor(picture.width() / 4, bottom)) &&
+                   !isOrange(picture.pixelColor(picture.width() / 4, bottom)))
+                --bottom;
+            int top = 0;
+            while (top < bottom && !isOrange(picture.pixelColor(picture.width() / 4, top))) ++top;
+            return bottom - static_cast<int>((bottom - top) * value / 30);
+        };
+        const int low = rowAt(3);
+        const int between = rowAt(20);
+        for (const int x : {picture.width() / 4, picture.width() * 3 / 4}) {
+            SCOPED_TRACE(x);
+            const bool morning = x < picture.width() / 2;
+            const QColor lower = picture.pixelColor(x, low);
+            const QColor upper = picture.pixelColor(x, between);
+            // The shorter series in front, the taller one above it.
+            EXPECT_TRUE(morning ? isBlue(lower) : isOrange(lower));
+            EXPECT_TRUE(morning ? isOrange(upper) : isBlue(upper));
+        }
+    }
+}
+
+TEST(ChartControl, AMinuteWithoutDataReachesBelowZeroAndItsTooltipSaysSo) {
+    const reports::ChartSeries queue = minutes(QStringLiteral("Inbound"), [](int j) { return j <= 720 ? -1.0 : 40.0; });
+    const QImage picture = minuteChart({queue}, {0, 1440}, QSize(800, 500));
+    // The left half holds only the -1 minutes: their bars show there.
+    int drawn = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 100; x < picture.width() / 2 - 10; ++x)
+            if (isBlue(picture.pixelColor(x, y))) ++drawn;
+    EXPECT_GT(drawn, 300);
+
+    ChartControl chart;
+    chart.setChart({QStringLiteral("Day"), QStringLiteral("Time"), QStringLiteral("Messages"), {queue}, {}});
+    chart.setXLabels(ChartControl::XLabels::MinuteOfDay);
+    EXPECT_EQ(chart.pointText(10), QStringLiteral("00:09\nInbound: no data"));
+}
+
+TEST(ChartControl, CountsTickOnWholeNumbersAndFractionsKeepTheirTicks) {
+    const auto ticks = [](const QVector<double>& values) {
+        reports::ChartSeries series{QStringLiteral("Outbound"), {}, values};
+        for (int i = 1; i <= values.size(); ++i) series.x << i;
+        ChartControl chart;
+        chart.setChart({QStringLiteral("Nodes"), QStringLiteral("Nodes"), QStringLiteral("NDNs"), {series}, {}});
+        chart.setXLabels(ChartControl::XLabels::ValueLabels);
+        chart.resize(600, 400);
+        return chart.yTickLabels();
+    };
+    for (const QVector<double>& counts :
+         {QVector<double>{1, 2, 3}, QVector<double>{0, 1}, QVector<double>{0, 0}, QVector<double>{7, 12, 4}}) {
+        const QStringList labels = ticks(counts);
+        ASSERT_GE(labels.size(), 2) << counts.size();
+        for (const QString& label : labels)
+            EXPECT_FALSE(label.contains(QLatin1Char('.'))) << labels.join(' ').toStdString();
+    }
+    // Megabytes are not counts.
+    EXPECT_TRUE(ticks({0.5, 1.5, 2.5}).join(' ').contains(QLatin1Char('.')));
+}
+
+TEST(ChartControl, PointsOnTheEdgesOfThePlottingAreaAreDrawnWhole) {
+    const auto picture = [](const QVector<double>& x, const QVector<double>& y) {
+        ChartControl chart;
+        chart.setGroupType(ChartControl::GroupType::Points);
+        chart.setChart(
+            {QStringLiteral("Latency"), QStringLiteral("Time"), QStringLiteral("Seconds"), {{"Wait", x, y}}, {}});
+        chart.setXLabels(ChartControl::XLabels::TimeOfDay);
+        chart.setXRange(0, 1000);
+        return chart.toImage(QSize(600, 400));
+    };
+    const auto pointPixels = [](const QImage& image) {
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (isBlue(image.pixelColor(x, y))) ++count;
+        return count;
+    };
+    // One point well inside; a wait of 0 seconds at the first delivery, on
+    // the bottom and left edges; the last delivery on the right edge.
+    const int inside = pointPixels(picture({500}, {300}));
+    ASSERT_GT(inside, 0);
+    EXPECT_EQ(pointPixels(picture({0}, {0})), inside);
+    EXPECT_EQ(pointPixels(picture({1000}, {600})), inside);
+}
+
+TEST(ChartControl, ATimeAxisCountsFromItsTimeBase) {
+    // Deliveries from 08:05:00 to 17:00:00, X in seconds after the first.
+    reports::ChartSeries series{QStringLiteral("SecondsInQueue"), {0, 3600, 32100}, {60, 120, 0}};
+    reports::ReportChart data{
+        QStringLiteral("Latency"), QStringLiteral("Time"), QStringLiteral("Seconds"), {series}, {}, 8 * 3600 + 5 * 60};
+    ChartControl chart;
+    chart.setGroupType(ChartControl::GroupType::Points);
+    chart.setChart(data);
+    chart.setXLabels(ChartControl::XLabels::TimeOfDay, QStringLiteral("%H:%M:%S"));
+    chart.setXRange(0, 32100);
+    chart.resize(900, 500);
+    chart.show();
+    const QStringList labels = chart.xTickLabels();
+    ASSERT_GE(labels.size(), 3);
+    for (const QString& label : labels) {
+        const QTime time = QTime::fromString(label, QStringLiteral("HH:mm:ss"));
+        EXPECT_TRUE(time.isValid()) << label.toStdString();
+        EXPECT_GE(time, QTime(8, 5));
+        EXPECT_LE(time, QTime(17, 0));
+        EXPECT_EQ(time.minute() % 30, 0) << label.toStdString();  // on whole times of the day
+    }
+    EXPECT_EQ(chart.pointText(0, 60), QStringLiteral("08:05:00  SecondsInQueue: 60"));
+    EXPECT_EQ(chart.pointText(32100, 0), QStringLiteral("17:00:00  SecondsInQueue: 0"));
+}
+
+TEST(ChartControl, TheWheelOnAChartWithoutPointsChangesNothing) {
+    ChartControl chart;
+    chart.setGroupType(ChartControl::GroupType::Points);
+    chart.setChart({QStringLiteral("Latency"),
+                    QStringLiteral("Time"),
+                    QStringLiteral("Seconds"),
+                    {{QStringLiteral("SecondsInQueue"), {}, {}}},
+                    {}});
+    chart.setXRange(0, 86400);
+    chart.setUserZoom(true);
+    chart.resize(600, 400);
+    chart.show();
+    QSignalSpy changes(&chart, &ChartControl::userRangeChanged);
+    test::turnWheelUp(chart);
+    EXPECT_EQ(changes.count(), 0);
+    EXPECT_EQ(chart.xRange(), std::make_pair(0.0, 86400.0));
 }
 
 TEST(ChartControl, APointsTooltipNamesThePointNearestTheMouse) {

@@ -4,7 +4,10 @@
 #include <QFile>
 #include <QImage>
 #include <QMainWindow>
+#include <QProcess>
 #include <QTimer>
+#include <QXmlStreamReader>
+#include <algorithm>
 
 #include "charts/ChartControl.h"
 #include "reportwindows/PrintScale.h"
@@ -20,6 +23,37 @@ using reports::ReportKind;
 QByteArray head(const QString& path, int bytes) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.read(bytes) : QByteArray();
+}
+
+struct PrintedWord {
+    QString text;
+    QRectF box;  // in points from the page's top left corner
+};
+
+struct PrintedPage {
+    QSizeF size;  // in points
+    std::vector<PrintedWord> words;
+};
+
+// The first page of a PDF file as poppler's pdftotext reads it: its size and
+// its words with their boxes.
+PrintedPage printedPage(const QString& pdf) {
+    QProcess tool;
+    tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"),
+                                             QStringLiteral("-l"), QStringLiteral("1"), pdf, QStringLiteral("-")});
+    EXPECT_TRUE(tool.waitForFinished(30000)) << "pdftotext (poppler-utils) did not run";
+    PrintedPage page;
+    QXmlStreamReader xml(tool.readAllStandardOutput());
+    const auto number = [&](const char* name) { return xml.attributes().value(QLatin1String(name)).toDouble(); };
+    while (xml.readNextStartElement() || !xml.atEnd()) {
+        if (!xml.isStartElement()) continue;
+        if (xml.name() == QLatin1String("page")) page.size = QSizeF(number("width"), number("height"));
+        if (xml.name() == QLatin1String("word")) {
+            const QRectF box(QPointF(number("xMin"), number("yMin")), QPointF(number("xMax"), number("yMax")));
+            page.words.push_back({xml.readElementText(), box});
+        }
+    }
+    return page;
 }
 
 using ChartOutputTest = ReportWindowFixture;
@@ -45,11 +79,34 @@ TEST_F(ChartOutputTest, SaveProposesTheDefaultNameAndWritesPicturesOfTheChartsSi
     dialogs_.saveAnswer = data_.filePath(QStringLiteral("port.pdf"));
     window->saveChart();
     EXPECT_EQ(head(*dialogs_.saveAnswer, 5), "%PDF-");
+    EXPECT_TRUE(dialogs_.messages.empty());
+}
 
-    // A name without a picture extension is saved as a bitmap.
+TEST_F(ChartOutputTest, SaveWritesTheFileTheDialogNamedInTheFormatOfTheChosenFilter) {
+    loadFixture("per-minute");
+    const auto window = open(ReportKind::QueueActivity);
+    // The dialog gives a typed name the chosen filter's extension itself,
+    // so that it can ask before replacing that file: nothing is added after
+    // it has answered, which would replace a file unasked.
     dialogs_.saveAnswer = data_.filePath(QStringLiteral("plain"));
     window->saveChart();
-    EXPECT_EQ(head(data_.filePath(QStringLiteral("plain.BMP")), 2), "BM");
+    EXPECT_EQ(dialogs_.saveFilters,
+              QStringList{QStringLiteral("BMP Files (*.BMP);;PNG Files (*.png);;PDF Files (*.pdf)")});
+    EXPECT_EQ(head(*dialogs_.saveAnswer, 2), "BM");
+    EXPECT_FALSE(QFile::exists(data_.filePath(QStringLiteral("plain.BMP"))));
+
+    // A name with an extension of no picture format: the chosen filter's.
+    dialogs_.saveAnswer = data_.filePath(QStringLiteral("queue.chart"));
+    dialogs_.saveFilterAnswer = QStringLiteral("PDF Files (*.pdf)");
+    window->saveChart();
+    EXPECT_EQ(head(*dialogs_.saveAnswer, 5), "%PDF-");
+    dialogs_.saveFilterAnswer = QStringLiteral("PNG Files (*.png)");
+    window->saveChart();
+    EXPECT_FALSE(QImage(*dialogs_.saveAnswer, "PNG").isNull());
+    // A picture extension typed under another filter is what the user means.
+    dialogs_.saveAnswer = data_.filePath(QStringLiteral("queue.BMP"));
+    window->saveChart();
+    EXPECT_EQ(head(*dialogs_.saveAnswer, 2), "BM");
     EXPECT_TRUE(dialogs_.messages.empty());
 }
 
@@ -82,6 +139,39 @@ TEST_F(ChartOutputTest, PrintPaintsTheChartOnThePageAndACancelledDialogPrintsNot
     EXPECT_EQ(head(printers_.outputFile, 5), "%PDF-");
     EXPECT_GT(QFile(printers_.outputFile).size(), 2000);
     EXPECT_TRUE(dialogs_.messages.empty());
+}
+
+TEST_F(ChartOutputTest, APrintedChartFitsThePageInTheChosenOrientationWithLegibleTexts) {
+    loadFixture("per-minute");
+    const auto window = open(ReportKind::PortAvailability);
+    const QSizeF chartPoints = QSizeF(window->chart().size()) * 72.0 / window->chart().logicalDpiY();
+    for (const auto orientation : {QPageLayout::Portrait, QPageLayout::Landscape}) {
+        SCOPED_TRACE(orientation);
+        printers_.orientation = orientation;
+        printers_.outputFile = data_.filePath(QStringLiteral("printed-%1.pdf").arg(orientation));
+        window->printChart();
+        const PrintedPage page = printedPage(printers_.outputFile);
+        ASSERT_FALSE(page.size.isEmpty());
+        EXPECT_EQ(page.size.width() > page.size.height(), orientation == QPageLayout::Landscape);
+        // The header, the axis titles and the legend, all on the page.
+        for (const char* text : {"Port", "Availability", "Report", "Wednesday,", "Time", "Ports", "Lines"}) {
+            const auto word = std::find_if(page.words.begin(), page.words.end(),
+                                           [&](const PrintedWord& w) { return w.text == QLatin1String(text); });
+            ASSERT_NE(word, page.words.end()) << text;
+            EXPECT_TRUE(QRectF(QPointF(0, 0), page.size).contains(word->box)) << text;
+        }
+        // Every text at a size one reads on paper: 4 to 16 points high, and
+        // the printed chart no larger than the window's.
+        QRectF printed;
+        for (const PrintedWord& word : page.words) {
+            const double height = std::min(word.box.height(), word.box.width());
+            EXPECT_GE(height, 4) << word.text.toStdString();
+            EXPECT_LE(height, 16) << word.text.toStdString();
+            printed |= word.box;
+        }
+        EXPECT_LE(printed.width(), chartPoints.width());
+        EXPECT_LE(printed.height(), chartPoints.height());
+    }
 }
 
 TEST(PrintScale, AChartIsScaledDownUntilBothDirectionsFitAndNeverEnlarged) {

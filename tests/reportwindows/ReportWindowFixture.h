@@ -17,7 +17,7 @@
 
 namespace varnel::reportwindows::test {
 
-// Points the printer at a PDF file, or cancels.
+// Points the printer at a PDF file in the given orientation, or cancels.
 class PdfPrinterChooser : public PrinterChooser {
 public:
     bool choosePrinter(QPrinter& printer, QWidget*) override {
@@ -25,9 +25,11 @@ public:
         if (outputFile.isEmpty()) return false;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(outputFile);
+        printer.setPageOrientation(orientation);
         return true;
     }
     QString outputFile;  // empty: the user cancels
+    QPageLayout::Orientation orientation = QPageLayout::Portrait;
     int shown = 0;
 };
 

@@ -17,6 +17,7 @@
 
 #include "TestFiles.h"
 #include "charts/ChartControl.h"
+#include "charts/WheelTurn.h"
 #include "reportwindows/ReportWindowFixture.h"
 #include "shell/StringTable.h"
 #include "windowkit/Twips.h"
@@ -108,28 +109,36 @@ TEST_F(ReportWindowLayoutTest, LatencyAxisLabelsAreTimesOfTheDay) {
     ASSERT_GE(labels.size(), 3);
     const QRegularExpression time(QStringLiteral("^([01][0-9]|2[0-3]):[0-5][0-9]:[0-5][0-9]$"));
     for (const QString& label : labels) EXPECT_TRUE(time.match(label).hasMatch()) << label.toStdString();
-    // Delivered at 09:03 (times are kept to the minute) after 180 seconds.
-    EXPECT_EQ(window->chart().pointText(9 * 3600 + 3 * 60), QStringLiteral("09:03:00  SecondsInQueue: 180"));
+    // Delivered at 09:03 (times are kept to the minute) after 180 seconds,
+    // 58 minutes after the first delivery at 08:05.
+    EXPECT_EQ(window->chart().pointText(58 * 60), QStringLiteral("09:03:00  SecondsInQueue: 180"));
 }
 
-TEST_F(ReportWindowLayoutTest, ShortLatencyDaysZoomByPartsOfTheLastDeliveryThroughTheRealScrollBar) {
-    // The window widths are parts of the last delivery's second, rounded
-    // with halves to even: 180 / 8 = 22.5 and 300 / 8 = 37.5.
+// A day of two outbound messages delivered at 00:02:00 and clearedAt.
+QString twoMessageDay(const varnel::test::TempFolder& logs, const char* clearedAt) {
+    logs.write(QStringLiteral("CallLog_20040512.log"),
+               std::string("5/12/2004 0:00:00,INCOMING,1,20,2\r\n"
+                           "5/12/2004 0:01:00,NEW OUTGOING MESSAGE,512,3001,{A},OK,100,1,100\r\n"
+                           "5/12/2004 0:02:00,CLEARED OUTGOING MESSAGE,512,3001,{A},OK,100,1,100\r\n"
+                           "5/12/2004 0:01:00,NEW OUTGOING MESSAGE,512,3001,{B},OK,100,1,100\r\n"
+                           "5/12/2004 ") +
+                   clearedAt + ",CLEARED OUTGOING MESSAGE,512,3001,{B},OK,100,1,100\r\n");
+    return logs.path();
+}
+
+TEST_F(ReportWindowLayoutTest, ShortLatencyDaysZoomByPartsOfTheirSpanThroughTheRealScrollBar) {
+    // The window widths are parts of the time from the first delivery to the
+    // last, rounded with halves to even: 180 / 8 = 22.5 and 300 / 8 = 37.5.
     const struct {
         const char* clearedAt;
         int maximum;
         int entry;
         int pageStep;
-    } cases[] = {{"0:03:00", 180, 3, 22}, {"0:05:00", 300, 3, 38}, {"0:05:00", 300, 2, 75}};
+    } cases[] = {{"0:05:00", 180, 3, 22}, {"0:07:00", 300, 3, 38}, {"0:07:00", 300, 2, 75}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.clearedAt);
         varnel::test::TempFolder logs;
-        logs.write(QStringLiteral("CallLog_20040512.log"),
-                   std::string("5/12/2004 0:00:00,INCOMING,1,20,2\r\n"
-                               "5/12/2004 0:01:00,NEW OUTGOING MESSAGE,512,3001,{A},OK,100,1,100\r\n"
-                               "5/12/2004 ") +
-                       c.clearedAt + ",CLEARED OUTGOING MESSAGE,512,3001,{A},OK,100,1,100\r\n");
-        loadLogs(logs.path());
+        loadLogs(twoMessageDay(logs, c.clearedAt));
         const auto window = open(ReportKind::Latency);
         auto* bar = control<QScrollBar>(*window, "ScrollBar");
         EXPECT_EQ(bar->maximum(), c.maximum);
@@ -142,6 +151,22 @@ TEST_F(ReportWindowLayoutTest, ShortLatencyDaysZoomByPartsOfTheLastDeliveryThrou
         EXPECT_EQ(window->chart().xRange(), std::make_pair(double(c.maximum - c.pageStep), double(c.maximum)));
         EXPECT_TRUE(dialogs_.messages.empty()) << dialogs_.texts().join('|').toStdString();
     }
+}
+
+TEST_F(ReportWindowLayoutTest, OneOutboundMessageAloneLeavesTheZoomNoWidth) {
+    varnel::test::TempFolder logs;
+    logs.write(QStringLiteral("CallLog_20040512.log"),
+               std::string("5/12/2004 8:00:00,INCOMING,1,20,2\r\n"
+                           "5/12/2004 9:00:00,NEW OUTGOING MESSAGE,512,3001,{A},OK,100,1,100\r\n"
+                           "5/12/2004 9:04:00,CLEARED OUTGOING MESSAGE,512,3001,{A},OK,100,1,100\r\n"));
+    loadLogs(logs.path());
+    const auto window = open(ReportKind::Latency);
+    EXPECT_EQ(dialogs_.texts(), QStringList{shell::myLoadResString(26) + QStringLiteral("Invalid property value")});
+    auto* bar = control<QScrollBar>(*window, "ScrollBar");
+    EXPECT_EQ(bar->maximum(), 0);
+    // The bar keeps its width of one, so the axis ends at the message.
+    EXPECT_EQ(window->chart().xRange(), std::make_pair(-1.0, 0.0));
+    EXPECT_EQ(window->chart().pointText(0), QStringLiteral("09:04:00  SecondsInQueue: 240"));
 }
 
 TEST_F(ReportWindowLayoutTest, TheProgressPanelNamesEachStageWhileAWindowLoads) {
@@ -166,6 +191,15 @@ TEST_F(ReportWindowLayoutTest, AnEmptyLatencyReportSaysSoAndKeepsTheWholeDayOnIt
     EXPECT_EQ(dialogs_.texts(), QStringList{shell::myLoadResString(68)});
     EXPECT_TRUE(window->chart().headerText().contains(QStringLiteral("\n") + shell::myLoadResString(30)));
     EXPECT_EQ(window->chart().xRange(), std::make_pair(0.0, 86400.0));
+
+    // With nothing to see, the wheel neither narrows the axis nor moves the bar.
+    auto* bar = control<QScrollBar>(*window, "ScrollBar");
+    const int pageStep = bar->pageStep();
+    const bool enabled = bar->isEnabled();
+    charts::test::turnWheelUp(window->chart());
+    EXPECT_EQ(window->chart().xRange(), std::make_pair(0.0, 86400.0));
+    EXPECT_EQ(bar->pageStep(), pageStep);
+    EXPECT_EQ(bar->isEnabled(), enabled);
 }
 
 TEST_F(ReportWindowLayoutTest, APrinterThatCannotStartIsReportedWithThePrintRoutinesText) {
@@ -184,12 +218,7 @@ TEST_F(ReportWindowLayoutTest, TheMouseWheelZoomsTheSameViewportAsTheMenuAndTheS
     const auto window = open(ReportKind::QueueActivity);
     auto* bar = control<QScrollBar>(*window, "ScrollBar");
     const QList<QAction*> zoom = window->findChildren<QAction*>(QStringLiteral("mnuZoom"));
-    auto* plot = window->chart().findChild<QWidget*>();
-    ASSERT_NE(plot, nullptr);
-    const QPointF middle(plot->width() / 2.0, plot->height() / 2.0);
-    QWheelEvent wheel(middle, plot->mapToGlobal(middle), {}, {0, 120}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
-                      false);
-    QApplication::sendEvent(plot, &wheel);
+    charts::test::turnWheelUp(window->chart());
 
     // Zoomed in from twelve hours: no entry's width, so no check mark, and
     // the bar's window and the axis agree.

@@ -176,19 +176,36 @@ TEST_F(ReportWindowTest, PerMinuteViewportFollowsTheZoomMenuAndTheRealScrollBar)
     EXPECT_TRUE(window->chart().xTickLabels().contains(QStringLiteral("12:00")));
 }
 
-TEST_F(ReportWindowTest, LatencyViewportSpansTheDeliveriesInSecondsOfTheDay) {
+TEST_F(ReportWindowTest, LatencyViewportSpansTheFirstToTheLastDelivery) {
     loadFixture("latency");
-    const auto window = open(ReportKind::Latency);
+    reports::ReportInputs in = inputs(ReportKind::Latency);
+    in.range.from = QTime(8, 0);
+    in.range.to = QTime(17, 0);
+    const auto window = open(in);
     auto* bar = control<QScrollBar>(*window, "ScrollBar");
-    // The last delivery at 17:00:00 lies beyond what 16 bits hold.
-    EXPECT_EQ(bar->maximum(), 61200);
+    // Deliveries from 09:03 to 13:20 within 08:00 to 17:00: "Zoom %100"
+    // spans them, in seconds after the first.
+    EXPECT_EQ(bar->maximum(), 15420);
     EXPECT_FALSE(bar->isEnabled());
-    EXPECT_EQ(window->chart().xRange(), std::make_pair(0.0, 61200.0));
+    EXPECT_EQ(window->chart().xRange(), std::make_pair(0.0, 15420.0));
+    const auto spanned = [&](QTime from, QTime to) {
+        for (const QString& label : window->chart().xTickLabels()) {
+            const QTime time = QTime::fromString(label, QStringLiteral("HH:mm:ss"));
+            EXPECT_TRUE(time >= from && time <= to) << label.toStdString();
+        }
+    };
+    spanned(QTime(9, 3), QTime(13, 20));
+    EXPECT_EQ(window->chart().pointText(0), QStringLiteral("09:03:00  SecondsInQueue: 180"));
 
+    // "Zoom %200" shows the first half, 7710 seconds from 09:03:00.
+    window->zoom(1);
+    EXPECT_EQ(window->chart().xRange(), std::make_pair(0.0, 7710.0));
+    spanned(QTime(9, 3), QTime(11, 11, 30));
+    // "Zoom %800": 15420 / 8 = 1927.5, rounded to even.
     window->zoom(3);
-    EXPECT_EQ(bar->pageStep(), 7650);
-    bar->setValue(61200);
-    EXPECT_EQ(window->chart().xRange(), std::make_pair(61200.0 - 7650, 61200.0));
+    EXPECT_EQ(bar->pageStep(), 1928);
+    bar->setValue(15420);
+    EXPECT_EQ(window->chart().xRange(), std::make_pair(15420.0 - 1928, 15420.0));
     EXPECT_TRUE(dialogs_.messages.empty());
 }
 

@@ -34,9 +34,15 @@ public:
         return answer;
     }
 
-    std::optional<QString> chooseSaveFile(const QString&, const QString& suggestedPath, const QString&) override {
+    // Answers with saveAnswer under saveFilterAnswer, or under the first of
+    // the filters offered, as a dialog whose filter the user left alone.
+    std::optional<platform::SaveFileChoice> chooseSaveFile(const QString&, const QString& suggestedPath,
+                                                           const QString& filters) override {
         saveSuggestions << suggestedPath;
-        return saveAnswer;
+        saveFilters << filters;
+        if (!saveAnswer) return std::nullopt;
+        return platform::SaveFileChoice{*saveAnswer,
+                                        saveFilterAnswer.value_or(filters.section(QStringLiteral(";;"), 0, 0))};
     }
 
     QStringList texts() const {
@@ -52,7 +58,9 @@ public:
     QStringList folderTitles;
     QStringList folderStarts;
     std::optional<QString> saveAnswer;
+    std::optional<QString> saveFilterAnswer;
     QStringList saveSuggestions;
+    QStringList saveFilters;
 };
 
 }  // namespace varnel::app::test
