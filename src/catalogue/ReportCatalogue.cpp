@@ -64,9 +64,9 @@ bool gridCsv(const BuiltReport& report, MessageSink& messages, QIODevice& out) {
 BuiltReport buildPortAvailability(ReportDatabase& db, const ReportInputs& inputs, MessageSink& messages,
                                   const BuildSide& side) {
     if (inputs.minutes)
-        reports::ensurePortAvailability(db, *inputs.minutes, inputs.peakAvailableLines, messages);
+        reports::ensurePortAvailability(db, *inputs.minutes, inputs.peakAvailableLines, messages, side.progress);
     else
-        reports::ensurePortAvailability(db, inputs.peakAvailableLines, messages);
+        reports::ensurePortAvailability(db, inputs.peakAvailableLines, messages, side.progress);
     return side.handOn({inputs.kind, reports::readPortAvailability(db)});
 }
 
@@ -76,9 +76,9 @@ constexpr auto portGrid = rowsGrid<PortRows, summaries::portAvailabilitySummary>
 
 BuiltReport buildQueueActivity(ReportDatabase& db, const ReportInputs& inputs, MessageSink&, const BuildSide& side) {
     if (inputs.minutes)
-        reports::ensureQueueActivity(db, *inputs.minutes);
+        reports::ensureQueueActivity(db, *inputs.minutes, side.progress);
     else
-        reports::ensureQueueActivity(db);
+        reports::ensureQueueActivity(db, side.progress);
     return side.handOn({inputs.kind, reports::readQueueActivity(db)});
 }
 
@@ -87,7 +87,7 @@ constexpr auto queueGrid = rowsGrid<QueueRows, summaries::queueActivitySummary>;
 // ---- Latency ----
 
 BuiltReport buildLatency(ReportDatabase& db, const ReportInputs& inputs, MessageSink& messages, const BuildSide& side) {
-    return reports::buildLatencyReport(db, inputs, messages, side.unmatchedFile, side.whileStoring);
+    return reports::buildLatencyReport(db, inputs, messages, side.unmatchedFile, side.whileStoring, side.progress);
 }
 
 reports::ReportChart latencyChart(const BuiltReport& report, const ReportInputs& inputs) {
@@ -108,7 +108,7 @@ bool latencyCsv(const BuiltReport& report, MessageSink&, QIODevice& out) {
 
 template <reports::NodeCount count>
 BuiltReport buildNodes(ReportDatabase& db, const ReportInputs& inputs, MessageSink& messages, const BuildSide& side) {
-    reports::buildNodeTraffic(db, inputs.range, count, messages, inputs.nodeTallies.get());
+    reports::buildNodeTraffic(db, inputs.range, count, messages, inputs.nodeTallies.get(), side.progress);
     return side.handOn({inputs.kind, reports::readNodeTraffic(db)});
 }
 

@@ -4,22 +4,23 @@ namespace varnel::catalogue {
 
 reports::BuiltReport buildReport(store::ReportDatabase& db, const reports::ReportInputs& inputs,
                                  platform::MessageSink& messages, QIODevice* unmatchedFile,
-                                 const reports::RowsUser& whileStoring) {
-    return reportEntry(inputs.kind).build(db, inputs, messages, {unmatchedFile, whileStoring});
+                                 const reports::RowsUser& whileStoring, reports::ReportProgress* progress) {
+    return reportEntry(inputs.kind).build(db, inputs, messages, {unmatchedFile, whileStoring, progress});
 }
 
 ReportWithUnmatchedFile buildReportWithUnmatchedFile(store::ReportDatabase& db, const reports::ReportInputs& inputs,
                                                      platform::MessageSink& messages, const QString& unmatchedPath,
-                                                     const reports::RowsUser& whileStoring) {
+                                                     const reports::RowsUser& whileStoring,
+                                                     reports::ReportProgress* progress) {
     ReportWithUnmatchedFile built;
     bool done = false;
     built.unmatchedFileFailure = platform::writeWholeFile(unmatchedPath, [&](QIODevice& unmatched) {
-        built.report = buildReport(db, inputs, messages, &unmatched, whileStoring);
+        built.report = buildReport(db, inputs, messages, &unmatched, whileStoring, progress);
         done = true;
         return true;
     });
     // The file could not even be made: the report goes without it.
-    if (!done) built.report = buildReport(db, inputs, messages, nullptr, whileStoring);
+    if (!done) built.report = buildReport(db, inputs, messages, nullptr, whileStoring, progress);
     return built;
 }
 

@@ -20,10 +20,12 @@ namespace varnel::catalogue {
 // unmatched events. whileStoring, when given, gets the rows on the calling
 // thread: the latency rows as soon as they are paired, while another thread
 // stores the table, and the other reports' rows once they are built.
-// Throws SQLite::Exception on database trouble.
+// progress, when given, hears how the table's build goes (from this thread
+// and the storing one). Throws SQLite::Exception on database trouble.
 reports::BuiltReport buildReport(store::ReportDatabase& db, const reports::ReportInputs& inputs,
                                  platform::MessageSink& messages, QIODevice* unmatchedFile = nullptr,
-                                 const reports::RowsUser& whileStoring = {});
+                                 const reports::RowsUser& whileStoring = {},
+                                 reports::ReportProgress* progress = nullptr);
 
 struct ReportWithUnmatchedFile {
     reports::BuiltReport report;
@@ -36,7 +38,8 @@ struct ReportWithUnmatchedFile {
 // returned beside it.
 ReportWithUnmatchedFile buildReportWithUnmatchedFile(store::ReportDatabase& db, const reports::ReportInputs& inputs,
                                                      platform::MessageSink& messages, const QString& unmatchedPath,
-                                                     const reports::RowsUser& whileStoring = {});
+                                                     const reports::RowsUser& whileStoring = {},
+                                                     reports::ReportProgress* progress = nullptr);
 
 // Reads the rows of a derived table that is already built, as the summary
 // windows show them again, without building anything.

@@ -129,7 +129,8 @@ private:
     std::array<store::StoredTime::Text, rowsPerInsert> delivered_;
 };
 
-void storePairs(store::ReportDatabase& db, const MessageEvents& events, std::span<const EventPair> pairs) {
+void storePairs(store::ReportDatabase& db, const MessageEvents& events, std::span<const EventPair> pairs,
+                StageSteps& steps) {
     const std::string head =
         "INSERT INTO MessageLatency(MessageGUID, TimeDelivered, SecondsInQueue, VeyraNodeID, KeldanNodeID, "
         "OutboundMessage) VALUES ";
@@ -155,6 +156,7 @@ void storePairs(store::ReportDatabase& db, const MessageEvents& events, std::spa
             oneBinder.bind(0, rows[i]);
             one.run();
         }
+        steps.done(static_cast<int64_t>(done + rows.size()));
     }
 }
 
@@ -277,11 +279,14 @@ LatencyPairs pairMessageLatency(store::ReportDatabase& db, const RangeRequest& r
     return pairs;
 }
 
-void storeMessageLatency(store::ReportDatabase& db, const LatencyPairs& pairs) {
+void storeMessageLatency(store::ReportDatabase& db, const LatencyPairs& pairs, ReportProgress* progress) {
+    const auto count = static_cast<int64_t>(pairs.pairing.pairs.size());
+    StageSteps steps(progress, ReportProgress::Stage::BuildingTable, count, PairChunk::pairs);
     SQLite::Transaction transaction(db.connection());
     db.connection().exec("DELETE FROM MessageLatency");
-    storePairs(db, *pairs.events, pairs.pairing.pairs);
+    storePairs(db, *pairs.events, pairs.pairing.pairs, steps);
     transaction.commit();
+    steps.finish();
 }
 
 void reportLatencyOutcome(const LatencyPairs& pairs, const LatencyRows& outbound, platform::MessageSink& messages,

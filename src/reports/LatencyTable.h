@@ -14,6 +14,7 @@
 #include "containers/LargeArrays.h"
 #include "platform/UserMessage.h"
 #include "reports/LatencyPairing.h"
+#include "reports/ReportProgress.h"
 #include "reports/ReportRequest.h"
 #include "store/ReportDatabase.h"
 
@@ -103,8 +104,9 @@ LatencyRows outboundLatencyRows(const LatencyPairs& pairs);
 LatencyPairs pairMessageLatency(store::ReportDatabase& db, const RangeRequest& request,
                                 std::shared_ptr<const MessageEvents> gathered = {});
 
-// Replaces the table's rows by the pairs, in one transaction.
-void storeMessageLatency(store::ReportDatabase& db, const LatencyPairs& pairs);
+// Replaces the table's rows by the pairs, in one transaction, telling
+// progress over the pairs stored.
+void storeMessageLatency(store::ReportDatabase& db, const LatencyPairs& pairs, ReportProgress* progress = nullptr);
 
 // Writes the unmatched events to unmatchedFile after its header line, and
 // shows "No message traffic found." when no outbound row exists.
