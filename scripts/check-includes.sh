@@ -21,6 +21,7 @@ levels=(
   "trend:varnel_core"
   "reports:varnel_core"
   "summaries:varnel_core"
+  "catalogue:varnel_core"
   "session:varnel_core commandline:varnel_core"
   "charts:varnel_render"
   "render:varnel_render"
