@@ -3,10 +3,13 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "reports/DailyTrendChart.h"
 #include "reports/LatencyReport.h"
 #include "reports/NodeTrafficTable.h"
 #include "reports/PortAvailabilityTable.h"
 #include "reports/QueueActivityTable.h"
+#include "shell/EnglishStrings.h"
+#include "summaries/DailyTrendSummary.h"
 #include "summaries/HourlySummaries.h"
 #include "summaries/LatencySummary.h"
 #include "summaries/NodeSummaries.h"
@@ -115,90 +118,129 @@ BuiltReport buildNodes(ReportDatabase& db, const ReportInputs& inputs, MessageSi
 constexpr auto nodeTrafficGrid = rowsGridSaying<NodeRows, summaries::nodeTrafficSummary>;
 constexpr auto nodeErrorGrid = rowsGridSaying<NodeRows, summaries::nodeErrorSummary>;
 
+// ---- Daily trend: the figures the load gathered, one row per day ----
+
+trend::DailyTrend trendOf(const ReportInputs& inputs) {
+    return inputs.dailyTrend ? *inputs.dailyTrend : trend::DailyTrend{};
+}
+
+BuiltReport buildDailyTrend(ReportDatabase&, const ReportInputs& inputs, MessageSink&, const BuildSide& side) {
+    return side.handOn({inputs.kind, trendOf(inputs)});
+}
+
+reports::ReportRows readDailyTrend(ReportDatabase&, const ReportInputs& inputs) { return trendOf(inputs); }
+
+reports::ReportChart dailyTrendChart(const BuiltReport& report, const ReportInputs&) {
+    return reports::dailyTrendChart(report.rows.as<trend::DailyTrend>());
+}
+
+constexpr auto dailyTrendGrid = rowsGrid<trend::DailyTrend, summaries::dailyTrendSummary>;
+
+SummaryTable dailyTrendTable(const BuiltReport& report, MessageSink&, qsizetype) {
+    return summaries::dailyTrendTable(report.rows.as<trend::DailyTrend>());
+}
+
+bool dailyTrendCsv(const BuiltReport& report, MessageSink&, QIODevice& out) {
+    return summaries::writeDailyTrendCsv(report.rows.as<trend::DailyTrend>(), out);
+}
+
 // ---- The catalogue ----
 
 template <auto readOf>
-reports::ReportRows readRows(ReportDatabase& db) {
+reports::ReportRows readRows(ReportDatabase& db, const ReportInputs&) {
     return readOf(db);
 }
 
-const ReportEntry entries[] = {
-    {.kind = ReportKind::PortAvailability,
-     .commandLineName = "port-availability",
-     .fileStem = "PortAvailability",
-     .table = "PortAvailability",
-     .titleId = 87,
-     .summaryTitleId = 89,
-     .choices = ReportChoices::WholeDay,
-     .gathering = LoadGathering::None,
-     .writesUnmatchedFile = false,
-     .build = buildPortAvailability,
-     .read = readRows<reports::readPortAvailability>,
-     .chart = datedChart<PortRows, reports::portAvailabilityChart>,
-     .summaryGrid = portGrid,
-     .summaryTable = gridTable<portGrid, summaries::portAvailabilityTable>,
-     .writeSummaryCsv = gridCsv<portGrid, summaries::writePortAvailabilityCsv>},
-    {.kind = ReportKind::QueueActivity,
-     .commandLineName = "queue-activity",
-     .fileStem = "MessageQueueActivity",
-     .table = "MessageQueueActivity",
-     .titleId = 54,
-     .summaryTitleId = 55,
-     .choices = ReportChoices::WholeDay,
-     .gathering = LoadGathering::None,
-     .writesUnmatchedFile = false,
-     .build = buildQueueActivity,
-     .read = readRows<reports::readQueueActivity>,
-     .chart = datedChart<QueueRows, reports::queueActivityChart>,
-     .summaryGrid = queueGrid,
-     .summaryTable = gridTable<queueGrid, summaries::queueActivityTable>,
-     .writeSummaryCsv = gridCsv<queueGrid, summaries::writeQueueActivityCsv>},
-    {.kind = ReportKind::Latency,
-     .commandLineName = "latency",
-     .fileStem = "MessageLatency",
-     .table = "MessageLatency",
-     .titleId = 52,
-     .summaryTitleId = 53,
-     .choices = ReportChoices::RangeAndNodes,
-     .gathering = LoadGathering::MessageEvents,
-     .writesUnmatchedFile = true,
-     .build = buildLatency,
-     .read = readRows<reports::readOutboundLatency>,
-     .chart = latencyChart,
-     .summaryGrid = rowsGrid<LatencyRows, summaries::latencySummary>,
-     .summaryTable = latencyTable,
-     .writeSummaryCsv = latencyCsv},
-    {.kind = ReportKind::NodeTraffic,
-     .commandLineName = "node-traffic",
-     .fileStem = "NodeTraffic",
-     .table = "NodeTraffic",
-     .titleId = 72,
-     .summaryTitleId = 74,
-     .choices = ReportChoices::RangeAndNodes,
-     .gathering = LoadGathering::NodeTallies,
-     .writesUnmatchedFile = false,
-     .build = buildNodes<reports::NodeCount::DeliveredMessages>,
-     .read = readRows<reports::readNodeTraffic>,
-     .chart = datedChart<NodeRows, reports::nodeTrafficChart>,
-     .summaryGrid = nodeTrafficGrid,
-     .summaryTable = gridTable<nodeTrafficGrid, summaries::nodeTrafficTable>,
-     .writeSummaryCsv = gridCsv<nodeTrafficGrid, summaries::writeNodeTrafficCsv>},
-    {.kind = ReportKind::NodeErrors,
-     .commandLineName = "node-errors",
-     .fileStem = "NodeError",
-     .table = "NodeTraffic",
-     .titleId = 146,
-     .summaryTitleId = 143,
-     .choices = ReportChoices::RangeAndNodes,
-     .gathering = LoadGathering::NodeTallies,
-     .writesUnmatchedFile = false,
-     .build = buildNodes<reports::NodeCount::NonDeliveries>,
-     .read = readRows<reports::readNodeTraffic>,
-     .chart = datedChart<NodeRows, reports::nodeErrorChart>,
-     .summaryGrid = nodeErrorGrid,
-     .summaryTable = gridTable<nodeErrorGrid, summaries::nodeErrorTable>,
-     .writeSummaryCsv = gridCsv<nodeErrorGrid, summaries::writeNodeErrorCsv>},
-};
+const ReportEntry entries[] = {{.kind = ReportKind::PortAvailability,
+                                .commandLineName = "port-availability",
+                                .fileStem = "PortAvailability",
+                                .table = "PortAvailability",
+                                .titleId = 87,
+                                .summaryTitleId = 89,
+                                .choices = ReportChoices::WholeDay,
+                                .gathering = LoadGathering::None,
+                                .writesUnmatchedFile = false,
+                                .build = buildPortAvailability,
+                                .read = readRows<reports::readPortAvailability>,
+                                .chart = datedChart<PortRows, reports::portAvailabilityChart>,
+                                .summaryGrid = portGrid,
+                                .summaryTable = gridTable<portGrid, summaries::portAvailabilityTable>,
+                                .writeSummaryCsv = gridCsv<portGrid, summaries::writePortAvailabilityCsv>},
+                               {.kind = ReportKind::QueueActivity,
+                                .commandLineName = "queue-activity",
+                                .fileStem = "MessageQueueActivity",
+                                .table = "MessageQueueActivity",
+                                .titleId = 54,
+                                .summaryTitleId = 55,
+                                .choices = ReportChoices::WholeDay,
+                                .gathering = LoadGathering::None,
+                                .writesUnmatchedFile = false,
+                                .build = buildQueueActivity,
+                                .read = readRows<reports::readQueueActivity>,
+                                .chart = datedChart<QueueRows, reports::queueActivityChart>,
+                                .summaryGrid = queueGrid,
+                                .summaryTable = gridTable<queueGrid, summaries::queueActivityTable>,
+                                .writeSummaryCsv = gridCsv<queueGrid, summaries::writeQueueActivityCsv>},
+                               {.kind = ReportKind::Latency,
+                                .commandLineName = "latency",
+                                .fileStem = "MessageLatency",
+                                .table = "MessageLatency",
+                                .titleId = 52,
+                                .summaryTitleId = 53,
+                                .choices = ReportChoices::RangeAndNodes,
+                                .gathering = LoadGathering::MessageEvents,
+                                .writesUnmatchedFile = true,
+                                .build = buildLatency,
+                                .read = readRows<reports::readOutboundLatency>,
+                                .chart = latencyChart,
+                                .summaryGrid = rowsGrid<LatencyRows, summaries::latencySummary>,
+                                .summaryTable = latencyTable,
+                                .writeSummaryCsv = latencyCsv},
+                               {.kind = ReportKind::NodeTraffic,
+                                .commandLineName = "node-traffic",
+                                .fileStem = "NodeTraffic",
+                                .table = "NodeTraffic",
+                                .titleId = 72,
+                                .summaryTitleId = 74,
+                                .choices = ReportChoices::RangeAndNodes,
+                                .gathering = LoadGathering::NodeTallies,
+                                .writesUnmatchedFile = false,
+                                .build = buildNodes<reports::NodeCount::DeliveredMessages>,
+                                .read = readRows<reports::readNodeTraffic>,
+                                .chart = datedChart<NodeRows, reports::nodeTrafficChart>,
+                                .summaryGrid = nodeTrafficGrid,
+                                .summaryTable = gridTable<nodeTrafficGrid, summaries::nodeTrafficTable>,
+                                .writeSummaryCsv = gridCsv<nodeTrafficGrid, summaries::writeNodeTrafficCsv>},
+                               {.kind = ReportKind::NodeErrors,
+                                .commandLineName = "node-errors",
+                                .fileStem = "NodeError",
+                                .table = "NodeTraffic",
+                                .titleId = 146,
+                                .summaryTitleId = 143,
+                                .choices = ReportChoices::RangeAndNodes,
+                                .gathering = LoadGathering::NodeTallies,
+                                .writesUnmatchedFile = false,
+                                .build = buildNodes<reports::NodeCount::NonDeliveries>,
+                                .read = readRows<reports::readNodeTraffic>,
+                                .chart = datedChart<NodeRows, reports::nodeErrorChart>,
+                                .summaryGrid = nodeErrorGrid,
+                                .summaryTable = gridTable<nodeErrorGrid, summaries::nodeErrorTable>,
+                                .writeSummaryCsv = gridCsv<nodeErrorGrid, summaries::writeNodeErrorCsv>},
+                               {.kind = ReportKind::DailyTrend,
+                                .commandLineName = "daily-trend",
+                                .fileStem = "DailyTrend",
+                                .table = nullptr,
+                                .titleId = shell::dailyTrendCaptionStringId,
+                                .summaryTitleId = shell::dailyTrendSummaryStringId,
+                                .choices = ReportChoices::WholeDay,
+                                .gathering = LoadGathering::DailyFigures,
+                                .writesUnmatchedFile = false,
+                                .build = buildDailyTrend,
+                                .read = readDailyTrend,
+                                .chart = dailyTrendChart,
+                                .summaryGrid = dailyTrendGrid,
+                                .summaryTable = dailyTrendTable,
+                                .writeSummaryCsv = dailyTrendCsv}};
 
 }  // namespace
 

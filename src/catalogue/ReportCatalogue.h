@@ -35,6 +35,7 @@ enum class LoadGathering {
     None,
     MessageEvents,  // every message event, for pairing
     NodeTallies,    // the cleared messages tallied per node
+    DailyFigures,   // the figures of each loaded day
 };
 
 // What a build does besides building: the file that receives the unmatched
@@ -72,8 +73,9 @@ struct ReportEntry {
     // Throws SQLite::Exception on database trouble.
     reports::BuiltReport (*build)(store::ReportDatabase& db, const reports::ReportInputs& inputs,
                                   platform::MessageSink& messages, const BuildSide& side);
-    // The rows of the derived table as built before, building nothing.
-    reports::ReportRows (*read)(store::ReportDatabase& db);
+    // The rows of the derived table as built before (or the rows gathered
+    // for the report), building nothing.
+    reports::ReportRows (*read)(store::ReportDatabase& db, const reports::ReportInputs& inputs);
     // The chart: header, axis titles, series and labels.
     reports::ReportChart (*chart)(const reports::BuiltReport& report, const reports::ReportInputs& inputs);
     // The summary window's grid.

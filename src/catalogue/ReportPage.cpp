@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 
 #include "catalogue/DefaultFileNames.h"
 #include "catalogue/ReportRecipe.h"
@@ -40,6 +41,22 @@ summaries::PageSection reportSection(const ReportPageReport& page, const ReportP
     return section;
 }
 
+// The reports in the order the page shows them: a report of the loaded days
+// one by one leads when there are several days to compare, and over one day
+// follows the others.
+std::vector<const ReportPageReport*> pageOrder(const std::vector<ReportPageReport>& reports,
+                                               const ReportPageLoad& load) {
+    const auto place = [&load](const ReportPageReport* report) {
+        if (reportEntry(report->report.kind).gathering != LoadGathering::DailyFigures) return 1;
+        return load.days.size() > 1 ? 0 : 2;
+    };
+    std::vector<const ReportPageReport*> ordered;
+    for (const ReportPageReport& report : reports) ordered.push_back(&report);
+    std::stable_sort(ordered.begin(), ordered.end(),
+                     [&place](const ReportPageReport* a, const ReportPageReport* b) { return place(a) < place(b); });
+    return ordered;
+}
+
 QStringList summaryLines(const QString& summary) {
     QString text = summary;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -64,8 +81,8 @@ summaries::PageContent reportPageContent(const ReportPageLoad& load, const std::
     page.summaryHeading = myLoadResString(shell::reportPageLoadSummaryStringId);
     page.summaryLines = summaryLines(load.summary);
     int done = 0;
-    for (const ReportPageReport& report : reports) {
-        page.sections << reportSection(report, views);
+    for (const ReportPageReport* report : pageOrder(reports, load)) {
+        page.sections << reportSection(*report, views);
         if (reportDone) reportDone(++done);
     }
     page.footer = myLoadResString(shell::reportPageFooterStringId)

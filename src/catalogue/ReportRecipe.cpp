@@ -24,8 +24,8 @@ ReportWithUnmatchedFile buildReportWithUnmatchedFile(store::ReportDatabase& db, 
     return built;
 }
 
-reports::BuiltReport readReport(store::ReportDatabase& db, reports::ReportKind kind) {
-    return {kind, reportEntry(kind).read(db)};
+reports::BuiltReport readReport(store::ReportDatabase& db, const reports::ReportInputs& inputs) {
+    return {inputs.kind, reportEntry(inputs.kind).read(db, inputs)};
 }
 
 reports::ReportChart reportChart(const reports::BuiltReport& report, const reports::ReportInputs& inputs) {

@@ -41,9 +41,10 @@ ReportWithUnmatchedFile buildReportWithUnmatchedFile(store::ReportDatabase& db, 
                                                      const reports::RowsUser& whileStoring = {},
                                                      reports::ReportProgress* progress = nullptr);
 
-// Reads the rows of a derived table that is already built, as the summary
-// windows show them again, without building anything.
-reports::BuiltReport readReport(store::ReportDatabase& db, reports::ReportKind kind);
+// Reads the rows of inputs.kind's derived table that is already built (or
+// takes the rows the load gathered for it), as the summary windows show them
+// again, without building anything.
+reports::BuiltReport readReport(store::ReportDatabase& db, const reports::ReportInputs& inputs);
 
 // The chart of a built report: header, axis titles, series and labels.
 reports::ReportChart reportChart(const reports::BuiltReport& report, const reports::ReportInputs& inputs);

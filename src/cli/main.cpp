@@ -96,16 +96,18 @@ int statusWithLogsNotReadInFull(int status, const ingest::LoadResult& result) {
 int reportLoaded(const cli::CliOptions& options, const store::DataFiles& files, const ingest::IngestState& state,
                  const ingest::LoadResult& result, cli::StderrObserver& observer, const QList<QDate>& days,
                  std::unique_ptr<reports::MessageEventGatherer> gatherer,
-                 std::shared_ptr<const reports::NodeTallies> tallies) {
+                 std::shared_ptr<const reports::NodeTallies> tallies,
+                 std::unique_ptr<trend::DailyTrendGatherer> trendGatherer) {
     switch (result.outcome) {
         case ingest::LoadOutcome::Loaded: {
             QString summary = result.summary;
             summary.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
             if (!printOut(summary)) return cli::exitFailure;
             const reportpage::ChartPageViews pageViews;
-            return cli::runReports(options, files.workingPath(), state, result, observer,
-                                   &reportwindows::writeReportPicture, {&pageViews, days},
-                                   gatherer ? gatherer->finish() : nullptr, std::move(tallies));
+            return cli::runReports(
+                options, files.workingPath(), state, result, observer, &reportwindows::writeReportPicture,
+                {&pageViews, days}, gatherer ? gatherer->finish() : nullptr, std::move(tallies),
+                trendGatherer ? std::make_shared<const trend::DailyTrend>(trendGatherer->finish()) : nullptr);
         }
         case ingest::LoadOutcome::NoCallTraffic:
         case ingest::LoadOutcome::NoMessageTraffic:
@@ -191,12 +193,15 @@ int run(const cli::CliOptions& options) {
     cli::StderrObserver observer;
     auto gatherer = cli::messageEventGatherer(options);
     const auto tallies = cli::nodeTallies(options);
+    auto trendGatherer = cli::dailyTrendGatherer(options);
     store::RowWatchers watchers;
     watchers.add(gatherer.get());
     watchers.add(tallies.get());
+    watchers.add(trendGatherer.get());
     const ingest::LoadRequest request{options.logFolder, *days, ingest::dayEntryText(available.first()), &watchers};
     const ingest::LoadResult result = ingest::loadDays(request, files, state, observer);
-    const int status = reportLoaded(options, files, state, result, observer, *days, std::move(gatherer), tallies);
+    const int status = reportLoaded(options, files, state, result, observer, *days, std::move(gatherer), tallies,
+                                    std::move(trendGatherer));
     return statusWithLogsNotReadInFull(status, result);
 }
 

@@ -141,7 +141,7 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments, const QStringLi
                                        QStringLiteral("WxH"));
     const QCommandLineOption html(QStringLiteral("html"),
                                   QStringLiteral("Also write one HTML page with every chosen report's chart and "
-                                                 "summary table to FILE; without --report, all five reports."),
+                                                 "summary table to FILE; without --report, all six reports."),
                                   QStringLiteral("FILE"));
     const QCommandLineOption language(QStringLiteral("language"),
                                       QStringLiteral("Write the texts in the language of that language pack "

@@ -32,7 +32,7 @@ struct CliOptions {
     std::optional<charts::ImageFormat> chartFormat;  // also write each report's chart
     QSize chartSize{1200, 700};
     QString language;  // the code of the language pack to use, as the pack's file names it; empty: English
-    QString htmlPath;  // also write the report page there; without --report it holds all five
+    QString htmlPath;  // also write the report page there; without --report it holds all six
 };
 
 struct ParsedCommandLine {

@@ -82,7 +82,7 @@ public:
     Runner(const CliOptions& options, store::ReportDatabase& db, const ingest::IngestState& state,
            const reports::RangeRequest& range, platform::MessageSink& messages, const ChartPictureWriter& pictures,
            std::shared_ptr<const reports::MessageEvents> messageEvents,
-           std::shared_ptr<const reports::NodeTallies> nodeTallies)
+           std::shared_ptr<const reports::NodeTallies> nodeTallies, std::shared_ptr<const trend::DailyTrend> dailyTrend)
         : options_(options),
           db_(db),
           state_(state),
@@ -91,6 +91,7 @@ public:
           pictures_(pictures),
           messageEvents_(std::move(messageEvents)),
           nodeTallies_(std::move(nodeTallies)),
+          dailyTrend_(std::move(dailyTrend)),
           folder_(outputFolderOf(options)) {}
 
     bool run(ReportKind kind) {
@@ -108,6 +109,7 @@ public:
             inputs.messageEvents = std::exchange(messageEvents_, nullptr);
         // Both node reports count from the same tallies.
         if (usesNodeTallies(kind)) inputs.nodeTallies = nodeTallies_;
+        inputs.dailyTrend = dailyTrend_;
 
         // The files are written while the latency table is stored.
         bool written = false;
@@ -165,6 +167,7 @@ private:
     const ChartPictureWriter& pictures_;
     std::shared_ptr<const reports::MessageEvents> messageEvents_;
     std::shared_ptr<const reports::NodeTallies> nodeTallies_;
+    std::shared_ptr<const trend::DailyTrend> dailyTrend_;
     QDir folder_;
     std::vector<catalogue::ReportPageReport> pageReports_;
 };
@@ -178,6 +181,13 @@ std::unique_ptr<reports::MessageEventGatherer> messageEventGatherer(const CliOpt
     return std::make_unique<reports::MessageEventGatherer>();
 }
 
+std::unique_ptr<trend::DailyTrendGatherer> dailyTrendGatherer(const CliOptions& options) {
+    if (std::none_of(options.reports.begin(), options.reports.end(),
+                     [](ReportKind kind) { return uses(kind, catalogue::LoadGathering::DailyFigures); }))
+        return nullptr;
+    return std::make_unique<trend::DailyTrendGatherer>();
+}
+
 std::shared_ptr<reports::NodeTallies> nodeTallies(const CliOptions& options) {
     if (std::none_of(options.reports.begin(), options.reports.end(), usesNodeTallies)) return nullptr;
     return std::make_shared<reports::NodeTallies>(namedRange(options));
@@ -186,7 +196,8 @@ std::shared_ptr<reports::NodeTallies> nodeTallies(const CliOptions& options) {
 int runReports(const CliOptions& options, const QString& databasePath, const ingest::IngestState& state,
                const ingest::LoadResult& load, platform::MessageSink& messages, const ChartPictureWriter& pictures,
                const ReportPageOutput& page, std::shared_ptr<const reports::MessageEvents> messageEvents,
-               std::shared_ptr<const reports::NodeTallies> nodeTallies) {
+               std::shared_ptr<const reports::NodeTallies> nodeTallies,
+               std::shared_ptr<const trend::DailyTrend> dailyTrend) {
     if (options.reports.isEmpty()) return exitDone;
     const reports::RangeRequest range = rangeRequest(options, load);
     if (std::any_of(options.reports.begin(), options.reports.end(), takesRange)) {
@@ -198,7 +209,8 @@ int runReports(const CliOptions& options, const QString& databasePath, const ing
     try {
         store::ReportDatabase db(databasePath);
         db.useFastRebuilds();
-        Runner runner(options, db, state, range, messages, pictures, std::move(messageEvents), std::move(nodeTallies));
+        Runner runner(options, db, state, range, messages, pictures, std::move(messageEvents), std::move(nodeTallies),
+                      std::move(dailyTrend));
         for (ReportKind kind : options.reports)
             if (!runner.run(kind)) return exitFailure;
         if (!runner.writePage(page, load)) return exitFailure;

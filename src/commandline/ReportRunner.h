@@ -19,6 +19,7 @@
 #include "reports/MessageEventGatherer.h"
 #include "reports/NodeTallies.h"
 #include "reports/ReportInputs.h"
+#include "trend/DailyTrendGatherer.h"
 
 namespace varnel::cli {
 
@@ -43,6 +44,10 @@ std::unique_ptr<reports::MessageEventGatherer> messageEventGatherer(const CliOpt
 // node choice when the options ask for a node report, else none.
 std::shared_ptr<reports::NodeTallies> nodeTallies(const CliOptions& options);
 
+// A gatherer of each loaded day's figures when the options ask for the
+// daily trend, else none.
+std::unique_ptr<trend::DailyTrendGatherer> dailyTrendGatherer(const CliOptions& options);
+
 // The range and node choice of the reports: the command line's, with the
 // entries of the load's node lists whose numbers it names selected.
 reports::RangeRequest rangeRequest(const CliOptions& options, const ingest::LoadResult& load);
@@ -51,13 +56,15 @@ reports::RangeRequest rangeRequest(const CliOptions& options, const ingest::Load
 // default name with the format's extension, through pictures. With
 // options.htmlPath, the report page of every report is written there last.
 // messageEvents, when given, are the load's message rows for the latency
-// report; nodeTallies, when given, the load's tallies for the node reports.
+// report; nodeTallies, when given, the load's tallies for the node reports;
+// dailyTrend, when given, the figures of each loaded day for the daily trend.
 // The output folder must exist.
 // Returns the exit status: done, bad arguments (no node of the load selected
 // on a side) or failure (database or file trouble, reported to messages).
 int runReports(const CliOptions& options, const QString& databasePath, const ingest::IngestState& state,
                const ingest::LoadResult& load, platform::MessageSink& messages, const ChartPictureWriter& pictures = {},
                const ReportPageOutput& page = {}, std::shared_ptr<const reports::MessageEvents> messageEvents = {},
-               std::shared_ptr<const reports::NodeTallies> nodeTallies = {});
+               std::shared_ptr<const reports::NodeTallies> nodeTallies = {},
+               std::shared_ptr<const trend::DailyTrend> dailyTrend = {});
 
 }  // namespace varnel::cli

@@ -339,6 +339,7 @@ std::optional<reports::ReportInputs> MainWindow::reportInputs(const ReportTab& t
     inputs.messageEvents = session_.gathered.messageEvents;
     inputs.nodeTallies = session_.gathered.nodeTallies;
     inputs.preparedLatency = session_.gathered.latencyPairs;
+    inputs.dailyTrend = session_.gathered.dailyTrend;
     inputs.connectionString = session_.connectionString;
     inputs.debug = session_.debug;
     return inputs;

@@ -133,11 +133,10 @@ NodeFilterTab nodeFilterTab(QWidget* page, const render::ReportTabDesign& design
 
 QPushButton* wholeDayTab(QWidget* page, const render::ReportTabDesign& design) {
     auto* description = descriptionLabel(design.description);
-    auto* axis = descriptionLabel(*design.axis);
     auto* runReport = runReportButton(design.runReport);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(description);
-    layout->addWidget(axis);
+    if (design.axis) layout->addWidget(descriptionLabel(*design.axis));
     layout->addStretch();
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "shell/EnglishStrings.h"
+#include "trend/TrendFigures.h"
+
 namespace varnel::render {
 
 namespace {
@@ -36,28 +39,37 @@ constexpr const char* nodeErrorDescription =
     "Keldan nodes and choose a time range if you like.  The summary report shows the same information which "
     "can be saved to a CSV file.";
 
+// Each figure of the trend is shown by the check box of its kind.
+std::vector<SeriesRule> dailyTrendSeries() {
+    std::vector<SeriesRule> rules;
+    for (const trend::TrendFigure figure : trend::trendFigures)
+        rules.push_back({static_cast<int>(trend::kindOf(figure)), SeriesRule::anyOption});
+    return rules;
+}
+
 const ReportViewEntry entries[] = {
     {.kind = ReportKind::PortAvailability,
-     .window =
-         {.windowName = "frmPortAvailability",
-          .loadFailureId = 25,
-          .menus = {{"mnuFile",
-                     4,
-                     {{"mnuPrintChart", 92, R::Print},
-                      {"SaveChartToBitmap", 96, R::SaveChart},
-                      separator("mnuSkip2"),
-                      {"mnuSummaryInfo", 108, R::Summary},
-                      separator("mnuSkip1"),
-                      {"mnuExit", 15, R::Exit}}},
-                    zoomMenu("mnuZoomMenu", 62, 106, 107, 105),
-                    {"mnuHelp", 5, {{"mnuAbout", 6, R::About}, separator("mnuSkip"), {"mnuShowHelp", 32, R::Help}}}},
-          .frames = {{"Frame1", 40, {{"chkShowPortsAvailable", 90, true}, {"chkShowPortsBusy", 91, false}}}},
-          .series = {{0, SeriesRule::anyOption}, {1, SeriesRule::anyOption}},
-          .groupType = ChartControl::GroupType::Bars,
-          .xLabels = ChartControl::XLabels::MinuteOfDay,
-          .viewport = charts::ViewportKind::PerMinute,
-          .minimumWidthTwips = 7005,
-          .minimumHeightTwips = 5414},
+     .window = {.windowName = "frmPortAvailability",
+                .loadFailureId = 25,
+                .menus = {{"mnuFile",
+                           4,
+                           {{"mnuPrintChart", 92, R::Print},
+                            {"SaveChartToBitmap", 96, R::SaveChart},
+                            separator("mnuSkip2"),
+                            {"mnuSummaryInfo", 108, R::Summary},
+                            separator("mnuSkip1"),
+                            {"mnuExit", 15, R::Exit}}},
+                          zoomMenu("mnuZoomMenu", 62, 106, 107, 105),
+                          {"mnuHelp",
+                           5,
+                           {{"mnuAbout", 6, R::About}, separator("mnuSkip"), {"mnuShowHelp", 32, R::Help}}}},
+                .frames = {{"Frame1", 40, {{"chkShowPortsAvailable", 90, true}, {"chkShowPortsBusy", 91, false}}}},
+                .series = {{0, SeriesRule::anyOption}, {1, SeriesRule::anyOption}},
+                .groupType = ChartControl::GroupType::Bars,
+                .xLabels = ChartControl::XLabels::MinuteOfDay,
+                .viewport = charts::ViewportKind::PerMinute,
+                .minimumWidthTwips = 7005,
+                .minimumHeightTwips = 5414},
      .summary = {"frmPortAvailabilitySummary", "mnuSaveAsCSV", "mnuHelpHeader", true, 6030, 6000},
      .tab = {.captionId = 86,
              .description = {"lblPortAvailabilityDescription", 115},
@@ -77,9 +89,10 @@ const ReportViewEntry entries[] = {
                             {"mnuExit", 27, R::Exit}}},
                           zoomMenu("mnuZoomMenu", 62, 106, 107, 105),
                           {"Help", 32, {{"mnuHelp", 32, R::Help}, separator(), {"mnuAbout", 6, R::About}}}},
-                .frames =
-                    {{"Frame2", 109, {{"optShowMessageCount", 49, false}, {"optShowQueueSize", 93, true}}},
-                     {"Frame1", 40, {{"chkShowInboundMessages", 36, false}, {"chkShowOutboundMessages", 81, true}}}},
+                .frames = {{"Frame2", 109, {{"optShowMessageCount", 49, false}, {"optShowQueueSize", 93, true}}},
+                           {"Frame1",
+                            40,
+                            {{"chkShowInboundMessages", 36, false}, {"chkShowOutboundMessages", 81, true}}}},
                 // Series 1 and 2 are sizes, 3 and 4 counts; odd ones inbound.
                 .series = {{0, 1}, {1, 1}, {0, 0}, {1, 0}},
                 .groupType = ChartControl::GroupType::Bars,
@@ -138,9 +151,10 @@ const ReportViewEntry entries[] = {
                             separator(),
                             {"mnuExit", 27, R::Exit}}},
                           {"HelpMenu", 32, {{"Help", 32, R::Help}, separator(), {"About", 6, R::About}}}},
-                .frames =
-                    {{"Frame1", 40, {{"chkShowInboundMessages", 36, false}, {"chkShowOutboundMessages", 81, true}}},
-                     {"frExclude", 110, {{"optShowMessageCount", 49, false}, {"optShowQueueSize", 58, true}}}},
+                .frames = {{"Frame1",
+                            40,
+                            {{"chkShowInboundMessages", 36, false}, {"chkShowOutboundMessages", 81, true}}},
+                           {"frExclude", 110, {{"optShowMessageCount", 49, false}, {"optShowQueueSize", 58, true}}}},
                 // Series 1 and 2 are counts, 3 and 4 megabytes; odd ones inbound.
                 .series = {{0, 0}, {1, 0}, {0, 1}, {1, 1}},
                 .groupType = ChartControl::GroupType::Bars,
@@ -204,7 +218,44 @@ const ReportViewEntry entries[] = {
                      .keldanNodes = {"listNodeErrorKeldanNodes"},
                      .veyraFrame = {.name = "frNodeErrorVeyraNodes", .fixedText = "Veyra Nodes"},
                      .veyraNodes = {"listNodeErrorVeyraNodes"}}}},
-};
+
+    {.kind = ReportKind::DailyTrend,
+     .window = {.windowName = "frmDailyTrend",
+                .loadFailureId = shell::dailyTrendLoadFailureStringId,
+                .menus = {{"mnuFile",
+                           4,
+                           {{"mnuPrintChart", 92, R::Print},
+                            {"mnuSaveChartToBitmap", 96, R::SaveChart},
+                            separator("mnuSkip2"),
+                            {"mnuSummaryInfo", 108, R::Summary},
+                            separator("mnuSkip1"),
+                            {"mnuExit", 15, R::Exit}}},
+                          zoomMenu("mnuZoomMenu", shell::show7DaysStringId, shell::show7DaysStringId + 1,
+                                   shell::show7DaysStringId + 2, shell::show7DaysStringId + 3),
+                          {"mnuHelp",
+                           5,
+                           {{"mnuAbout", 6, R::About}, separator("mnuSkip"), {"mnuShowHelp", 32, R::Help}}}},
+                // One check box per kind of figure, in the order of the kinds.
+                .frames = {{"Frame1",
+                            40,
+                            {{"chkShowCalls", shell::trendCallsStringId, false},
+                             {"chkShowPorts", shell::trendCallsStringId + 1, false},
+                             {"chkShowMinutesWithoutFreePort", shell::trendCallsStringId + 2, false},
+                             {"chkShowMessages", shell::trendCallsStringId + 3, true},
+                             {"chkShowMegabytes", shell::trendCallsStringId + 4, false},
+                             {"chkShowNdns", shell::trendCallsStringId + 5, false},
+                             {"chkShowQueueSeconds", shell::trendCallsStringId + 6, true}}}},
+                .series = dailyTrendSeries(),
+                .groupType = ChartControl::GroupType::Bars,
+                .xLabels = ChartControl::XLabels::ValueLabels,
+                .viewport = charts::ViewportKind::PerDay,
+                .minimumWidthTwips = 9000,
+                .minimumHeightTwips = 6000,
+                .mostChecked = 2},
+     .summary = {"frmDailyTrendSummary", "mnuSaveAsCSV", "mnuHelpHeader", true, 9000, 4000},
+     .tab = {.captionId = shell::dailyTrendTabStringId,
+             .description = {"lblDailyTrendDescription", shell::dailyTrendDescriptionStringId},
+             .runReport = {"cmdDailyTrend", 94}}}};
 
 }  // namespace
 

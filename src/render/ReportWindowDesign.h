@@ -67,6 +67,10 @@ struct ReportWindowDesign {
     QString chartLoadingCaption() const;
     int minimumWidthTwips;
     int minimumHeightTwips;
+    // How many check boxes may be ticked at once, each choosing figures of
+    // its own unit: while that many are ticked the others are disabled.
+    // 0: any number.
+    int mostChecked = 0;
 };
 
 // Which series (from 1, in order) the controls' states show: ticks of the

@@ -12,6 +12,7 @@
 #include "reports/ReportKind.h"
 #include "reports/ReportRequest.h"
 #include "store/StoredTime.h"
+#include "trend/DayFigures.h"
 
 namespace varnel::reports {
 
@@ -37,6 +38,9 @@ struct ReportInputs {
     // The whole day's latency pairs, made after the load; null when not made,
     // and a latency report over another range pairs for itself.
     std::shared_ptr<PreparedLatency> preparedLatency;
+    // The figures of each loaded day, gathered while the load stored its
+    // rows; null when not gathered, and the daily trend then has no days.
+    std::shared_ptr<const trend::DailyTrend> dailyTrend;
     QString connectionString;  // the working database file
     bool debug = false;        // write the latency report's unmatched-message file
 };

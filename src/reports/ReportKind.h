@@ -4,6 +4,6 @@
 
 namespace varnel::reports {
 
-enum class ReportKind { PortAvailability, QueueActivity, Latency, NodeTraffic, NodeErrors };
+enum class ReportKind { PortAvailability, QueueActivity, Latency, NodeTraffic, NodeErrors, DailyTrend };
 
 }  // namespace varnel::reports

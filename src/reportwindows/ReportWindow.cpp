@@ -15,6 +15,7 @@
 #include <QScrollBar>
 #include <QThread>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "catalogue/DefaultFileNames.h"
 #include "catalogue/ReportRecipe.h"
@@ -198,6 +199,11 @@ std::vector<bool> ReportWindow::chosenSeries() const {
 }
 
 void ReportWindow::applyOptions() {
+    if (design_.mostChecked > 0) {
+        const auto ticked = std::count_if(checks_.begin(), checks_.end(),
+                                          [](const QAbstractButton* check) { return check->isChecked(); });
+        for (QAbstractButton* check : checks_) check->setEnabled(check->isChecked() || ticked < design_.mostChecked);
+    }
     const std::vector<bool> visible = chosenSeries();
     chart_->setBatchMode(true);
     for (std::size_t k = 0; k < visible.size(); ++k) chart_->setSeriesVisible(static_cast<int>(k + 1), visible[k]);
@@ -228,6 +234,11 @@ void ReportWindow::load(app::ProgressPanel& panel) {
         showZoomed(startLatencyViewport(*viewport_, data));
     } else if (perMinute) {
         showViewport();
+    } else if (design_.viewport == charts::ViewportKind::PerDay && points > 0) {
+        // Every loaded day at first; the entries show a week, a month or a year of them.
+        viewport_->setRange(1, static_cast<int>(points));
+        viewport_->setValue(1);
+        zoom(charts::ChartViewport::zoomEntryCount - 1);
     } else if (scrollBar_) {
         scrollBar_->setEnabled(false);
     }

@@ -97,7 +97,7 @@ void SummaryWindow::formLoad() {
     try {
         windowkit::WaitCursor wait;
         store::ReportDatabase db(inputs_.connectionString);
-        report_ = std::make_shared<const reports::BuiltReport>(catalogue::readReport(db, inputs_.kind));
+        report_ = std::make_shared<const reports::BuiltReport>(catalogue::readReport(db, inputs_));
     } catch (const std::exception& e) {
         services_.dialogs.show({myLoadResString(17) + QString::fromUtf8(e.what())});
         return;

@@ -14,6 +14,7 @@
 #include "ingest/LoadData.h"
 #include "ingest/RecordingObserver.h"
 #include "reports/LatencyTable.h"
+#include "trend/DailyTrendGatherer.h"
 
 namespace {
 
@@ -80,8 +81,10 @@ protected:
         const QList<QDate> days = ingest::logDays(logs);
         ASSERT_EQ(days.size(), 1);
         test::RecordingObserver observer;
-        load_ = ingest::loadDays({logs, days, ingest::dayEntryText(days.first())}, files_, state_, observer);
+        trend::DailyTrendGatherer trend;
+        load_ = ingest::loadDays({logs, days, ingest::dayEntryText(days.first()), &trend}, files_, state_, observer);
         ASSERT_EQ(load_.outcome, ingest::LoadOutcome::Loaded);
+        dailyTrend_ = std::make_shared<const trend::DailyTrend>(trend.finish());
     }
 
     reports::ReportInputs inputs(ReportKind kind) const {
@@ -91,6 +94,7 @@ protected:
         in.range.nodes.keldanEntries = load_.keldanNodes;
         in.reportDate = state_.reportDate;
         in.peakAvailableLines = state_.peakAvailableLines;
+        in.dailyTrend = dailyTrend_;
         return in;
     }
 
@@ -98,6 +102,7 @@ protected:
     store::DataFiles files_{data_.path()};
     ingest::IngestState state_;
     ingest::LoadResult load_;
+    std::shared_ptr<const trend::DailyTrend> dailyTrend_;
 };
 
 TEST_F(ReportRecipeTest, WhatAReportBuildsItHandsOnOnceAndReadsBackTheSame) {
@@ -112,7 +117,7 @@ TEST_F(ReportRecipeTest, WhatAReportBuildsItHandsOnOnceAndReadsBackTheSame) {
         EXPECT_EQ(built.kind, entry.kind);
         EXPECT_GT(built.size(), 0u);
         EXPECT_EQ(handed, std::vector<std::size_t>{built.size()});
-        EXPECT_EQ(catalogue::readReport(db, entry.kind).size(), built.size());
+        EXPECT_EQ(catalogue::readReport(db, inputs(entry.kind)).size(), built.size());
         const reports::ReportChart chart = catalogue::reportChart(built, inputs(entry.kind));
         EXPECT_FALSE(chart.header.isEmpty());
         ASSERT_FALSE(chart.series.isEmpty());

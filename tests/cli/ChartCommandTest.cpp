@@ -21,8 +21,8 @@ namespace {
 const QString sampleLogs = QStringLiteral(VARNEL_SOURCE_DIR "/samples/logs");
 
 const QStringList chartNames = {"PortAvailabilityGraph_5_12_2004", "MessageQueueActivityGraph_5_12_2004",
-                                "MessageLatencyGraph_5_12_2004", "NodeTrafficGraph_5_12_2004",
-                                "NodeErrorGraph_5_12_2004"};
+                                "MessageLatencyGraph_5_12_2004",   "NodeTrafficGraph_5_12_2004",
+                                "NodeErrorGraph_5_12_2004",        "DailyTrendGraph_5_12_2004"};
 
 // Pixels of the picture far from white, grey and black: the drawn series.
 int colouredPixels(const QImage& image) {
@@ -57,7 +57,7 @@ TEST_F(ChartCommand, EveryReportWritesItsChartAtTheDefaultSizeWithItsSeriesDrawn
         EXPECT_GT(colouredPixels(picture), 20);
     }
     // The summaries are written beside them, and nothing else.
-    EXPECT_EQ(written().size(), 10) << written().join(' ').toStdString();
+    EXPECT_EQ(written().size(), 12) << written().join(' ').toStdString();
 }
 
 TEST_F(ChartCommand, ChartSizeAndTheOtherFormatsAreHonoured) {

@@ -1,4 +1,4 @@
-// varnel-report --html: the page of a fixture day holds the five reports in
+// varnel-report --html: the page of a fixture day holds the six reports in
 // tab order with their charts and the figures of their CSV files, shows
 // identifiers from the log as text, passes the HTML checker, and a page that
 // cannot be written is a failure named with its reason.
@@ -38,6 +38,7 @@ const char* const sections[][2] = {
     {"latency", "MessageLatencySummary_5_12_2004.csv"},
     {"node-traffic", "NodeTrafficSummary_5_12_2004.csv"},
     {"node-errors", "NodeErrorSummary_5_12_2004.csv"},
+    {"daily-trend", "DailyTrendSummary_5_12_2004.csv"},
 };
 
 QByteArray contentOf(const QString& path) {
@@ -81,7 +82,7 @@ protected:
     test::TempFolder logs, data, out;
 };
 
-TEST_F(ReportPageTool, PageHoldsFiveReportsWithChartsAndTheFiguresOfTheirCsvFiles) {
+TEST_F(ReportPageTool, PageHoldsSixReportsWithChartsAndTheFiguresOfTheirCsvFiles) {
     const auto run = runReportTool(base() + QStringList{"--html", page()});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QString html = QString::fromUtf8(contentOf(page()));
@@ -90,9 +91,11 @@ TEST_F(ReportPageTool, PageHoldsFiveReportsWithChartsAndTheFiguresOfTheirCsvFile
         html.contains(QRegularExpression(QStringLiteral("<title>Varnel Traffic Report for [^<]*2004</title>"))));
     EXPECT_TRUE(html.contains(QStringLiteral("<li>Traffic information found in logs for 05/12/2004 Wednesday</li>")));
     EXPECT_TRUE(html.contains(QStringLiteral("<li>Outbound NDNs=1</li>")));
-    EXPECT_EQ(html.count(QStringLiteral("<img src=\"data:image/png;base64,")), 5);
-    const QStringList headings = {"Port Availability Report", "Message Queue Activity", "Message Latency",
-                                  "Node Traffic", "Non-delivery Notifications"};
+    EXPECT_EQ(html.count(QStringLiteral("<img src=\"data:image/png;base64,")), 6);
+    // Over one day the trend follows the others.
+    const QStringList headings = {
+        "Port Availability Report",   "Message Queue Activity", "Message Latency", "Node Traffic",
+        "Non-delivery Notifications", "Daily Trend Report"};
     qsizetype previous = -1;
     for (const QString& heading : headings) {
         const qsizetype at = html.indexOf(QStringLiteral("<h2>") + heading + QStringLiteral("</h2>"));
@@ -167,6 +170,24 @@ TEST_F(ReportPageTool, APageNeverReplacesALogOrTheWorkingDatabase) {
     }
     EXPECT_EQ(contentOf(log), QByteArray(day12.data(), static_cast<qsizetype>(day12.size())));
     EXPECT_FALSE(QFile::exists(db)) << "nothing was loaded";
+}
+
+// Over several days the trend is the question the page answers first.
+TEST_F(ReportPageTool, TheTrendLeadsThePageAndHasARowPerDay) {
+    std::string day13(day12);
+    for (std::size_t at = day13.find("5/12/2004"); at != std::string::npos; at = day13.find("5/12/2004", at))
+        day13.replace(at, 9, "5/13/2004");
+    logs.write("CallLog_20040513.log", day13);
+    const auto run = runReportTool(base() + QStringList{"--html", page()});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QString html = QString::fromUtf8(contentOf(page()));
+    const qsizetype trend = html.indexOf(QStringLiteral("<section id=\"daily-trend\">"));
+    ASSERT_GE(trend, 0);
+    EXPECT_LT(trend, html.indexOf(QStringLiteral("<section id=\"port-availability\">")));
+    const QList<QStringList> rows = tableRows(sectionOf(html, QStringLiteral("daily-trend")));
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_EQ(rows[0].first(), QStringLiteral("2004-05-12"));
+    EXPECT_EQ(rows[1].first(), QStringLiteral("2004-05-13"));
 }
 
 }  // namespace

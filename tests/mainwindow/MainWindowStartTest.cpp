@@ -25,8 +25,8 @@ namespace {
 
 using shell::myLoadResString;
 
-const char* const runReportButtons[] = {"cmdPortUsage", "cmdMessageQueueActivity", "cmdMessageLatency",
-                                        "cmdNodeTraffic", "cmdNodeError"};
+const char* const runReportButtons[] = {
+    "cmdPortUsage", "cmdMessageQueueActivity", "cmdMessageLatency", "cmdNodeTraffic", "cmdNodeError", "cmdDailyTrend"};
 
 class MainWindowStart : public MainWindowFixture {};
 
@@ -59,12 +59,13 @@ TEST_F(MainWindowStart, FirstStartWithoutTheSetting) {
 TEST_F(MainWindowStart, CaptionsComeFromTheStringTable) {
     open();
     auto* tabs = control<QTabWidget>("SSTab1");
-    ASSERT_EQ(tabs->count(), 5);
+    ASSERT_EQ(tabs->count(), 6);
     EXPECT_EQ(tabs->tabText(0), myLoadResString(86));
     EXPECT_EQ(tabs->tabText(1), myLoadResString(54));
     EXPECT_EQ(tabs->tabText(2), myLoadResString(52));
     EXPECT_EQ(tabs->tabText(3), myLoadResString(71));
     EXPECT_EQ(tabs->tabText(4), "Non-delivery Notifications");
+    EXPECT_EQ(tabs->tabText(5), "Daily Trend");
     EXPECT_EQ(control<QGroupBox>("frmStoreDatabaseAt")->title(), "Generate Report From:");
     EXPECT_EQ(control<QPushButton>("cmdParseLogs")->text(), "Load Data");
     EXPECT_EQ(control<QPushButton>("cmdBrowseForDiagFile")->text(), "Browse...");

@@ -58,9 +58,10 @@ TEST_F(SaveReportPage, ItemFollowsTheReportButtonsAndWritesEveryReportWithTheTab
     EXPECT_EQ(dialogs_.texts(),
               QStringList{QStringLiteral("The report page was saved to %1.").arg(QDir::toNativeSeparators(target()))});
     const QString html = written();
-    for (const char* anchor : {"port-availability", "queue-activity", "latency", "node-traffic", "node-errors"})
+    for (const char* anchor :
+         {"port-availability", "queue-activity", "latency", "node-traffic", "node-errors", "daily-trend"})
         EXPECT_TRUE(html.contains(QStringLiteral("<section id=\"%1\">").arg(QLatin1String(anchor)))) << anchor;
-    EXPECT_EQ(html.count(QStringLiteral("<img src=\"data:image/png;base64,")), 5);
+    EXPECT_EQ(html.count(QStringLiteral("<img src=\"data:image/png;base64,")), 6);
     EXPECT_EQ(html.count(QStringLiteral("Time range: after 08:00:00 and before 09:30:00.")), 1);
     EXPECT_TRUE(html.contains(QDir::toNativeSeparators(logs_.path())));
     EXPECT_TRUE(html.contains(QStringLiteral("<li>Inbound Calls=2</li>")));

@@ -9,7 +9,11 @@
 #include <QStandardPaths>
 #include <csignal>
 
+#include "ingest/DayList.h"
+#include "ingest/LoadData.h"
+#include "ingest/RecordingObserver.h"
 #include "summarywindows/SummaryWindowFixture.h"
+#include "trend/DailyTrendGatherer.h"
 
 namespace varnel::summarywindows::test {
 
@@ -51,6 +55,36 @@ protected:
         return contentOf(out_.file(QStringLiteral("tool-out/")) + c.fileName);
     }
 };
+
+// The trend's summary over the fixture's four days: its caption, a row per
+// day, and the file Save as CSV writes byte for byte as expected.
+TEST_F(SummaryWindowFixture, DailyTrendSummaryHasARowPerDayAndSavesTheExpectedFile) {
+    const QString logs = QStringLiteral(VARNEL_SOURCE_DIR "/tests/fixtures/trend/logs");
+    const QList<QDate> days = ingest::logDays(logs);
+    trend::DailyTrendGatherer gatherer;
+    varnel::test::RecordingObserver observer;
+    const store::DataFiles files(data_.path());
+    ASSERT_EQ(
+        ingest::loadDays({logs, days, ingest::dayEntryText(days.first()), &gatherer}, files, state_, observer).outcome,
+        ingest::LoadOutcome::Loaded);
+    inputs_.kind = ReportKind::DailyTrend;
+    inputs_.connectionString = files.workingPath();
+    inputs_.reportDate = state_.reportDate;
+    inputs_.dailyTrend = std::make_shared<const trend::DailyTrend>(gatherer.finish());
+
+    SummaryWindow& window = open();
+    EXPECT_EQ(window.objectName(), QStringLiteral("frmDailyTrendSummary"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Daily Trend Summary"));
+    EXPECT_EQ(gridLines({QStringLiteral("Day")}),
+              (QStringList{"2004-05-10", "2004-05-11", "2004-05-12", "2004-05-13"}));
+    const QByteArray saved = saveAs(out_.file(QStringLiteral("trend.csv")), "mnuSaveAsCSV");
+    EXPECT_EQ(dialogs_.saveSuggestions.first().section(QLatin1Char('/'), -1),
+              QStringLiteral("DailyTrendSummary_5_13_2004.csv"));
+    EXPECT_EQ(
+        saved.toStdString(),
+        contentOf(QStringLiteral(VARNEL_SOURCE_DIR "/tests/fixtures/trend/expected/DailyTrendSummary_5_13_2004.csv"))
+            .toStdString());
+}
 
 }  // namespace
 
