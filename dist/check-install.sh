@@ -22,9 +22,10 @@ expect share/applications/varnel-traffic.desktop
 expect share/metainfo/com.dravon.varnel_traffic.metainfo.xml
 expect share/icons/hicolor/scalable/apps/varnel-traffic.svg
 for size in 16 24 32 48 64 128 256; do expect "share/icons/hicolor/${size}x${size}/apps/varnel-traffic.png"; done
-expect share/man/man1/varnel-report.1
-expect share/man/man1/varnel-traffic.1
+expect share/man/man1/varnel-report.1.gz
+expect share/man/man1/varnel-traffic.1.gz
 expect share/doc/varnel-traffic/copyright
+expect share/doc/varnel-traffic/changelog.gz
 
 # Language packs, help pages and the update helper beside either program.
 for dir in "$build/src/app" "$build/src/cli"; do

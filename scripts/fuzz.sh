@@ -14,9 +14,9 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$out"
 
-# Seeds: the logs and their file names, the day entries they give, and every
-# earlier regression input.
-mkdir -p "$work/call-log" "$work/day-names"
+# Seeds: the logs and their file names, the day entries they give, the
+# language packs of the build, and every earlier regression input.
+mkdir -p "$work/call-log" "$work/day-names" "$work/language-pack"
 i=0
 while IFS= read -r log; do
   i=$((i + 1))
@@ -24,8 +24,14 @@ while IFS= read -r log; do
   basename "$log" | tr -d '\n' > "$work/day-names/seed-$i"
 done < <(find samples tests/fixtures -name 'CallLog_*' -type f | sort)
 printf '05/12/2004 Wednesday' > "$work/day-names/entry"
+i=0
+while IFS= read -r pack; do
+  i=$((i + 1))
+  cp "$pack" "$work/language-pack/seed-$i"
+done < <(find "$build" -name 'brandingres_*.qm' -type f | sort)
 cp tests/fuzz/regressions/call-log/* "$work/call-log/"
 cp tests/fuzz/regressions/day-names/* "$work/day-names/"
+cp tests/fuzz/regressions/language-pack/* "$work/language-pack/"
 
 status=0
 run() {  # target, corpus, extra options...
@@ -46,4 +52,6 @@ run() {  # target, corpus, extra options...
 # inputs than 64 KB only slow the search down.
 run call_log_fuzz call-log -max_len=65536
 run day_names_fuzz day-names -max_len=64
+# The packs of the build are about 30 KB.
+run language_pack_fuzz language-pack -max_len=65536
 exit "$status"

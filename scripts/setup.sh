@@ -13,7 +13,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth poppler-utils
   clang libclang-rt-14-dev clang-format
-  desktop-file-utils appstream file dpkg-dev
+  desktop-file-utils appstream file dpkg-dev lintian mandoc
 )
 
 missing=()

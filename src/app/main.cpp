@@ -7,6 +7,7 @@
 
 #include "mainwindow/MainWindow.h"
 #include "platform/DataFolder.h"
+#include "platform/FileNameBytes.h"
 #include "platform/PrivateFolder.h"
 #include "platform/ProcessPriority.h"
 #include "platform/SignalCleanup.h"
@@ -46,7 +47,7 @@ int main(int argc, char** argv) {
                          QIcon(QDir(platform::programDataFolder()).filePath(QStringLiteral("varnel-traffic.svg")))));
     QGuiApplication::setDesktopFileName(QStringLiteral("varnel-traffic"));
 
-    const app::RunOptions options = app::parseRunOptions(QCoreApplication::arguments());
+    const app::RunOptions options = app::parseRunOptions(platform::commandLineArguments(argc, argv));
     // Private folders of runs that were killed outright.
     platform::removeAbandonedPrivateFolders();
     app::AppSession session(

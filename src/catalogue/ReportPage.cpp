@@ -7,6 +7,7 @@
 #include "catalogue/DefaultFileNames.h"
 #include "catalogue/ReportRecipe.h"
 #include "ingest/DayList.h"
+#include "platform/FileNameBytes.h"
 #include "reports/TimeText.h"
 
 namespace varnel::catalogue {
@@ -53,7 +54,7 @@ summaries::PageContent reportPageContent(const ReportPageLoad& load, const std::
     QStringList days;
     for (const QDate& day : load.days) days << ingest::dayEntryText(day);
     page.facts = {{QStringLiteral("Report date"), date},
-                  {QStringLiteral("Log folder"), QDir::toNativeSeparators(load.logFolder)},
+                  {QStringLiteral("Log folder"), platform::shownText(QDir::toNativeSeparators(load.logFolder))},
                   {QStringLiteral("Days loaded"), days.join(QStringLiteral(", "))}};
     page.summaryHeading = QStringLiteral("Load summary");
     page.summaryLines = summaryLines(load.summary);

@@ -17,6 +17,7 @@
 #include "ingest/DayList.h"
 #include "ingest/LoadData.h"
 #include "platform/DataFolder.h"
+#include "platform/FileNameBytes.h"
 #include "platform/PrivateFolder.h"
 #include "platform/ProcessLock.h"
 #include "platform/SignalCleanup.h"
@@ -33,12 +34,14 @@ using namespace varnel;
 
 namespace {
 
-void print(FILE* stream, const QString& text) { std::fputs(text.toLocal8Bit().constData(), stream); }
+void print(FILE* stream, const QString& text) {
+    std::fputs(platform::shownText(text).toLocal8Bit().constData(), stream);
+}
 
 // Writes to standard output and makes sure it arrived: a full disk or a
 // closed pipe behind it is a failure of the run, said on standard error.
 bool printOut(const QString& text) {
-    const QByteArray bytes = text.toLocal8Bit();
+    const QByteArray bytes = platform::shownText(text).toLocal8Bit();
     errno = 0;
     if (std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout) ==
             static_cast<std::size_t>(bytes.size()) &&
@@ -223,7 +226,7 @@ int main(int argc, char** argv) {
 
     const QString dataFolder = platform::programDataFolder();
     const cli::ParsedCommandLine parsed =
-        cli::parseCommandLine(QCoreApplication::arguments(), shell::findLanguagePacks(dataFolder));
+        cli::parseCommandLine(platform::commandLineArguments(argc, argv), shell::findLanguagePacks(dataFolder));
     // A closed pipe on standard output is reported like any failed write
     // instead of ending the run silently.
     std::signal(SIGPIPE, SIG_IGN);
@@ -231,13 +234,15 @@ int main(int argc, char** argv) {
     print(stderr, parsed.error);
     if (!parsed.options) return parsed.exitCode;
     if (!parsed.options->language.isEmpty()) {
-        const QString path = QDir(dataFolder).filePath(shell::languagePackFileName(parsed.options->language));
-        auto pack = shell::QmLanguagePack::load(path);
-        if (!pack) {
-            print(stderr, QStringLiteral("The language pack %1 cannot be read\n").arg(QDir::toNativeSeparators(path)));
+        const QString path = shell::findLanguagePackFile(dataFolder, parsed.options->language);
+        shell::LoadedLanguagePack loaded = shell::QmLanguagePack::load(path);
+        if (!loaded.pack) {
+            QString text = shell::languagePackProblemText(path, loaded.problem);
+            text[0] = text[0].toUpper();
+            print(stderr, text + QLatin1Char('\n'));
             return cli::exitFailure;
         }
-        shell::setLanguagePack(std::move(pack));
+        shell::setLanguagePack(std::move(loaded.pack));
     }
     return run(*parsed.options);
 }

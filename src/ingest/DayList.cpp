@@ -2,6 +2,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
+
+#include "platform/FolderEntries.h"
 
 namespace varnel::ingest {
 
@@ -20,17 +23,24 @@ bool digitsAt(const QString& text, qsizetype from, qsizetype count, int& value) 
     return true;
 }
 
-// The entries of a folder with a log's name, ascending by name ignoring
-// case, so that every spelling of the prefix sorts by date. Entries of every
-// kind are listed, so that the load can name one it cannot read.
+// Whether an entry counts as a log: a regular file, a link to one, or a
+// link that cannot be followed, which the load then names as a log it could
+// not read. A folder, FIFO or device with a log's name is none.
+bool countsAsLog(const QString& path) { return platform::entryKind(path) != platform::EntryKind::Other; }
+
+// The logs of a folder, by their names' bytes, ascending by name ignoring
+// case, so that every spelling of the prefix sorts by date.
 QStringList logFileNames(const QString& folder) {
-    QDir dir(folder);
-    if (folder.isEmpty() || !dir.exists()) return {};
-    QStringList names = dir.entryList({logPrefix + QStringLiteral("*")},
-                                      QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot,
-                                      QDir::Name | QDir::IgnoreCase);
-    names.erase(std::remove_if(names.begin(), names.end(), [](const QString& n) { return !isLogFileName(n); }),
-                names.end());
+    const auto entries = platform::folderEntryNames(folder);
+    if (!entries) return {};
+    const QDir dir(folder);
+    QStringList names;
+    for (const QString& name : *entries)
+        if (isLogFileName(name) && countsAsLog(dir.filePath(name))) names << name;
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        const int order = a.compare(b, Qt::CaseInsensitive);
+        return order != 0 ? order < 0 : a < b;
+    });
     return names;
 }
 
@@ -45,9 +55,8 @@ QChar dateSeparator(const QLocale& locale) {
 bool isLogFileName(const QString& fileName) { return fileName.startsWith(logPrefix, Qt::CaseInsensitive); }
 
 QString resolvedPath(const QString& path) {
-    const QFileInfo info(path);
-    const QString canonical = info.canonicalFilePath();
-    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+    if (const auto canonical = platform::canonicalPath(path)) return *canonical;
+    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
 }
 
 bool isLogOfFolder(const QString& path, const QString& logFolder) {

@@ -25,12 +25,14 @@ QString resolvedPath(const QString& path);
 std::optional<QDate> logFileDate(const QString& fileName);
 
 // The days with logs in the folder, ascending, each once, later than
-// 1 January 1990. A folder that cannot be read gives none.
+// 1 January 1990. A log is a regular file, a link to one, or a link that
+// cannot be followed (the load says why it could not read it); a folder or
+// FIFO with a log's name gives no day. A folder that cannot be read gives
+// none. Names are taken by their bytes, in the text form of FileNameBytes.
 QList<QDate> logDays(const QString& folder);
 
-// Full paths of the folder's log files of one day, ascending by name. Every
-// entry with a log's name is given, also one that is no regular file (a
-// folder, a FIFO, a link to a device): the parser skips it and says so.
+// Full paths of the folder's logs of one day, ascending by name: the same
+// entries as the day list counts, in the same text form.
 QStringList logFilesOfDay(const QString& folder, QDate day);
 
 // Month, separator, day, separator, four-digit year, a blank and the

@@ -19,6 +19,16 @@ uint64_t bytesEqualTo(uint64_t word, char c) {
     return ~(((x & lowBits) + lowBits) | x | lowBits);
 }
 
+// Nonzero when some byte of the word is below 0x0E, as LF and CR are. Cheaper
+// than looking for both exactly, which is done only for the few words of a
+// line that pass this.
+bool mayHoldALineEnd(uint64_t word) { return ((word - everyByte * 0x0E) & ~word & ~lowBits) != 0; }
+
+// The top bit of every LF and CR of the word.
+uint64_t lineEndsIn(uint64_t word) {
+    return mayHoldALineEnd(word) ? bytesEqualTo(word, '\n') | bytesEqualTo(word, '\r') : 0;
+}
+
 const char* markedByte(uint64_t marks, const char* word) { return word + (std::countr_zero(marks) >> 3); }
 
 }  // namespace
@@ -37,12 +47,12 @@ const char* LineFields::cutLine(const char* begin, const char* end) {
     for (; end - p >= 8; p += 8) {
         const uint64_t word = loadWord<uint64_t>(p);
         uint64_t commas = bytesEqualTo(word, ',');
-        const uint64_t lineFeeds = bytesEqualTo(word, '\n');
-        // Only the commas before the first LF belong to this line.
-        if (lineFeeds != 0) commas &= (lineFeeds & (0 - lineFeeds)) - 1;
+        const uint64_t lineEnds = lineEndsIn(word);
+        // Only the commas before the first line end belong to this line.
+        if (lineEnds != 0) commas &= (lineEnds & (0 - lineEnds)) - 1;
         for (; commas != 0; commas &= commas - 1) fieldAfter(markedByte(commas, p));
-        if (lineFeeds != 0) {
-            lineEnd = markedByte(lineFeeds, p);
+        if (lineEnds != 0) {
+            lineEnd = markedByte(lineEnds, p);
             break;
         }
     }
@@ -50,14 +60,14 @@ const char* LineFields::cutLine(const char* begin, const char* end) {
         for (; p != end; ++p) {
             if (*p == ',') {
                 fieldAfter(p);
-            } else if (*p == '\n') {
+            } else if (*p == '\n' || *p == '\r') {
                 lineEnd = p;
                 break;
             }
         }
     }
     count_ = count;
-    end_ = lineEnd != begin && lineEnd[-1] == '\r' ? lineEnd - 1 : lineEnd;
+    end_ = lineEnd;
     return lineEnd;
 }
 

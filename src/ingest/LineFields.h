@@ -1,6 +1,7 @@
 // Cuts one log line at every comma. No quoting and no trimming: blanks stay
-// part of a field and empty fields count. The line's end and its commas are
-// found together, in one pass over its bytes.
+// part of a field and empty fields count. A line ends at an LF, a CR LF or a
+// lone CR; its end and its commas are found together, in one pass over its
+// bytes.
 #pragma once
 
 #include <array>
@@ -19,12 +20,13 @@ public:
     // Cuts the line that the text begins with (see cutLine).
     explicit LineFields(std::string_view text) { cutLine(text.data(), text.data() + text.size()); }
 
-    // Cuts the bytes from begin up to the first LF, or up to end when there
-    // is none. A CR just before that LF, or as the last byte before end,
-    // ends the line and belongs to no field. Returns the LF's place, or end.
+    // Cuts the bytes from begin up to the first line end, an LF or a CR, or
+    // up to end when there is none. Returns the line end's place, or end; a
+    // CR there may be the first half of a CR LF end, which the caller passes
+    // over as one.
     const char* cutLine(const char* begin, const char* end);
 
-    // The line without its LF or CR LF end.
+    // The line without its LF, CR LF or CR end.
     std::string_view line() const { return {starts_[0], static_cast<std::size_t>(end_ - starts_[0])}; }
     std::size_t count() const { return count_; }
     bool has(std::size_t index) const { return index < count_; }

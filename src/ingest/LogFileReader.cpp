@@ -1,38 +1,31 @@
 #include "ingest/LogFileReader.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
-#include <QFile>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+
+#include "platform/WholeFileWriter.h"
 
 namespace varnel::ingest {
 
 namespace {
 
-QString systemText(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
-
-// What an entry is when it is no regular file.
-QString kindOf(mode_t mode) {
-    if (S_ISDIR(mode)) return QStringLiteral("a folder");
-    if (S_ISFIFO(mode)) return QStringLiteral("a FIFO");
-    if (S_ISCHR(mode) || S_ISBLK(mode)) return QStringLiteral("a device");
-    if (S_ISSOCK(mode)) return QStringLiteral("a socket");
-    return QStringLiteral("not a regular file");
-}
-
-// Counts in blocks short enough for a one-byte count, which the compiler
-// turns into compares of many bytes at once: ten times faster than a count
-// into a wide integer, and four times faster than a search for each LF.
-int64_t countLineFeeds(const char* begin, const char* end) {
-    int64_t total = 0;
-    while (begin != end) {
-        const auto block = std::min<std::ptrdiff_t>(end - begin, 255);
+// The line ends in [begin, end): every LF, and every CR followed by a byte
+// other than LF (a CR LF is counted at its LF). A CR as the last byte is left
+// to the caller, who knows the byte after it. Counts in blocks short enough
+// for a one-byte count, which the compiler turns into compares of many bytes
+// at once: ten times faster than a count into a wide integer, and four times
+// faster than a search for each LF.
+int64_t countLineEnds(const char* begin, const char* end) {
+    const char* const last = end - 1;
+    int64_t total = *last == '\n';
+    while (begin != last) {
+        const auto block = std::min<std::ptrdiff_t>(last - begin, 255);
         unsigned char inBlock = 0;
-        for (std::ptrdiff_t i = 0; i < block; ++i) inBlock += begin[i] == '\n';
+        for (std::ptrdiff_t i = 0; i < block; ++i)
+            inBlock += (begin[i] == '\n') | ((begin[i] == '\r') & (begin[i + 1] != '\n'));
         total += inBlock;
         begin += block;
     }
@@ -41,30 +34,15 @@ int64_t countLineFeeds(const char* begin, const char* end) {
 
 }  // namespace
 
-LogFileReader::LogFileReader(const QString& path) : path_(path) {}
-
-LogFileReader::~LogFileReader() {
-    if (fd_ >= 0) ::close(fd_);
-}
+LogFileReader::LogFileReader(const QString& path) : file_(path) {}
 
 LogFileReader::Opened LogFileReader::open() {
-    // Without O_NONBLOCK opening a FIFO waits for a writer, perhaps forever.
-    fd_ = ::open(QFile::encodeName(path_).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd_ < 0) {
-        error_ = systemText(errno);
-        return Opened::Failed;
+    const Opened opened = file_.open();
+    if (opened != Opened::Yes) {
+        error_ = file_.errorString();
+        return opened;
     }
-    struct stat info {};
-    if (::fstat(fd_, &info) != 0) {
-        error_ = systemText(errno);
-        return Opened::Failed;
-    }
-    if (!S_ISREG(info.st_mode)) {
-        error_ = kindOf(info.st_mode);
-        return Opened::NotRegular;
-    }
-    ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK);
-    size_ = info.st_size;
+    size_ = file_.size();
     buffer_.resize(chunkSize);
     return Opened::Yes;
 }
@@ -74,11 +52,12 @@ std::size_t LogFileReader::read(char* into, std::size_t size) {
     if (left == 0) return 0;
     ssize_t got;
     do {
-        got = ::read(fd_, into, std::min(size, left));
+        got = ::read(file_.handle(), into, std::min(size, left));
     } while (got < 0 && errno == EINTR);
     if (got <= 0) {
         cutShort_ = true;
-        error_ = got < 0 ? systemText(errno) : QStringLiteral("the file became shorter while it was read");
+        error_ =
+            got < 0 ? platform::systemErrorText(errno) : QStringLiteral("the file became shorter while it was read");
         return 0;
     }
     consumed_ += got;
@@ -86,7 +65,7 @@ std::size_t LogFileReader::read(char* into, std::size_t size) {
 }
 
 void LogFileReader::rewind() {
-    ::lseek(fd_, 0, SEEK_SET);
+    ::lseek(file_.handle(), 0, SEEK_SET);
     consumed_ = 0;
     begin_ = end_ = 0;
     atEof_ = false;
@@ -94,13 +73,18 @@ void LogFileReader::rewind() {
 
 int64_t LogFileReader::countLines(int64_t stopAbove) {
     int64_t lines = 0;
-    bool pendingLine = false;
+    bool crLast = false;       // the bytes so far end in a CR
+    bool pendingLine = false;  // a line has begun that no counted end closes
     for (;;) {
         const std::size_t got = read(buffer_.data(), buffer_.size());
         if (got == 0) break;
         const char* const begin = buffer_.data();
         const char* const end = begin + got;
-        lines += countLineFeeds(begin, end);
+        // A CR that ended the bytes before is a line end of its own unless
+        // this LF completes it.
+        if (crLast && *begin != '\n') ++lines;
+        lines += countLineEnds(begin, end);
+        crLast = end[-1] == '\r';
         pendingLine = end[-1] != '\n';
         // The line after the limit has begun: nothing more needs reading.
         if (lines > stopAbove || (lines == stopAbove && pendingLine)) {
@@ -136,7 +120,17 @@ bool LogFileReader::nextLine(std::string_view& line) {
         const char* const end = buffer_.data() + end_;
         const char* const lineEnd = fields_.cutLine(buffer_.data() + begin_, end);
         if (lineEnd != end) {
-            begin_ = static_cast<std::size_t>(lineEnd - buffer_.data()) + 1;
+            std::size_t next = static_cast<std::size_t>(lineEnd - buffer_.data()) + 1;
+            if (*lineEnd == '\r') {
+                // A CR as the last byte read may be the first half of a CR LF:
+                // read on, then cut the line again from its moved start.
+                if (next == end_ && !atEof_) {
+                    refill();
+                    continue;
+                }
+                if (next < end_ && buffer_[next] == '\n') ++next;
+            }
+            begin_ = next;
             break;
         }
         // The line goes on past the bytes read so far: read more and cut it

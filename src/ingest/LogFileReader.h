@@ -1,5 +1,5 @@
 // Reads a log file in fixed-size chunks and hands out its lines (without
-// their LF or CR LF ending), so that memory stays small whatever the size of
+// their LF, CR LF or lone CR ending), so that memory stays small whatever the size of
 // the file. Only a regular file is read (links followed), and only the bytes
 // it held when it was opened: the lines counted are the lines parsed, even
 // while the gateway goes on writing to it.
@@ -11,21 +11,15 @@
 #include <vector>
 
 #include "ingest/LineFields.h"
+#include "platform/RegularFile.h"
 
 namespace varnel::ingest {
 
 class LogFileReader {
 public:
-    enum class Opened {
-        Yes,
-        NotRegular,  // a folder, FIFO, device or socket: not read at all
-        Failed,
-    };
+    using Opened = platform::RegularFile::Opened;
 
     explicit LogFileReader(const QString& path);
-    ~LogFileReader();
-    LogFileReader(const LogFileReader&) = delete;
-    LogFileReader& operator=(const LogFileReader&) = delete;
 
     // Opens the file without ever waiting on a FIFO and takes its size.
     Opened open();
@@ -60,8 +54,7 @@ private:
     // slower.
     static constexpr std::size_t chunkSize = 1 << 16;
 
-    QString path_;
-    int fd_ = -1;
+    platform::RegularFile file_;
     int64_t size_ = 0;      // the file's size when opened
     int64_t consumed_ = 0;  // bytes read since the start
     bool cutShort_ = false;

@@ -16,6 +16,7 @@
 #include "mainwindow/LocalizeMainWindow.h"
 #include "mainwindow/NodeListView.h"
 #include "platform/DocumentsFolder.h"
+#include "platform/FileNameBytes.h"
 #include "reports/LaunchChecks.h"
 #include "session/DatabaseBackup.h"
 #include "session/LoadRunner.h"
@@ -104,12 +105,12 @@ void MainWindow::connectControls() {
 
     connect(progressTimer_, &QTimer::timeout, this, &MainWindow::showLoadProgress);
     connect(loadRunner_, &LoadRunner::messageRaised, this, [this](const QString& text, const QString& title, int icon) {
-        const UserMessage message(text, title, static_cast<UserMessage::Icon>(icon));
+        const UserMessage message(platform::shownText(text), title, static_cast<UserMessage::Icon>(icon));
         queueLoadEvent([this, message] { services_.dialogs.show(message); });
     });
     connect(loadRunner_, &LoadRunner::fileStarted, this, [this](int file, const QString& path, qint64 lineCount) {
         shownFile_ = file;
-        ui_.frmTitle->begin(myLoadResString(85) + path, lineCount);
+        ui_.frmTitle->begin(myLoadResString(85) + platform::shownText(path), lineCount);
     });
     connect(loadRunner_, &LoadRunner::fileFinished, this, [this](int file) {
         if (file == shownFile_) ui_.frmTitle->end();
@@ -125,14 +126,14 @@ void MainWindow::formLoad(const RunOptions& options) {
     LocalizeMainWindow(*this);
 
     try {
-        ui_.txtDiagFilePath->setText(settings::readStoredLogFolder());
+        setLogFolder(settings::readStoredLogFolder());
         FillDayList();
         if (ui_.cmbReportDate->count() > 0) {
             ui_.cmdParseLogs->setEnabled(true);
             ui_.cmbReportDate->setCurrentIndex(0);
         } else {
             ui_.cmdParseLogs->setEnabled(false);
-            ui_.txtDiagFilePath->clear();
+            setLogFolder(QString());
         }
     } catch (const std::exception& e) {
         reportFailure(e.what());
@@ -170,19 +171,20 @@ void MainWindow::exitApplication() {
 // ---- Log folder and day list ----
 
 void MainWindow::browseForLogFolder() {
-    const QString remembered = ui_.txtDiagFilePath->text();
-    const QString start = remembered.isEmpty() ? QDir::homePath() : remembered;
+    const QString start = logFolder_.isEmpty() ? QDir::homePath() : logFolder_;
     const auto folder = services_.dialogs.chooseFolder(myLoadResString(103), start);
-    if (!folder) {
-        ui_.txtDiagFilePath->setText(remembered);
-        return;
-    }
+    if (!folder) return;
     chooseLogFolder(*folder, true);
 }
 
+void MainWindow::setLogFolder(const QString& folder) {
+    logFolder_ = folder;
+    ui_.txtDiagFilePath->setText(platform::shownText(folder));
+}
+
 void MainWindow::chooseLogFolder(const QString& folder, bool remember) {
-    const QString remembered = ui_.txtDiagFilePath->text();
-    ui_.txtDiagFilePath->setText(folder);
+    const QString remembered = logFolder_;
+    setLogFolder(folder);
     FillDayList();
     if (ui_.cmbReportDate->count() > 0) {
         ui_.cmdParseLogs->setEnabled(true);
@@ -190,7 +192,7 @@ void MainWindow::chooseLogFolder(const QString& folder, bool remember) {
         if (remember) settings::storeLogFolder(folder);
     } else {
         ui_.cmdParseLogs->setEnabled(false);
-        ui_.txtDiagFilePath->setText(remembered);
+        setLogFolder(remembered);
         services_.dialogs.show({myLoadResString(69)});
     }
 }
@@ -198,7 +200,7 @@ void MainWindow::chooseLogFolder(const QString& folder, bool remember) {
 void MainWindow::FillDayList() {
     ui_.cmbReportDate->clear();
     ui_.listReportDate->clear();
-    for (const QDate& day : ingest::logDays(ui_.txtDiagFilePath->text())) {
+    for (const QDate& day : ingest::logDays(logFolder_)) {
         const QString entry = ingest::dayEntryText(day);
         ui_.cmbReportDate->addItem(entry);
         ui_.listReportDate->addItem(entry);
@@ -230,7 +232,7 @@ void MainWindow::parseLogs() {
     setLoadRunning(true);
     const store::DataFiles files(session_.files.folder(), QDir::fromNativeSeparators(ui_.txtDatabasePath->text()));
     gatherers_ = std::make_unique<LoadGatherers>();
-    loaded_ = {ui_.txtDiagFilePath->text(), days, ui_.cmbReportDate->currentText(), gatherers_->watcher()};
+    loaded_ = {logFolder_, days, ui_.cmbReportDate->currentText(), gatherers_->watcher()};
     loadRunner_->start(loaded_, files, session_.ingest);
 }
 

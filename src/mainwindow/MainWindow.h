@@ -74,6 +74,9 @@ private:
     // Takes the folder as the log folder when it holds logs; otherwise keeps
     // the previous one and says so. A folder taken is stored when asked.
     void chooseLogFolder(const QString& folder, bool remember);
+    // The folder the day list and the load read; its text box shows it with
+    // bytes of its name that are no UTF-8 replaced.
+    void setLogFolder(const QString& folder);
     void FillDayList();
 
     void parseLogs();
@@ -101,6 +104,7 @@ private:
     LoadRunner* loadRunner_;
     QTimer* progressTimer_;
     bool loading_ = false;
+    QString logFolder_;
     // What the last load read, for the report page.
     ingest::LoadRequest loaded_;
     // Sees the rows of the load that runs.

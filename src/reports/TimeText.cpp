@@ -6,15 +6,19 @@ namespace varnel::reports {
 
 namespace {
 
-QString longTimePattern() {
-    QString pattern = QLocale::system().timeFormat(QLocale::LongFormat);
-    // The time-zone letters "t" (outside quoted text) with the blanks before them.
-    static const QRegularExpression zone(QStringLiteral("\\s*t+(?=(?:[^']*'[^']*')*[^']*$)"));
+QString longTimePattern() { return timePatternWithoutZone(QLocale::system().timeFormat(QLocale::LongFormat)); }
+
+}  // namespace
+
+QString timePatternWithoutZone(QString pattern) {
+    // The time-zone letters "t" outside quoted text, with the brackets some
+    // locales put around them ("H:mm:ss (t)", "Bh:mm:ss [t]") and the blanks
+    // and comma that part them from the time ("h:mm:ss AP, t").
+    static const QRegularExpression zone(
+        QStringLiteral("[\\s,]*(?:\\(\\s*t+\\s*\\)|\\[\\s*t+\\s*\\]|t+)(?=(?:[^']*'[^']*')*[^']*$)"));
     pattern.remove(zone);
     return pattern.trimmed();
 }
-
-}  // namespace
 
 QString longTimeText(QTime time) { return LongTimeTexts().text(time); }
 

@@ -14,6 +14,10 @@ namespace varnel::reports {
 // ("HH:mm:ss" under LC_ALL=C).
 QString longTimeText(QTime time);
 
+// A time pattern without its time-zone part: the zone letters, brackets
+// around them and what parts them from the time.
+QString timePatternWithoutZone(QString pattern);
+
 // longTimeText for many times in a row, as files of thousands of lines
 // write them: the locale and pattern are looked up once, and the text of
 // the last time is kept, since rows in time order repeat it.

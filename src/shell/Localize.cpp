@@ -1,7 +1,6 @@
 #include "shell/Localize.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QLocale>
 #include <atomic>
 
@@ -82,6 +81,17 @@ QStringList& lastLanguageList() {
     return list;
 }
 
+// The names of the folder's packs, in name order ignoring case: every file
+// whose name begins with "BrandingRes_" in any letter case.
+QStringList packFileNames(const QString& folder) {
+    if (folder.isEmpty()) return {};
+    QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
+    names.removeIf([](const QString& name) {
+        return name.left(packPrefixLength).compare(QLatin1String(packPrefix), Qt::CaseInsensitive) != 0;
+    });
+    return names;
+}
+
 const Language* languageOf(int langId) {
     for (const Language& language : languages)
         if (language.langId == langId) return &language;
@@ -116,6 +126,10 @@ QString GetLanguageName(int langId) {
 
 QString GetLanguageNameFromCode(const QString& code) { return GetLanguageName(GetLanguageID(code)); }
 
+QString languagePackProblemText(const QString& path, const QString& problem) {
+    return QStringLiteral("the language pack %1 cannot be read: %2").arg(QDir::toNativeSeparators(path), problem);
+}
+
 int userDefaultLanguage() {
     const QLocale system = QLocale::system();
     if (system.language() == QLocale::C) return englishUnitedStates;
@@ -130,12 +144,29 @@ QString languagePackFileName(const QString& code) {
 
 QStringList findLanguagePacks(const QString& folder) {
     QStringList codes;
-    if (folder.isEmpty()) return codes;
-    const QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
-    for (const QString& name : names)
-        if (name.left(packPrefixLength).compare(QLatin1String(packPrefix), Qt::CaseInsensitive) == 0)
-            codes << name.mid(packPrefixLength, codeLength);
+    for (const QString& name : packFileNames(folder)) codes << name.mid(packPrefixLength, codeLength);
     return codes;
+}
+
+QString findLanguagePackFile(const QString& folder, const QString& code) {
+    const QStringList names = packFileNames(folder);
+    const QString usual = languagePackFileName(code);
+    QString found;
+    for (const QString& name : names) {
+        if (name.mid(packPrefixLength, codeLength) != code) continue;
+        if (name.compare(usual, Qt::CaseInsensitive) == 0) return QDir(folder).filePath(name);
+        if (found.isEmpty()) found = QDir(folder).filePath(name);
+    }
+    return found;
+}
+
+QStringList languageMenuCaptions(const QStringList& codes) {
+    QStringList names;
+    for (const QString& code : codes) names << GetLanguageNameFromCode(code);
+    QStringList captions;
+    for (qsizetype i = 0; i < codes.size(); ++i)
+        captions << (names.count(names[i]) > 1 ? QStringLiteral("%1 [%2]").arg(names[i], codes[i]) : names[i]);
+    return captions;
 }
 
 LanguageSetup InitalizeLanguages(const QString& dataFolder) {
@@ -143,16 +174,15 @@ LanguageSetup InitalizeLanguages(const QString& dataFolder) {
     if (currentLanguage() == 0) setCurrentLanguage(userDefaultLanguage());
 
     setLanguagePack(nullptr);
-    const QString path = QDir(dataFolder).filePath(languagePackFileName(GetLanguageCode(currentLanguage())));
-    if (!dataFolder.isEmpty() && QFileInfo(path).isFile()) {
-        if (auto pack = QmLanguagePack::load(path)) {
-            setLanguagePack(std::move(pack));
+    const QString path = findLanguagePackFile(dataFolder, GetLanguageCode(currentLanguage()));
+    if (!path.isEmpty()) {
+        LoadedLanguagePack loaded = QmLanguagePack::load(path);
+        if (loaded.pack) {
+            setLanguagePack(std::move(loaded.pack));
             setup.packLoaded = true;
         } else {
-            setup.failure = failurePrefix + QStringLiteral(
-                                                "the language pack %1 cannot be read; the English texts are "
-                                                "used instead.")
-                                                .arg(QDir::toNativeSeparators(path));
+            setup.failure = failurePrefix + languagePackProblemText(path, loaded.problem) +
+                            QStringLiteral("; the English texts are used instead.");
         }
     }
 

@@ -30,13 +30,26 @@ QString GetLanguageNameFromCode(const QString& code);
 // The user's default language, from the system locale.
 int userDefaultLanguage();
 
-// The file name of the pack of a code: "brandingres_DEU.qm".
+// The usual file name of the pack of a code: "brandingres_DEU.qm".
 QString languagePackFileName(const QString& code);
 
 // The codes of the packs in folder, in file name order: characters 13 to 15
 // of every file whose name begins with "BrandingRes_" in any letter case,
 // letter case as in the name. Empty when there are none.
 QStringList findLanguagePacks(const QString& folder);
+
+// The path of the pack that findLanguagePacks found for the code (compared
+// exactly): the one of the usual name in any letter case, else the first
+// listed under the code. Empty when the folder has none.
+QString findLanguagePackFile(const QString& folder, const QString& code);
+
+// The captions of the language menu for the listed codes: each language's
+// name, with its code added where two entries share a name
+// ("Spanish (Spain) [ESP]" and "Spanish (Spain) [ESN]").
+QStringList languageMenuCaptions(const QStringList& codes);
+
+// "the language pack <path> cannot be read: <problem>"
+QString languagePackProblemText(const QString& path, const QString& problem);
 
 struct LanguageSetup {
     // Never empty: one empty entry when no pack was found.

@@ -135,9 +135,10 @@ void AboutWindow::fillLanguageMenu(const QStringList& languages) {
         first->setText(myLoadResString(65));
         first->setData(QStringLiteral("1033"));
     } else {
+        const QStringList captions = shell::languageMenuCaptions(languages);
         for (qsizetype i = 0; i < languages.size(); ++i) {
             QAction* item = i == 0 ? first : named(mnuSelectLanguage_->addAction(QString()), "mnuLanguageList");
-            item->setText(shell::GetLanguageNameFromCode(languages[i]));
+            item->setText(captions[i]);
             item->setData(QString::number(shell::GetLanguageID(languages[i])));
         }
     }

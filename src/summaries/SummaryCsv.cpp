@@ -6,6 +6,7 @@
 #include "reports/TimeText.h"
 #include "shell/StringTable.h"
 #include "summaries/SummaryTable.h"
+#include "text/Blanks.h"
 #include "text/CsvCell.h"
 #include "text/NumberText.h"
 
@@ -66,9 +67,9 @@ bool writeTableCsv(const SummaryTable& table, QIODevice& out, bool cellsEndInCom
     return csv.ok();
 }
 
-// A cell that trimming and the text cell rule leave as it is, in the same
-// bytes in the local encoding: printable ASCII without blanks, commas or
-// quotes, not starting like a formula. Most identifiers are such cells.
+// A cell that the text cell rule leaves as it is: printable ASCII without
+// commas or quotes, not starting like a formula. Most identifiers are such
+// cells.
 bool isPlainCell(std::string_view cell) {
     if (cell.empty()) return true;
     switch (cell.front()) {
@@ -99,11 +100,12 @@ bool writeLatencyCsv(const reports::LatencyRows& outbound, QIODevice& out) {
     reports::LongTimeTexts times;
     for (std::size_t row = 0; row < outbound.size(); ++row) {
         QByteArray& line = csv.lineBytes();
-        const std::string_view guid = outbound.guid(row);
+        // The identifier's bytes as logged, without the blanks at its ends.
+        const std::string_view guid = text::withoutEndBlanks(outbound.guid(row));
         if (isPlainCell(guid))
             line.append(guid.data(), static_cast<qsizetype>(guid.size()));
         else
-            line += text::csvTextCell(QString::fromUtf8(guid).trimmed()).toLocal8Bit();
+            line += text::csvTextCellBytes(QByteArrayView(guid.data(), static_cast<qsizetype>(guid.size())));
         line += ',';
         line += times.local8Bit(QTime(0, 0).addSecs(outbound.deliveredSeconds(row)));
         line += ',';

@@ -2,6 +2,7 @@
 
 #include "reports/TimeText.h"
 #include "shell/StringTable.h"
+#include "text/Blanks.h"
 #include "text/NumberText.h"
 
 namespace varnel::summaries {
@@ -58,7 +59,7 @@ SummaryTable latencyTable(const reports::LatencyRows& outbound, qsizetype rowLim
     const qsizetype shown = std::min(rowLimit, table.totalRows);
     for (qsizetype i = 0; i < shown; ++i) {
         const reports::LatencyRow row = outbound[static_cast<std::size_t>(i)];
-        table.rows << QStringList{row.messageGuid.trimmed(), times.text(row.timeDelivered),
+        table.rows << QStringList{text::withoutEndBlanks(row.messageGuid), times.text(row.timeDelivered),
                                   text::trimmedNumberText(static_cast<double>(row.secondsInQueue)),
                                   text::trimmedNumberText(row.veyraNodeId), text::trimmedNumberText(row.keldanNodeId)};
     }

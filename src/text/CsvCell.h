@@ -6,10 +6,14 @@
 // other cell is written as it is.
 #pragma once
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 namespace varnel::text {
 
 QString csvTextCell(const QString& cell);
+// The same for a cell given as bytes, which are written as they are.
+QByteArray csvTextCellBytes(QByteArrayView cell);
 
 }  // namespace varnel::text

@@ -1,7 +1,9 @@
-// varnel-report --language: the pack's texts in what the tool writes, and an
-// unknown code as a usage error naming the packs that exist.
+// varnel-report --language: the pack's texts in what the tool writes, an
+// unknown code as a usage error naming the packs that exist, and a pack that
+// cannot be used as a failure with its reason.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 
 #include "ReportTool.h"
@@ -18,6 +20,21 @@ constexpr std::string_view day12 =
     "5/12/2004 10:00:00,INCOMING,1,40,1\r\n"
     "5/12/2004 10:00:30,NEW OUTGOING MESSAGE,512,3001,{A},OK,100,1,100\r\n"
     "5/12/2004 10:01:00,DISCONNECT,1\r\n";
+
+// A copy of the tool in a folder of its own, with the packs beside it that
+// the test puts there.
+class ToolWithPacks {
+public:
+    ToolWithPacks() { QFile::copy(QStringLiteral(VARNEL_REPORT_EXE), program()); }
+    QString program() const { return folder.file("varnel-report"); }
+    test::ToolRun run(const QStringList& arguments) const { return test::runReportTool(arguments, program()); }
+    test::TempFolder folder;
+};
+
+QByteArray germanPack() {
+    QFile file(QStringLiteral(VARNEL_REPORT_EXE).section('/', 0, -2) + "/brandingres_DEU.qm");
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 QString firstLine(const QString& path) {
     QFile file(path);
@@ -82,4 +99,38 @@ TEST(LanguageOption, UnknownCodeIsAUsageErrorNamingThePacks) {
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_TRUE(run.err.startsWith("Unknown language: XYZ (language packs: DEU)")) << run.err.toStdString();
     EXPECT_TRUE(run.out.isEmpty());
+}
+
+TEST(LanguageOption, APackIsReadUnderTheNameItWasFoundBy) {
+    test::TempFolder logs, data;
+    logs.write("CallLog_20040512.log", day12);
+    const ToolWithPacks tool;
+    const QByteArray german = germanPack();
+    ASSERT_FALSE(german.isEmpty());
+    tool.folder.write("BrandingRes_DEU.qm", german.toStdString());
+    const auto run = tool.run({"--logs", logs.path(), "--data-dir", data.path(), "--language", "deu"});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.startsWith(QString::fromUtf8("Verkehrsdaten in den Protokollen gefunden")))
+        << run.out.toStdString();
+}
+
+TEST(LanguageOption, APackThatCannotBeUsedIsAFailureWithItsReason) {
+    test::TempFolder logs, data;
+    logs.write("CallLog_20040512.log", day12);
+    const ToolWithPacks tool;
+    QByteArray damaged = germanPack();
+    ASSERT_GT(damaged.size(), 7444);
+    damaged[7444] = 0x28;
+    const QString pack = tool.folder.write("brandingres_DEU.qm", damaged.toStdString());
+    const auto run = tool.run({"--logs", logs.path(), "--data-dir", data.path(), "--language", "DEU"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "The language pack " + pack + " cannot be read: its table of messages is damaged\n");
+    EXPECT_TRUE(run.out.isEmpty());
+
+    // A pack that leads to a device is refused at once, not read for ever.
+    ASSERT_TRUE(QFile::remove(pack));
+    ASSERT_TRUE(QFile::link("/dev/zero", pack));
+    const auto device = tool.run({"--logs", logs.path(), "--data-dir", data.path(), "--language", "DEU"});
+    EXPECT_EQ(device.exitCode, 1);
+    EXPECT_EQ(device.err, "The language pack " + pack + " cannot be read: it is a device, not a regular file\n");
 }

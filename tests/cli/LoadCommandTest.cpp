@@ -1,11 +1,13 @@
 // varnel-report's load: options, exit codes and what it prints.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QFileInfo>
 
 #include "ReportTool.h"
 #include "TestFiles.h"
 #include "commandline/CliOptions.h"
+#include "platform/FileNameBytes.h"
 
 using namespace varnel;
 using test::runReportTool;
@@ -43,6 +45,30 @@ TEST(ReportCommand, ListsDaysAndLoadsThemAll) {
     const auto one = runReportTool({"--logs", logs.path(), "--day", "2004-05-13", "--data-dir", data.path()});
     EXPECT_EQ(one.exitCode, 0);
     EXPECT_TRUE(one.out.contains("Inbound Calls=0\nOutbound Calls=1\n")) << one.out.toStdString();
+}
+
+TEST(ReportCommand, AFolderAndLogsWhoseNamesAreNotUtf8AreListedAndRead) {
+    test::TempFolder parent, data;
+    const QString logs = parent.makeFolderBytesNamed("logs \xfe");
+    parent.writeBytesNamed("logs \xfe/CallLog_20040512_\xff.log", day12);
+    parent.writeBytesNamed("logs \xfe/CallLog_20040513.log", day13);
+    const QByteArray folder = platform::fileNameBytes(logs);
+
+    const auto list = test::runReportToolWithBytes({"--logs", folder, "--list-days"});
+    EXPECT_EQ(list.exitCode, 0) << list.err.toStdString();
+    EXPECT_EQ(list.out, "05/12/2004 Wednesday\n05/13/2004 Thursday\n");
+
+    const auto load = test::runReportToolWithBytes(
+        {"--logs", folder, "--data-dir", QFile::encodeName(data.path()), "--day", "2004-05-12"});
+    EXPECT_EQ(load.exitCode, 0) << load.err.toStdString();
+    EXPECT_TRUE(load.out.contains("Inbound Calls=1\n")) << load.out.toStdString();
+
+    // A day without its log names the folder with the undecodable byte shown
+    // as such.
+    const auto missing = test::runReportToolWithBytes({"--logs", folder, "--day", "2004-05-14"});
+    EXPECT_EQ(missing.exitCode, 3);
+    EXPECT_TRUE(missing.err.contains(QString::fromUtf8("logs \xef\xbf\xbd for the day 05/14/2004")))
+        << missing.err.toStdString();
 }
 
 TEST(ReportCommand, ExitCodesForBadArgumentsAndMissingData) {

@@ -1,6 +1,7 @@
 #include "FuzzInputs.h"
 
 #include <SQLiteCpp/Statement.h>
+#include <fcntl.h>
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -8,10 +9,13 @@
 #include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <memory>
 
 #include "ingest/CallLogParser.h"
 #include "ingest/DayList.h"
+#include "platform/FileNameBytes.h"
+#include "shell/QmLanguagePack.h"
 #include "store/DataFiles.h"
 #include "store/RawWriter.h"
 #include "store/ReportDatabase.h"
@@ -117,33 +121,56 @@ std::string checkDayNames(const uint8_t* data, std::size_t size) {
             return "the entry " + text(name) + " read as " + text(entry);
     }
 
-    // As a log file name.
-    const auto day = ingest::logFileDate(name);
+    // As a log file name, by its bytes.
+    const QString fileName = platform::fileNameFromBytes(bytes);
+    const auto day = ingest::logFileDate(fileName);
     if (day) {
-        if (!day->isValid()) return "invalid date from the name " + text(name);
+        if (!day->isValid()) return "invalid date from the name " + text(fileName);
         for (const QLocale& locale : {QLocale::c(), QLocale(QLocale::German), QLocale(QLocale::Dutch)}) {
             const QString entry = ingest::dayEntryText(*day, locale);
             if (ingest::dayFromEntry(entry) != day) return "the entry " + text(entry) + " does not give its day back";
         }
     }
 
-    // As a file in a folder of its own, where the name can be one.
-    const bool usableName = !name.isEmpty() && name.toUtf8() == bytes && bytes.size() <= 255 && !bytes.contains('/') &&
-                            !bytes.contains('\0') && name != "." && name != "..";
+    // As a file in a folder of its own, where the name can be one; names
+    // that are not UTF-8 too.
+    const bool usableName = !bytes.isEmpty() && bytes.size() <= 255 && !bytes.contains('/') && !bytes.contains('\0') &&
+                            bytes != "." && bytes != "..";
     if (!usableName) return {};
     static QTemporaryDir folder;
-    QFile file(QDir(folder.path()).filePath(name));
-    if (!file.open(QIODevice::WriteOnly)) return {};
-    file.close();
+    const QByteArray path = QFile::encodeName(folder.path()) + '/' + bytes;
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (fd < 0) return {};
+    ::close(fd);
     const QList<QDate> days = ingest::logDays(folder.path());
     const bool listed = day && *day > QDate(1990, 1, 1);
     std::string fault;
     if (days != (listed ? QList<QDate>{*day} : QList<QDate>{}))
-        fault = "the folder's day list is wrong for the file " + text(name);
-    else if (day && ingest::logFilesOfDay(folder.path(), *day).size() != 1)
-        fault = "the file " + text(name) + " is not among the files of its day";
-    file.remove();
+        fault = "the folder's day list is wrong for the file " + text(fileName);
+    else if (day && (ingest::logFilesOfDay(folder.path(), *day) != QStringList{QDir(folder.path()).filePath(fileName)}))
+        fault = "the file " + text(fileName) + " is not among the files of its day";
+    ::unlink(path.constData());
     return fault;
+}
+
+std::string loadLanguagePack(const uint8_t* data, std::size_t size) {
+    const QByteArrayView bytes(data, static_cast<qsizetype>(size));
+    const shell::LoadedLanguagePack loaded = shell::QmLanguagePack::fromBytes(bytes);
+    if (!loaded.pack) return loaded.problem.isEmpty() ? "a pack refused without a reason" : std::string();
+    const auto tooLong = [size](const QString& text) { return static_cast<std::size_t>(text.size()) * 2 > size; };
+    for (int id = 0; id < shell::englishStringCount; ++id)
+        if (const auto text = loaded.pack->text(id); text && tooLong(*text))
+            return "text " + std::to_string(id) + " is longer than the pack";
+
+    // Lookups of other texts of the context walk other entries of the same
+    // tables.
+    QTranslator translator;
+    if (!translator.load(data, static_cast<int>(size))) return {};
+    for (const char* source : {"Load Data", "", "x"})
+        for (const char* comment : {"", "42", "x"})
+            if (tooLong(translator.translate(shell::stringTableContext, source, comment)))
+                return std::string("the lookup of ") + source + "/" + comment + " is longer than the pack";
+    return {};
 }
 
 }  // namespace varnel::fuzz

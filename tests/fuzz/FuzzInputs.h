@@ -18,4 +18,9 @@ std::string parseCallLog(const uint8_t* data, std::size_t size);
 // be listed under its day.
 std::string checkDayNames(const uint8_t* data, std::size_t size);
 
+// Takes the bytes as a language pack: one that passes the structure check is
+// read by Qt, and its texts and other lookups in its context must stay
+// within the input.
+std::string loadLanguagePack(const uint8_t* data, std::size_t size);
+
 }  // namespace varnel::fuzz

@@ -30,3 +30,5 @@ void replayAll(const char* target, Check check) {
 TEST(FuzzRegressions, CallLogInputs) { replayAll("call-log", &varnel::fuzz::parseCallLog); }
 
 TEST(FuzzRegressions, DayNameInputs) { replayAll("day-names", &varnel::fuzz::checkDayNames); }
+
+TEST(FuzzRegressions, LanguagePackInputs) { replayAll("language-pack", &varnel::fuzz::loadLanguagePack); }

@@ -201,6 +201,27 @@ TEST_F(ParseLog, LineEndingsAndOddBytes) {
     EXPECT_EQ(state.veyraSerials.nodes(), QStringList{QString::fromUtf8("\xc3\xa9t\xc3\xa9")});
 }
 
+TEST_F(ParseLog, LinesEndingInALoneCarriageReturnAreEachRead) {
+    // As an older gateway or a copy through a classic Mac tool writes them;
+    // the ends may be mixed within one file.
+    parse(
+        "5/12/2004 10:15:30,INCOMING,7,40,8\r"
+        "5/12/2004 10:16:00,NEW OUTGOING MESSAGE,512,3001,{A},OK,100,1,100\r"
+        "5/12/2004 10:17:05,DISCONNECT,7,41,7\r\n"
+        "5/12/2004 10:18:00,OUTGOING,8,40,9\r");
+    const auto rows = ports();
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0].seconds.value, 95);
+    EXPECT_EQ(rows[2].callType, 2);
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_EQ(sink.messages[0].guid, "{A}");
+    EXPECT_EQ(sink.messages[0].row.totalQueueSize.value, 100);
+    EXPECT_EQ(state.counters.inboundCalls, 1);
+    EXPECT_EQ(state.counters.outboundCalls, 1);
+    EXPECT_EQ(observer.lastLineCount, 4);
+    EXPECT_TRUE(observer.messages.empty());
+}
+
 TEST_F(ParseLog, EmptyAndBinaryFilesWriteNothingAndDoNotCrash) {
     parse("");
     EXPECT_EQ(observer.lastLineCount, 0);

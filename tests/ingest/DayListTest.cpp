@@ -1,8 +1,13 @@
-// Which files are call logs and which days they give.
+// Which files are call logs and which days they give, whatever bytes their
+// names hold and whatever else the folder holds.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QFile>
 
 #include "TestFiles.h"
 #include "ingest/DayList.h"
+#include "platform/FileNameBytes.h"
 
 using namespace varnel::ingest;
 using varnel::test::TempFolder;
@@ -20,6 +25,42 @@ TEST(DayList, ListsEachDayOnceInAscendingOrder) {
     ASSERT_EQ(files.size(), 2);
     EXPECT_TRUE(files[0].endsWith("CallLog_20040512.log"));
     EXPECT_TRUE(files[1].endsWith("CallLog_20040512_2.log"));
+}
+
+TEST(DayList, OnlyFilesAndLinksToThemGiveDays) {
+    TempFolder folder, elsewhere;
+    folder.write("CallLog_20040512.log", "x\n");
+    ASSERT_TRUE(QDir(folder.path()).mkdir("CallLog_20040520"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(folder.file("CallLog_20040521.log")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link("/dev/null", folder.file("CallLog_20040522.log")));
+    ASSERT_TRUE(QFile::link(elsewhere.path(), folder.file("CallLog_20040523.log")));
+    ASSERT_TRUE(QFile::link(elsewhere.write("day.log", "x\n"), folder.file("CallLog_20040524.log")));
+    // A link that leads nowhere is listed: the load names the log it could
+    // not read, rather than the day going missing without a word.
+    ASSERT_TRUE(QFile::link(elsewhere.file("gone.log"), folder.file("CallLog_20040525.log")));
+    EXPECT_EQ(logDays(folder.path()), (QList<QDate>{QDate(2004, 5, 12), QDate(2004, 5, 24), QDate(2004, 5, 25)}));
+    // The load reads what the day list counts: a folder with a log's name is
+    // passed over beside a log of its day.
+    const QString log = folder.write("CallLog_20040520_2.log", "x\n");
+    EXPECT_EQ(logDays(folder.path()).size(), 4);
+    EXPECT_EQ(logFilesOfDay(folder.path(), QDate(2004, 5, 20)), QStringList{log});
+    EXPECT_EQ(logFilesOfDay(folder.path(), QDate(2004, 5, 25)), QStringList{folder.file("CallLog_20040525.log")});
+}
+
+TEST(DayList, NamesThatAreNotUtf8AreListedAndKeepTheirBytes) {
+    TempFolder parent;
+    // The folder's own name holds a byte that is no UTF-8 either.
+    const QString folder = parent.makeFolderBytesNamed("logs \xfe");
+    const QString odd = parent.writeBytesNamed("logs \xfe/CallLog_20040512_\xff.log", "x\n");
+    parent.writeBytesNamed("logs \xfe/CallLog_20040512.log", "x\n");
+    parent.writeBytesNamed("logs \xfe/CallLog_20040513_\xc0\x80.log", "x\n");
+    EXPECT_EQ(logDays(folder), (QList<QDate>{QDate(2004, 5, 12), QDate(2004, 5, 13)}));
+    const QStringList files = logFilesOfDay(folder, QDate(2004, 5, 12));
+    ASSERT_EQ(files.size(), 2);
+    EXPECT_EQ(files[1], odd);
+    EXPECT_EQ(varnel::platform::fileNameBytes(files[1]),
+              QFile::encodeName(parent.path()) + "/logs \xfe/CallLog_20040512_\xff.log");
+    EXPECT_EQ(logFilesOfDay(folder, QDate(2004, 5, 13)).size(), 1);
 }
 
 TEST(DayList, MissingOrEmptyFolderGivesNoDays) {

@@ -25,11 +25,10 @@ struct CutLine {
 
 void PrintTo(const CutLine& c, std::ostream* os) { *os << '"' << c.line << "\" with " << c.count << " fields"; }
 
-// The plain reading of the rules for one line: a CR at its end is no part
-// of it, and it is cut at every comma.
-CutLine cutOneLine(std::string line) {
+// The plain reading of the rules for one line (its end already taken off):
+// it is cut at every comma.
+CutLine cutOneLine(const std::string& line) {
     CutLine cut;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
     cut.line = line;
     std::size_t from = 0;
     for (;;) {
@@ -41,14 +40,16 @@ CutLine cutOneLine(std::string line) {
     }
 }
 
-// And for a text: lines end at LF; a last line may have no end.
+// And for a text: lines end at LF, CR LF or a lone CR; a last line may have
+// no end.
 std::vector<CutLine> cutPlainly(const std::string& text) {
     std::vector<CutLine> lines;
     std::size_t at = 0;
     while (at < text.size()) {
-        const std::size_t lf = std::min(text.find('\n', at), text.size());
-        lines.push_back(cutOneLine(text.substr(at, lf - at)));
-        at = lf + 1;
+        const std::size_t lineEnd = std::min(text.find_first_of("\r\n", at), text.size());
+        lines.push_back(cutOneLine(text.substr(at, lineEnd - at)));
+        at = lineEnd + 1;
+        if (lineEnd < text.size() && text[lineEnd] == '\r' && at < text.size() && text[at] == '\n') ++at;
     }
     return lines;
 }
@@ -84,19 +85,20 @@ TEST(LineFields, EdgesOfTheLine) {
     EXPECT_EQ(fieldsOf(",,,,"), (std::vector<std::string>(5, "")));
     EXPECT_EQ(LineFields(",,,,,,,,,,,,,,,,,,,,").count(), 21u);
     EXPECT_EQ(fieldsOf(",,,,,,,,,,,,,,,,,,,,"), (std::vector<std::string>(LineFields::kept, "")));
-    // A CR ends the line only where an LF or the text's end follows it.
-    EXPECT_EQ(fieldsOf("a\rb,c\r"), (std::vector<std::string>{"a\rb", "c"}));
+    // A CR ends the line wherever it stands, as an LF does.
+    EXPECT_EQ(fieldsOf("a,b\rc,d"), (std::vector<std::string>{"a", "b"}));
     EXPECT_EQ(fieldsOf("a,\r"), (std::vector<std::string>{"a", ""}));
-    EXPECT_EQ(fieldsOf("\r\r"), (std::vector<std::string>{"\r"}));
+    EXPECT_EQ(fieldsOf("\r\r"), (std::vector<std::string>{""}));
     // Only the first line of a text is cut.
     EXPECT_EQ(fieldsOf("a,b\r\nc,d"), (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(fieldsOf("a,b\nc,d"), (std::vector<std::string>{"a", "b"}));
 }
 
 TEST(LineFields, BytesNearTheCommaAndTheLineFeedAreOrdinary) {
-    // Bytes that differ from ',' or LF in one bit, the high bit among them,
-    // NUL and a CR within the line, at every place of an eight-byte word;
-    // the first field's bytes follow the comma too.
-    const std::string odd{"\x2d\xac\x8a\x0d\x2b\x0b\x09\x00\x80\xff", 10};
+    // Bytes that differ from ',', LF or CR in one bit, the high bit among
+    // them, and NUL, at every place of an eight-byte word; the first field's
+    // bytes follow the comma too.
+    const std::string odd{"\x2d\xac\x8a\x8d\x0c\x2b\x0b\x09\x00\x80\xff", 11};
     for (std::size_t shift = 0; shift < 8; ++shift) {
         const std::string field = std::string(shift, 'x') + odd;
         const std::string line = field + "," + field;
@@ -115,13 +117,14 @@ TEST(LineFields, FieldsOnEveryPlaceOfAWord) {
         for (std::size_t i = 0; i < length; ++i) text += i % 3 == 2 ? ',' : static_cast<char>('a' + i % 26);
         EXPECT_EQ(cutOf(LineFields(text + "\nrest,of,it")), cutOneLine(text)) << length;
         EXPECT_EQ(cutOf(LineFields(text + "\r\nrest")), cutOneLine(text)) << length;
+        EXPECT_EQ(cutOf(LineFields(text + "\rrest,of,it")), cutOneLine(text)) << length;
         EXPECT_EQ(cutOf(LineFields(text)), cutOneLine(text)) << length;
     }
 }
 
 TEST(LogFileReader, LinesAndFieldsAsThePlainRulesCutThem) {
-    // Random text of few kinds of bytes, so that commas, CRs and LFs fall
-    // everywhere: at word edges, at the read buffer's edge, in lines much
+    // Random text of few kinds of bytes, so that commas, CRs, LFs and CR LFs
+    // fall everywhere: at word edges, at the read buffer's edge, in lines much
     // longer than the buffer, and at the very end without a line end.
     std::mt19937 random(20040512);
     const std::string alphabet{",,,\n\r\r\0a-\x0b\xac\x8a\xff", 13};
@@ -135,7 +138,7 @@ TEST(LogFileReader, LinesAndFieldsAsThePlainRulesCutThem) {
             const std::size_t run = longRun ? 150'000 : random() % 40;
             for (std::size_t i = 0; i < run; ++i) {
                 char c = alphabet[random() % alphabet.size()];
-                if (longRun && c == '\n') c = ',';
+                if (longRun && (c == '\n' || c == '\r')) c = ',';
                 text += c;
             }
             text += '\n';
@@ -152,10 +155,26 @@ TEST(LogFileReader, LinesAndFieldsAsThePlainRulesCutThem) {
 
 TEST(LogFileReader, EmptyLinesAndALastLineWithoutEnd) {
     test::TempFolder folder;
-    const auto cuts = readAll(folder.write("CallLog_20040512.log", std::string_view("\n\r\n,\nlast,line,", 15)));
-    ASSERT_EQ(cuts.size(), 4u);
+    const auto cuts = readAll(folder.write("CallLog_20040512.log", std::string_view("\n\r\n,\r\rlast,line,", 16)));
+    ASSERT_EQ(cuts.size(), 5u);
     EXPECT_EQ(cuts[0], (CutLine{"", {""}, 1}));
     EXPECT_EQ(cuts[1], (CutLine{"", {""}, 1}));
     EXPECT_EQ(cuts[2], (CutLine{",", {"", ""}, 2}));
-    EXPECT_EQ(cuts[3], (CutLine{"last,line,", {"last", "line", ""}, 3}));
+    EXPECT_EQ(cuts[3], (CutLine{"", {""}, 1}));
+    EXPECT_EQ(cuts[4], (CutLine{"last,line,", {"last", "line", ""}, 3}));
+}
+
+TEST(LogFileReader, ACrLfAcrossTheReadBufferEndsOneLine) {
+    // The CR is the last byte of the first read and its LF the first of the
+    // next: one line end, in the count and in the lines alike. A lone CR at
+    // the same place, and one that ends the file, are line ends of their own.
+    test::TempFolder folder;
+    const std::size_t chunk = 1 << 16;
+    for (const char* after : {"\nnext", "next", ""}) {
+        const std::string text = std::string(chunk - 1, 'x') + "\r" + after;
+        int64_t counted = 0;
+        const std::vector<CutLine> cuts = readAll(folder.write("CallLog_20040512.log", text), &counted);
+        EXPECT_EQ(cuts, cutPlainly(text)) << after;
+        EXPECT_EQ(counted, static_cast<int64_t>(cuts.size())) << after;
+    }
 }

@@ -70,6 +70,17 @@ TEST_F(Load, TwoDaysAndTwoFilesOfADayAddUp) {
     EXPECT_TRUE(observer.messages.empty());
 }
 
+TEST_F(Load, LogsWhoseNamesAreNotUtf8AreRead) {
+    logs.write("CallLog_20040512.log", dayOne);
+    logs.writeBytesNamed("CallLog_20040512_\xff.log", dayOneMore);
+    const auto result = load({QDate(2004, 5, 12)});
+    ASSERT_EQ(result.outcome, LoadOutcome::Loaded);
+    EXPECT_EQ(result.counters.outboundCalls, 1);
+    EXPECT_EQ(result.counters.outboundNdns, 1);
+    EXPECT_EQ(rows("RawPortData"), 3);
+    EXPECT_TRUE(observer.messages.empty());
+}
+
 TEST_F(Load, ASecondLoadReplacesTheFirst) {
     logs.write("CallLog_20040512.log", dayOne);
     logs.write("CallLog_20040513.log", dayTwo);

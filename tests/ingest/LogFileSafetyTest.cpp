@@ -58,11 +58,11 @@ TEST_F(UnusualLogs, NamesThatAreNoRegularFileAreSkippedAndNamed) {
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     ASSERT_TRUE(QDir().mkpath(directory));
 
-    // All three are listed for the day, so the load names each; none is read
-    // (a device would be read forever, a FIFO would wait for a writer).
-    const QStringList paths = ingest::logFilesOfDay(folder.path(), QDate(2004, 5, 12));
-    ASSERT_EQ(paths, (QStringList{device, fifo, directory}));
-    for (const QString& path : paths) parse(path);
+    // None is a log of the day; and should one take a log's place after the
+    // folder was listed, the parser reads none of them (a device would be
+    // read forever, a FIFO would wait for a writer).
+    EXPECT_TRUE(ingest::logFilesOfDay(folder.path(), QDate(2004, 5, 12)).isEmpty());
+    for (const QString& path : {device, fifo, directory}) parse(path);
     ASSERT_EQ(observer.messages.size(), 3u);
     EXPECT_EQ(observer.messages[0].text, "Skipped, not a regular file (a device):\r\n" + device);
     EXPECT_EQ(observer.messages[1].text, "Skipped, not a regular file (a FIFO):\r\n" + fifo);
@@ -96,7 +96,7 @@ TEST_F(UnusualLogs, AFileCutShortWhileItIsParsedIsReportedByName) {
     const std::string log = calls(4000);
     const QString path = folder.write("CallLog_20040512.log", log);
     observer.onStart = [&log](const QString& started) {
-        ::truncate(QFile::encodeName(started).constData(), static_cast<off_t>(log.size() / 2));
+        EXPECT_EQ(::truncate(QFile::encodeName(started).constData(), static_cast<off_t>(log.size() / 2)), 0);
     };
     parse(path);
     EXPECT_EQ(observer.lastLineCount, 4000);

@@ -17,6 +17,7 @@
 #include <functional>
 
 #include "SmallFileSystem.h"
+#include "TestFiles.h"
 #include "mainwindow/MainWindowFixture.h"
 #include "shell/StringTable.h"
 
@@ -143,6 +144,29 @@ TEST_F(MainWindowLoad, ExitOrClosingDuringALoadStopsItAndLetsGoOfTheDatabase) {
         EXPECT_FALSE(QFile::exists(QDir(data_.path()).filePath("PortData.db.lock")));
     }
     EXPECT_TRUE(dialogs_.messages.empty());
+}
+
+TEST_F(MainWindowLoad, AFolderAndALogWhoseNamesAreNotUtf8AreReadAndShownReplaced) {
+    // Given with --logs, as the file dialog cannot pick such a folder.
+    const varnel::test::TempFolder parent;
+    RunOptions options;
+    options.logFolder = parent.makeFolderBytesNamed("logs \xfe");
+    const QStringList lines = dayLines("5/12/2004", "1001", "2001") << "no time,INCOMING,7,10,1";
+    parent.writeBytesNamed("logs \xfe/CallLog_20040512_\xff.log", (lines.join("\r\n") + "\r\n").toStdString());
+    open(options);
+    const QString replaced = QString(QChar(0xFFFD));
+    EXPECT_EQ(control<QLineEdit>("txtDiagFilePath")->text(), parent.path() + "/logs " + replaced);
+    ASSERT_EQ(control<QListWidget>("listReportDate")->count(), 1);
+
+    selectDays({0});
+    loadData();
+    EXPECT_TRUE(control<QPushButton>("cmdPortUsage")->isEnabled());
+    // The line that failed is reported with the log's name as it can be shown.
+    const QStringList texts = dialogs_.texts();
+    ASSERT_EQ(texts.size(), 2) << texts.join('|').toStdString();
+    EXPECT_TRUE(texts[0].contains("/logs " + replaced + "/CallLog_20040512_" + replaced + ".log"))
+        << texts[0].toStdString();
+    EXPECT_TRUE(texts[1].startsWith("Traffic information found in logs for 05/12/2004"));
 }
 
 TEST_F(MainWindowLoad, LogsWithoutCallsDisableTheReports) {

@@ -133,6 +133,37 @@ TEST_F(Localize, ALowerCaseCodeIsListedAsItIsAndSelectsEnglish) {
     EXPECT_EQ(myLoadResString(42), "Load Data");
 }
 
+TEST_F(Localize, APackIsLoadedFromTheFileFoundWhateverTheCaseOfItsPrefix) {
+    const test::TempFolder folder;
+    ASSERT_TRUE(test::placePack(folder, test::germanPack, "BrandingRes_DEU.qm"));
+    ASSERT_TRUE(test::placePack(folder, test::frenchPack, "BRANDINGRES_FRA.QM"));
+    EXPECT_EQ(findLanguagePackFile(folder.path(), "DEU"), folder.file("BrandingRes_DEU.qm"));
+    EXPECT_TRUE(findLanguagePackFile(folder.path(), "deu").isEmpty());
+    setCurrentLanguage(1031);
+    EXPECT_TRUE(InitalizeLanguages(folder.path()).packLoaded);
+    EXPECT_EQ(myLoadResString(42), "Daten laden");
+    setCurrentLanguage(1036);
+    EXPECT_TRUE(InitalizeLanguages(folder.path()).packLoaded);
+    EXPECT_EQ(myLoadResString(42), QString::fromUtf8("Charger les données"));
+
+    // Of two files listed under one code, the one of the usual name is read,
+    // in whatever letter case; a copy beside it with another ending is not.
+    ASSERT_TRUE(test::placePack(folder, test::frenchPack, "brandingres_DEU.qm.old"));
+    EXPECT_EQ(findLanguagePackFile(folder.path(), "DEU"), folder.file("BrandingRes_DEU.qm"));
+    const test::TempFolder other;
+    ASSERT_TRUE(test::placePack(other, test::germanPack, "BrandingRes_DEU"));
+    EXPECT_EQ(findLanguagePackFile(other.path(), "DEU"), other.file("BrandingRes_DEU"));
+}
+
+TEST_F(Localize, LanguagesOfTheSameNameAreToldApartByTheirCodesInTheMenu) {
+    EXPECT_EQ(languageMenuCaptions({"DEU", "ESP", "ESN", "FRA"}),
+              (QStringList{"German (Germany)", "Spanish (Spain) [ESP]", "Spanish (Spain) [ESN]", "French (France)"}));
+    // A code the table lacks selects English, and so is named English.
+    EXPECT_EQ(languageMenuCaptions({"deu", "ENU"}),
+              (QStringList{"English (United States) [deu]", "English (United States) [ENU]"}));
+    EXPECT_EQ(languageMenuCaptions({"DEU"}), QStringList{"German (Germany)"});
+}
+
 TEST_F(Localize, ADamagedPackIsReportedAndTheEnglishTextsAreUsed) {
     const test::TempFolder folder;
     ASSERT_TRUE(test::placePack(folder, test::frenchPack, "brandingres_FRA.qm"));
@@ -144,7 +175,10 @@ TEST_F(Localize, ADamagedPackIsReportedAndTheEnglishTextsAreUsed) {
     const LanguageSetup setup = InitalizeLanguages(folder.path());
     EXPECT_FALSE(setup.packLoaded);
     EXPECT_TRUE(setup.failure.startsWith("Error in InitalizeLanguages: ")) << setup.failure.toStdString();
-    EXPECT_TRUE(setup.failure.contains("brandingres_DEU.qm"));
+    EXPECT_EQ(setup.failure, "Error in InitalizeLanguages: the language pack " +
+                                 QDir::toNativeSeparators(folder.file("brandingres_DEU.qm")) +
+                                 " cannot be read: it is not a compiled translation file; the English texts are "
+                                 "used instead.");
     EXPECT_EQ(setup.languageList, (QStringList{"DEU", "FRA"}));
     // The French pack was released, not kept.
     EXPECT_EQ(myLoadResString(42), "Load Data");

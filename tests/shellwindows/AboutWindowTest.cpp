@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -132,12 +133,30 @@ TEST_F(AboutWindowTest, ALowerCaseCodeSelectsEnglish) {
     EXPECT_EQ(shell::myLoadResString(42), "Load Data");
 }
 
+TEST_F(AboutWindowTest, TwoCodesOfOneLanguageNameAreToldApart) {
+    ASSERT_TRUE(test::placePack(packs_, test::frenchPack, "brandingres_ESN.qm"));
+    ASSERT_TRUE(test::placePack(packs_, test::frenchPack, "brandingres_ESP.qm"));
+    QMenu* menu = loadedMenu();
+    EXPECT_EQ(captions(*menu), (QStringList{"Spanish (Spain) [ESN]", "Spanish (Spain) [ESP]"}));
+    EXPECT_EQ(tags(*menu), (QStringList{"3082", "1034"}));
+}
+
 TEST_F(AboutWindowTest, ADamagedPackIsShownInABoxAndTheWindowStillLoads) {
-    packs_.write("brandingres_DEU.qm", "damaged");
+    // The German pack with one byte of its messages changed, which crashed
+    // Qt's lookup.
+    QFile german(test::germanPack);
+    ASSERT_TRUE(german.open(QIODevice::ReadOnly));
+    QByteArray damaged = german.readAll();
+    damaged[7444] = 0x28;
+    packs_.write("brandingres_DEU.qm", damaged.toStdString());
     shell::setCurrentLanguage(1031);
     QMenu* menu = loadedMenu();
     ASSERT_EQ(dialogs_.messages.size(), 1u);
-    EXPECT_TRUE(dialogs_.texts().first().startsWith("Error in InitalizeLanguages: "));
+    EXPECT_TRUE(dialogs_.texts().first().startsWith("Error in InitalizeLanguages: the language pack "));
+    EXPECT_TRUE(dialogs_.texts().first().endsWith(
+        "brandingres_DEU.qm cannot be read: its table of messages is damaged; the English texts are used instead."))
+        << dialogs_.texts().first().toStdString();
+    EXPECT_EQ(shell::myLoadResString(42), "Load Data");
     EXPECT_EQ(captions(*menu), QStringList{"German (Germany)"});
     EXPECT_EQ(window_->findChild<QPushButton*>("cmdOK")->text(), "OK");
 }

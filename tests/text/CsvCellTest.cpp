@@ -7,6 +7,7 @@
 #include "StrictCsv.h"
 #include "summaries/NodeSummaries.h"
 #include "summaries/SummaryCsv.h"
+#include "summaries/SummaryTable.h"
 #include "text/CsvCell.h"
 
 namespace {
@@ -35,16 +36,26 @@ TEST(CsvCell, CellsThatASpreadsheetWouldTakeForAFormulaGetAnApostrophe) {
     EXPECT_EQ(csvTextCell("=HYPERLINK(\"http://x\",\"y\")"), "\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\"");
 }
 
-TEST(CsvCell, LatencyIdentifiersSurviveAStrictReader) {
-    const QStringList guids = {"{G1}", "a\"b", "=cmd|' /C calc'!A0", "x,y", "-1", "@a", "two\r\nlines"};
+// Latency rows of the identifiers, each delivered at 08:00:00 after 60
+// seconds in queue between nodes 512 and 3001.
+reports::LatencyRows latencyRowsOf(const QStringList& guids) {
     reports::LatencyRows rows;
     for (const QString& guid : guids) rows.add({0, guid, QTime(8, 0, 0), 60, 512, 3001});
+    return rows;
+}
+
+QByteArray latencyCsvOf(const reports::LatencyRows& rows) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    ASSERT_TRUE(summaries::writeLatencyCsv(rows, buffer));
+    EXPECT_TRUE(summaries::writeLatencyCsv(rows, buffer));
+    return buffer.data();
+}
 
-    const auto records = test::readStrictCsv(buffer.data());
-    ASSERT_TRUE(records) << buffer.data().toStdString();
+TEST(CsvCell, LatencyIdentifiersSurviveAStrictReader) {
+    const QStringList guids = {"{G1}", "a\"b", "=cmd|' /C calc'!A0", "x,y", "-1", "@a", "two\r\nlines"};
+    const QByteArray csv = latencyCsvOf(latencyRowsOf(guids));
+    const auto records = test::readStrictCsv(csv);
+    ASSERT_TRUE(records) << csv.toStdString();
     ASSERT_EQ(records->size(), guids.size() + 1);
     const QStringList expected = {"{G1}", "a\"b", "'=cmd|' /C calc'!A0", "x,y", "'-1", "'@a", "two\r\nlines"};
     for (qsizetype i = 0; i < guids.size(); ++i) {
@@ -55,7 +66,28 @@ TEST(CsvCell, LatencyIdentifiersSurviveAStrictReader) {
         EXPECT_EQ(record[3], "512");
     }
     // An ordinary row is written exactly as before.
-    EXPECT_TRUE(buffer.data().contains("\r\n{G1},08:00:00,60,512,3001\r\n"));
+    EXPECT_TRUE(csv.contains("\r\n{G1},08:00:00,60,512,3001\r\n"));
+}
+
+TEST(CsvCell, LatencyIdentifiersLoseTheirBlanksAndNothingElse) {
+    // A tab, a carriage return or a byte order mark is part of the identifier:
+    // "\tX" and "X" stay two identifiers, and the leading tab is guarded.
+    const QStringList guids = {"  {G1}  ", "\tX", "X", "\rY\r", QString(QChar(0xFEFF)) + "Z", "A\t ", " "};
+    const reports::LatencyRows rows = latencyRowsOf(guids);
+    const QByteArray csv = latencyCsvOf(rows);
+    const auto records = test::readStrictCsv(csv);
+    ASSERT_TRUE(records) << csv.toStdString();
+    ASSERT_EQ(records->size(), guids.size() + 1);
+    const QList<QByteArray> expected = {"{G1}", "'\tX", "X", "'\rY\r", "\xef\xbb\xbfZ", "A\t", ""};
+    for (qsizetype i = 0; i < guids.size(); ++i) EXPECT_EQ((*records)[i + 1][0], expected[i]) << i;
+
+    // The summary table that the window and the report page show trims the
+    // same way.
+    const summaries::SummaryTable table = summaries::latencyTable(rows, 10);
+    ASSERT_EQ(table.rows.size(), guids.size());
+    EXPECT_EQ(table.rows[0][0], "{G1}");
+    EXPECT_EQ(table.rows[1][0], "\tX");
+    EXPECT_EQ(table.rows[5][0], "A\t");
 }
 
 TEST(CsvCell, NodeTypeTextsAreTextCellsAndNumbersAreNot) {
