@@ -1,11 +1,11 @@
 // The latency report's build: pairs the range's message events (or takes
 // the pairs made after the load), hands the outbound rows on while another
 // thread stores the MessageLatency table, and writes the unmatched events.
+// The report says "No message traffic found." when no outbound row exists.
 #pragma once
 
 #include <QIODevice>
 
-#include "platform/UserMessage.h"
 #include "reports/BuiltReport.h"
 #include "reports/ReportInputs.h"
 #include "store/ReportDatabase.h"
@@ -16,7 +16,7 @@ namespace varnel::reports {
 // when given, gets the rows on the calling thread as soon as they are
 // paired, while another thread stores the table; the connection is used by
 // that thread alone meanwhile. Throws SQLite::Exception on database trouble.
-BuiltReport buildLatencyReport(store::ReportDatabase& db, const ReportInputs& inputs, platform::MessageSink& messages,
-                               QIODevice* unmatchedFile, const RowsUser& whileStoring);
+BuiltReport buildLatencyReport(store::ReportDatabase& db, const ReportInputs& inputs, QIODevice* unmatchedFile,
+                               const RowsUser& whileStoring);
 
 }  // namespace varnel::reports

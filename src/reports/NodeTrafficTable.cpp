@@ -97,8 +97,8 @@ void storeRows(store::ReportDatabase& db, const std::vector<NodeTrafficRow>& row
 
 }  // namespace
 
-int64_t buildNodeTraffic(store::ReportDatabase& db, const RangeRequest& request, NodeCount what,
-                         platform::MessageSink& messages, const NodeTallies* gathered) {
+NodeTrafficBuild buildNodeTraffic(store::ReportDatabase& db, const RangeRequest& request, NodeCount what,
+                                  const NodeTallies* gathered) {
     std::optional<SerialTallies> scanned;
     const SerialTallies& tallies = gathered && gathered->answers(request)
                                        ? gathered->tallies()
@@ -110,8 +110,9 @@ int64_t buildNodeTraffic(store::ReportDatabase& db, const RangeRequest& request,
     if (counted > 0) storeRows(db, nodeRows(request, tallies, what));
     transaction.commit();
 
-    if (counted == 0) messages.show({shell::myLoadResString(what == NodeCount::DeliveredMessages ? 67 : 138)});
-    return counted;
+    NodeTrafficBuild build{counted, {}};
+    if (counted == 0) build.messages.push_back(shell::tableMessage(what == NodeCount::DeliveredMessages ? 67 : 138));
+    return build;
 }
 
 std::vector<NodeTrafficRow> readNodeTraffic(store::ReportDatabase& db) {

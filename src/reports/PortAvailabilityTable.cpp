@@ -69,19 +69,20 @@ void storeMinutes(store::ReportDatabase& db, const std::vector<PortMinute>& minu
 
 }  // namespace
 
-bool ensurePortAvailability(store::ReportDatabase& db, int16_t peakAvailableLines, platform::MessageSink& messages) {
-    if (!perMinuteTableNeedsBuild(db, "PortAvailability")) return false;
-    return ensurePortAvailability(db, scannedPortExtremes(db), peakAvailableLines, messages);
+PortAvailabilityBuild ensurePortAvailability(store::ReportDatabase& db, int16_t peakAvailableLines) {
+    if (!perMinuteTableNeedsBuild(db, "PortAvailability")) return {};
+    return ensurePortAvailability(db, scannedPortExtremes(db), peakAvailableLines);
 }
 
-bool ensurePortAvailability(store::ReportDatabase& db, const ingest::MinuteExtremes& gathered,
-                            int16_t peakAvailableLines, platform::MessageSink& messages) {
-    if (!perMinuteTableNeedsBuild(db, "PortAvailability")) return false;
+PortAvailabilityBuild ensurePortAvailability(store::ReportDatabase& db, const ingest::MinuteExtremes& gathered,
+                                             int16_t peakAvailableLines) {
+    if (!perMinuteTableNeedsBuild(db, "PortAvailability")) return {};
     std::vector<PortMinute> minutes = minuteExtremes(gathered);
     const bool hadActivity = fillMinutesWithoutRows(minutes, peakAvailableLines);
     storeMinutes(db, minutes);
-    if (!hadActivity) messages.show({shell::myLoadResString(63)});
-    return true;
+    PortAvailabilityBuild build{true, {}};
+    if (!hadActivity) build.messages.push_back(shell::tableMessage(63));
+    return build;
 }
 
 std::vector<PortMinute> readPortAvailability(store::ReportDatabase& db) {
