@@ -65,8 +65,8 @@ BuiltReport saying(ReportKind kind, reports::ReportRows rows, platform::UserMess
 
 BuiltReport buildPortAvailability(ReportDatabase& db, const ReportInputs& inputs, const BuildSide& side) {
     reports::PortAvailabilityBuild build =
-        inputs.minutes ? reports::ensurePortAvailability(db, *inputs.minutes, inputs.peakAvailableLines)
-                       : reports::ensurePortAvailability(db, inputs.peakAvailableLines);
+        inputs.minutes ? reports::ensurePortAvailability(db, *inputs.minutes, inputs.peakAvailableLines, side.progress)
+                       : reports::ensurePortAvailability(db, inputs.peakAvailableLines, side.progress);
     return side.handOn(saying(inputs.kind, reports::readPortAvailability(db), std::move(build.messages)));
 }
 
@@ -76,9 +76,9 @@ constexpr auto portGrid = rowsGrid<PortRows, summaries::portAvailabilitySummary>
 
 BuiltReport buildQueueActivity(ReportDatabase& db, const ReportInputs& inputs, const BuildSide& side) {
     if (inputs.minutes)
-        reports::ensureQueueActivity(db, *inputs.minutes);
+        reports::ensureQueueActivity(db, *inputs.minutes, side.progress);
     else
-        reports::ensureQueueActivity(db);
+        reports::ensureQueueActivity(db, side.progress);
     return side.handOn({inputs.kind, reports::readQueueActivity(db)});
 }
 
@@ -87,7 +87,7 @@ constexpr auto queueGrid = rowsGrid<QueueRows, summaries::queueActivitySummary>;
 // ---- Latency ----
 
 BuiltReport buildLatency(ReportDatabase& db, const ReportInputs& inputs, const BuildSide& side) {
-    return reports::buildLatencyReport(db, inputs, side.unmatchedFile, side.whileStoring);
+    return reports::buildLatencyReport(db, inputs, side.unmatchedFile, side.whileStoring, side.progress);
 }
 
 reports::ReportChart latencyChart(const BuiltReport& report, const ReportInputs& inputs) {
@@ -108,7 +108,8 @@ SummaryCsvWrite latencyCsv(const BuiltReport& report, QIODevice& out) {
 
 template <reports::NodeCount count>
 BuiltReport buildNodes(ReportDatabase& db, const ReportInputs& inputs, const BuildSide& side) {
-    reports::NodeTrafficBuild build = reports::buildNodeTraffic(db, inputs.range, count, inputs.nodeTallies.get());
+    reports::NodeTrafficBuild build =
+        reports::buildNodeTraffic(db, inputs.range, count, inputs.nodeTallies.get(), side.progress);
     return side.handOn(saying(inputs.kind, reports::readNodeTraffic(db), std::move(build.messages)));
 }
 

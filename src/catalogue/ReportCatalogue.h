@@ -16,6 +16,7 @@
 #include "reports/BuiltReport.h"
 #include "reports/ReportCharts.h"
 #include "reports/ReportInputs.h"
+#include "reports/ReportProgress.h"
 #include "store/ReportDatabase.h"
 #include "summaries/SummaryGrid.h"
 #include "summaries/SummaryTable.h"
@@ -37,11 +38,13 @@ enum class LoadGathering {
 };
 
 // What a build does besides building: the file that receives the unmatched
-// events (reports that write one), and the caller's use of the rows, handed
-// on as soon as they are made.
+// events (reports that write one), the caller's use of the rows, handed on as
+// soon as they are made, and the observer that hears how the table's build
+// goes (from the building thread and a storing one).
 struct BuildSide {
     QIODevice* unmatchedFile = nullptr;
     reports::RowsUser whileStoring;
+    reports::ReportProgress* progress = nullptr;
 
     // Hands the built report to whileStoring and returns it.
     reports::BuiltReport handOn(reports::BuiltReport report) const {

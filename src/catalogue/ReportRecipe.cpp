@@ -3,8 +3,9 @@
 namespace varnel::catalogue {
 
 reports::BuiltReport buildReport(store::ReportDatabase& db, const reports::ReportInputs& inputs,
-                                 QIODevice* unmatchedFile, const reports::RowsUser& whileStoring) {
-    return reportEntry(inputs.kind).build(db, inputs, {unmatchedFile, whileStoring});
+                                 QIODevice* unmatchedFile, const reports::RowsUser& whileStoring,
+                                 reports::ReportProgress* progress) {
+    return reportEntry(inputs.kind).build(db, inputs, {unmatchedFile, whileStoring, progress});
 }
 
 reports::BuiltReport readReport(store::ReportDatabase& db, reports::ReportKind kind) {

@@ -18,9 +18,11 @@ namespace varnel::catalogue {
 // unmatched events. whileStoring, when given, gets the report on the calling
 // thread: the latency rows as soon as they are paired, while another thread
 // stores the table, and the other reports' rows once they are built.
-// Throws SQLite::Exception on database trouble.
+// progress, when given, hears how the table's build goes (from this thread
+// and the storing one). Throws SQLite::Exception on database trouble.
 reports::BuiltReport buildReport(store::ReportDatabase& db, const reports::ReportInputs& inputs,
-                                 QIODevice* unmatchedFile = nullptr, const reports::RowsUser& whileStoring = {});
+                                 QIODevice* unmatchedFile = nullptr, const reports::RowsUser& whileStoring = {},
+                                 reports::ReportProgress* progress = nullptr);
 
 // Reads the rows of a derived table that is already built, as the summary
 // windows show them again, without building anything.

@@ -26,19 +26,19 @@ reports::ReportInputs reportInputs(const LoadedSession& session, reports::Report
 }
 
 ReportRun runReport(store::ReportDatabase& db, const reports::ReportInputs& inputs, const QDir& debugFolder,
-                    const reports::RowsUser& whileStoring) {
+                    const reports::RowsUser& whileStoring, reports::ReportProgress* progress) {
     if (!reportEntry(inputs.kind).writesUnmatchedFile || !inputs.debug)
-        return {buildReport(db, inputs, nullptr, whileStoring), std::nullopt};
+        return {buildReport(db, inputs, nullptr, whileStoring, progress), std::nullopt};
     ReportRun run;
     bool done = false;
     run.unmatchedFileFailure = platform::writeWholeFile(
         debugFolder.filePath(QString::fromLatin1(unmatchedMessagesFileName)), [&](QIODevice& unmatched) {
-            run.report = buildReport(db, inputs, &unmatched, whileStoring);
+            run.report = buildReport(db, inputs, &unmatched, whileStoring, progress);
             done = true;
             return true;
         });
     // The file could not even be made: the report goes without it.
-    if (!done) run.report = buildReport(db, inputs, nullptr, whileStoring);
+    if (!done) run.report = buildReport(db, inputs, nullptr, whileStoring, progress);
     return run;
 }
 

@@ -45,8 +45,9 @@ struct ReportRun {
 
 // Builds the report of inputs (see buildReport). With inputs.debug on, a
 // report that writes an unmatched-message file writes it into debugFolder;
-// the file's failure does not stop the report.
+// the file's failure does not stop the report. progress, when given, hears
+// how the table's build goes.
 ReportRun runReport(store::ReportDatabase& db, const reports::ReportInputs& inputs, const QDir& debugFolder,
-                    const reports::RowsUser& whileStoring = {});
+                    const reports::RowsUser& whileStoring = {}, reports::ReportProgress* progress = nullptr);
 
 }  // namespace varnel::catalogue

@@ -10,6 +10,7 @@
 #include "commandline/RunOutputs.h"
 #include "platform/WholeFileWriter.h"
 #include "reports/LaunchChecks.h"
+#include "shell/WriteFailureText.h"
 #include "store/ReportDatabase.h"
 
 namespace varnel::cli {
@@ -128,7 +129,7 @@ private:
     }
 
     bool failed(const platform::WriteFailure& failure) {
-        messages_.show({failure.text()});
+        messages_.show({shell::writeFailureText(failure)});
         return false;
     }
 

@@ -33,6 +33,7 @@ constexpr Caption captions[] = {
     {"cmdBrowseForDiagFile", 9},
     {"lblDiagFilePath", 14},
     {"lblReportDate", 102},
+    {"lblDatabasePath", shell::workingDatabaseLabelStringId},
     {"mnuFile", 29},
     {"mnuSaveDatabase", 97},
     {"mnuSaveReportPage", shell::saveReportPageStringId},

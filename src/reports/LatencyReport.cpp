@@ -25,7 +25,7 @@ std::shared_ptr<const LatencyPairs> latencyPairs(store::ReportDatabase& db, cons
 // The pairs are in memory, so the table is stored as soon as they are made,
 // and the outbound rows and the caller's files are made meanwhile.
 BuiltReport buildLatencyReport(store::ReportDatabase& db, const ReportInputs& inputs, QIODevice* unmatchedFile,
-                               const RowsUser& whileStoring) {
+                               const RowsUser& whileStoring, ReportProgress* progress) {
     const std::shared_ptr<const LatencyPairs> paired = latencyPairs(db, inputs);
     const LatencyPairs& pairs = *paired;
     const auto rowsAndFiles = [&] {
@@ -37,13 +37,13 @@ BuiltReport buildLatencyReport(store::ReportDatabase& db, const ReportInputs& in
     };
     if (!whileStoring) {
         BuiltReport report = rowsAndFiles();
-        storeMessageLatency(db, pairs);
+        storeMessageLatency(db, pairs, progress);
         return report;
     }
     std::exception_ptr storeFailure;
     std::thread storing([&] {
         try {
-            storeMessageLatency(db, pairs);
+            storeMessageLatency(db, pairs, progress);
         } catch (...) {
             storeFailure = std::current_exception();
         }

@@ -124,7 +124,8 @@ private:
     std::array<store::StoredTime::Text, rowsPerInsert> delivered_;
 };
 
-void storePairs(store::ReportDatabase& db, const MessageEvents& events, std::span<const EventPair> pairs) {
+void storePairs(store::ReportDatabase& db, const MessageEvents& events, std::span<const EventPair> pairs,
+                StageSteps& steps) {
     const std::string head =
         "INSERT INTO MessageLatency(MessageGUID, TimeDelivered, SecondsInQueue, VeyraNodeID, KeldanNodeID, "
         "OutboundMessage) VALUES ";
@@ -150,6 +151,7 @@ void storePairs(store::ReportDatabase& db, const MessageEvents& events, std::spa
             oneBinder.bind(0, rows[i]);
             one.run();
         }
+        steps.done(static_cast<int64_t>(done + rows.size()));
     }
 }
 
@@ -193,11 +195,14 @@ LatencyPairs pairMessageLatency(store::ReportDatabase& db, const RangeRequest& r
     return pairs;
 }
 
-void storeMessageLatency(store::ReportDatabase& db, const LatencyPairs& pairs) {
+void storeMessageLatency(store::ReportDatabase& db, const LatencyPairs& pairs, ReportProgress* progress) {
+    const auto count = static_cast<int64_t>(pairs.pairing.pairs.size());
+    StageSteps steps(progress, ReportProgress::Stage::BuildingTable, count, PairChunk::pairs);
     SQLite::Transaction transaction(db.connection());
     db.connection().exec("DELETE FROM MessageLatency");
-    storePairs(db, *pairs.events, pairs.pairing.pairs);
+    storePairs(db, *pairs.events, pairs.pairing.pairs, steps);
     transaction.commit();
+    steps.finish();
 }
 
 int64_t buildMessageLatency(store::ReportDatabase& db, const RangeRequest& request, QIODevice* unmatchedFile) {

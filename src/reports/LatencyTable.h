@@ -8,6 +8,7 @@
 
 #include "reports/LatencyPairing.h"
 #include "reports/LatencyRows.h"
+#include "reports/ReportProgress.h"
 #include "reports/ReportRequest.h"
 #include "store/ReportDatabase.h"
 
@@ -41,8 +42,9 @@ LatencyRows outboundLatencyRows(const LatencyPairs& pairs);
 LatencyPairs pairMessageLatency(store::ReportDatabase& db, const RangeRequest& request,
                                 std::shared_ptr<const MessageEvents> gathered = {});
 
-// Replaces the table's rows by the pairs, in one transaction.
-void storeMessageLatency(store::ReportDatabase& db, const LatencyPairs& pairs);
+// Replaces the table's rows by the pairs, in one transaction, telling
+// progress over the pairs stored.
+void storeMessageLatency(store::ReportDatabase& db, const LatencyPairs& pairs, ReportProgress* progress = nullptr);
 
 // Pairs, stores and writes the unmatched events to unmatchedFile when given,
 // one after the other. Returns the number of pairs stored.

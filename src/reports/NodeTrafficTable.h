@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/UserMessage.h"
+#include "reports/ReportProgress.h"
 #include "reports/ReportRequest.h"
 #include "store/ReportDatabase.h"
 
@@ -44,9 +45,11 @@ struct NodeTrafficBuild {
 // its Veyra node's row and once on its Keldan node's row. Nodes are looked up
 // by side and serial number. When no message matches, the table stays empty.
 // The counts come from gathered when it is given and answers the request,
-// else from a scan of the raw message rows; both give the same rows.
+// else from a scan of the raw message rows; both give the same rows. The scan
+// tells its progress over the raw rows it walks; gathered counts tell the
+// messages counted, all at once.
 NodeTrafficBuild buildNodeTraffic(store::ReportDatabase& db, const RangeRequest& request, NodeCount count,
-                                  const NodeTallies* gathered = nullptr);
+                                  const NodeTallies* gathered = nullptr, ReportProgress* progress = nullptr);
 
 // The table's rows in stored order.
 std::vector<NodeTrafficRow> readNodeTraffic(store::ReportDatabase& db);

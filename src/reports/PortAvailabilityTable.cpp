@@ -52,37 +52,47 @@ bool fillMinutesWithoutRows(std::vector<PortMinute>& minutes, int peakAvailableL
     return true;
 }
 
-void storeMinutes(store::ReportDatabase& db, const std::vector<PortMinute>& minutes) {
+void storeMinutes(store::ReportDatabase& db, const std::vector<PortMinute>& minutes, StageSteps& steps) {
     SQLite::Transaction transaction(db.connection());
     db.connection().exec("DELETE FROM PortAvailability");
     store::Query insert(db.connection(),
                         "INSERT INTO PortAvailability(Minute, MaxLinesInUse, MinLinesAvailableToTakeCalls) "
                         "VALUES (?, ?, ?)");
+    int64_t stored = 0;
     for (const PortMinute& row : minutes) {
         insert.bind(1, int64_t{row.minute});
         insert.bind(2, int64_t{row.maxLinesInUse});
         insert.bind(3, int64_t{row.minLinesAvailable});
         insert.run();
+        steps.done(++stored);
     }
     transaction.commit();
 }
 
-}  // namespace
-
-PortAvailabilityBuild ensurePortAvailability(store::ReportDatabase& db, int16_t peakAvailableLines) {
-    if (!perMinuteTableNeedsBuild(db, "PortAvailability")) return {};
-    return ensurePortAvailability(db, scannedPortExtremes(db), peakAvailableLines);
-}
-
-PortAvailabilityBuild ensurePortAvailability(store::ReportDatabase& db, const ingest::MinuteExtremes& gathered,
-                                             int16_t peakAvailableLines) {
-    if (!perMinuteTableNeedsBuild(db, "PortAvailability")) return {};
-    std::vector<PortMinute> minutes = minuteExtremes(gathered);
+PortAvailabilityBuild buildTable(store::ReportDatabase& db, const ingest::MinuteExtremes& extremes,
+                                 int16_t peakAvailableLines, StageSteps& steps) {
+    std::vector<PortMinute> minutes = minuteExtremes(extremes);
     const bool hadActivity = fillMinutesWithoutRows(minutes, peakAvailableLines);
-    storeMinutes(db, minutes);
+    storeMinutes(db, minutes, steps);
     PortAvailabilityBuild build{true, {}};
     if (!hadActivity) build.messages.push_back(shell::tableMessage(63));
     return build;
+}
+
+}  // namespace
+
+PortAvailabilityBuild ensurePortAvailability(store::ReportDatabase& db, int16_t peakAvailableLines,
+                                             ReportProgress* progress) {
+    if (!perMinuteTableNeedsBuild(db, "PortAvailability")) return {};
+    StageSteps steps = minuteSteps(progress);
+    return buildTable(db, scannedPortExtremes(db), peakAvailableLines, steps);
+}
+
+PortAvailabilityBuild ensurePortAvailability(store::ReportDatabase& db, const ingest::MinuteExtremes& gathered,
+                                             int16_t peakAvailableLines, ReportProgress* progress) {
+    if (!perMinuteTableNeedsBuild(db, "PortAvailability")) return {};
+    StageSteps steps = minuteSteps(progress);
+    return buildTable(db, gathered, peakAvailableLines, steps);
 }
 
 std::vector<PortMinute> readPortAvailability(store::ReportDatabase& db) {

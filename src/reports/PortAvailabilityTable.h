@@ -7,6 +7,7 @@
 
 #include "ingest/MinuteExtremes.h"
 #include "platform/UserMessage.h"
+#include "reports/ReportProgress.h"
 #include "store/ReportDatabase.h"
 
 namespace varnel::reports {
@@ -28,13 +29,15 @@ struct PortAvailabilityBuild {
 // Builds the table unless it already holds more than one row. Minutes before
 // the first and after the last minute with raw rows are idle (0 in use,
 // peakAvailableLines available); a minute without rows between them carries
-// the values of the minute before it.
-PortAvailabilityBuild ensurePortAvailability(store::ReportDatabase& db, int16_t peakAvailableLines);
+// the values of the minute before it. Only a build tells progress, its 1440
+// minutes.
+PortAvailabilityBuild ensurePortAvailability(store::ReportDatabase& db, int16_t peakAvailableLines,
+                                             ReportProgress* progress = nullptr);
 
 // The same from the extremes that the load gathered of the raw rows now in
 // db (IngestState::minutes), without scanning RawPortData.
 PortAvailabilityBuild ensurePortAvailability(store::ReportDatabase& db, const ingest::MinuteExtremes& gathered,
-                                             int16_t peakAvailableLines);
+                                             int16_t peakAvailableLines, ReportProgress* progress = nullptr);
 
 // The table's rows in ascending Minute.
 std::vector<PortMinute> readPortAvailability(store::ReportDatabase& db);

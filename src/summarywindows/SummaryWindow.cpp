@@ -16,6 +16,7 @@
 #include "platform/WholeFileWriter.h"
 #include "render/ReportViewCatalogue.h"
 #include "shell/StringTable.h"
+#include "shell/WriteFailureText.h"
 #include "store/ReportDatabase.h"
 #include "windowkit/Twips.h"
 #include "windowkit/WaitCursor.h"
@@ -138,7 +139,7 @@ void SummaryWindow::saveAsCsv() {
         });
     }();
     if (failure) {
-        services_.dialogs.show({failure->text(), {}, platform::UserMessage::Icon::Critical});
+        services_.dialogs.show({shell::writeFailureText(*failure), {}, platform::UserMessage::Icon::Critical});
         return;
     }
     services_.dialogs.show({myLoadResString(119)});
