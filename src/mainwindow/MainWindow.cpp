@@ -17,6 +17,7 @@
 #include "mainwindow/NodeListView.h"
 #include "platform/DocumentsFolder.h"
 #include "platform/FileNameBytes.h"
+#include "reports/LatencyTableStore.h"
 #include "reports/LaunchChecks.h"
 #include "session/DatabaseBackup.h"
 #include "session/LoadRunner.h"
@@ -24,6 +25,7 @@
 #include "settings/LogFolderSetting.h"
 #include "shell/EnglishStrings.h"
 #include "shell/StringTable.h"
+#include "windowkit/LatencyTableWait.h"
 #include "windowkit/ProgressPanel.h"
 #include "windowkit/ReportLauncher.h"
 #include "windowkit/ReportPageSaver.h"
@@ -234,6 +236,8 @@ void MainWindow::parseLogs() {
     // last load's events go before the new load gathers its own.
     for (NodeListView* list : ui_.nodeLists()) list->clear();
     session_.gathered = {};
+    // The database is made afresh: a latency table not yet stored is of no use.
+    session_.latencyTable->discard();
     setLoadRunning(true);
     const store::DataFiles files(session_.files.folder(), QDir::fromNativeSeparators(ui_.txtDatabasePath->text()));
     gatherers_ = std::make_unique<LoadGatherers>();
@@ -345,6 +349,7 @@ std::optional<reports::ReportInputs> MainWindow::reportInputs(reports::ReportKin
     inputs.messageEvents = session_.gathered.messageEvents;
     inputs.nodeTallies = session_.gathered.nodeTallies;
     inputs.preparedLatency = session_.gathered.latencyPairs;
+    inputs.latencyTable = session_.latencyTable;
     inputs.connectionString = session_.connectionString;
     inputs.debug = session_.debug;
     return inputs;
@@ -362,6 +367,8 @@ void MainWindow::saveDatabase() {
         myLoadResString(97), QDir::home().filePath(QString::fromLatin1(store::DataFiles::workingFileName)),
         QStringLiteral("SQLite databases (*.db);;All files (*)"));
     if (!target) return;
+    // The copy holds the last latency report's table.
+    if (const auto failure = windowkit::waitForLatencyTable(*session_.latencyTable)) services_.dialogs.show(*failure);
     try {
         backupDatabase(session_.connectionString, target->path);
     } catch (const BackupError& e) {
@@ -392,6 +399,8 @@ void MainWindow::saveReportPage() {
         if (!inputs) return;
         // The page has no place for the latency report's diagnostic file.
         inputs->debug = false;
+        // The page's build stores its own latency table, after the last one.
+        inputs->latencyTable = nullptr;
         reports.push_back(*inputs);
     }
     if (!services_.reportPageSaver) return;
@@ -407,6 +416,7 @@ void MainWindow::saveReportPage() {
         services_.dialogs.show({*problem, {}, UserMessage::Icon::Exclamation});
         return;
     }
+    if (const auto failure = windowkit::waitForLatencyTable(*session_.latencyTable)) services_.dialogs.show(*failure);
     const summaries::ReportPageLoad load{loaded_.logFolder, loaded_.days, loadRunner_->result().summary, reportDate};
     const auto failure = services_.reportPageSaver->saveReportPage(
         load, reports, QDir::fromNativeSeparators(target->path), *ui_.frmTitle);

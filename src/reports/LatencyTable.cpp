@@ -129,7 +129,9 @@ private:
     std::array<store::StoredTime::Text, rowsPerInsert> delivered_;
 };
 
-void storePairs(store::ReportDatabase& db, const MessageEvents& events, std::span<const EventPair> pairs) {
+// False when cancelled turned true before every pair was inserted.
+bool storePairs(store::ReportDatabase& db, const MessageEvents& events, std::span<const EventPair> pairs,
+                const std::atomic<bool>* cancelled) {
     const std::string head =
         "INSERT INTO MessageLatency(MessageGUID, TimeDelivered, SecondsInQueue, VeyraNodeID, KeldanNodeID, "
         "OutboundMessage) VALUES ";
@@ -144,6 +146,7 @@ void storePairs(store::ReportDatabase& db, const MessageEvents& events, std::spa
     PairBinder oneBinder(one);
     PairChunk chunk;
     for (std::size_t done = 0; done < pairs.size(); done += PairChunk::pairs) {
+        if (cancelled && cancelled->load(std::memory_order_relaxed)) return false;
         chunk.gather(events, pairs.data() + done, std::min(PairChunk::pairs, pairs.size() - done));
         const std::vector<PairChunk::Row>& rows = chunk.rows();
         std::size_t i = 0;
@@ -156,6 +159,7 @@ void storePairs(store::ReportDatabase& db, const MessageEvents& events, std::spa
             one.run();
         }
     }
+    return true;
 }
 
 void writeUnmatched(QIODevice& file, const MessageEvents& events, const std::vector<UnmatchedEvent>& unmatched) {
@@ -277,11 +281,13 @@ LatencyPairs pairMessageLatency(store::ReportDatabase& db, const RangeRequest& r
     return pairs;
 }
 
-void storeMessageLatency(store::ReportDatabase& db, const LatencyPairs& pairs) {
+bool storeMessageLatency(store::ReportDatabase& db, const LatencyPairs& pairs, const std::atomic<bool>* cancelled) {
     SQLite::Transaction transaction(db.connection());
     db.connection().exec("DELETE FROM MessageLatency");
-    storePairs(db, *pairs.events, pairs.pairing.pairs);
+    // Left uncommitted, the transaction is rolled back as it ends.
+    if (!storePairs(db, *pairs.events, pairs.pairing.pairs, cancelled)) return false;
     transaction.commit();
+    return true;
 }
 
 void reportLatencyOutcome(const LatencyPairs& pairs, const LatencyRows& outbound, platform::MessageSink& messages,

@@ -5,6 +5,7 @@
 #include <QIODevice>
 #include <QString>
 #include <QTime>
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -103,8 +104,11 @@ LatencyRows outboundLatencyRows(const LatencyPairs& pairs);
 LatencyPairs pairMessageLatency(store::ReportDatabase& db, const RangeRequest& request,
                                 std::shared_ptr<const MessageEvents> gathered = {});
 
-// Replaces the table's rows by the pairs, in one transaction.
-void storeMessageLatency(store::ReportDatabase& db, const LatencyPairs& pairs);
+// Replaces the table's rows by the pairs, in one transaction. Once cancelled
+// (when given) turns true, the transaction is rolled back, leaving the table
+// as it was, and false is returned.
+bool storeMessageLatency(store::ReportDatabase& db, const LatencyPairs& pairs,
+                         const std::atomic<bool>* cancelled = nullptr);
 
 // Writes the unmatched events to unmatchedFile after its header line, and
 // shows "No message traffic found." when no outbound row exists.

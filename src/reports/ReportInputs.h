@@ -15,6 +15,7 @@
 
 namespace varnel::reports {
 
+class LatencyTableStore;
 class PreparedLatency;
 
 struct ReportInputs {
@@ -37,6 +38,9 @@ struct ReportInputs {
     // The whole day's latency pairs, made after the load; null when not made,
     // and a latency report over another range pairs for itself.
     std::shared_ptr<PreparedLatency> preparedLatency;
+    // Where the latency report's table is stored after the report returns,
+    // on a thread of its own; null when the report stores it itself.
+    std::shared_ptr<LatencyTableStore> latencyTable;
     QString connectionString;  // the working database file
     bool debug = false;        // write the latency report's unmatched-message file
 };

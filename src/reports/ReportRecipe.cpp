@@ -3,6 +3,7 @@
 #include <exception>
 #include <thread>
 
+#include "reports/LatencyTableStore.h"
 #include "reports/PreparedLatency.h"
 
 namespace varnel::reports {
@@ -39,7 +40,9 @@ std::shared_ptr<const LatencyPairs> latencyPairs(store::ReportDatabase& db, cons
 // The latency rows go to the caller while another thread stores them: the
 // pairs are in memory, so the table is stored as soon as they are made, and
 // the outbound rows and the caller's files are made meanwhile. The
-// connection is used by the storing thread alone meanwhile.
+// connection is used by the storing thread alone meanwhile. With a table
+// store among the inputs, the table is left to it and stored after the
+// report has returned.
 BuiltReport buildLatency(store::ReportDatabase& db, const ReportInputs& inputs, platform::MessageSink& messages,
                          QIODevice* unmatchedFile, const RowsUser& whileStoring) {
     const std::shared_ptr<const LatencyPairs> paired = latencyPairs(db, inputs);
@@ -50,6 +53,11 @@ BuiltReport buildLatency(store::ReportDatabase& db, const ReportInputs& inputs, 
         if (whileStoring) whileStoring(report);
         return report;
     };
+    if (inputs.latencyTable) {
+        BuiltReport report = rowsAndFiles();
+        inputs.latencyTable->store(inputs.connectionString, paired);
+        return report;
+    }
     if (!whileStoring) {
         BuiltReport report = rowsAndFiles();
         storeMessageLatency(db, pairs);

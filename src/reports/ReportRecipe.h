@@ -46,7 +46,8 @@ using RowsUser = std::function<void(const BuiltReport& report)>;
 // messages; unmatchedFile, when given, receives the latency report's
 // unmatched events. whileStoring, when given, gets the rows on the calling
 // thread: the latency rows as soon as they are paired, while another thread
-// stores the table, and the other reports' rows once they are built.
+// stores the table, and the other reports' rows once they are built. The
+// latency table is left to inputs.latencyTable when it is given.
 // Throws SQLite::Exception on database trouble.
 BuiltReport buildReport(store::ReportDatabase& db, const ReportInputs& inputs, platform::MessageSink& messages,
                         QIODevice* unmatchedFile = nullptr, const RowsUser& whileStoring = {});

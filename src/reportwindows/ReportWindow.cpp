@@ -22,6 +22,7 @@
 #include "render/ReportChartView.h"
 #include "reports/DefaultFileNames.h"
 #include "reports/ImageFormat.h"
+#include "reports/LatencyTableStore.h"
 #include "reportwindows/PrintScale.h"
 #include "reportwindows/PrinterChooser.h"
 #include "shell/StringTable.h"
@@ -237,8 +238,8 @@ ReportWindow::BuiltChart ReportWindow::buildInBackground() {
     QThread* worker = QThread::create([&] {
         // The chart data and their points are made here as well, and the
         // rows freed here: for a long report any of these would hold up the
-        // window. A latency report's chart data are made while its table is
-        // stored.
+        // window. A latency report's table is stored after the window has
+        // its chart.
         bool charted = false;
         const reports::RowsUser chart = [&](const reports::BuiltReport& rows) {
             built.points = static_cast<int64_t>(rows.size());
@@ -246,6 +247,9 @@ ReportWindow::BuiltChart ReportWindow::buildInBackground() {
             charted = true;
         };
         try {
+            // A latency table still being stored keeps out of the build's way.
+            const auto pause =
+                inputs_.latencyTable ? inputs_.latencyTable->pause() : reports::LatencyTableStore::Pause();
             store::ReportDatabase db(inputs_.connectionString);
             db.useFastRebuilds();
             if (inputs_.kind == reports::ReportKind::Latency && inputs_.debug) {
