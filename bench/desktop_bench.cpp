@@ -5,8 +5,9 @@
 // Prints one "name value" line per figure (bench/desktop_bench.sh judges
 // them): the lines loaded; for the load its time, what the progress bar
 // showed and the longest stall of the event loop; for each window the time
-// from the click to the drawn chart and the longest stall meanwhile; the
-// peak memory of each stretch and of the whole run.
+// from the click to the drawn chart, the values its build's progress bar
+// showed and the longest stall meanwhile; the peak memory of each stretch
+// and of the whole run.
 // Usage: desktop_bench LOGS WORK, WORK an empty scratch folder for the
 // settings and the working database.
 #include <time.h>
@@ -168,6 +169,7 @@ bool measureLoad(app::MainWindow& window, bench::PeakMemory& peaks) {
 // chart was drawn; the figures stop at the drawn chart.
 void measureWindow(app::MainWindow& window, const ReportButton& report, bench::PeakMemory& peaks) {
     bench::DrawnChartCloser closer;
+    bench::ProgressBarWatch progress(control<QProgressBar>(window, "ProgressBar"));
     bench::StallWatch stalls(stallIntervalMs);
     QElapsedTimer clock;
     std::optional<double> drawnMs;
@@ -188,6 +190,7 @@ void measureWindow(app::MainWindow& window, const ReportButton& report, bench::P
     // A window that drew no chart counts as never done.
     figure(name + "_drawn_s", drawnMs ? *drawnMs / 1e3 : -1);
     figure(name + "_drawn_cpu_s", drawnMs ? cpuMs / 1e3 : -1);
+    figure(name + "_progress_values", static_cast<double>(progress.distinctValues()));
     stallFigures(name, stalls);
     figure(name + "_peak_MB", peaks.stretchMegabytes());
 }

@@ -6,6 +6,7 @@
 #   Run Report to the drawn chart:
 #     port availability, queue activity           <= 0.3 s each
 #     latency                                     <= 0.3 s per million lines
+#   the latency window's progress bar moves       >= 10 distinct values
 #     node traffic, node errors                   <= 1 s each
 #   peak memory after every window                <= 400 MB
 # Usage: bench/desktop_bench.sh BUILD_DIR [LOGS]
@@ -69,6 +70,7 @@ verdict "longest stall during the load ms" "$(value load_longest_stall_ms)" 100
 window_verdict port_availability 0.3
 window_verdict queue_activity 0.3
 window_verdict latency "$latency_limit"
+verdict "latency window progress distinct values" "$(value latency_progress_values)" 10 at-least
 window_verdict node_traffic 1
 window_verdict node_errors 1
 verdict "peak MB after every window" "$(value peak_MB)" 400

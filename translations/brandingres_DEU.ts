@@ -758,5 +758,150 @@
         <comment>150</comment>
         <translation>Berichtsseite speichern...</translation>
     </message>
+    <message>
+        <source>Working database:</source>
+        <comment>151</comment>
+        <translation>Arbeitsdatenbank:</translation>
+    </message>
+    <message>
+        <source>Unable to write %1: %2</source>
+        <comment>152</comment>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <comment>153</comment>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>The help page %1 cannot be found.</source>
+        <comment>154</comment>
+        <translation>Die Hilfeseite %1 wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>the language pack %1 cannot be read: %2; the English texts are used instead.</source>
+        <comment>155</comment>
+        <translation>das Sprachpaket %1 kann nicht gelesen werden: %2; stattdessen werden die englischen Texte verwendet.</translation>
+    </message>
+    <message>
+        <source>The report page was saved to %1.</source>
+        <comment>156</comment>
+        <translation>Die Berichtsseite wurde unter %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>The report page %1 was not written: %2</source>
+        <comment>157</comment>
+        <translation>Die Berichtsseite %1 wurde nicht geschrieben: %2</translation>
+    </message>
+    <message>
+        <source>HTML pages (*.html *.htm);;All files (*)</source>
+        <comment>158</comment>
+        <translation>HTML-Seiten (*.html *.htm);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The report page would replace a call log, which is never replaced: %1</source>
+        <comment>159</comment>
+        <translation>Die Berichtsseite würde ein Anrufprotokoll ersetzen, das nie ersetzt wird: %1</translation>
+    </message>
+    <message>
+        <source>The report page would replace the program's database file %1</source>
+        <comment>160</comment>
+        <translation>Die Berichtsseite würde die Datenbankdatei des Programms ersetzen: %1</translation>
+    </message>
+    <message>
+        <source>The report page needs a file name, not a folder: %1</source>
+        <comment>161</comment>
+        <translation>Die Berichtsseite braucht einen Dateinamen, keinen Ordner: %1</translation>
+    </message>
+    <message>
+        <source>Varnel Traffic Report for </source>
+        <comment>162</comment>
+        <translation>Varnel-Verkehrsbericht vom </translation>
+    </message>
+    <message>
+        <source>Report date</source>
+        <comment>163</comment>
+        <translation>Berichtsdatum</translation>
+    </message>
+    <message>
+        <source>Log folder</source>
+        <comment>164</comment>
+        <translation>Protokollordner</translation>
+    </message>
+    <message>
+        <source>Days loaded</source>
+        <comment>165</comment>
+        <translation>Geladene Tage</translation>
+    </message>
+    <message>
+        <source>Load summary</source>
+        <comment>166</comment>
+        <translation>Zusammenfassung des Ladens</translation>
+    </message>
+    <message>
+        <source>Written by the Varnel Traffic Analyzer on %1.</source>
+        <comment>167</comment>
+        <translation>Geschrieben vom Varnel Traffic Analyzer am %1.</translation>
+    </message>
+    <message>
+        <source>The chart could not be drawn.</source>
+        <comment>168</comment>
+        <translation>Das Diagramm konnte nicht gezeichnet werden.</translation>
+    </message>
+    <message>
+        <source>No rows.</source>
+        <comment>169</comment>
+        <translation>Keine Zeilen.</translation>
+    </message>
+    <message>
+        <source>Time range: after %1 and before %2.</source>
+        <comment>170</comment>
+        <translation>Zeitraum: nach %1 und vor %2.</translation>
+    </message>
+    <message>
+        <source>Only messages between the Veyra nodes %1 and the Keldan nodes %2.</source>
+        <comment>171</comment>
+        <translation>Nur Nachrichten zwischen den Veyra-Knoten %1 und den Keldan-Knoten %2.</translation>
+    </message>
+    <message>
+        <source>The table shows the first %1 of %2 rows; all of them are in the summary's CSV file, %3.</source>
+        <comment>172</comment>
+        <translation>Die Tabelle zeigt die ersten %1 von %2 Zeilen; alle stehen in der CSV-Datei der Übersicht, %3.</translation>
+    </message>
+    <message>
+        <source>Unable to save the database to %1: %2</source>
+        <comment>173</comment>
+        <translation>Die Datenbank kann nicht unter %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>SQLite databases (*.db);;All files (*)</source>
+        <comment>174</comment>
+        <translation>SQLite-Datenbanken (*.db);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>the day entry "%1" is not a date</source>
+        <comment>175</comment>
+        <translation>der Tageseintrag "%1" ist kein Datum</translation>
+    </message>
+    <message>
+        <source>This program works on a working database of its own in %1 until it ends.</source>
+        <comment>176</comment>
+        <translation>Dieses Programm arbeitet bis zu seinem Ende mit einer eigenen Arbeitsdatenbank in %1.</translation>
+    </message>
+    <message>
+        <source>No private folder could be made for a working database of this program's own.</source>
+        <comment>177</comment>
+        <translation>Für eine eigene Arbeitsdatenbank dieses Programms konnte kein privater Ordner angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The database %1 does not exist</source>
+        <comment>178</comment>
+        <translation>Die Datenbank %1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>A database cannot be saved over itself</source>
+        <comment>179</comment>
+        <translation>Eine Datenbank kann nicht über sich selbst gespeichert werden</translation>
+    </message>
 </context>
 </TS>

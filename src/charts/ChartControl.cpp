@@ -273,6 +273,7 @@ struct ChartControl::Impl {
     std::vector<QCPAbstractPlottable*> plottables;
     std::vector<bool> visible;
     double barWidth = 1;  // in X units, before fitBarWidths
+    QSize minimumShown;   // the minimum size last handed to the window's layout
     int batch = 0;
     bool replotWhenShown = false;
     bool settingRange = false;
@@ -511,7 +512,14 @@ ChartControl::ChartControl(QWidget* parent) : QWidget(parent), d_(std::make_uniq
     connect(d_->plot->xAxis, qOverload<const QCPRange&>(&QCPAxis::rangeChanged), this, [this](const QCPRange& range) {
         if (!d_->settingRange) emit userRangeChanged(range.lower, range.upper);
     });
-    connect(d_->plot, &QCustomPlot::afterLayout, this, [this] { d_->fitBarWidths(); });
+    connect(d_->plot, &QCustomPlot::afterLayout, this, [this] {
+        d_->fitBarWidths();
+        // The room the axes need is known once they are laid out.
+        if (minimumSizeHint() != d_->minimumShown) {
+            d_->minimumShown = minimumSizeHint();
+            updateGeometry();
+        }
+    });
     connect(d_->plot, &QCustomPlot::afterReplot, this, [this] { d_->replotWhenShown = false; });
     connect(d_->plot, &QCustomPlot::mouseMove, this, [this](QMouseEvent* event) {
         const QString text = pointText(d_->plot->xAxis->pixelToCoord(event->position().x()),
@@ -561,6 +569,12 @@ void ChartControl::setChart(const reports::ReportChart& chart, const ChartPoints
     d_->points = points;
     d_->plot->xAxis->setLabel(chart.xTitle);
     d_->plot->yAxis->setLabel(chart.yTitle);
+    // The plotting area is at least as high as the value axis title is long,
+    // and a few lines high for a short one.
+    const QFontMetrics titleMetrics(d_->plot->yAxis->labelFont());
+    d_->plot->axisRect()->setMinimumSize(
+        titleMetrics.averageCharWidth() * 12,
+        std::max(titleMetrics.horizontalAdvance(chart.yTitle), titleMetrics.height() * 6));
     d_->rebuildPlottables();
     d_->applyLabels();
     d_->applyVisibility();
@@ -576,6 +590,8 @@ void ChartControl::setSeriesVisible(int series, bool visible) {
     setAccessibleDescription(d_->description());
     d_->replot();
 }
+
+QSize ChartControl::minimumSizeHint() const { return d_->plot->plotLayout()->minimumOuterSizeHint(); }
 
 bool ChartControl::isSeriesVisible(int series) const {
     const auto index = static_cast<std::size_t>(series - 1);

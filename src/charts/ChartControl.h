@@ -71,6 +71,11 @@ public:
     // userRangeChanged tells of each change.
     void setUserZoom(bool on);
 
+    // Room for the header, the legend and both axes with their labels and
+    // titles whole, around a plotting area as high as the value axis title
+    // is long, so that the title stays beside its own axis.
+    QSize minimumSizeHint() const override;
+
     QString headerText() const;
     // The tick labels the X and the Y axis show for the current ranges.
     QStringList xTickLabels() const;

@@ -10,6 +10,7 @@
 #include "reports/DefaultFileNames.h"
 #include "reports/LaunchChecks.h"
 #include "reports/ReportRecipe.h"
+#include "shell/WriteFailureText.h"
 #include "store/ReportDatabase.h"
 #include "summaries/ReportSummary.h"
 
@@ -150,7 +151,7 @@ private:
     }
 
     bool failed(const platform::WriteFailure& failure) {
-        messages_.show({failure.text()});
+        messages_.show({shell::writeFailureText(failure)});
         return false;
     }
 

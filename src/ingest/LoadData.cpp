@@ -7,6 +7,7 @@
 #include "ingest/DayList.h"
 #include "platform/WholeFileWriter.h"
 #include "shell/StringTable.h"
+#include "shell/WriteFailureText.h"
 #include "store/PipelinedSink.h"
 #include "store/RawWriter.h"
 #include "store/ReportDatabase.h"
@@ -64,7 +65,7 @@ void reportOpenFailure(const store::DataFiles& files, ParseObserver& observer, c
 // read-only file) says so, with the system's reason.
 void reportWriteFailure(const store::DataFiles& files, ParseObserver& observer, const QString& reason) {
     observer.show(
-        {platform::WriteFailure{files.workingPath(), reason}.text() + QStringLiteral("\r\n") + myLoadResString(28)});
+        {shell::writeFailureText({files.workingPath(), reason}) + QStringLiteral("\r\n") + myLoadResString(28)});
 }
 
 }  // namespace

@@ -58,6 +58,7 @@ constexpr Caption captions[] = {
     {"cmdBrowseForDiagFile", -1, 9},
     {"lblDiagFilePath", -1, 14},
     {"lblReportDate", -1, 102},
+    {"lblDatabasePath", -1, shell::workingDatabaseLabelStringId},
     {"mnuFile", -1, 29},
     {"mnuSaveDatabase", -1, 97},
     {"mnuSaveReportPage", -1, shell::saveReportPageStringId},

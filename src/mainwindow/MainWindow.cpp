@@ -228,8 +228,7 @@ void MainWindow::parseLogs() {
         if (const auto day = ingest::dayFromEntry(entry))
             days << *day;
         else
-            services_.dialogs.show(
-                {myLoadResString(21) + QStringLiteral("the day entry \"%1\" is not a date").arg(entry)});
+            services_.dialogs.show({myLoadResString(21) + myLoadResString(shell::dayEntryNotADateStringId).arg(entry)});
     }
 
     // The reset empties the node lists before anything is parsed, and the
@@ -365,14 +364,14 @@ void MainWindow::runReport(reports::ReportKind kind, const NodeFilterTab* tab) {
 void MainWindow::saveDatabase() {
     const auto target = services_.dialogs.chooseSaveFile(
         myLoadResString(97), QDir::home().filePath(QString::fromLatin1(store::DataFiles::workingFileName)),
-        QStringLiteral("SQLite databases (*.db);;All files (*)"));
+        myLoadResString(shell::databaseFileFilterStringId));
     if (!target) return;
     // The copy holds the last latency report's table.
     if (const auto failure = windowkit::waitForLatencyTable(*session_.latencyTable)) services_.dialogs.show(*failure);
     try {
         backupDatabase(session_.connectionString, target->path);
     } catch (const BackupError& e) {
-        services_.dialogs.show({QStringLiteral("Unable to save the database to %1: %2")
+        services_.dialogs.show({myLoadResString(shell::databaseNotSavedStringId)
                                     .arg(QDir::toNativeSeparators(target->path), QString::fromUtf8(e.what())),
                                 {},
                                 UserMessage::Icon::Critical});
@@ -408,7 +407,7 @@ void MainWindow::saveReportPage() {
     const auto target = services_.dialogs.chooseSaveFile(
         QString(myLoadResString(shell::saveReportPageStringId)).remove(QStringLiteral("...")),
         QDir::toNativeSeparators(QDir(platform::documentsFolder()).filePath(summaries::reportPageFileName(reportDate))),
-        QStringLiteral("HTML pages (*.html *.htm);;All files (*)"));
+        myLoadResString(shell::reportPageFileFilterStringId));
     if (!target) return;
     if (const auto problem =
             summaries::reportPageTargetProblem(QDir::fromNativeSeparators(target->path), loaded_.logFolder,
@@ -420,7 +419,12 @@ void MainWindow::saveReportPage() {
     const summaries::ReportPageLoad load{loaded_.logFolder, loaded_.days, loadRunner_->result().summary, reportDate};
     const auto failure = services_.reportPageSaver->saveReportPage(
         load, reports, QDir::fromNativeSeparators(target->path), *ui_.frmTitle);
-    if (failure) services_.dialogs.show(*failure);
+    // Like the summary's "Summary information saved.", so that the user knows
+    // where the page went.
+    services_.dialogs.show(
+        failure
+            ? *failure
+            : UserMessage(myLoadResString(shell::reportPageSavedStringId).arg(QDir::toNativeSeparators(target->path))));
 }
 
 }  // namespace varnel::app

@@ -18,10 +18,15 @@
 
 #include "mainwindow/NodeListView.h"
 #include "windowkit/ProgressPanel.h"
+#include "windowkit/Twips.h"
 
 namespace varnel::app {
 
 namespace {
+
+// A tab's description is never narrower than this: narrower, the longest
+// ones would run to a screenful of lines.
+constexpr int descriptionWidthTwips = 8400;
 
 template <typename Widget>
 Widget* named(Widget* widget, const char* name) {
@@ -29,10 +34,22 @@ Widget* named(Widget* widget, const char* name) {
     return widget;
 }
 
+// A tab's description, wrapped to the width it is given. It asks for the
+// height its text needs at its narrowest, so that the window's minimum size
+// shows every line of it, in whatever language it is set.
+class DescriptionLabel : public QLabel {
+public:
+    QSize minimumSizeHint() const override {
+        const int width = minimumWidth();
+        return {width, heightForWidth(width)};
+    }
+};
+
 QLabel* descriptionLabel(const char* name) {
-    auto* label = named(new QLabel, name);
+    auto* label = named(new DescriptionLabel, name);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    label->setMinimumWidth(platform::twipsToPixels(descriptionWidthTwips, label->logicalDpiX()));
     return label;
 }
 
@@ -182,7 +199,7 @@ MainWindowUi buildMainWindowUi(QMainWindow& window) {
     folder->addWidget(ui.cmbReportDate, 1, 1);
     folder->addWidget(ui.listReportDate, 2, 1);
     folder->addWidget(ui.cmdParseLogs, 2, 2, Qt::AlignBottom);
-    auto* databaseLabel = named(new QLabel(QStringLiteral("Working database:")), "lblDatabasePath");
+    auto* databaseLabel = named(new QLabel, "lblDatabasePath");
     folder->addWidget(databaseLabel, 3, 0);
     ui.lblDiagFilePath->setBuddy(ui.txtDiagFilePath);
     ui.lblReportDate->setBuddy(ui.cmbReportDate);

@@ -7,6 +7,12 @@
 
 namespace varnel::app {
 
+namespace {
+
+constexpr int rowsShownAtLeast = 4;
+
+}  // namespace
+
 class NodeListModel : public QAbstractListModel {
 public:
     using QAbstractListModel::QAbstractListModel;
@@ -37,6 +43,11 @@ NodeListView::NodeListView(QWidget* parent) : QListView(parent), model_(new Node
 }
 
 void NodeListView::setEntries(const QStringList& entries) { model_->setEntries(entries); }
+
+QSize NodeListView::minimumSizeHint() const {
+    const int row = model_->rowCount({}) > 0 ? sizeHintForRow(0) : fontMetrics().height() + 2;
+    return {QListView::minimumSizeHint().width(), rowsShownAtLeast * row + 2 * frameWidth()};
+}
 
 void NodeListView::clear() { model_->setEntries({}); }
 

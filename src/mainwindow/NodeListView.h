@@ -24,6 +24,10 @@ public:
     // The selected entries in list order.
     QStringList selectedEntries() const;
 
+    // Room for a few rows at the least, so that choosing among many nodes
+    // stays practical at the window's smallest.
+    QSize minimumSizeHint() const override;
+
 private:
     NodeListModel* model_;
 };

@@ -132,10 +132,6 @@ std::optional<QString> targetProblem(const QFileInfo& target) {
 
 QString systemErrorText(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
-QString WriteFailure::text() const {
-    return QStringLiteral("Unable to write %1: %2").arg(QDir::toNativeSeparators(path), reason);
-}
-
 std::optional<WriteFailure> writeWholeFile(const QString& path, const std::function<bool(QIODevice&)>& write) {
     const QFileInfo target(path);
     if (auto problem = targetProblem(target)) return WriteFailure{path, *problem};

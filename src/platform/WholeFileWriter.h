@@ -15,9 +15,6 @@ namespace varnel::platform {
 struct WriteFailure {
     QString path;    // the file that could not be written
     QString reason;  // the system's reason, e.g. "No space left on device"
-
-    // "Unable to write <path>: <reason>"
-    QString text() const;
 };
 
 // The system's text for an errno value ("Permission denied").

@@ -6,7 +6,9 @@
 #include <QThread>
 
 #include "render/ChartPageViews.h"
+#include "shell/EnglishStrings.h"
 #include "shell/StringTable.h"
+#include "shell/WriteFailureText.h"
 #include "store/ReportDatabase.h"
 #include "windowkit/ProgressPanel.h"
 #include "windowkit/WaitCursor.h"
@@ -66,8 +68,8 @@ std::optional<platform::UserMessage> WindowsReportPage::saveReportPage(
     if (const auto failure = buildInBackground(reports, built, progress)) {
         progress.end();
         return platform::UserMessage(
-            QStringLiteral("The report page %1 was not written: %2").arg(QDir::toNativeSeparators(path), *failure), {},
-            platform::UserMessage::Icon::Critical);
+            shell::myLoadResString(shell::reportPageNotWrittenStringId).arg(QDir::toNativeSeparators(path), *failure),
+            {}, platform::UserMessage::Icon::Critical);
     }
 
     progress.begin(QStringLiteral("Generating report, please wait..."), count);
@@ -78,7 +80,8 @@ std::optional<platform::UserMessage> WindowsReportPage::saveReportPage(
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     });
     progress.end();
-    if (failure) return platform::UserMessage(failure->text(), {}, platform::UserMessage::Icon::Critical);
+    if (failure)
+        return platform::UserMessage(shell::writeFailureText(*failure), {}, platform::UserMessage::Icon::Critical);
     return std::nullopt;
 }
 

@@ -131,7 +131,7 @@ private:
 
 // False when cancelled turned true before every pair was inserted.
 bool storePairs(store::ReportDatabase& db, const MessageEvents& events, std::span<const EventPair> pairs,
-                const std::atomic<bool>* cancelled) {
+                StageSteps& steps, const std::atomic<bool>* cancelled) {
     const std::string head =
         "INSERT INTO MessageLatency(MessageGUID, TimeDelivered, SecondsInQueue, VeyraNodeID, KeldanNodeID, "
         "OutboundMessage) VALUES ";
@@ -158,6 +158,7 @@ bool storePairs(store::ReportDatabase& db, const MessageEvents& events, std::spa
             oneBinder.bind(0, rows[i]);
             one.run();
         }
+        steps.done(static_cast<int64_t>(done + rows.size()));
     }
     return true;
 }
@@ -281,12 +282,16 @@ LatencyPairs pairMessageLatency(store::ReportDatabase& db, const RangeRequest& r
     return pairs;
 }
 
-bool storeMessageLatency(store::ReportDatabase& db, const LatencyPairs& pairs, const std::atomic<bool>* cancelled) {
+bool storeMessageLatency(store::ReportDatabase& db, const LatencyPairs& pairs, ReportProgress* progress,
+                         const std::atomic<bool>* cancelled) {
+    const auto count = static_cast<int64_t>(pairs.pairing.pairs.size());
+    StageSteps steps(progress, ReportProgress::Stage::BuildingTable, count, PairChunk::pairs);
     SQLite::Transaction transaction(db.connection());
     db.connection().exec("DELETE FROM MessageLatency");
     // Left uncommitted, the transaction is rolled back as it ends.
-    if (!storePairs(db, *pairs.events, pairs.pairing.pairs, cancelled)) return false;
+    if (!storePairs(db, *pairs.events, pairs.pairing.pairs, steps, cancelled)) return false;
     transaction.commit();
+    steps.finish();
     return true;
 }
 

@@ -15,6 +15,7 @@
 #include "containers/LargeArrays.h"
 #include "platform/UserMessage.h"
 #include "reports/LatencyPairing.h"
+#include "reports/ReportProgress.h"
 #include "reports/ReportRequest.h"
 #include "store/ReportDatabase.h"
 
@@ -104,10 +105,11 @@ LatencyRows outboundLatencyRows(const LatencyPairs& pairs);
 LatencyPairs pairMessageLatency(store::ReportDatabase& db, const RangeRequest& request,
                                 std::shared_ptr<const MessageEvents> gathered = {});
 
-// Replaces the table's rows by the pairs, in one transaction. Once cancelled
-// (when given) turns true, the transaction is rolled back, leaving the table
-// as it was, and false is returned.
-bool storeMessageLatency(store::ReportDatabase& db, const LatencyPairs& pairs,
+// Replaces the table's rows by the pairs, in one transaction, telling
+// progress over the pairs stored. Once cancelled (when given) turns true, the
+// transaction is rolled back, leaving the table as it was, and false is
+// returned.
+bool storeMessageLatency(store::ReportDatabase& db, const LatencyPairs& pairs, ReportProgress* progress = nullptr,
                          const std::atomic<bool>* cancelled = nullptr);
 
 // Writes the unmatched events to unmatchedFile after its header line, and

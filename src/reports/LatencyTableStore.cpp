@@ -50,7 +50,7 @@ void LatencyTableStore::run() {
         try {
             store::ReportDatabase db(job.connectionString);
             db.useFastRebuilds();
-            ended = storeMessageLatency(db, *job.pairs, &cancel_);
+            ended = storeMessageLatency(db, *job.pairs, nullptr, &cancel_);
         } catch (const std::exception& e) {
             failure = QString::fromUtf8(e.what());
             ended = true;

@@ -16,14 +16,20 @@ namespace varnel::reports {
 
 namespace {
 
+// The raw rows are told every so many.
+constexpr int64_t rowsPerStep = 4096;
+
 // The cleared messages strictly inside the time range (and between chosen
 // nodes), tallied in stored order; only the non-deliveries for the node
-// error report.
-SerialTallies scannedTallies(store::ReportDatabase& db, const RangeRequest& request, NodeCount what) {
+// error report. Progress runs over the raw rows by their row numbers, so that
+// the walk needs no count beforehand.
+SerialTallies scannedTallies(store::ReportDatabase& db, const RangeRequest& request, NodeCount what,
+                             ReportProgress* progress) {
+    StageSteps steps(progress, ReportProgress::Stage::BuildingTable, db.lastRowNumber("RawMessageData"), rowsPerStep);
     const RangeFilter filter(db, request);
     std::string sql =
-        "SELECT MessageType, VeyraSerialNumber, KeldanSerialNumber, MessageSize, ErrorState FROM RawMessageData "
-        "WHERE (MessageType = ? OR MessageType = ?)";
+        "SELECT MessageType, VeyraSerialNumber, KeldanSerialNumber, MessageSize, ErrorState, rowid "
+        "FROM RawMessageData WHERE (MessageType = ? OR MessageType = ?)";
     if (what == NodeCount::NonDeliveries) sql += " AND (ErrorState = 1)";
     sql += " AND " + filter.conditions() + " ORDER BY rowid";
 
@@ -38,7 +44,9 @@ SerialTallies scannedTallies(store::ReportDatabase& db, const RangeRequest& requ
             select.isNull(3) ? store::Nullable<double>{} : store::Nullable<double>::of(select.real(3));
         tallies.add({select.integer(0) == store::ClearedInboundMessage, select.integer(4) == 1, select.real(1),
                      select.real(2), size});
+        steps.done(select.integer(5));
     }
+    steps.finish();
     return tallies;
 }
 
@@ -98,17 +106,20 @@ void storeRows(store::ReportDatabase& db, const std::vector<NodeTrafficRow>& row
 }  // namespace
 
 int64_t buildNodeTraffic(store::ReportDatabase& db, const RangeRequest& request, NodeCount what,
-                         platform::MessageSink& messages, const NodeTallies* gathered) {
+                         platform::MessageSink& messages, const NodeTallies* gathered, ReportProgress* progress) {
     std::optional<SerialTallies> scanned;
-    const SerialTallies& tallies = gathered && gathered->answers(request)
-                                       ? gathered->tallies()
-                                       : scanned.emplace(scannedTallies(db, request, what));
+    const bool tallied = gathered && gathered->answers(request);
+    const SerialTallies& tallies =
+        tallied ? gathered->tallies() : scanned.emplace(scannedTallies(db, request, what, progress));
     const int64_t counted = countedMessages(tallies, what);
+    std::optional<StageSteps> countedSteps;
+    if (tallied) countedSteps.emplace(progress, ReportProgress::Stage::BuildingTable, counted, counted);
 
     SQLite::Transaction transaction(db.connection());
     db.connection().exec("DELETE FROM NodeTraffic");
     if (counted > 0) storeRows(db, nodeRows(request, tallies, what));
     transaction.commit();
+    if (countedSteps) countedSteps->finish();
 
     if (counted == 0) messages.show({shell::myLoadResString(what == NodeCount::DeliveredMessages ? 67 : 138)});
     return counted;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/UserMessage.h"
+#include "reports/ReportProgress.h"
 #include "reports/ReportRequest.h"
 #include "store/ReportDatabase.h"
 
@@ -39,9 +40,11 @@ class NodeTallies;
 // delivery states found in the selected log") is shown. Returns the number of
 // messages counted. The counts come from gathered when it is given and
 // answers the request, else from a scan of the raw message rows; both give
-// the same rows.
+// the same rows. The scan tells its progress over the raw rows it walks;
+// gathered counts tell the messages counted, all at once.
 int64_t buildNodeTraffic(store::ReportDatabase& db, const RangeRequest& request, NodeCount count,
-                         platform::MessageSink& messages, const NodeTallies* gathered = nullptr);
+                         platform::MessageSink& messages, const NodeTallies* gathered = nullptr,
+                         ReportProgress* progress = nullptr);
 
 // The table's rows in stored order.
 std::vector<NodeTrafficRow> readNodeTraffic(store::ReportDatabase& db);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ingest/MinuteExtremes.h"
+#include "reports/ReportProgress.h"
 #include "store/ReportDatabase.h"
 
 namespace varnel::reports {
@@ -12,6 +13,11 @@ using ingest::minutesPerDay;
 
 // The no-data marker of a minute without raw rows.
 inline constexpr int noData = -1;
+
+// The progress of a table's build: one step per minute stored.
+inline StageSteps minuteSteps(ReportProgress* progress) {
+    return StageSteps(progress, ReportProgress::Stage::BuildingTable, minutesPerDay, 1);
+}
 
 // True when the table holds at most one row and so has to be built.
 bool perMinuteTableNeedsBuild(store::ReportDatabase& db, const char* table);

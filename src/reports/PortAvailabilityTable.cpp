@@ -52,35 +52,46 @@ bool fillMinutesWithoutRows(std::vector<PortMinute>& minutes, int peakAvailableL
     return true;
 }
 
-void storeMinutes(store::ReportDatabase& db, const std::vector<PortMinute>& minutes) {
+void storeMinutes(store::ReportDatabase& db, const std::vector<PortMinute>& minutes, StageSteps& steps) {
     SQLite::Transaction transaction(db.connection());
     db.connection().exec("DELETE FROM PortAvailability");
     store::Query insert(db.connection(),
                         "INSERT INTO PortAvailability(Minute, MaxLinesInUse, MinLinesAvailableToTakeCalls) "
                         "VALUES (?, ?, ?)");
+    int64_t stored = 0;
     for (const PortMinute& row : minutes) {
         insert.bind(1, int64_t{row.minute});
         insert.bind(2, int64_t{row.maxLinesInUse});
         insert.bind(3, int64_t{row.minLinesAvailable});
         insert.run();
+        steps.done(++stored);
     }
     transaction.commit();
 }
 
+void buildTable(store::ReportDatabase& db, const ingest::MinuteExtremes& extremes, int16_t peakAvailableLines,
+                platform::MessageSink& messages, StageSteps& steps) {
+    std::vector<PortMinute> minutes = minuteExtremes(extremes);
+    const bool hadActivity = fillMinutesWithoutRows(minutes, peakAvailableLines);
+    storeMinutes(db, minutes, steps);
+    if (!hadActivity) messages.show({shell::myLoadResString(63)});
+}
+
 }  // namespace
 
-bool ensurePortAvailability(store::ReportDatabase& db, int16_t peakAvailableLines, platform::MessageSink& messages) {
+bool ensurePortAvailability(store::ReportDatabase& db, int16_t peakAvailableLines, platform::MessageSink& messages,
+                            ReportProgress* progress) {
     if (!perMinuteTableNeedsBuild(db, "PortAvailability")) return false;
-    return ensurePortAvailability(db, scannedPortExtremes(db), peakAvailableLines, messages);
+    StageSteps steps = minuteSteps(progress);
+    buildTable(db, scannedPortExtremes(db), peakAvailableLines, messages, steps);
+    return true;
 }
 
 bool ensurePortAvailability(store::ReportDatabase& db, const ingest::MinuteExtremes& gathered,
-                            int16_t peakAvailableLines, platform::MessageSink& messages) {
+                            int16_t peakAvailableLines, platform::MessageSink& messages, ReportProgress* progress) {
     if (!perMinuteTableNeedsBuild(db, "PortAvailability")) return false;
-    std::vector<PortMinute> minutes = minuteExtremes(gathered);
-    const bool hadActivity = fillMinutesWithoutRows(minutes, peakAvailableLines);
-    storeMinutes(db, minutes);
-    if (!hadActivity) messages.show({shell::myLoadResString(63)});
+    StageSteps steps = minuteSteps(progress);
+    buildTable(db, gathered, peakAvailableLines, messages, steps);
     return true;
 }
 

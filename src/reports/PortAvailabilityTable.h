@@ -7,6 +7,7 @@
 
 #include "ingest/MinuteExtremes.h"
 #include "platform/UserMessage.h"
+#include "reports/ReportProgress.h"
 #include "store/ReportDatabase.h"
 
 namespace varnel::reports {
@@ -22,13 +23,16 @@ struct PortMinute {
 // the first and after the last minute with raw rows are idle (0 in use,
 // peakAvailableLines available); a minute without rows between them carries
 // the values of the minute before it. Shows "No call activity found in log!"
-// when no minute had raw rows. Returns whether the table was built.
-bool ensurePortAvailability(store::ReportDatabase& db, int16_t peakAvailableLines, platform::MessageSink& messages);
+// when no minute had raw rows. Returns whether the table was built; only a
+// build tells progress, its 1440 minutes.
+bool ensurePortAvailability(store::ReportDatabase& db, int16_t peakAvailableLines, platform::MessageSink& messages,
+                            ReportProgress* progress = nullptr);
 
 // The same from the extremes that the load gathered of the raw rows now in
 // db (IngestState::minutes), without scanning RawPortData.
 bool ensurePortAvailability(store::ReportDatabase& db, const ingest::MinuteExtremes& gathered,
-                            int16_t peakAvailableLines, platform::MessageSink& messages);
+                            int16_t peakAvailableLines, platform::MessageSink& messages,
+                            ReportProgress* progress = nullptr);
 
 // The table's rows in ascending Minute.
 std::vector<PortMinute> readPortAvailability(store::ReportDatabase& db);

@@ -33,12 +33,13 @@ std::vector<QueueMinute> minuteMaxima(const ingest::MinuteExtremes& extremes) {
     return rows;
 }
 
-void storeMinutes(store::ReportDatabase& db, const std::vector<QueueMinute>& rows) {
+void storeMinutes(store::ReportDatabase& db, const std::vector<QueueMinute>& rows, StageSteps& steps) {
     SQLite::Transaction transaction(db.connection());
     db.connection().exec("DELETE FROM MessageQueueActivity");
     store::Query insert(db.connection(),
                         "INSERT INTO MessageQueueActivity(Minute, MaxInboundMessages, MaxInboundQueueSize, "
                         "MaxOutboundMessages, MaxOutboundQueueSize) VALUES (?, ?, ?, ?, ?)");
+    int64_t stored = 0;
     for (const QueueMinute& row : rows) {
         insert.bind(1, int64_t{row.minute});
         insert.bind(2, static_cast<int64_t>(row.maxInboundMessages));
@@ -46,20 +47,24 @@ void storeMinutes(store::ReportDatabase& db, const std::vector<QueueMinute>& row
         insert.bind(4, static_cast<int64_t>(row.maxOutboundMessages));
         insert.bind(5, row.maxOutboundQueueSize);
         insert.run();
+        steps.done(++stored);
     }
     transaction.commit();
 }
 
 }  // namespace
 
-bool ensureQueueActivity(store::ReportDatabase& db) {
+bool ensureQueueActivity(store::ReportDatabase& db, ReportProgress* progress) {
     if (!perMinuteTableNeedsBuild(db, "MessageQueueActivity")) return false;
-    return ensureQueueActivity(db, scannedQueueExtremes(db));
+    StageSteps steps = minuteSteps(progress);
+    storeMinutes(db, minuteMaxima(scannedQueueExtremes(db)), steps);
+    return true;
 }
 
-bool ensureQueueActivity(store::ReportDatabase& db, const ingest::MinuteExtremes& gathered) {
+bool ensureQueueActivity(store::ReportDatabase& db, const ingest::MinuteExtremes& gathered, ReportProgress* progress) {
     if (!perMinuteTableNeedsBuild(db, "MessageQueueActivity")) return false;
-    storeMinutes(db, minuteMaxima(gathered));
+    StageSteps steps = minuteSteps(progress);
+    storeMinutes(db, minuteMaxima(gathered), steps);
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ingest/MinuteExtremes.h"
+#include "reports/ReportProgress.h"
 #include "store/ReportDatabase.h"
 
 namespace varnel::reports {
@@ -21,12 +22,14 @@ struct QueueMinute {
 };
 
 // Builds the table unless it already holds more than one row. Message types
-// 3 and 5 are inbound, every other type outbound. Returns whether it built.
-bool ensureQueueActivity(store::ReportDatabase& db);
+// 3 and 5 are inbound, every other type outbound. Returns whether it built;
+// only a build tells progress, its 1440 minutes.
+bool ensureQueueActivity(store::ReportDatabase& db, ReportProgress* progress = nullptr);
 
 // The same from the extremes that the load gathered of the raw rows now in
 // db (IngestState::minutes), without scanning RawMessageData.
-bool ensureQueueActivity(store::ReportDatabase& db, const ingest::MinuteExtremes& gathered);
+bool ensureQueueActivity(store::ReportDatabase& db, const ingest::MinuteExtremes& gathered,
+                         ReportProgress* progress = nullptr);
 
 // The table's rows in ascending Minute.
 std::vector<QueueMinute> readQueueActivity(store::ReportDatabase& db);

@@ -44,7 +44,7 @@ std::shared_ptr<const LatencyPairs> latencyPairs(store::ReportDatabase& db, cons
 // store among the inputs, the table is left to it and stored after the
 // report has returned.
 BuiltReport buildLatency(store::ReportDatabase& db, const ReportInputs& inputs, platform::MessageSink& messages,
-                         QIODevice* unmatchedFile, const RowsUser& whileStoring) {
+                         QIODevice* unmatchedFile, const RowsUser& whileStoring, ReportProgress* progress) {
     const std::shared_ptr<const LatencyPairs> paired = latencyPairs(db, inputs);
     const LatencyPairs& pairs = *paired;
     const auto rowsAndFiles = [&] {
@@ -60,13 +60,13 @@ BuiltReport buildLatency(store::ReportDatabase& db, const ReportInputs& inputs, 
     }
     if (!whileStoring) {
         BuiltReport report = rowsAndFiles();
-        storeMessageLatency(db, pairs);
+        storeMessageLatency(db, pairs, progress);
         return report;
     }
     std::exception_ptr storeFailure;
     std::thread storing([&] {
         try {
-            storeMessageLatency(db, pairs);
+            storeMessageLatency(db, pairs, progress);
         } catch (...) {
             storeFailure = std::current_exception();
         }
@@ -83,27 +83,29 @@ BuiltReport buildLatency(store::ReportDatabase& db, const ReportInputs& inputs, 
     return report;
 }
 
-BuiltReport buildTable(store::ReportDatabase& db, const ReportInputs& inputs, platform::MessageSink& messages) {
+BuiltReport buildTable(store::ReportDatabase& db, const ReportInputs& inputs, platform::MessageSink& messages,
+                       ReportProgress* progress) {
     switch (inputs.kind) {
         case ReportKind::PortAvailability:
             if (inputs.minutes)
-                ensurePortAvailability(db, *inputs.minutes, inputs.peakAvailableLines, messages);
+                ensurePortAvailability(db, *inputs.minutes, inputs.peakAvailableLines, messages, progress);
             else
-                ensurePortAvailability(db, inputs.peakAvailableLines, messages);
+                ensurePortAvailability(db, inputs.peakAvailableLines, messages, progress);
             return {inputs.kind, readPortAvailability(db)};
         case ReportKind::QueueActivity:
             if (inputs.minutes)
-                ensureQueueActivity(db, *inputs.minutes);
+                ensureQueueActivity(db, *inputs.minutes, progress);
             else
-                ensureQueueActivity(db);
+                ensureQueueActivity(db, progress);
             return {inputs.kind, readQueueActivity(db)};
         case ReportKind::Latency:
             break;  // built by buildLatency
         case ReportKind::NodeTraffic:
-            buildNodeTraffic(db, inputs.range, NodeCount::DeliveredMessages, messages, inputs.nodeTallies.get());
+            buildNodeTraffic(db, inputs.range, NodeCount::DeliveredMessages, messages, inputs.nodeTallies.get(),
+                             progress);
             return {inputs.kind, readNodeTraffic(db)};
         case ReportKind::NodeErrors:
-            buildNodeTraffic(db, inputs.range, NodeCount::NonDeliveries, messages, inputs.nodeTallies.get());
+            buildNodeTraffic(db, inputs.range, NodeCount::NonDeliveries, messages, inputs.nodeTallies.get(), progress);
             return {inputs.kind, readNodeTraffic(db)};
     }
     return emptyReport(inputs.kind);
@@ -112,25 +114,26 @@ BuiltReport buildTable(store::ReportDatabase& db, const ReportInputs& inputs, pl
 }  // namespace
 
 BuiltReport buildReport(store::ReportDatabase& db, const ReportInputs& inputs, platform::MessageSink& messages,
-                        QIODevice* unmatchedFile, const RowsUser& whileStoring) {
-    if (inputs.kind == ReportKind::Latency) return buildLatency(db, inputs, messages, unmatchedFile, whileStoring);
-    BuiltReport report = buildTable(db, inputs, messages);
+                        QIODevice* unmatchedFile, const RowsUser& whileStoring, ReportProgress* progress) {
+    if (inputs.kind == ReportKind::Latency)
+        return buildLatency(db, inputs, messages, unmatchedFile, whileStoring, progress);
+    BuiltReport report = buildTable(db, inputs, messages, progress);
     if (whileStoring) whileStoring(report);
     return report;
 }
 
 ReportWithUnmatchedFile buildReportWithUnmatchedFile(store::ReportDatabase& db, const ReportInputs& inputs,
                                                      platform::MessageSink& messages, const QString& unmatchedPath,
-                                                     const RowsUser& whileStoring) {
+                                                     const RowsUser& whileStoring, ReportProgress* progress) {
     ReportWithUnmatchedFile built;
     bool done = false;
     built.unmatchedFileFailure = platform::writeWholeFile(unmatchedPath, [&](QIODevice& unmatched) {
-        built.report = buildReport(db, inputs, messages, &unmatched, whileStoring);
+        built.report = buildReport(db, inputs, messages, &unmatched, whileStoring, progress);
         done = true;
         return true;
     });
     // The file could not even be made: the report goes without it.
-    if (!done) built.report = buildReport(db, inputs, messages, nullptr, whileStoring);
+    if (!done) built.report = buildReport(db, inputs, messages, nullptr, whileStoring, progress);
     return built;
 }
 

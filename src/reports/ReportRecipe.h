@@ -17,6 +17,7 @@
 #include "reports/QueueActivityTable.h"
 #include "reports/ReportCharts.h"
 #include "reports/ReportInputs.h"
+#include "reports/ReportProgress.h"
 #include "store/ReportDatabase.h"
 
 namespace varnel::reports {
@@ -48,9 +49,11 @@ using RowsUser = std::function<void(const BuiltReport& report)>;
 // thread: the latency rows as soon as they are paired, while another thread
 // stores the table, and the other reports' rows once they are built. The
 // latency table is left to inputs.latencyTable when it is given.
-// Throws SQLite::Exception on database trouble.
+// progress, when given, hears how the table's build goes (from this thread
+// and the storing one). Throws SQLite::Exception on database trouble.
 BuiltReport buildReport(store::ReportDatabase& db, const ReportInputs& inputs, platform::MessageSink& messages,
-                        QIODevice* unmatchedFile = nullptr, const RowsUser& whileStoring = {});
+                        QIODevice* unmatchedFile = nullptr, const RowsUser& whileStoring = {},
+                        ReportProgress* progress = nullptr);
 
 struct ReportWithUnmatchedFile {
     BuiltReport report;
@@ -63,7 +66,8 @@ struct ReportWithUnmatchedFile {
 // returned beside it.
 ReportWithUnmatchedFile buildReportWithUnmatchedFile(store::ReportDatabase& db, const ReportInputs& inputs,
                                                      platform::MessageSink& messages, const QString& unmatchedPath,
-                                                     const RowsUser& whileStoring = {});
+                                                     const RowsUser& whileStoring = {},
+                                                     ReportProgress* progress = nullptr);
 
 // Reads the rows of a derived table that is already built, as the summary
 // windows show them again, without building anything.

@@ -25,7 +25,9 @@
 #include "reports/LatencyTableStore.h"
 #include "reportwindows/PrintScale.h"
 #include "reportwindows/PrinterChooser.h"
+#include "reportwindows/ReportProgressPanel.h"
 #include "shell/StringTable.h"
+#include "shell/WriteFailureText.h"
 #include "store/ReportDatabase.h"
 #include "windowkit/ProgressPanel.h"
 #include "windowkit/Twips.h"
@@ -45,13 +47,6 @@ public:
 
 QString withoutMnemonic(QString caption) { return caption.remove(QLatin1Char('&')); }
 
-// Shows a stage of the load in the main window's panel at once: the work
-// that follows keeps the event loop busy.
-void showStage(app::ProgressPanel& progress, const QString& caption, int64_t size) {
-    progress.begin(caption, size);
-    progress.repaint();
-}
-
 }  // namespace
 
 ReportWindow::ReportWindow(const ReportWindowDesign& design, reports::ReportInputs inputs,
@@ -67,7 +62,6 @@ ReportWindow::ReportWindow(const ReportWindowDesign& design, reports::ReportInpu
     auto* layout = new QVBoxLayout(this);
     buildMenus();
     layout->addWidget(chart_, 1);
-    chart_->setMinimumSize(200, 150);
     if (design.viewport) {
         viewport_.emplace(*design.viewport);
         scrollBar_ = new QScrollBar(Qt::Horizontal, this);
@@ -81,12 +75,25 @@ ReportWindow::ReportWindow(const ReportWindowDesign& design, reports::ReportInpu
     }
     chart_->setUserZoom(design.viewport.has_value());
     layout->addWidget(buildFrames());
-    setMinimumSize(platform::twipsToPixels(design.minimumWidthTwips, logicalDpiX()),
-                   platform::twipsToPixels(design.minimumHeightTwips, logicalDpiY()));
     localize();
+    fitMinimumSize();
 }
 
 ReportWindow::~ReportWindow() = default;
+
+bool ReportWindow::event(QEvent* event) {
+    const bool handled = QDialog::event(event);
+    // The chart's and the frames' needs change with their texts.
+    if (event->type() == QEvent::LayoutRequest) fitMinimumSize();
+    return handled;
+}
+
+void ReportWindow::fitMinimumSize() {
+    const QSize designed(platform::twipsToPixels(design_.minimumWidthTwips, logicalDpiX()),
+                         platform::twipsToPixels(design_.minimumHeightTwips, logicalDpiY()));
+    const QSize minimum = designed.expandedTo(layout()->totalMinimumSize());
+    if (minimum != minimumSize()) setMinimumSize(minimum);
+}
 
 void ReportWindow::buildMenus() {
     auto* bar = new QMenuBar(this);
@@ -197,7 +204,7 @@ void ReportWindow::applyOptions() {
     chart_->setBatchMode(false);
 }
 
-void ReportWindow::load(app::ProgressPanel& progress) {
+void ReportWindow::load(app::ProgressPanel& panel) {
     localize();
     chart_->setBatchMode(true);
     const bool perMinute = design_.viewport == charts::ViewportKind::PerMinute;
@@ -207,16 +214,15 @@ void ReportWindow::load(app::ProgressPanel& progress) {
         viewport_->setValue(360);
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    showStage(progress, myLoadResString(13), 0);
-
-    const BuiltChart built = buildInBackground();
+    // "Crunching database..." shows only when the report builds its table.
+    ReportProgressPanel progress(panel, design_.chartLoadingCaption());
+    const BuiltChart built = buildInBackground(progress);
     const reports::ReportChart& data = built.data;
     const int64_t points = built.points;
 
-    const QString caption = design_.chartLoadingCaption();
-    if (!caption.isEmpty() && (perMinute || points > 0)) showStage(progress, caption, points);
     presentReportChart(*chart_, design_, data, chosenSeries(), built.chartPoints);
-    progress.setProgress(points);
+    progress.advance(reports::ReportProgress::Stage::LoadingPoints, points);
+    progress.showNow();
 
     if (design_.viewport == charts::ViewportKind::Latency && points > 0) {
         showZoomed(startLatencyViewport(*viewport_, data));
@@ -226,12 +232,12 @@ void ReportWindow::load(app::ProgressPanel& progress) {
         scrollBar_->setEnabled(false);
     }
     applyOptions();
-    progress.end();
+    panel.end();
     QApplication::restoreOverrideCursor();
     chart_->setBatchMode(false);
 }
 
-ReportWindow::BuiltChart ReportWindow::buildInBackground() {
+ReportWindow::BuiltChart ReportWindow::buildInBackground(ReportProgressPanel& progress) {
     BuiltChart built;
     CollectedMessages messages;
     const QString failurePrefix = myLoadResString(design_.loadFailureId);
@@ -259,10 +265,11 @@ ReportWindow::BuiltChart ReportWindow::buildInBackground() {
                                          .dir()
                                          .filePath(QString::fromLatin1(reports::unmatchedMessagesFileName));
                 const auto failure =
-                    reports::buildReportWithUnmatchedFile(db, inputs_, messages, path, chart).unmatchedFileFailure;
-                if (failure) messages.show({failurePrefix + failure->text()});
+                    reports::buildReportWithUnmatchedFile(db, inputs_, messages, path, chart, &progress)
+                        .unmatchedFileFailure;
+                if (failure) messages.show({failurePrefix + shell::writeFailureText(*failure)});
             } else {
-                reports::buildReport(db, inputs_, messages, nullptr, chart);
+                reports::buildReport(db, inputs_, messages, nullptr, chart, &progress);
             }
         } catch (const std::exception& e) {
             messages.show({failurePrefix + QString::fromUtf8(e.what())});
@@ -271,6 +278,8 @@ ReportWindow::BuiltChart ReportWindow::buildInBackground() {
         // A failed build leaves a report without rows, whose chart still
         // carries its header and titles.
         if (!charted) chart(reports::emptyReport(inputs_.kind));
+        // The chart's stage, once there are points to load.
+        if (built.points > 0) progress.begin(reports::ReportProgress::Stage::LoadingPoints, built.points);
         // The points once the rows are gone, which are as large.
         built.chartPoints = charts::ChartControl::preparePoints(built.data, design_.groupType);
     });
@@ -282,6 +291,7 @@ ReportWindow::BuiltChart ReportWindow::buildInBackground() {
     loop.exec(QEventLoop::ExcludeUserInputEvents);
     worker->wait();
     delete worker;
+    progress.showNow();
     for (const platform::UserMessage& message : messages.messages) services_.dialogs.show(message);
     return built;
 }
@@ -351,7 +361,7 @@ void ReportWindow::saveChart() {
             .value_or(
                 charts::imageFormatFromName(platform::filterSuffix(chosen->filter)).value_or(charts::ImageFormat::Bmp));
     if (const auto failure = chart_->writeImage(chosen->path, format))
-        services_.dialogs.show({failure->text(), {}, platform::UserMessage::Icon::Critical});
+        services_.dialogs.show({shell::writeFailureText(*failure), {}, platform::UserMessage::Icon::Critical});
 }
 
 }  // namespace varnel::reportwindows

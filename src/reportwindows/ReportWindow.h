@@ -3,7 +3,7 @@
 // told apart by its ReportWindowDesign: the chart with its options, the zoom
 // menu and scroll bar where the report has them, print, save, and the
 // summary, help and About items. load() builds the report off the
-// user-interface thread with progress in the main window's panel.
+// user-interface thread with its progress in the main window's panel.
 #pragma once
 
 #include <QDialog>
@@ -29,6 +29,7 @@ class ProgressPanel;
 namespace varnel::reportwindows {
 
 class PrinterChooser;
+class ReportProgressPanel;
 
 struct ReportWindowServices {
     platform::UserDialogs& dialogs;
@@ -63,8 +64,14 @@ public:
     const ReportWindowDesign& design() const { return design_; }
     charts::ChartControl& chart() const { return *chart_; }
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     void buildMenus();
+    // Never below the design's minimum, nor below what the frames and the
+    // chart need to show their captions and texts whole.
+    void fitMinimumSize();
     QWidget* buildFrames();
     void showViewport();
     // Shows the outcome of a zoom: its failure in a box, then the viewport.
@@ -78,7 +85,7 @@ private:
         charts::ChartPoints chartPoints;
         int64_t points = 0;
     };
-    BuiltChart buildInBackground();
+    BuiltChart buildInBackground(ReportProgressPanel& progress);
 
     const ReportWindowDesign& design_;
     reports::ReportInputs inputs_;

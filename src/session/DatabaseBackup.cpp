@@ -7,6 +7,8 @@
 #include <QFileInfo>
 
 #include "platform/WholeFileWriter.h"
+#include "shell/EnglishStrings.h"
+#include "shell/StringTable.h"
 #include "store/SqliteFailure.h"
 
 namespace varnel::app {
@@ -19,9 +21,9 @@ std::string fileName(const QString& path) { return QFile::encodeName(path).toStd
 
 void backupDatabase(const QString& source, const QString& target) {
     if (!QFileInfo(source).isFile())
-        throw BackupError(QStringLiteral("The database %1 does not exist").arg(source).toStdString());
+        throw BackupError(shell::myLoadResString(shell::databaseMissingStringId).arg(source).toStdString());
     if (QFileInfo(source).canonicalFilePath() == QFileInfo(target).canonicalFilePath())
-        throw BackupError("A database cannot be saved over itself");
+        throw BackupError(shell::myLoadResString(shell::databaseOverItselfStringId).toStdString());
 
     // The copy fills a temporary file beside the target, which replaces the
     // target only once it is complete and synced.

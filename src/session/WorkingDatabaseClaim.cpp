@@ -2,6 +2,9 @@
 
 #include <QDir>
 
+#include "shell/EnglishStrings.h"
+#include "shell/StringTable.h"
+
 namespace varnel::app {
 
 std::optional<platform::UserMessage> claimWorkingDatabase(AppSession& session) {
@@ -15,17 +18,17 @@ std::optional<platform::UserMessage> claimWorkingDatabase(AppSession& session) {
     session.privateFolder = std::make_unique<platform::PrivateFolder>(platform::desktopFolderPrefix);
     if (!session.privateFolder->isValid()) {
         session.privateFolder.reset();
-        return platform::UserMessage(inUse + QStringLiteral("\r\nNo private folder could be made for a working "
-                                                            "database of this program's own."),
-                                     {}, platform::UserMessage::Icon::Exclamation);
+        return platform::UserMessage(
+            inUse + QStringLiteral("\r\n") + shell::myLoadResString(shell::noPrivateFolderStringId), {},
+            platform::UserMessage::Icon::Exclamation);
     }
     session.files = store::DataFiles(session.privateFolder->path());
     session.lock = std::make_unique<store::WorkingDatabaseLock>(session.files.workingPath());
     session.lock->acquire();
-    return platform::UserMessage(
-        inUse + QStringLiteral("\r\nThis program works on a working database of its own in %1 until it ends.")
-                    .arg(QDir::toNativeSeparators(session.privateFolder->path())),
-        {}, platform::UserMessage::Icon::Exclamation);
+    return platform::UserMessage(inUse + QStringLiteral("\r\n") +
+                                     shell::myLoadResString(shell::privateDatabaseStringId)
+                                         .arg(QDir::toNativeSeparators(session.privateFolder->path())),
+                                 {}, platform::UserMessage::Icon::Exclamation);
 }
 
 }  // namespace varnel::app

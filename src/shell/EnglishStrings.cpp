@@ -1,4 +1,4 @@
-// The program's own English texts, ids 0 to 150.
+// The program's own English texts, ids 0 to 179.
 #include "shell/EnglishStrings.h"
 
 namespace varnel::shell {
@@ -193,6 +193,35 @@ const std::array<const char*, englishStringCount> englishStrings = {
     /* 148 */ "Inbound NDNs",
     /* 149 */ "Outbound NDNs",
     /* 150 */ "Save Report Page...",
+    /* 151 */ "Working database:",
+    /* 152 */ "Unable to write %1: %2",
+    /* 153 */ "Copy",
+    /* 154 */ "The help page %1 cannot be found.",
+    /* 155 */ "the language pack %1 cannot be read: %2; the English texts are used instead.",
+    /* 156 */ "The report page was saved to %1.",
+    /* 157 */ "The report page %1 was not written: %2",
+    /* 158 */ "HTML pages (*.html *.htm);;All files (*)",
+    /* 159 */ "The report page would replace a call log, which is never replaced: %1",
+    /* 160 */ "The report page would replace the program's database file %1",
+    /* 161 */ "The report page needs a file name, not a folder: %1",
+    /* 162 */ "Varnel Traffic Report for ",
+    /* 163 */ "Report date",
+    /* 164 */ "Log folder",
+    /* 165 */ "Days loaded",
+    /* 166 */ "Load summary",
+    /* 167 */ "Written by the Varnel Traffic Analyzer on %1.",
+    /* 168 */ "The chart could not be drawn.",
+    /* 169 */ "No rows.",
+    /* 170 */ "Time range: after %1 and before %2.",
+    /* 171 */ "Only messages between the Veyra nodes %1 and the Keldan nodes %2.",
+    /* 172 */ "The table shows the first %1 of %2 rows; all of them are in the summary's CSV file, %3.",
+    /* 173 */ "Unable to save the database to %1: %2",
+    /* 174 */ "SQLite databases (*.db);;All files (*)",
+    /* 175 */ "the day entry \"%1\" is not a date",
+    /* 176 */ "This program works on a working database of its own in %1 until it ends.",
+    /* 177 */ "No private folder could be made for a working database of this program's own.",
+    /* 178 */ "The database %1 does not exist",
+    /* 179 */ "A database cannot be saved over itself",
 };
 
 }  // namespace varnel::shell

@@ -173,16 +173,17 @@ LanguageSetup InitalizeLanguages(const QString& dataFolder) {
     LanguageSetup setup;
     if (currentLanguage() == 0) setCurrentLanguage(userDefaultLanguage());
 
-    setLanguagePack(nullptr);
     const QString path = findLanguagePackFile(dataFolder, GetLanguageCode(currentLanguage()));
+    // Worded in the language the user read until now, before its pack goes.
+    const QString unreadable = failurePrefix + myLoadResString(languagePackUnreadableStringId);
+    setLanguagePack(nullptr);
     if (!path.isEmpty()) {
         LoadedLanguagePack loaded = QmLanguagePack::load(path);
         if (loaded.pack) {
             setLanguagePack(std::move(loaded.pack));
             setup.packLoaded = true;
         } else {
-            setup.failure = failurePrefix + languagePackProblemText(path, loaded.problem) +
-                            QStringLiteral("; the English texts are used instead.");
+            setup.failure = unreadable.arg(QDir::toNativeSeparators(path), loaded.problem);
         }
     }
 

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -21,6 +22,9 @@ namespace {
 using shell::myLoadResString;
 
 constexpr int logoSize = 64;
+constexpr int makerMarkSize = 48;
+// The maker's mark, built into the program.
+constexpr const char* makerMarkFile = ":/about/maker-mark.svg";
 constexpr int textColumnWidth = 400;
 
 // The maker and legal lines, in the order they are shown.
@@ -36,6 +40,20 @@ template <typename Widget>
 Widget* named(Widget* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
+}
+
+// A picture drawn at the size it is shown, so that it stays sharp.
+QPixmap pictureAt(const QString& file, int size) {
+    QImageReader reader(file);
+    reader.setScaledSize(QSize(size, size));
+    return QPixmap::fromImage(reader.read());
+}
+
+QLabel* pictureLabel(QWidget* parent, const char* name, const QPixmap& picture, int size) {
+    auto* label = named(new QLabel(parent), name);
+    label->setPixmap(picture);
+    label->setFixedSize(size, size);
+    return label;
 }
 
 QLabel* wrappedLabel(QWidget* parent, const char* name) {
@@ -60,10 +78,15 @@ AboutWindow::AboutWindow(AboutWindowServices services, QWidget* parent)
 }
 
 void AboutWindow::buildControls() {
-    auto* logo = named(new QLabel(this), "picLogo");
-    logo->setPixmap(QApplication::windowIcon().pixmap(logoSize, logoSize));
-    logo->setFixedSize(logoSize, logoSize);
-    logo->setAccessibleName(QStringLiteral("Logo"));
+    // The product's logo above the maker's.
+    auto* pictures = new QVBoxLayout;
+    pictures->addWidget(pictureLabel(this, "picLogo", QApplication::windowIcon().pixmap(logoSize, logoSize), logoSize),
+                        0, Qt::AlignHCenter);
+    pictures->addSpacing(12);
+    pictures->addWidget(
+        pictureLabel(this, "picMakerLogo", pictureAt(QString::fromLatin1(makerMarkFile), makerMarkSize), makerMarkSize),
+        0, Qt::AlignHCenter);
+    pictures->addStretch();
 
     auto* title = named(new QLabel(this), "lblTitle");
     QFont titleFont = title->font();
@@ -83,7 +106,7 @@ void AboutWindow::buildControls() {
     for (const LegalLine& line : legalLines) text->addWidget(wrappedLabel(this, line.name));
 
     auto* top = new QHBoxLayout;
-    top->addWidget(logo, 0, Qt::AlignTop);
+    top->addLayout(pictures);
     top->addSpacing(12);
     top->addLayout(text, 1);
 
@@ -116,6 +139,9 @@ void AboutWindow::buildControls() {
 
 void AboutWindow::localize() {
     setWindowTitle(myLoadResString(7));
+    // The pictures are named for assistive technology by what they stand for.
+    findChild<QLabel*>(QStringLiteral("picLogo"))->setAccessibleName(myLoadResString(7));
+    findChild<QLabel*>(QStringLiteral("picMakerLogo"))->setAccessibleName(myLoadResString(95));
     findChild<QLabel*>(QStringLiteral("lblTitle"))->setText(myLoadResString(7));
     findChild<QLabel*>(QStringLiteral("lblVersionTitle"))->setText(myLoadResString(128));
     findChild<QLabel*>(QStringLiteral("lblVersion"))->setText(shell::versionText(shell::programVersion()));

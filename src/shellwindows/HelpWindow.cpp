@@ -7,6 +7,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "shell/EnglishStrings.h"
 #include "shell/StringTable.h"
 #include "windowkit/Twips.h"
 
@@ -48,7 +49,7 @@ HelpWindow::HelpWindow(const QString& pageFile, QWidget* parent)
         browserHelp_->setSource(QUrl::fromLocalFile(pageFile));
     } else {
         browserHelp_->setPlainText(
-            QStringLiteral("The help page %1 cannot be found.").arg(QDir::toNativeSeparators(pageFile)));
+            shell::myLoadResString(shell::helpPageMissingStringId).arg(QDir::toNativeSeparators(pageFile)));
     }
 
     QSize size = openingSize;

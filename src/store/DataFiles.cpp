@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "platform/WholeFileWriter.h"
+#include "shell/WriteFailureText.h"
 #include "store/Schema.h"
 #include "store/SqliteFailure.h"
 
@@ -85,7 +86,7 @@ void DataFiles::ensureTemplate() const {
         }
         return std::nullopt;
     });
-    if (failure) throw StoreError(failure->text().toStdString());
+    if (failure) throw StoreError(shell::writeFailureText(*failure).toStdString());
 }
 
 void DataFiles::makeFreshWorkingCopy() const {
@@ -101,7 +102,7 @@ void DataFiles::makeFreshWorkingCopy() const {
         // No older load may be read as this one's: without a fresh copy there
         // is no working file at all.
         QFile::remove(target);
-        throw StoreError(failure->text().toStdString());
+        throw StoreError(shell::writeFailureText(*failure).toStdString());
     }
     QFile::remove(target + QStringLiteral("-journal"));
     makeWritable(target);

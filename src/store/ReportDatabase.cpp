@@ -37,4 +37,10 @@ int64_t ReportDatabase::rowCount(const char* table) {
     return count.getColumn(0).getInt64();
 }
 
+int64_t ReportDatabase::lastRowNumber(const char* table) {
+    SQLite::Statement last(db_, std::string("SELECT MAX(rowid) FROM ") + table);
+    last.executeStep();
+    return last.getColumn(0).getInt64();
+}
+
 }  // namespace varnel::store

@@ -30,6 +30,10 @@ public:
 
     // Number of rows of a table of the schema.
     int64_t rowCount(const char* table);
+    // The row number of a table's last row, 0 when it is empty; found without
+    // counting the rows. For tables that are only appended to, it is their
+    // number of rows.
+    int64_t lastRowNumber(const char* table);
 
 private:
     SQLite::Database db_;

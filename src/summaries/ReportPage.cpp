@@ -8,11 +8,15 @@
 #include "platform/FileNameBytes.h"
 #include "reports/DefaultFileNames.h"
 #include "reports/TimeText.h"
+#include "shell/EnglishStrings.h"
+#include "shell/StringTable.h"
 #include "summaries/ReportSummary.h"
 
 namespace varnel::summaries {
 
 namespace {
+
+using shell::myLoadResString;
 
 // The table's own messages repeat what the report's build said already.
 class Unheard : public platform::MessageSink {
@@ -33,7 +37,7 @@ PageSection reportSection(const ReportPageReport& page, const ReportPageViews& v
     if (takesRange(kind)) section.notes = reportChoiceNotes(page.inputs.range);
     section.notes += page.messages;
     section.chart = views.chart(page);
-    if (section.chart.png.isEmpty()) section.notes << QStringLiteral("The chart could not be drawn.");
+    if (section.chart.png.isEmpty()) section.notes << myLoadResString(shell::reportPageNoChartStringId);
     section.tableCaption = views.tableCaption(kind);
     Unheard unheard;
     section.table = summaryTable(page.report, unheard, pageLatencyRows);
@@ -55,20 +59,21 @@ PageContent reportPageContent(const ReportPageLoad& load, const std::vector<Repo
                               const ReportPageViews& views, const std::function<void(int)>& reportDone) {
     PageContent page;
     const QString date = reports::longDateText(load.reportDate.toQDateTime().date());
-    page.title = QStringLiteral("Varnel Traffic Report for ") + date;
+    page.title = myLoadResString(shell::reportPageTitleStringId) + date;
     QStringList days;
     for (const QDate& day : load.days) days << ingest::dayEntryText(day);
-    page.facts = {{QStringLiteral("Report date"), date},
-                  {QStringLiteral("Log folder"), platform::shownText(QDir::toNativeSeparators(load.logFolder))},
-                  {QStringLiteral("Days loaded"), days.join(QStringLiteral(", "))}};
-    page.summaryHeading = QStringLiteral("Load summary");
+    page.facts = {{myLoadResString(shell::reportPageDateStringId), date},
+                  {myLoadResString(shell::reportPageLogFolderStringId),
+                   platform::shownText(QDir::toNativeSeparators(load.logFolder))},
+                  {myLoadResString(shell::reportPageDaysStringId), days.join(QStringLiteral(", "))}};
+    page.summaryHeading = myLoadResString(shell::reportPageLoadSummaryStringId);
     page.summaryLines = summaryLines(load.summary);
     int done = 0;
     for (const ReportPageReport& report : reports) {
         page.sections << reportSection(report, views);
         if (reportDone) reportDone(++done);
     }
-    page.footer = QStringLiteral("Written by the Varnel Traffic Analyzer on %1.")
+    page.footer = myLoadResString(shell::reportPageFooterStringId)
                       .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
     return page;
 }
@@ -84,14 +89,12 @@ std::optional<platform::WriteFailure> writeReportPage(const QString& path, const
 std::optional<QString> reportPageTargetProblem(const QString& path, const QString& logFolder,
                                                const QStringList& keptFiles) {
     const QString shown = QDir::toNativeSeparators(path);
-    if (ingest::isLogOfFolder(path, logFolder))
-        return QStringLiteral("The report page would replace a call log, which is never replaced: %1").arg(shown);
+    if (ingest::isLogOfFolder(path, logFolder)) return myLoadResString(shell::reportPageOverLogStringId).arg(shown);
     const QString target = ingest::resolvedPath(path);
     for (const QString& kept : keptFiles)
         if (target == ingest::resolvedPath(kept))
-            return QStringLiteral("The report page would replace the program's database file %1").arg(shown);
-    if (QFileInfo(target).isDir())
-        return QStringLiteral("The report page needs a file name, not a folder: %1").arg(shown);
+            return myLoadResString(shell::reportPageOverDatabaseStringId).arg(shown);
+    if (QFileInfo(target).isDir()) return myLoadResString(shell::reportPageNeedsFileStringId).arg(shown);
     return std::nullopt;
 }
 

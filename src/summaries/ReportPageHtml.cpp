@@ -2,6 +2,9 @@
 
 #include <QStringBuilder>
 
+#include "shell/EnglishStrings.h"
+#include "shell/StringTable.h"
+
 namespace varnel::summaries {
 
 namespace {
@@ -72,7 +75,7 @@ void writeTable(Html& html, const PageSection& section) {
     html.open("tbody");
     if (table.rows.isEmpty()) {
         html.open("tr");
-        html.element("td", QStringLiteral("No rows."),
+        html.element("td", shell::myLoadResString(shell::reportPageNoRowsStringId),
                      attribute("colspan", QString::number(std::max<qsizetype>(1, table.headings.size()))));
         html.close("tr");
     }
@@ -205,21 +208,21 @@ QStringList reportChoiceNotes(const reports::RangeRequest& range) {
     QStringList notes;
     const reports::RangeRequest wholeDay;
     if (range.from != wholeDay.from || range.to != wholeDay.to)
-        notes << QStringLiteral("Time range: after %1 and before %2.")
+        notes << shell::myLoadResString(shell::reportPageTimeRangeStringId)
                      .arg(range.from.toString(QStringLiteral("HH:mm:ss")),
                           range.to.toString(QStringLiteral("HH:mm:ss")));
     const reports::NodeChoice& nodes = range.nodes;
     const QStringList veyra = nodes.veyraRowEntries();
     const QStringList keldan = nodes.keldanRowEntries();
     if (nodes.limitNodes && (veyra.size() < nodes.veyraEntries.size() || keldan.size() < nodes.keldanEntries.size()))
-        notes << QStringLiteral("Only messages between the Veyra nodes %1 and the Keldan nodes %2.")
+        notes << shell::myLoadResString(shell::reportPageNodesStringId)
                      .arg(veyra.join(QStringLiteral(", ")), keldan.join(QStringLiteral(", ")));
     return notes;
 }
 
 QString cutShortNote(const SummaryTable& table, const QString& csvFileName) {
     if (table.rows.size() >= table.totalRows) return {};
-    return QStringLiteral("The table shows the first %1 of %2 rows; all of them are in the summary's CSV file, %3.")
+    return shell::myLoadResString(shell::reportPageFirstRowsStringId)
         .arg(table.rows.size())
         .arg(table.totalRows)
         .arg(csvFileName);

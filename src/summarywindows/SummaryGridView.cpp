@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <set>
 
+#include "shell/EnglishStrings.h"
+#include "shell/StringTable.h"
 #include "windowkit/Twips.h"
 
 namespace varnel::summarywindows {
@@ -33,7 +35,7 @@ SummaryGridView::SummaryGridView(QWidget* parent) : QTableView(parent), model_(t
     horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     setSortingEnabled(true);
 
-    auto* copy = new QAction(QStringLiteral("Copy"), this);
+    auto* copy = new QAction(shell::myLoadResString(shell::copyStringId), this);
     copy->setObjectName(QStringLiteral("actionCopy"));
     connect(copy, &QAction::triggered, this, &SummaryGridView::copySelection);
     addAction(copy);

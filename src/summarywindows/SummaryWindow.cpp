@@ -16,6 +16,7 @@
 #include "reports/DefaultFileNames.h"
 #include "reports/LatencyTableStore.h"
 #include "shell/StringTable.h"
+#include "shell/WriteFailureText.h"
 #include "store/ReportDatabase.h"
 #include "summaries/ReportSummary.h"
 #include "windowkit/LatencyTableWait.h"
@@ -155,7 +156,7 @@ void SummaryWindow::saveAsCsv() {
         });
     }();
     if (failure) {
-        services_.dialogs.show({failure->text(), {}, platform::UserMessage::Icon::Critical});
+        services_.dialogs.show({shell::writeFailureText(*failure), {}, platform::UserMessage::Icon::Critical});
         return;
     }
     services_.dialogs.show({myLoadResString(119)});

@@ -1,5 +1,6 @@
 #include "windowkit/WidgetDialogs.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -34,21 +35,26 @@ int showBox(const UserMessage& message, QMessageBox::StandardButtons buttons, QW
 
 }  // namespace
 
-void WidgetDialogs::show(const UserMessage& message) { showBox(message, QMessageBox::Ok, parent_); }
+QWidget* frontWindow(QWidget* owner) {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    return owner;
+}
+
+void WidgetDialogs::show(const UserMessage& message) { showBox(message, QMessageBox::Ok, frontWindow(parent_)); }
 
 bool WidgetDialogs::confirm(const UserMessage& message) {
-    return showBox(message, QMessageBox::Ok | QMessageBox::Cancel, parent_) == QMessageBox::Ok;
+    return showBox(message, QMessageBox::Ok | QMessageBox::Cancel, frontWindow(parent_)) == QMessageBox::Ok;
 }
 
 std::optional<QString> WidgetDialogs::chooseFolder(const QString& title, const QString& startFolder) {
-    const QString folder = QFileDialog::getExistingDirectory(parent_, title, startFolder);
+    const QString folder = QFileDialog::getExistingDirectory(frontWindow(parent_), title, startFolder);
     if (folder.isEmpty()) return std::nullopt;
     return QDir::toNativeSeparators(folder);
 }
 
 std::optional<SaveFileChoice> WidgetDialogs::chooseSaveFile(const QString& title, const QString& suggestedPath,
                                                             const QString& filters) {
-    QFileDialog dialog(parent_, title);
+    QFileDialog dialog(frontWindow(parent_), title);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     // Qt's own dialog gives a typed name the chosen filter's extension before

@@ -1,4 +1,7 @@
-// The real message boxes and file dialogs, owned by a window.
+// The real message boxes and file dialogs. Each opens over the window in
+// front when it is raised: the modal window on top (a report, summary, About
+// or help window), else the main window, so that it centres on the window
+// the user works in and never opens behind it.
 #pragma once
 
 #include "windowkit/UserDialogs.h"
@@ -7,9 +10,13 @@ class QWidget;
 
 namespace varnel::platform {
 
+// The modal window on top, or owner while no modal window is open.
+QWidget* frontWindow(QWidget* owner);
+
 class WidgetDialogs : public UserDialogs {
 public:
-    // Boxes and dialogs open over parent (may be set later).
+    // Boxes and dialogs open over the window in front, parent while no modal
+    // window is open (may be set later).
     explicit WidgetDialogs(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
 

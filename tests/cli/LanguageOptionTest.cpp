@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 
+#include "DamagedPack.h"
 #include "ReportTool.h"
 #include "TestFiles.h"
 #include "commandline/CliOptions.h"
@@ -118,9 +119,7 @@ TEST(LanguageOption, APackThatCannotBeUsedIsAFailureWithItsReason) {
     test::TempFolder logs, data;
     logs.write("CallLog_20040512.log", day12);
     const ToolWithPacks tool;
-    QByteArray damaged = germanPack();
-    ASSERT_GT(damaged.size(), 7444);
-    damaged[7444] = 0x28;
+    const QByteArray damaged = test::withDamagedMessages(germanPack());
     const QString pack = tool.folder.write("brandingres_DEU.qm", damaged.toStdString());
     const auto run = tool.run({"--logs", logs.path(), "--data-dir", data.path(), "--language", "DEU"});
     EXPECT_EQ(run.exitCode, 1);

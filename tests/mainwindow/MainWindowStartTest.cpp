@@ -1,5 +1,6 @@
 // Start-up, the log folder choice and the stored setting.
 #include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -7,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
@@ -93,6 +95,36 @@ TEST_F(MainWindowStart, ControlsAreNamedByTheirVisibleCaptions) {
     EXPECT_EQ(accessibleName(control<QWidget>("listMessageLatencyKeldanNodes")), myLoadResString(79));
     EXPECT_EQ(accessibleName(control<QWidget>("listNodeTrafficVeyraNodes")), myLoadResString(126));
     EXPECT_EQ(accessibleName(control<QWidget>("listNodeErrorKeldanNodes")), "KeldanNet Nodes");
+}
+
+TEST_F(MainWindowStart, AtItsMinimumSizeEveryTabShowsItsDescriptionWholeAndSeveralNodeRows) {
+    writeLog("CallLog_20040512.log", dayLines("5/12/2004", "1001", "2001") + dayLines("5/12/2004", "1002", "2002"));
+    RunOptions options;
+    options.logFolder = logs_.path();
+    MainWindow& window = open(options);
+    selectDays({0});
+    loadData();
+    auto* tabs = control<QTabWidget>("SSTab1");
+    for (int tab = 0; tab < tabs->count(); ++tab) {
+        SCOPED_TRACE(tab);
+        tabs->setCurrentIndex(tab);
+        // Once the tab's layout is settled, as small as the window goes.
+        QApplication::processEvents();
+        window.resize(10, 10);
+        QApplication::processEvents();
+        window.resize(10, 10);
+        QApplication::processEvents();
+        ASSERT_EQ(window.size(), window.minimumSize());
+        for (const QLabel* label : tabs->currentWidget()->findChildren<QLabel*>()) {
+            if (!label->wordWrap()) continue;
+            EXPECT_GE(label->height(), label->heightForWidth(label->width())) << label->objectName().toStdString();
+        }
+        for (const QListView* list : tabs->currentWidget()->findChildren<QListView*>()) {
+            const int row = list->sizeHintForRow(0);
+            ASSERT_GT(row, 0);
+            EXPECT_GE(list->viewport()->height(), 4 * row) << list->objectName().toStdString();
+        }
+    }
 }
 
 TEST_F(MainWindowStart, TabsStartOverTheWholeDayWithoutNodeLimits) {

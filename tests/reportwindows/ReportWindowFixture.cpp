@@ -47,6 +47,7 @@ std::unique_ptr<ReportWindow> ReportWindowFixture::open(const reports::ReportInp
             dialogs_, printers_, [this](const reports::ReportInputs&, QWidget&) { ++summariesOpened_; }, {}, {}});
     window->resize(900, 600);
     window->show();
+    progressHost_.show();
     window->load(progress_);
     return window;
 }

@@ -59,7 +59,10 @@ protected:
     ingest::LoadResult load_;
     app::test::RecordingDialogs dialogs_;
     PdfPrinterChooser printers_;
-    app::ProgressPanel progress_;
+    // The panel inside a window on screen, as in the main window, so that
+    // it paints the moment it is told to.
+    QWidget progressHost_;
+    app::ProgressPanel progress_{&progressHost_};
     int summariesOpened_ = 0;
 };
 

@@ -4,6 +4,7 @@
 // while a window loads, and a printer that cannot start.
 #include <SQLiteCpp/Database.h>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -11,6 +12,7 @@
 #include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -20,6 +22,7 @@
 #include "charts/WheelTurn.h"
 #include "reportwindows/ReportWindowFixture.h"
 #include "shell/StringTable.h"
+#include "store/ReportDatabase.h"
 #include "windowkit/Twips.h"
 
 namespace varnel::reportwindows::test {
@@ -81,9 +84,10 @@ TEST_F(ReportWindowLayoutTest, WindowsKeepTheirMinimumSizeAndTheChartFillsTheRes
     for (const auto& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.kind));
         const auto window = open(c.kind);
-        const QSize minimum(platform::twipsToPixels(c.widthTwips, window->logicalDpiX()),
-                            platform::twipsToPixels(c.heightTwips, window->logicalDpiY()));
-        EXPECT_EQ(window->minimumSize(), minimum);
+        const QSize designed(platform::twipsToPixels(c.widthTwips, window->logicalDpiX()),
+                             platform::twipsToPixels(c.heightTwips, window->logicalDpiY()));
+        const QSize minimum = window->minimumSize();
+        EXPECT_EQ(minimum, minimum.expandedTo(designed)) << "never below the design's minimum";
         window->resize(10, 10);
         EXPECT_EQ(window->size(), minimum);
 
@@ -99,6 +103,45 @@ TEST_F(ReportWindowLayoutTest, WindowsKeepTheirMinimumSizeAndTheChartFillsTheRes
             EXPECT_EQ(bar->width(), window->chart().width());
             EXPECT_GE(bar->y(), window->chart().geometry().bottom());
         }
+    }
+}
+
+// Whether a control shows its whole caption: it is at least as wide as it
+// asks to be.
+void expectWhole(const QWidget& control) {
+    EXPECT_GE(control.width(), control.minimumSizeHint().width()) << control.objectName().toStdString();
+}
+
+TEST_F(ReportWindowLayoutTest, AtTheirMinimumSizeNothingOfTheWindowsIsCut) {
+    loadFixture("nodes");
+    for (const auto kind : {ReportKind::PortAvailability, ReportKind::QueueActivity, ReportKind::Latency,
+                            ReportKind::NodeTraffic, ReportKind::NodeErrors}) {
+        SCOPED_TRACE(static_cast<int>(kind));
+        const auto window = open(kind);
+        window->resize(10, 10);
+        QApplication::processEvents();
+        ASSERT_EQ(window->size(), window->minimumSize());
+        // The check boxes and option buttons with their frames show their
+        // captions whole.
+        for (const QGroupBox* frame : window->findChildren<QGroupBox*>()) {
+            expectWhole(*frame);
+            EXPECT_GE(frame->width(), frame->fontMetrics().horizontalAdvance(frame->title()));
+        }
+        for (const QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+            EXPECT_GE(button->width(), button->sizeHint().width()) << button->objectName().toStdString();
+        }
+        // The chart keeps room for its header, legend and axes, with a
+        // plotting area beside which the value axis title fits.
+        const charts::ChartControl& chart = window->chart();
+        EXPECT_GE(chart.height(), chart.minimumSizeHint().height());
+        EXPECT_GE(chart.width(), chart.minimumSizeHint().width());
+        const QString yTitle = reports::reportChart(reports::emptyReport(kind), inputs(kind)).yTitle;
+        EXPECT_GT(chart.minimumSizeHint().height(),
+                  chart.fontMetrics().horizontalAdvance(yTitle) + chart.fontMetrics().height() * 3)
+            << yTitle.toStdString();
+        for (const QString& line : chart.headerText().split(QLatin1Char('\n')))
+            EXPECT_GE(chart.minimumSizeHint().width(), chart.fontMetrics().horizontalAdvance(line))
+                << "each line of the header whole";
     }
 }
 
@@ -169,18 +212,74 @@ TEST_F(ReportWindowLayoutTest, OneOutboundMessageAloneLeavesTheZoomNoWidth) {
     EXPECT_EQ(window->chart().pointText(0), QStringLiteral("09:04:00  SecondsInQueue: 240"));
 }
 
+// Every state of the progress bar while it was shown: its caption, range and
+// value at each change.
+class BarStates : public QObject {
+public:
+    explicit BarStates(app::ProgressPanel& panel) : panel_(panel) {
+        connect(panel.bar(), &QProgressBar::valueChanged, this, [this] { note(); });
+    }
+    struct State {
+        QString caption;
+        int maximum;
+        int value;
+    };
+    // The states under one caption.
+    std::vector<State> under(const QString& caption) const {
+        std::vector<State> found;
+        for (const State& state : states)
+            if (state.caption == caption) found.push_back(state);
+        return found;
+    }
+    std::vector<State> states;
+    int busy = 0;  // states with an empty range: a busy indicator, not a bar
+
+private:
+    void note() {
+        if (panel_.bar()->maximum() == panel_.bar()->minimum()) ++busy;
+        states.push_back({panel_.title(), panel_.bar()->maximum(), panel_.bar()->value()});
+    }
+    app::ProgressPanel& panel_;
+};
+
 TEST_F(ReportWindowLayoutTest, TheProgressPanelNamesEachStageWhileAWindowLoads) {
     loadFixture("latency");
     PaintedCaptions painted(progress_);
+    BarStates bar(progress_);
     open(ReportKind::PortAvailability);
     EXPECT_EQ(painted.captions,
               (QStringList{shell::myLoadResString(13), QStringLiteral("Generating report, please wait...")}));
     EXPECT_FALSE(progress_.isVisible());
+    // The table is built minute by minute, and the chart takes its 1440 points.
+    const auto crunched = bar.under(shell::myLoadResString(13));
+    ASSERT_FALSE(crunched.empty());
+    EXPECT_EQ(crunched.back().maximum, 1440);
+    EXPECT_EQ(crunched.back().value, 1440);
+    const auto generated = bar.under(QStringLiteral("Generating report, please wait..."));
+    ASSERT_FALSE(generated.empty());
+    EXPECT_EQ(generated.back().maximum, 1440);
+    EXPECT_EQ(generated.back().value, 1440);
+
+    // Opened again, the table is only read: nothing is crunched.
+    painted.captions.clear();
+    open(ReportKind::PortAvailability);
+    EXPECT_EQ(painted.captions, QStringList{QStringLiteral("Generating report, please wait...")});
 
     painted.captions.clear();
+    bar.states.clear();
     open(ReportKind::Latency);
     EXPECT_EQ(painted.captions, (QStringList{shell::myLoadResString(13), shell::myLoadResString(43)}));
     EXPECT_FALSE(progress_.isVisible());
+    // Built over the pairs stored, then the points of the outbound ones.
+    store::ReportDatabase db(inputs(ReportKind::Latency).connectionString);
+    const auto pairs = static_cast<int>(db.rowCount("MessageLatency"));
+    ASSERT_GT(pairs, 0);
+    EXPECT_EQ(bar.under(shell::myLoadResString(13)).back().maximum, pairs);
+    EXPECT_EQ(bar.under(shell::myLoadResString(13)).back().value, pairs);
+    const int outbound = db.connection().execAndGet("SELECT COUNT(*) FROM MessageLatency WHERE OutboundMessage = 1");
+    EXPECT_EQ(bar.under(shell::myLoadResString(43)).back().maximum, outbound);
+    EXPECT_EQ(bar.under(shell::myLoadResString(43)).back().value, outbound);
+    EXPECT_EQ(bar.busy, 0) << "the bar always has a range to fill";
 }
 
 TEST_F(ReportWindowLayoutTest, AnEmptyLatencyReportSaysSoAndKeepsTheWholeDayOnItsAxis) {

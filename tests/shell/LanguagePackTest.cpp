@@ -7,7 +7,9 @@
 #include <unistd.h>
 
 #include <QFile>
+#include <QRegularExpression>
 
+#include "DamagedPack.h"
 #include "shell/EnglishStrings.h"
 #include "shell/LanguagePackFiles.h"
 #include "shell/QmLanguagePack.h"
@@ -19,6 +21,16 @@ namespace {
 
 // The string table's comma-separated CSV headers.
 constexpr int csvHeaders[] = {33, 34, 50, 51, 76};
+
+// The places where values are filled in: %1, %2 ... in order of their
+// numbers ("Zoom %100" has none).
+QStringList valuePlaces(const QString& text) {
+    static const QRegularExpression place(QStringLiteral("%[1-9](?![0-9])"));
+    QStringList places;
+    for (auto it = place.globalMatch(text); it.hasNext();) places << it.next().captured();
+    places.sort();
+    return places;
+}
 
 QByteArray fileBytes(const QString& path) {
     QFile file(path);
@@ -72,6 +84,8 @@ TEST(LanguagePack, GermanPackHasEveryIdInTheFormOfItsEnglishText) {
         EXPECT_EQ(german->endsWith(' '), english.endsWith(' ')) << id;
         // Menu captions keep their access key.
         EXPECT_EQ(german->count('&'), english.count('&')) << id;
+        // Every value still has its place, and no other value is asked for.
+        EXPECT_EQ(valuePlaces(*german), valuePlaces(english)) << id;
     }
     for (int id : csvHeaders)
         EXPECT_EQ(pack->text(id)->count(','), englishString(id).count(',')) << "the columns of CSV header " << id;
@@ -127,9 +141,7 @@ TEST(LanguagePack, MissingOrDamagedFilesGiveNoPack) {
 
 TEST(LanguagePack, ADamagedPackIsRefusedWithItsReason) {
     // A byte of the German pack's messages changed: Qt read past the file.
-    QByteArray german = fileBytes(test::germanPack);
-    ASSERT_GT(german.size(), 7444);
-    german[7444] = 0x28;
+    const QByteArray german = test::withDamagedMessages(fileBytes(test::germanPack));
     EXPECT_EQ(problemOf(german), "its table of messages is damaged");
 
     const std::string messages = "its table of messages is damaged";

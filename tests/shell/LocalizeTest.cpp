@@ -184,6 +184,25 @@ TEST_F(Localize, ADamagedPackIsReportedAndTheEnglishTextsAreUsed) {
     EXPECT_EQ(myLoadResString(42), "Load Data");
 }
 
+TEST_F(Localize, AnUnreadablePackIsSaidInTheLanguageTheUserReadUntilThen) {
+    const test::TempFolder folder;
+    ASSERT_TRUE(test::placePack(folder, test::germanPack, "brandingres_DEU.qm"));
+    setCurrentLanguage(1031);
+    ASSERT_TRUE(InitalizeLanguages(folder.path()).packLoaded);
+
+    folder.write("brandingres_FRA.qm", "damaged");
+    setCurrentLanguage(1036);
+    const LanguageSetup setup = InitalizeLanguages(folder.path());
+    EXPECT_FALSE(setup.packLoaded);
+    EXPECT_EQ(setup.failure,
+              QStringLiteral("Error in InitalizeLanguages: ") +
+                  QString::fromUtf8("das Sprachpaket %1 kann nicht gelesen werden: %2; stattdessen werden "
+                                    "die englischen Texte verwendet.")
+                      .arg(QDir::toNativeSeparators(folder.file("brandingres_FRA.qm")),
+                           QStringLiteral("it is not a compiled translation file")));
+    EXPECT_EQ(myLoadResString(42), "Load Data");
+}
+
 TEST_F(Localize, TheCLocaleIsUnitedStatesEnglish) {
     if (QLocale::system().language() != QLocale::C) GTEST_SKIP() << "runs under LC_ALL=C";
     EXPECT_EQ(userDefaultLanguage(), englishUnitedStates);

@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "DamagedPack.h"
 #include "mainwindow/MainWindowFixture.h"
 #include "shell/LanguagePackFiles.h"
 #include "shellwindows/AboutCommand.h"
@@ -110,6 +111,21 @@ TEST_F(AboutWindowTest, ShowsTitleVersionAndLegalLinesWithoutPacks) {
     menu->hide();
 }
 
+TEST_F(AboutWindowTest, ShowsTheProductsLogoAndTheMakersMark) {
+    loadedMenu();
+    const auto* product = window_->findChild<QLabel*>("picLogo");
+    const auto* maker = window_->findChild<QLabel*>("picMakerLogo");
+    ASSERT_NE(product, nullptr);
+    ASSERT_NE(maker, nullptr);
+    EXPECT_EQ(product->accessibleName(), shell::englishString(7));
+    EXPECT_EQ(maker->accessibleName(), shell::englishString(95));
+    // The mark is drawn, sharp at its size: its pixels are not all one colour.
+    const QImage mark = maker->pixmap().toImage();
+    ASSERT_FALSE(mark.isNull());
+    EXPECT_EQ(mark.size(), maker->size());
+    EXPECT_NE(mark.pixel(mark.width() / 2, mark.height() / 2), mark.pixel(0, 0));
+}
+
 TEST_F(AboutWindowTest, MenuListsOneOrTwoPacksByLanguageName) {
     ASSERT_TRUE(test::placePack(packs_, test::germanPack, "brandingres_DEU.qm"));
     QMenu* menu = loadedMenu();
@@ -146,8 +162,7 @@ TEST_F(AboutWindowTest, ADamagedPackIsShownInABoxAndTheWindowStillLoads) {
     // Qt's lookup.
     QFile german(test::germanPack);
     ASSERT_TRUE(german.open(QIODevice::ReadOnly));
-    QByteArray damaged = german.readAll();
-    damaged[7444] = 0x28;
+    const QByteArray damaged = test::withDamagedMessages(german.readAll());
     packs_.write("brandingres_DEU.qm", damaged.toStdString());
     shell::setCurrentLanguage(1031);
     QMenu* menu = loadedMenu();

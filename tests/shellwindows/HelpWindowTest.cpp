@@ -8,6 +8,8 @@
 #include <QTimer>
 
 #include "TestFiles.h"
+#include "shell/LanguagePackFiles.h"
+#include "shell/QmLanguagePack.h"
 #include "shell/StringTable.h"
 #include "shellwindows/HelpCommand.h"
 #include "shellwindows/HelpWindow.h"
@@ -55,10 +57,16 @@ TEST(HelpWindow, ShowsThePageInBrowserHelp) {
     EXPECT_EQ(browser->toPlainText(), "Load Data");
 }
 
-TEST(HelpWindow, AMissingPageIsNamed) {
+TEST(HelpWindow, AMissingPageIsNamedInTheLanguageInForce) {
     TempFolder folder;
     HelpWindow window(folder.file("varnel-traffic.htm"));
     EXPECT_TRUE(window.browser().toPlainText().contains("varnel-traffic.htm cannot be found"));
+
+    shell::setLanguagePack(shell::QmLanguagePack::load(varnel::test::germanPack).pack);
+    HelpWindow german(folder.file("varnel-traffic.htm"));
+    varnel::test::resetLanguage();
+    EXPECT_EQ(german.browser().toPlainText(), QStringLiteral("Die Hilfeseite %1 wurde nicht gefunden.")
+                                                  .arg(QDir::toNativeSeparators(folder.file("varnel-traffic.htm"))));
 }
 
 TEST(HelpWindow, TheBrowserFillsTheWindowAboveTheMinimumSize) {

@@ -8,6 +8,10 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include "shell/EnglishStrings.h"
+#include "shell/LanguagePackFiles.h"
+#include "shell/QmLanguagePack.h"
+#include "shell/WriteFailureText.h"
 #include "summaries/ReportPage.h"
 #include "summaries/SummaryCsv.h"
 
@@ -129,6 +133,22 @@ TEST(ReportPageHtmlTest, AnEmptyReportSaysSoAndAChartThatCouldNotBeDrawnIsNamed)
     EXPECT_FALSE(page.contains(QStringLiteral("<img")));
 }
 
+TEST(ReportPageHtmlTest, ThePageIsWordedInTheLanguageInForce) {
+    shell::setLanguagePack(shell::QmLanguagePack::load(test::germanPack).pack);
+    summaries::ReportPageReport empty = latencyReport(0);
+    empty.inputs.range.from = QTime(8, 0, 0);
+    FakeViews views;
+    views.failDrawing = true;
+    const QString page = pageOf({empty}, views);
+    test::resetLanguage();
+    for (const char* german :
+         {"Varnel-Verkehrsbericht vom ", "Berichtsdatum", "Protokollordner", "Geladene Tage",
+          "Zusammenfassung des Ladens", "Geschrieben vom Varnel Traffic Analyzer am ",
+          "Das Diagramm konnte nicht gezeichnet werden.", "Keine Zeilen.", "Zeitraum: nach 08:00:00 und vor 23:59:59."})
+        EXPECT_TRUE(page.contains(QString::fromUtf8(german))) << german;
+    EXPECT_FALSE(page.contains(QStringLiteral("Report date")));
+}
+
 TEST(ReportPageHtmlTest, TableCellsAreThoseOfTheCsvFile) {
     const summaries::ReportPageReport report = latencyReport(4, QStringLiteral("{=SUM(A1)}"));
     QBuffer csv;
@@ -181,7 +201,8 @@ TEST(WriteReportPageTest, ThePageIsWrittenWholeOrAFailureNamesTheFileAndItsReaso
     const QString missing = folder.filePath(QStringLiteral("no such folder/page.html"));
     const auto failure = summaries::writeReportPage(missing, load(), {latencyReport(2)}, views);
     ASSERT_TRUE(failure);
-    EXPECT_TRUE(failure->text().startsWith(QStringLiteral("Unable to write ") + missing + QStringLiteral(": ")));
+    EXPECT_TRUE(shell::writeFailureText(*failure).startsWith(QStringLiteral("Unable to write ") + missing +
+                                                             QStringLiteral(": ")));
     EXPECT_FALSE(failure->reason.isEmpty());
     EXPECT_EQ(summaries::reportPageFileName({2004, 5, 8, 0, 0, 0}), QStringLiteral("VarnelReport_5_8_2004.html"));
 }

@@ -8,6 +8,8 @@
 #include <QHeaderView>
 #include <QTest>
 
+#include "shell/LanguagePackFiles.h"
+#include "shell/QmLanguagePack.h"
 #include "summaries/HourlySummaries.h"
 #include "summarywindows/SummaryGridView.h"
 
@@ -135,10 +137,18 @@ TEST(SummaryGridTest, CopyPutsTheSelectedCellsUnderTheirHeadersAsTabSeparatedTex
     view.selectionModel()->select(view.model()->index(2, 2), QItemSelectionModel::Select);
     auto* copy = view.findChild<QAction*>(QStringLiteral("actionCopy"));
     ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy->text(), QStringLiteral("Copy"));
     EXPECT_TRUE(view.actions().contains(copy));  // offered by the context menu
     copy->trigger();
     EXPECT_EQ(QApplication::clipboard()->text().toStdString(),
               ("Hour\tMinimum Ports Available To Take Calls\n1\t\n\t1000\n"));
+}
+
+TEST(SummaryGridTest, CopyIsOfferedInTheLanguageInForce) {
+    shell::setLanguagePack(shell::QmLanguagePack::load(varnel::test::germanPack).pack);
+    SummaryGridView view;
+    varnel::test::resetLanguage();
+    EXPECT_EQ(view.findChild<QAction*>(QStringLiteral("actionCopy"))->text(), QStringLiteral("Kopieren"));
 }
 
 }  // namespace varnel::summarywindows
