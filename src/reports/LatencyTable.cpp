@@ -83,12 +83,14 @@ public:
             ahead(i, 16, MessageEvents::Fetch::Group);
             ahead(i, 8, MessageEvents::Fetch::Text);
             if (i + 16 < count) events.prefetch(first[i + 16].first, MessageEvents::Fetch::Event);
-            guids_.append(events.guid(first[i].second));
+            const IdentifierText guid = events.guid(first[i].second);
+            guids_.append(guid.view());
+            lengths_[i] = guid.size();
         }
         std::size_t offset = 0;
         for (std::size_t i = 0; i < count; ++i) {
             const EventPair& pair = first[i];
-            const std::size_t length = events.guid(pair.second).size();
+            const std::size_t length = lengths_[i];
             const int delivered = events.secondsOfDay(pair.second);
             rows_.push_back({std::string_view(guids_).substr(offset, length), delivered,
                              delivered - events.secondsOfDay(pair.first), events.veyraSerial(pair.second),
@@ -101,6 +103,7 @@ public:
 private:
     std::vector<Row> rows_;
     std::string guids_;
+    std::array<std::size_t, pairs> lengths_{};
 };
 
 // Binds the rows of one statement. Texts are bound without a copy: the
@@ -168,7 +171,8 @@ void writeUnmatched(QIODevice& file, const MessageEvents& events, const std::vec
     file.write((shell::myLoadResString(51) + QStringLiteral("\r\n")).toLocal8Bit());
     for (const UnmatchedEvent& entry : unmatched) {
         const uint32_t found = entry.firstOfIdentifier;
-        const QString line = text::csvTextCell(QString::fromUtf8(events.guid(entry.event))) + QLatin1Char(',') +
+        const IdentifierText guid = events.guid(entry.event);
+        const QString line = text::csvTextCell(QString::fromUtf8(guid.view())) + QLatin1Char(',') +
                              longTimeText(timeOfDay(events.secondsOfDay(found))) + QLatin1Char(',') +
                              trimmedNumberText(events.keldanSerial(found)) + QLatin1Char(',') +
                              trimmedNumberText(events.veyraSerial(found)) + QStringLiteral("\r\n");
@@ -237,7 +241,7 @@ void LatencyRows::sortByDelivery() {
 
 LatencyRow LatencyRows::operator[](std::size_t row) const {
     return {index(row),
-            QString::fromUtf8(guid(row)),
+            QString::fromUtf8(guid(row).text()),
             timeOfDay(deliveredSeconds(row)),
             secondsInQueue(row),
             veyraNodeId(row),

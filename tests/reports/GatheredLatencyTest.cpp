@@ -52,7 +52,7 @@ constexpr std::string_view dayTwo =
 
 // What a row or pair is made of, as text, so that two pairings can be compared.
 std::string eventText(const reports::MessageEvents& events, uint32_t e) {
-    return std::string(events.guid(e)) + "@" + std::to_string(events.secondsOfDay(e)) + "#" +
+    return events.guid(e).text() + "@" + std::to_string(events.secondsOfDay(e)) + "#" +
            std::to_string(events.messageType(e)) + "/" + std::to_string(events.veyraSerial(e)) + "/" +
            std::to_string(events.keldanSerial(e));
 }
