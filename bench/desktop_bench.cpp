@@ -27,6 +27,7 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "DrawnChartCloser.h"
 #include "EventLoopStalls.h"
@@ -34,8 +35,10 @@
 #include "ProgressBarWatch.h"
 #include "SilentDialogs.h"
 #include "SilentPrinters.h"
+#include "catalogue/ReportCatalogue.h"
 #include "ingest/DayList.h"
 #include "mainwindow/MainWindow.h"
+#include "render/ReportViewCatalogue.h"
 #include "reportwindows/ReportWindowLauncher.h"
 #include "session/AppSession.h"
 
@@ -48,16 +51,22 @@ constexpr int stallIntervalMs = 10;
 // A step that takes longer than this has hung; the run ends.
 constexpr int hungAfterSeconds = 900;
 
+// A report's Run Report button and the name its figures go by: the
+// report's command line name with underscores.
 struct ReportButton {
     const char* button;
-    const char* figure;
+    std::string figure;
 };
 
-const ReportButton reportButtons[] = {{"cmdPortUsage", "port_availability"},
-                                      {"cmdMessageQueueActivity", "queue_activity"},
-                                      {"cmdMessageLatency", "latency"},
-                                      {"cmdNodeTraffic", "node_traffic"},
-                                      {"cmdNodeError", "node_errors"}};
+std::vector<ReportButton> reportButtons() {
+    std::vector<ReportButton> buttons;
+    for (const render::ReportViewEntry& views : render::reportViewCatalogue()) {
+        std::string figure = catalogue::reportEntry(views.kind).commandLineName;
+        std::replace(figure.begin(), figure.end(), '-', '_');
+        buttons.push_back({views.tab.runReport.name, figure});
+    }
+    return buttons;
+}
 
 void figure(const std::string& name, double value) { std::printf("%s %.3f\n", name.c_str(), value); }
 
@@ -162,7 +171,7 @@ bool measureLoad(app::MainWindow& window, bench::PeakMemory& peaks) {
     figure("load_loop_turns", static_cast<double>(stalls.turns()));
     stallFigures("load", stalls);
     figure("load_peak_MB", peaks.stretchMegabytes());
-    return control<QPushButton>(window, "cmdPortUsage").isEnabled();
+    return control<QPushButton>(window, reportButtons().front().button).isEnabled();
 }
 
 // Clicks the button and waits for its modal window to be closed after its
@@ -239,7 +248,7 @@ int main(int argc, char** argv) {
     // What the load's end left to paint is painted before the first click.
     QApplication::processEvents();
 
-    for (const ReportButton& report : reportButtons) {
+    for (const ReportButton& report : reportButtons()) {
         watchdog.watch(report.figure);
         measureWindow(window, report, peaks);
         QApplication::processEvents();

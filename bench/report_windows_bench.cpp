@@ -1,10 +1,12 @@
 // Times the report windows over a loaded working database: the file named by
 // VARNEL_BENCH_DB (see report_windows_bench.sh, which loads a generated
-// 1,000,000-line day). From Run Report to the drawn chart for each window
-// (the per-minute ones with their table built afresh and reused), the
-// redraw of a zoom or scroll, the longest time the event loop went without
-// a turn while a window opened, and the peak memory of the process. Runs
-// offscreen; the windows paint into an offscreen surface.
+// 1,000,000-line day). For each report of the catalogue: from Run Report to
+// the drawn chart, with its table emptied before (open/NAME) and kept as the
+// opening before left it (reopen/NAME); for each chart with a
+// viewport the redraw of a zoom, a scroll step and the whole axis; the
+// longest time the event loop went without a turn while a window opened, and
+// the peak memory of the process. Runs offscreen; the windows paint into an
+// offscreen surface.
 #include <benchmark/benchmark.h>
 
 #include <QAction>
@@ -18,7 +20,9 @@
 #include "PeakMemory.h"
 #include "SilentDialogs.h"
 #include "SilentPrinters.h"
+#include "catalogue/ReportCatalogue.h"
 #include "charts/ChartControl.h"
+#include "render/ReportViewCatalogue.h"
 #include "reports/PerMinuteTable.h"
 #include "reportwindows/ReportWindow.h"
 #include "store/ReportDatabase.h"
@@ -41,8 +45,7 @@ struct BenchDay {
     BenchDay() {
         if (databasePath().isEmpty()) return;
         store::ReportDatabase db(databasePath());
-        minutes = reports::scannedPortExtremes(db);
-        queueMinutes = reports::scannedQueueExtremes(db);
+        minutes = reports::scannedQueueExtremes(db, reports::scannedPortExtremes(db));
     }
 
     reports::ReportInputs inputs(ReportKind kind) const {
@@ -50,13 +53,11 @@ struct BenchDay {
         in.kind = kind;
         in.connectionString = databasePath();
         in.peakAvailableLines = 96;
-        if (kind == ReportKind::PortAvailability) in.minutes = &minutes;
-        if (kind == ReportKind::QueueActivity) in.minutes = &queueMinutes;
+        in.minutes = &minutes;
         return in;
     }
 
     ingest::MinuteExtremes minutes;
-    ingest::MinuteExtremes queueMinutes;
 };
 
 const BenchDay& benchDay() {
@@ -71,7 +72,7 @@ struct Harness {
 
     std::unique_ptr<reportwindows::ReportWindow> window(ReportKind kind) {
         auto made = std::make_unique<reportwindows::ReportWindow>(
-            reportwindows::reportWindowDesign(kind), benchDay().inputs(kind),
+            render::reportViews(kind).window, benchDay().inputs(kind),
             reportwindows::ReportWindowServices{dialogs, printers, {}, {}, {}});
         made->resize(1200, 800);
         return made;
@@ -85,7 +86,7 @@ void drawNow(reportwindows::ReportWindow& window) {
 }
 
 // Run Report to the drawn chart; the processor time counts both threads, the
-// user-interface thread and the build. With fresh, the report's table is emptied
+// user-interface thread and the build. With freshTable, that table is emptied
 // (untimed) before each opening, as after a new load.
 void openWindow(benchmark::State& state, ReportKind kind, const char* freshTable) {
     if (databasePath().isEmpty()) {
@@ -123,14 +124,6 @@ void openWindow(benchmark::State& state, ReportKind kind, const char* freshTable
     state.counters["longest_stall_cpu_ms"] = stallCpu;
     state.counters["peak_MB"] = bench::peakMegabytes();
 }
-
-void openPortAvailabilityFirst(benchmark::State& s) { openWindow(s, ReportKind::PortAvailability, "PortAvailability"); }
-void openPortAvailabilityReused(benchmark::State& s) { openWindow(s, ReportKind::PortAvailability, nullptr); }
-void openQueueActivityFirst(benchmark::State& s) { openWindow(s, ReportKind::QueueActivity, "MessageQueueActivity"); }
-void openQueueActivityReused(benchmark::State& s) { openWindow(s, ReportKind::QueueActivity, nullptr); }
-void openLatency(benchmark::State& s) { openWindow(s, ReportKind::Latency, nullptr); }
-void openNodeTraffic(benchmark::State& s) { openWindow(s, ReportKind::NodeTraffic, nullptr); }
-void openNodeErrors(benchmark::State& s) { openWindow(s, ReportKind::NodeErrors, nullptr); }
 
 // One iteration moves the viewport one step and draws the chart: a zoom
 // menu click (entries in turn) or a scroll bar step through the day.
@@ -172,30 +165,28 @@ void redraw(benchmark::State& state, ReportKind kind, Move move, int zoomEntry) 
     state.counters["peak_MB"] = bench::peakMegabytes();
 }
 
-void zoomPortAvailability(benchmark::State& s) { redraw(s, ReportKind::PortAvailability, Move::Zoom, 1); }
-void scrollPortAvailability(benchmark::State& s) { redraw(s, ReportKind::PortAvailability, Move::Scroll, 1); }
-void zoomQueueActivity(benchmark::State& s) { redraw(s, ReportKind::QueueActivity, Move::Zoom, 1); }
-void scrollQueueActivity(benchmark::State& s) { redraw(s, ReportKind::QueueActivity, Move::Scroll, 1); }
-void latencyWholeAxis(benchmark::State& s) { redraw(s, ReportKind::Latency, Move::WholeAxis, 0); }
-void scrollLatencyHalfDay(benchmark::State& s) { redraw(s, ReportKind::Latency, Move::Scroll, 1); }
-void zoomLatency(benchmark::State& s) { redraw(s, ReportKind::Latency, Move::Zoom, 0); }
+// The benchmarks of every report in the catalogue.
+void registerReportBenchmarks() {
+    for (const catalogue::ReportEntry& entry : catalogue::reportCatalogue()) {
+        const ReportKind kind = entry.kind;
+        const std::string name = entry.commandLineName;
+        for (const char* table : {entry.table, static_cast<const char*>(nullptr)})
+            benchmark::RegisterBenchmark(((table ? "open/" : "reopen/") + name).c_str(),
+                                         [kind, table](benchmark::State& s) { openWindow(s, kind, table); })
+                ->Unit(benchmark::kMillisecond)
+                ->Iterations(3)
+                ->MeasureProcessCPUTime();
+        if (!render::reportViews(kind).window.viewport) continue;
+        for (const auto& [move, what, entryFirst] :
+             {std::tuple{Move::Zoom, "zoom/", 1}, std::tuple{Move::Scroll, "scroll/", 1},
+              std::tuple{Move::WholeAxis, "whole/", 0}})
+            benchmark::RegisterBenchmark((what + name).c_str(), [kind, move, entryFirst](benchmark::State& s) {
+                redraw(s, kind, move, entryFirst);
+            })->Unit(benchmark::kMillisecond);
+    }
+}
 
 }  // namespace
-
-BENCHMARK(openPortAvailabilityFirst)->Unit(benchmark::kMillisecond)->Iterations(5)->MeasureProcessCPUTime();
-BENCHMARK(openPortAvailabilityReused)->Unit(benchmark::kMillisecond)->Iterations(5)->MeasureProcessCPUTime();
-BENCHMARK(openQueueActivityFirst)->Unit(benchmark::kMillisecond)->Iterations(5)->MeasureProcessCPUTime();
-BENCHMARK(openQueueActivityReused)->Unit(benchmark::kMillisecond)->Iterations(5)->MeasureProcessCPUTime();
-BENCHMARK(openLatency)->Unit(benchmark::kMillisecond)->Iterations(3)->MeasureProcessCPUTime();
-BENCHMARK(openNodeTraffic)->Unit(benchmark::kMillisecond)->Iterations(3)->MeasureProcessCPUTime();
-BENCHMARK(openNodeErrors)->Unit(benchmark::kMillisecond)->Iterations(3)->MeasureProcessCPUTime();
-BENCHMARK(zoomPortAvailability)->Unit(benchmark::kMillisecond);
-BENCHMARK(scrollPortAvailability)->Unit(benchmark::kMillisecond);
-BENCHMARK(zoomQueueActivity)->Unit(benchmark::kMillisecond);
-BENCHMARK(scrollQueueActivity)->Unit(benchmark::kMillisecond);
-BENCHMARK(latencyWholeAxis)->Unit(benchmark::kMillisecond);
-BENCHMARK(scrollLatencyHalfDay)->Unit(benchmark::kMillisecond);
-BENCHMARK(zoomLatency)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -208,6 +199,7 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
         warmUp.toImage();
     }
+    registerReportBenchmarks();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

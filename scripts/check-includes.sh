@@ -20,6 +20,7 @@ levels=(
   "ingest:varnel_core"
   "reports:varnel_core"
   "summaries:varnel_core"
+  "catalogue:varnel_core"
   "session:varnel_core commandline:varnel_core"
   "charts:varnel_render"
   "render:varnel_render"

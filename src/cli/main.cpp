@@ -7,6 +7,7 @@
 #include <memory>
 #include <string_view>
 
+#include "catalogue/ReportPage.h"
 #include "commandline/CliOptions.h"
 #include "commandline/DatabaseOption.h"
 #include "commandline/ExitCodes.h"
@@ -28,7 +29,6 @@
 #include "shell/QmLanguagePack.h"
 #include "store/RowWatchers.h"
 #include "store/WorkingLock.h"
-#include "summaries/ReportPage.h"
 
 using namespace varnel;
 
@@ -70,7 +70,7 @@ std::optional<QList<QDate>> daysToLoad(const cli::CliOptions& options, const QLi
 // The report page must not replace an input, the working database, any
 // template or a file the run writes into its output folder.
 std::optional<QString> htmlOptionProblem(const cli::CliOptions& options, const store::DataFiles& files) {
-    if (const auto problem = summaries::reportPageTargetProblem(options.htmlPath, options.logFolder,
+    if (const auto problem = catalogue::reportPageTargetProblem(options.htmlPath, options.logFolder,
                                                                 {files.workingPath(), files.templatePath()}))
         return problem;
     if (cli::namesATemplate(options.htmlPath))

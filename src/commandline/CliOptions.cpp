@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <cmath>
 
+#include "catalogue/ReportCatalogue.h"
 #include "commandline/ExitCodes.h"
 #include "reports/LaunchChecks.h"
 #include "shell/StringTable.h"
@@ -13,6 +14,14 @@ namespace {
 
 const QString usageHead =
     QStringLiteral("Loads Varnel gateway call logs into a report database and writes the reports.");
+
+// "port-availability, queue-activity, ... or all": every report's name.
+QString reportNames() {
+    QStringList names;
+    for (const catalogue::ReportEntry& entry : catalogue::reportCatalogue())
+        names << QString::fromLatin1(entry.commandLineName);
+    return names.join(QStringLiteral(", ")) + QStringLiteral(" or all");
+}
 
 }  // namespace
 
@@ -98,10 +107,10 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments, const QStringLi
     const QCommandLineOption dataDir(QStringLiteral("data-dir"),
                                      QStringLiteral("Folder for the working files when --db is not given."),
                                      QStringLiteral("DIR"));
-    const QCommandLineOption report(QStringLiteral("report"),
-                                    QStringLiteral("A report to write: port-availability, queue-activity, latency, "
-                                                   "node-traffic, node-errors or all; may be given several times."),
-                                    QStringLiteral("NAME"));
+    const QCommandLineOption report(
+        QStringLiteral("report"),
+        QStringLiteral("A report to write: ") + reportNames() + QStringLiteral("; may be given several times."),
+        QStringLiteral("NAME"));
     const QCommandLineOption from(QStringLiteral("from"),
                                   QStringLiteral("Start of the time range of the latency and node reports "
                                                  "(default 00:00:00)."),
@@ -171,8 +180,8 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments, const QStringLi
     for (const QString& name : parser.values(report)) {
         QList<reports::ReportKind> named;
         if (name == QLatin1String("all")) {
-            named = QList<reports::ReportKind>(reports::allReportKinds.begin(), reports::allReportKinds.end());
-        } else if (const auto kind = reports::reportKindFromCommandLineName(name)) {
+            named = catalogue::allReportKinds();
+        } else if (const auto kind = catalogue::reportKindFromCommandLineName(name)) {
             named << *kind;
         } else {
             return usageError(QStringLiteral("Unknown report: ") + name);
@@ -209,9 +218,7 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments, const QStringLi
     if (parser.isSet(html)) {
         options.htmlPath = parser.value(html);
         if (options.htmlPath.isEmpty()) return usageError(QStringLiteral("--html needs a file name."));
-        if (options.reports.isEmpty())
-            options.reports =
-                QList<reports::ReportKind>(reports::allReportKinds.begin(), reports::allReportKinds.end());
+        if (options.reports.isEmpty()) options.reports = catalogue::allReportKinds();
     }
     if (parser.isSet(language)) {
         const auto pack = languagePackOption(parser.value(language), languagePacks);

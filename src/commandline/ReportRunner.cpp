@@ -4,15 +4,14 @@
 #include <algorithm>
 #include <unordered_set>
 
+#include "catalogue/DefaultFileNames.h"
+#include "catalogue/ReportRecipe.h"
 #include "commandline/ExitCodes.h"
 #include "commandline/RunOutputs.h"
 #include "platform/WholeFileWriter.h"
-#include "reports/DefaultFileNames.h"
 #include "reports/LaunchChecks.h"
-#include "reports/ReportRecipe.h"
 #include "shell/WriteFailureText.h"
 #include "store/ReportDatabase.h"
-#include "summaries/ReportSummary.h"
 
 namespace varnel::cli {
 
@@ -43,11 +42,13 @@ reports::RangeRequest namedRange(const CliOptions& options) {
     return request;
 }
 
-bool needsRange(ReportKind kind) {
-    return kind == ReportKind::Latency || kind == ReportKind::NodeTraffic || kind == ReportKind::NodeErrors;
+bool takesRange(ReportKind kind) { return catalogue::reportEntry(kind).takesRange(); }
+
+bool uses(ReportKind kind, catalogue::LoadGathering gathering) {
+    return catalogue::reportEntry(kind).gathering == gathering;
 }
 
-bool isNodeReport(ReportKind kind) { return kind == ReportKind::NodeTraffic || kind == ReportKind::NodeErrors; }
+bool usesNodeTallies(ReportKind kind) { return uses(kind, catalogue::LoadGathering::NodeTallies); }
 
 // Passes the report's messages on and keeps them for its page section.
 class KeptMessages : public platform::MessageSink {
@@ -103,9 +104,10 @@ public:
         inputs.debug = options_.debug;
         // Used once: a second latency run selects its rows, and the memory
         // goes back as soon as the report is written.
-        if (kind == ReportKind::Latency) inputs.messageEvents = std::exchange(messageEvents_, nullptr);
+        if (uses(kind, catalogue::LoadGathering::MessageEvents))
+            inputs.messageEvents = std::exchange(messageEvents_, nullptr);
         // Both node reports count from the same tallies.
-        if (isNodeReport(kind)) inputs.nodeTallies = nodeTallies_;
+        if (usesNodeTallies(kind)) inputs.nodeTallies = nodeTallies_;
 
         // The files are written while the latency table is stored.
         bool written = false;
@@ -113,14 +115,14 @@ public:
             written = writeCsv(built) && writeChart(built, inputs);
         };
         reports::BuiltReport report;
-        if (kind == ReportKind::Latency && options_.debug) {
-            const QString path = folder_.filePath(QString::fromLatin1(reports::unmatchedMessagesFileName));
-            auto built = reports::buildReportWithUnmatchedFile(db_, inputs, messages, path, writeFiles);
+        if (catalogue::reportEntry(kind).writesUnmatchedFile && options_.debug) {
+            const QString path = folder_.filePath(QString::fromLatin1(catalogue::unmatchedMessagesFileName));
+            auto built = catalogue::buildReportWithUnmatchedFile(db_, inputs, messages, path, writeFiles);
             // The report's own files are written all the same.
             if (built.unmatchedFileFailure) return failed(*built.unmatchedFileFailure);
             report = std::move(built.report);
         } else {
-            report = reports::buildReport(db_, inputs, messages, nullptr, writeFiles);
+            report = catalogue::buildReport(db_, inputs, messages, nullptr, writeFiles);
         }
         if (!written) return false;
         if (!options_.htmlPath.isEmpty()) pageReports_.push_back({inputs, std::move(report), messages.texts});
@@ -129,23 +131,23 @@ public:
 
     bool writePage(const ReportPageOutput& page, const ingest::LoadResult& load) {
         if (options_.htmlPath.isEmpty() || !page.views) return true;
-        const summaries::ReportPageLoad pageLoad{options_.logFolder, page.days, load.summary, state_.reportDate};
-        const auto failure = summaries::writeReportPage(options_.htmlPath, pageLoad, pageReports_, *page.views);
+        const catalogue::ReportPageLoad pageLoad{options_.logFolder, page.days, load.summary, state_.reportDate};
+        const auto failure = catalogue::writeReportPage(options_.htmlPath, pageLoad, pageReports_, *page.views);
         return failure ? failed(*failure) : true;
     }
 
 private:
     bool writeCsv(const reports::BuiltReport& report) {
         const auto failure = platform::writeWholeFile(
-            folder_.filePath(reports::summaryCsvFileName(report.kind, state_.reportDate)),
-            [&](QIODevice& out) { return summaries::writeSummaryCsv(report, messages_, out); });
+            folder_.filePath(catalogue::summaryCsvFileName(report.kind, state_.reportDate)),
+            [&](QIODevice& out) { return catalogue::writeSummaryCsv(report, messages_, out); });
         return failure ? failed(*failure) : true;
     }
 
     bool writeChart(const reports::BuiltReport& report, const reports::ReportInputs& inputs) {
         if (!options_.chartFormat || !pictures_) return true;
         const QString extension = charts::defaultExtension(*options_.chartFormat).toLower();
-        const QString path = folder_.filePath(reports::chartFileName(report.kind, state_.reportDate, extension));
+        const QString path = folder_.filePath(catalogue::chartFileName(report.kind, state_.reportDate, extension));
         const auto failure = pictures_(report, inputs, path, *options_.chartFormat, options_.chartSize);
         return failure ? failed(*failure) : true;
     }
@@ -164,18 +166,20 @@ private:
     std::shared_ptr<const reports::MessageEvents> messageEvents_;
     std::shared_ptr<const reports::NodeTallies> nodeTallies_;
     QDir folder_;
-    std::vector<summaries::ReportPageReport> pageReports_;
+    std::vector<catalogue::ReportPageReport> pageReports_;
 };
 
 }  // namespace
 
 std::unique_ptr<reports::MessageEventGatherer> messageEventGatherer(const CliOptions& options) {
-    if (!options.reports.contains(ReportKind::Latency)) return nullptr;
+    if (std::none_of(options.reports.begin(), options.reports.end(),
+                     [](ReportKind kind) { return uses(kind, catalogue::LoadGathering::MessageEvents); }))
+        return nullptr;
     return std::make_unique<reports::MessageEventGatherer>();
 }
 
 std::shared_ptr<reports::NodeTallies> nodeTallies(const CliOptions& options) {
-    if (std::none_of(options.reports.begin(), options.reports.end(), isNodeReport)) return nullptr;
+    if (std::none_of(options.reports.begin(), options.reports.end(), usesNodeTallies)) return nullptr;
     return std::make_shared<reports::NodeTallies>(namedRange(options));
 }
 
@@ -185,7 +189,7 @@ int runReports(const CliOptions& options, const QString& databasePath, const ing
                std::shared_ptr<const reports::NodeTallies> nodeTallies) {
     if (options.reports.isEmpty()) return exitDone;
     const reports::RangeRequest range = rangeRequest(options, load);
-    if (std::any_of(options.reports.begin(), options.reports.end(), needsRange)) {
+    if (std::any_of(options.reports.begin(), options.reports.end(), takesRange)) {
         if (const auto message = reports::checkRangeRequest(range)) {
             messages.show({*message});
             return exitBadArguments;

@@ -8,16 +8,17 @@
 #include <functional>
 #include <optional>
 
+#include "catalogue/ReportPage.h"
 #include "commandline/CliOptions.h"
 #include "ingest/IngestState.h"
 #include "ingest/LoadData.h"
 #include "platform/UserMessage.h"
 #include "platform/WholeFileWriter.h"
+#include "reports/BuiltReport.h"
 #include "reports/ImageFormat.h"
 #include "reports/MessageEventGatherer.h"
 #include "reports/NodeTallies.h"
-#include "reports/ReportRecipe.h"
-#include "summaries/ReportPage.h"
+#include "reports/ReportInputs.h"
 
 namespace varnel::cli {
 
@@ -30,7 +31,7 @@ using ChartPictureWriter = std::function<std::optional<platform::WriteFailure>(
 // What the report page needs beyond the options: the windows' side that draws
 // its charts (without it no page is written) and the days the load read.
 struct ReportPageOutput {
-    const summaries::ReportPageViews* views = nullptr;
+    const catalogue::ReportPageViews* views = nullptr;
     QList<QDate> days;
 };
 

@@ -3,8 +3,9 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "catalogue/DefaultFileNames.h"
+#include "catalogue/ReportCatalogue.h"
 #include "ingest/DayList.h"
-#include "reports/DefaultFileNames.h"
 
 namespace varnel::cli {
 
@@ -13,12 +14,12 @@ namespace {
 bool isOutputName(const CliOptions& options, const QString& fileName) {
     if (fileName.compare(QFileInfo(outputLockPathOf(options)).fileName(), Qt::CaseInsensitive) == 0) return true;
     for (const reports::ReportKind kind : options.reports) {
-        if (reports::isSummaryCsvFileName(kind, fileName)) return true;
+        if (catalogue::isSummaryCsvFileName(kind, fileName)) return true;
         if (options.chartFormat &&
-            reports::isChartFileName(kind, fileName, charts::defaultExtension(*options.chartFormat)))
+            catalogue::isChartFileName(kind, fileName, charts::defaultExtension(*options.chartFormat)))
             return true;
-        if (kind == reports::ReportKind::Latency && options.debug &&
-            fileName.compare(QString::fromLatin1(reports::unmatchedMessagesFileName), Qt::CaseInsensitive) == 0)
+        if (catalogue::reportEntry(kind).writesUnmatchedFile && options.debug &&
+            fileName.compare(QString::fromLatin1(catalogue::unmatchedMessagesFileName), Qt::CaseInsensitive) == 0)
             return true;
     }
     return false;

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QTabWidget>
 
+#include "render/ReportViewCatalogue.h"
 #include "shell/EnglishStrings.h"
 #include "shell/StringTable.h"
 
@@ -18,62 +19,34 @@ namespace {
 
 struct Caption {
     const char* control;  // object name; "" for the window's own title
-    int tab;              // tab index when control is the tab widget, else -1
     int stringId;         // -1: the fixed text below
     const char* fixedText = nullptr;
 };
 
-// In the order the captions are set.
+// The captions outside the report tabs, in the order they are set; the tabs'
+// own follow their designs.
 constexpr Caption captions[] = {
-    {"", -1, 7},
-    {"frmTitle", -1, -1, "Frame1"},
-    {"SSTab1", 0, 86},
-    {"SSTab1", 1, 54},
-    {"SSTab1", 2, 52},
-    {"SSTab1", 3, 71},
-    {"chkNodeTrafficLimitNodes", -1, 41},
-    {"chkMessageLatencyLimitNodes", -1, 41},
-    {"frNodeTrafficVeyraNodes", -1, 126},
-    {"frMessageLatencyVeyraNodes", -1, 126},
-    {"frNodeTrafficKeldanNodes", -1, 79},
-    {"frMessageLatencyKeldanNodes", -1, 79},
-    {"frMessageLatencyTimes", -1, 111},
-    {"frNodeTrafficTimes", -1, 112},
-    {"lblMessageLatencyFrom", -1, 30},
-    {"lblNodeTrafficFrom", -1, 30},
-    {"lblMessageLatencyThrough", -1, 135},
-    {"lblNodeTrafficThrough", -1, 135},
-    {"cmdNodeTraffic", -1, 94},
-    {"cmdMessageLatency", -1, 94},
-    {"cmdMessageQueueActivity", -1, 94},
-    {"cmdPortUsage", -1, 94},
-    {"lblQueueActivityAxis", -1, 121},
-    {"lblPortAvailabilityAxis", -1, 120},
-    {"lblNodeTrafficDescription", -1, 116},
-    {"lblMessageLatencyDescription", -1, 114},
-    {"lblQueueActivityDescription", -1, 117},
-    {"lblPortAvailabilityDescription", -1, 115},
-    {"frmStoreDatabaseAt", -1, 31},
-    {"cmdParseLogs", -1, 42},
-    {"cmdBrowseForDiagFile", -1, 9},
-    {"lblDiagFilePath", -1, 14},
-    {"lblReportDate", -1, 102},
-    {"lblDatabasePath", -1, shell::workingDatabaseLabelStringId},
-    {"mnuFile", -1, 29},
-    {"mnuSaveDatabase", -1, 97},
-    {"mnuSaveReportPage", -1, shell::saveReportPageStringId},
-    {"mnuExit", -1, 27},
-    {"mnuHelp", -1, 32},
-    {"mnuAbout", -1, 6},
-    {"mnuHelpFile", -1, 32},
+    {"", 7},
+    {"frmTitle", -1, "Frame1"},
+    {"frmStoreDatabaseAt", 31},
+    {"cmdParseLogs", 42},
+    {"cmdBrowseForDiagFile", 9},
+    {"lblDiagFilePath", 14},
+    {"lblReportDate", 102},
+    {"lblDatabasePath", shell::workingDatabaseLabelStringId},
+    {"mnuFile", 29},
+    {"mnuSaveDatabase", 97},
+    {"mnuSaveReportPage", shell::saveReportPageStringId},
+    {"mnuExit", 27},
+    {"mnuHelp", 32},
+    {"mnuAbout", 6},
+    {"mnuHelpFile", 32},
 };
 
 QString withoutAccessKey(QString caption) { return caption.remove(QLatin1Char('&')); }
 
-void setCaption(QObject* control, int tab, const QString& text) {
-    if (auto* tabs = qobject_cast<QTabWidget*>(control)) {
-        if (tab >= 0 && tab < tabs->count()) tabs->setTabText(tab, text);
-    } else if (auto* menu = qobject_cast<QMenu*>(control)) {
+void setCaption(QObject* control, const QString& text) {
+    if (auto* menu = qobject_cast<QMenu*>(control)) {
         menu->setTitle(text);
     } else if (auto* action = qobject_cast<QAction*>(control)) {
         action->setText(text);
@@ -97,6 +70,23 @@ void nameListsByTheirCaptions(QMainWindow& frmMain) {
     if (dayLabel && dayList) dayList->setAccessibleName(withoutAccessKey(dayLabel->text()));
 }
 
+// The string table's captions of each report tab and its controls; their
+// fixed texts are set as the tabs are built.
+void localizeReportTabs(QMainWindow& frmMain) {
+    auto* tabs = frmMain.findChild<QTabWidget*>(QStringLiteral("SSTab1"));
+    int index = 0;
+    for (const render::ReportViewEntry& views : render::reportViewCatalogue()) {
+        if (tabs && views.tab.captionId >= 0 && index < tabs->count())
+            tabs->setTabText(index, shell::myLoadResString(views.tab.captionId));
+        ++index;
+        for (const render::TabControl& control : views.tab.controls()) {
+            if (control.captionId < 0) continue;
+            if (QObject* found = frmMain.findChild<QObject*>(QString::fromLatin1(control.name)))
+                setCaption(found, shell::myLoadResString(control.captionId));
+        }
+    }
+}
+
 }  // namespace
 
 void LocalizeMainWindow(QMainWindow& frmMain) {
@@ -108,8 +98,9 @@ void LocalizeMainWindow(QMainWindow& frmMain) {
             continue;
         }
         if (QObject* control = frmMain.findChild<QObject*>(QString::fromLatin1(caption.control)))
-            setCaption(control, caption.tab, text);
+            setCaption(control, text);
     }
+    localizeReportTabs(frmMain);
     nameListsByTheirCaptions(frmMain);
 }
 

@@ -93,22 +93,17 @@ void MainWindow::connectControls() {
         if (services_.showAbout) services_.showAbout(*this);
     });
 
-    for (const NodeFilterTab* tab : {&ui_.latency, &ui_.nodeTraffic, &ui_.nodeError}) {
-        connect(tab->limitNodes, &QCheckBox::toggled, this, [tab](bool on) {
-            tab->veyraNodes->setEnabled(on);
-            tab->keldanNodes->setEnabled(on);
-        });
+    for (std::size_t index = 0; index < ui_.reportTabs.size(); ++index) {
+        const ReportTab& tab = ui_.reportTabs[index];
+        if (tab.filter) {
+            connect(tab.filter->limitNodes, &QCheckBox::toggled, this,
+                    [veyra = tab.filter->veyraNodes, keldan = tab.filter->keldanNodes](bool on) {
+                        veyra->setEnabled(on);
+                        keldan->setEnabled(on);
+                    });
+        }
+        connect(tab.runReport, &QPushButton::clicked, this, [this, index] { runReport(ui_.reportTabs[index]); });
     }
-    connect(ui_.cmdPortUsage, &QPushButton::clicked, this,
-            [this] { runReport(reports::ReportKind::PortAvailability, nullptr); });
-    connect(ui_.cmdMessageQueueActivity, &QPushButton::clicked, this,
-            [this] { runReport(reports::ReportKind::QueueActivity, nullptr); });
-    connect(ui_.latency.runReport, &QPushButton::clicked, this,
-            [this] { runReport(reports::ReportKind::Latency, &ui_.latency); });
-    connect(ui_.nodeTraffic.runReport, &QPushButton::clicked, this,
-            [this] { runReport(reports::ReportKind::NodeTraffic, &ui_.nodeTraffic); });
-    connect(ui_.nodeError.runReport, &QPushButton::clicked, this,
-            [this] { runReport(reports::ReportKind::NodeErrors, &ui_.nodeError); });
 
     connect(progressTimer_, &QTimer::timeout, this, &MainWindow::showLoadProgress);
     connect(loadRunner_, &LoadRunner::messageRaised, this, [this](const QString& text, const QString& title, int icon) {
@@ -320,21 +315,21 @@ void MainWindow::DisableReportButtons() {
     ui_.mnuSaveReportPage->setEnabled(false);
 }
 
-// The three lists of a side share one copy of the entries.
+// The lists of a side share one copy of the entries.
 void MainWindow::fillNodeLists(const QStringList& veyraNodes, const QStringList& keldanNodes) {
-    for (NodeListView* list : {ui_.latency.veyraNodes, ui_.nodeTraffic.veyraNodes, ui_.nodeError.veyraNodes})
-        list->setEntries(veyraNodes);
-    for (NodeListView* list : {ui_.latency.keldanNodes, ui_.nodeTraffic.keldanNodes, ui_.nodeError.keldanNodes})
-        list->setEntries(keldanNodes);
+    for (const ReportTab& tab : ui_.reportTabs)
+        if (tab.filter) tab.filter->veyraNodes->setEntries(veyraNodes);
+    for (const ReportTab& tab : ui_.reportTabs)
+        if (tab.filter) tab.filter->keldanNodes->setEntries(keldanNodes);
 }
 
 // ---- Reports ----
 
-std::optional<reports::ReportInputs> MainWindow::reportInputs(reports::ReportKind kind, const NodeFilterTab* tab) {
+std::optional<reports::ReportInputs> MainWindow::reportInputs(const ReportTab& tab) {
     reports::ReportInputs inputs;
-    inputs.kind = kind;
-    if (tab) {
-        inputs.range = rangeRequestOf(*tab);
+    inputs.kind = tab.kind;
+    if (tab.filter) {
+        inputs.range = rangeRequestOf(*tab.filter);
         if (const auto problem = reports::checkRangeRequest(inputs.range)) {
             services_.dialogs.show({*problem});
             return std::nullopt;
@@ -354,8 +349,8 @@ std::optional<reports::ReportInputs> MainWindow::reportInputs(reports::ReportKin
     return inputs;
 }
 
-void MainWindow::runReport(reports::ReportKind kind, const NodeFilterTab* tab) {
-    const auto inputs = reportInputs(kind, tab);
+void MainWindow::runReport(const ReportTab& tab) {
+    const auto inputs = reportInputs(tab);
     if (inputs && services_.reportLauncher) services_.reportLauncher->openReport(*inputs, *this, *ui_.frmTitle);
 }
 
@@ -378,23 +373,16 @@ void MainWindow::saveDatabase() {
     }
 }
 
-// Every report with its tab's current choices, in the tabs' order (the
-// order of the reports array below); a tab whose choices fail their check is
-// said and nothing is written.
+// Every report with its tab's current choices, in the tabs' order; a tab
+// whose choices fail their check is said and nothing is written.
 void MainWindow::saveReportPage() {
     if (loading_) return;
-    const std::pair<reports::ReportKind, const NodeFilterTab*> tabs[] = {
-        {reports::ReportKind::PortAvailability, nullptr},
-        {reports::ReportKind::QueueActivity, nullptr},
-        {reports::ReportKind::Latency, &ui_.latency},
-        {reports::ReportKind::NodeTraffic, &ui_.nodeTraffic},
-        {reports::ReportKind::NodeErrors, &ui_.nodeError}};
     std::vector<reports::ReportInputs> reports;
-    for (int index = 0; index < static_cast<int>(std::size(tabs)); ++index) {
-        const auto& [kind, tab] = tabs[index];
+    for (int index = 0; index < static_cast<int>(ui_.reportTabs.size()); ++index) {
+        const ReportTab& tab = ui_.reportTabs[static_cast<std::size_t>(index)];
         // A failed check is said over its own tab, so the user sees which.
-        if (tab && reports::checkRangeRequest(rangeRequestOf(*tab))) ui_.SSTab1->setCurrentIndex(index);
-        auto inputs = reportInputs(kind, tab);
+        if (tab.filter && reports::checkRangeRequest(rangeRequestOf(*tab.filter))) ui_.SSTab1->setCurrentIndex(index);
+        auto inputs = reportInputs(tab);
         if (!inputs) return;
         // The page has no place for the latency report's diagnostic file.
         inputs->debug = false;
@@ -406,17 +394,17 @@ void MainWindow::saveReportPage() {
     const store::StoredTime reportDate = session_.ingest.reportDate;
     const auto target = services_.dialogs.chooseSaveFile(
         QString(myLoadResString(shell::saveReportPageStringId)).remove(QStringLiteral("...")),
-        QDir::toNativeSeparators(QDir(platform::documentsFolder()).filePath(summaries::reportPageFileName(reportDate))),
+        QDir::toNativeSeparators(QDir(platform::documentsFolder()).filePath(catalogue::reportPageFileName(reportDate))),
         myLoadResString(shell::reportPageFileFilterStringId));
     if (!target) return;
     if (const auto problem =
-            summaries::reportPageTargetProblem(QDir::fromNativeSeparators(target->path), loaded_.logFolder,
+            catalogue::reportPageTargetProblem(QDir::fromNativeSeparators(target->path), loaded_.logFolder,
                                                {session_.connectionString, session_.files.templatePath()})) {
         services_.dialogs.show({*problem, {}, UserMessage::Icon::Exclamation});
         return;
     }
     if (const auto failure = windowkit::waitForLatencyTable(*session_.latencyTable)) services_.dialogs.show(*failure);
-    const summaries::ReportPageLoad load{loaded_.logFolder, loaded_.days, loadRunner_->result().summary, reportDate};
+    const catalogue::ReportPageLoad load{loaded_.logFolder, loaded_.days, loadRunner_->result().summary, reportDate};
     const auto failure = services_.reportPageSaver->saveReportPage(
         load, reports, QDir::fromNativeSeparators(target->path), *ui_.frmTitle);
     // Like the summary's "Summary information saved.", so that the user knows

@@ -91,10 +91,10 @@ private:
     void DisableReportButtons();
     void fillNodeLists(const QStringList& veyraNodes, const QStringList& keldanNodes);
 
-    // The inputs of a report with its tab's choices; nothing (said to the
+    // The inputs of a tab's report with its choices; nothing (said to the
     // user) when they fail their check.
-    std::optional<reports::ReportInputs> reportInputs(reports::ReportKind kind, const NodeFilterTab* tab);
-    void runReport(reports::ReportKind kind, const NodeFilterTab* tab);
+    std::optional<reports::ReportInputs> reportInputs(const ReportTab& tab);
+    void runReport(const ReportTab& tab);
     void saveDatabase();
     void saveReportPage();
 

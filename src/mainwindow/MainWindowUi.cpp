@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "mainwindow/NodeListView.h"
+#include "render/ReportViewCatalogue.h"
 #include "windowkit/ProgressPanel.h"
 #include "windowkit/Twips.h"
 
@@ -34,6 +35,20 @@ Widget* named(Widget* widget, const char* name) {
     return widget;
 }
 
+void setFixedText(QLabel* label, const QString& text) { label->setText(text); }
+void setFixedText(QGroupBox* frame, const QString& text) { frame->setTitle(text); }
+void setFixedText(QAbstractButton* button, const QString& text) { button->setText(text); }
+void setFixedText(QWidget*, const QString&) {}
+
+// A control of a report tab, named by its design and with the design's fixed
+// text when it has one.
+template <typename Widget>
+Widget* designed(Widget* widget, const render::TabControl& control) {
+    named(widget, control.name);
+    if (control.fixedText) setFixedText(widget, QString::fromUtf8(control.fixedText));
+    return widget;
+}
+
 // A tab's description, wrapped to the width it is given. It asks for the
 // height its text needs at its narrowest, so that the window's minimum size
 // shows every line of it, in whatever language it is set.
@@ -45,62 +60,47 @@ public:
     }
 };
 
-QLabel* descriptionLabel(const char* name) {
-    auto* label = named(new DescriptionLabel, name);
+QLabel* descriptionLabel(const render::TabControl& control) {
+    auto* label = designed(new DescriptionLabel, control);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     label->setMinimumWidth(platform::twipsToPixels(descriptionWidthTwips, label->logicalDpiX()));
     return label;
 }
 
-QPushButton* runReportButton(const char* name) {
-    auto* button = named(new QPushButton, name);
+QPushButton* runReportButton(const render::TabControl& control) {
+    auto* button = designed(new QPushButton, control);
     button->setEnabled(false);
     return button;
 }
 
-QTimeEdit* timePicker(const char* name, QTime initial) {
-    auto* picker = named(new QTimeEdit(initial), name);
+QTimeEdit* timePicker(const render::TabControl& control, QTime initial) {
+    auto* picker = designed(new QTimeEdit(initial), control);
     picker->setDisplayFormat(QStringLiteral("HH:mm:ss"));
     return picker;
 }
 
-NodeListView* nodeList(const char* name) {
-    auto* list = named(new NodeListView, name);
+NodeListView* nodeList(const render::TabControl& control) {
+    auto* list = designed(new NodeListView, control);
     list->setSelectionMode(QAbstractItemView::MultiSelection);
     list->setEnabled(false);
     return list;
 }
 
-// Object names of one node filter tab's controls.
-struct NodeFilterNames {
-    const char* description;
-    const char* times;
-    const char* from;
-    const char* start;
-    const char* through;
-    const char* end;
-    const char* limitNodes;
-    const char* keldanFrame;
-    const char* keldanNodes;
-    const char* veyraFrame;
-    const char* veyraNodes;
-    const char* runReport;
-};
-
-NodeFilterTab nodeFilterTab(QWidget* page, const NodeFilterNames& n) {
-    NodeFilterTab tab{descriptionLabel(n.description),
-                      named(new QGroupBox, n.times),
-                      named(new QLabel, n.from),
+NodeFilterTab nodeFilterTab(QWidget* page, const render::ReportTabDesign& design) {
+    const render::RangeControls& n = *design.range;
+    NodeFilterTab tab{descriptionLabel(design.description),
+                      designed(new QGroupBox, n.times),
+                      designed(new QLabel, n.from),
                       timePicker(n.start, QTime(0, 0, 0)),
-                      named(new QLabel, n.through),
+                      designed(new QLabel, n.through),
                       timePicker(n.end, QTime(23, 59, 59)),
-                      named(new QCheckBox, n.limitNodes),
-                      named(new QGroupBox, n.keldanFrame),
+                      designed(new QCheckBox, n.limitNodes),
+                      designed(new QGroupBox, n.keldanFrame),
                       nodeList(n.keldanNodes),
-                      named(new QGroupBox, n.veyraFrame),
+                      designed(new QGroupBox, n.veyraFrame),
                       nodeList(n.veyraNodes),
-                      runReportButton(n.runReport)};
+                      runReportButton(design.runReport)};
 
     // The labels name their time pickers for the keyboard and assistive
     // technology.
@@ -131,8 +131,10 @@ NodeFilterTab nodeFilterTab(QWidget* page, const NodeFilterNames& n) {
     return tab;
 }
 
-QWidget* wholeDayPage(QLabel* description, QLabel* axis, QPushButton* runReport) {
-    auto* page = new QWidget;
+QPushButton* wholeDayTab(QWidget* page, const render::ReportTabDesign& design) {
+    auto* description = descriptionLabel(design.description);
+    auto* axis = descriptionLabel(*design.axis);
+    auto* runReport = runReportButton(design.runReport);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(description);
     layout->addWidget(axis);
@@ -141,33 +143,25 @@ QWidget* wholeDayPage(QLabel* description, QLabel* axis, QPushButton* runReport)
     buttons->addStretch();
     buttons->addWidget(runReport);
     layout->addLayout(buttons);
-    return page;
-}
-
-void setNonDeliveryDesignTexts(NodeFilterTab& tab) {
-    tab.description->setText(QStringLiteral(
-        "Shows the non-delivery notifications (NDNs) reported for each node, inbound (from Keldan nodes to Veyra) "
-        "and outbound (from Veyra to Keldan nodes).  You can select to see information about specific Veyra and "
-        "Keldan nodes and choose a time range if you like.  The summary report shows the same information which "
-        "can be saved to a CSV file."));
-    tab.times->setTitle(QStringLiteral("Show messages delivered between these times"));
-    tab.from->setText(QStringLiteral("From"));
-    tab.through->setText(QStringLiteral("through"));
-    tab.limitNodes->setText(QStringLiteral("Limit report data to messages involving these specific nodes:"));
-    tab.keldanFrame->setTitle(QStringLiteral("KeldanNet Nodes"));
-    tab.veyraFrame->setTitle(QStringLiteral("Veyra Nodes"));
-    tab.runReport->setText(QStringLiteral("Run Report"));
+    return runReport;
 }
 
 }  // namespace
 
-std::array<QPushButton*, 5> MainWindowUi::reportButtons() const {
-    return {cmdPortUsage, cmdMessageQueueActivity, latency.runReport, nodeTraffic.runReport, nodeError.runReport};
+std::vector<QPushButton*> MainWindowUi::reportButtons() const {
+    std::vector<QPushButton*> buttons;
+    for (const ReportTab& tab : reportTabs) buttons.push_back(tab.runReport);
+    return buttons;
 }
 
-std::array<NodeListView*, 6> MainWindowUi::nodeLists() const {
-    return {latency.keldanNodes,    latency.veyraNodes,    nodeTraffic.keldanNodes,
-            nodeTraffic.veyraNodes, nodeError.keldanNodes, nodeError.veyraNodes};
+std::vector<NodeListView*> MainWindowUi::nodeLists() const {
+    std::vector<NodeListView*> lists;
+    for (const ReportTab& tab : reportTabs) {
+        if (!tab.filter) continue;
+        lists.push_back(tab.filter->keldanNodes);
+        lists.push_back(tab.filter->veyraNodes);
+    }
+    return lists;
 }
 
 MainWindowUi buildMainWindowUi(QMainWindow& window) {
@@ -208,42 +202,21 @@ MainWindowUi buildMainWindowUi(QMainWindow& window) {
     ui.listReportDate->setMaximumHeight(ui.listReportDate->fontMetrics().height() * 7);
     layout->addWidget(ui.frmStoreDatabaseAt);
 
-    // The five report tabs.
+    // The report tabs.
     ui.SSTab1 = named(new QTabWidget, "SSTab1");
-    ui.lblPortAvailabilityDescription = descriptionLabel("lblPortAvailabilityDescription");
-    ui.lblPortAvailabilityAxis = descriptionLabel("lblPortAvailabilityAxis");
-    ui.cmdPortUsage = runReportButton("cmdPortUsage");
-    ui.SSTab1->addTab(wholeDayPage(ui.lblPortAvailabilityDescription, ui.lblPortAvailabilityAxis, ui.cmdPortUsage),
-                      QString());
-    ui.lblQueueActivityDescription = descriptionLabel("lblQueueActivityDescription");
-    ui.lblQueueActivityAxis = descriptionLabel("lblQueueActivityAxis");
-    ui.cmdMessageQueueActivity = runReportButton("cmdMessageQueueActivity");
-    ui.SSTab1->addTab(wholeDayPage(ui.lblQueueActivityDescription, ui.lblQueueActivityAxis, ui.cmdMessageQueueActivity),
-                      QString());
-
-    auto* latencyPage = new QWidget;
-    ui.latency = nodeFilterTab(
-        latencyPage, {"lblMessageLatencyDescription", "frMessageLatencyTimes", "lblMessageLatencyFrom",
-                      "timeLatencyStart", "lblMessageLatencyThrough", "timeLatencyEnd", "chkMessageLatencyLimitNodes",
-                      "frMessageLatencyKeldanNodes", "listMessageLatencyKeldanNodes", "frMessageLatencyVeyraNodes",
-                      "listMessageLatencyVeyraNodes", "cmdMessageLatency"});
-    ui.SSTab1->addTab(latencyPage, QString());
-
-    auto* trafficPage = new QWidget;
-    ui.nodeTraffic = nodeFilterTab(
-        trafficPage,
-        {"lblNodeTrafficDescription", "frNodeTrafficTimes", "lblNodeTrafficFrom", "NodeTrafficStartTime",
-         "lblNodeTrafficThrough", "NodeTrafficEndTime", "chkNodeTrafficLimitNodes", "frNodeTrafficKeldanNodes",
-         "listNodeTrafficKeldanNodes", "frNodeTrafficVeyraNodes", "listNodeTrafficVeyraNodes", "cmdNodeTraffic"});
-    ui.SSTab1->addTab(trafficPage, QString());
-
-    auto* errorPage = new QWidget;
-    ui.nodeError = nodeFilterTab(
-        errorPage, {"lblNodeErrorDescription", "frNodeErrorTimes", "lblNodeErrorFrom", "NodeErrorsStartTime",
-                    "lblNodeErrorThrough", "NodeErrorsEndTime", "chkNodeErrorLimitNodes", "frNodeErrorKeldanNodes",
-                    "listNodeErrorKeldanNodes", "frNodeErrorVeyraNodes", "listNodeErrorVeyraNodes", "cmdNodeError"});
-    setNonDeliveryDesignTexts(ui.nodeError);
-    ui.SSTab1->addTab(errorPage, QStringLiteral("Non-delivery Notifications"));
+    for (const render::ReportViewEntry& views : render::reportViewCatalogue()) {
+        const render::ReportTabDesign& design = views.tab;
+        auto* page = new QWidget;
+        ReportTab tab{views.kind, nullptr, std::nullopt};
+        if (design.range) {
+            tab.filter = nodeFilterTab(page, design);
+            tab.runReport = tab.filter->runReport;
+        } else {
+            tab.runReport = wholeDayTab(page, design);
+        }
+        ui.SSTab1->addTab(page, design.fixedCaption ? QString::fromUtf8(design.fixedCaption) : QString());
+        ui.reportTabs.push_back(std::move(tab));
+    }
     layout->addWidget(ui.SSTab1, 1);
 
     ui.frmTitle = new ProgressPanel;

@@ -1,9 +1,13 @@
 // The controls of the main window frmMain, built in code with their object
-// names. Captions that the string table sets are left to LocalizeMainWindow;
-// the non-delivery tab keeps the fixed texts of the window's design.
+// names; the report tabs follow their designs in the window-side report
+// catalogue. Captions that the string table sets are left to
+// LocalizeMainWindow; fixed texts of the window's design are set here.
 #pragma once
 
-#include <array>
+#include <optional>
+#include <vector>
+
+#include "reports/ReportKind.h"
 
 class QAction;
 class QCheckBox;
@@ -39,6 +43,14 @@ struct NodeFilterTab {
     QPushButton* runReport;
 };
 
+// A report's tab: its Run Report button and, where the report takes a range
+// and a node choice, the controls of both.
+struct ReportTab {
+    reports::ReportKind kind;
+    QPushButton* runReport;
+    std::optional<NodeFilterTab> filter;
+};
+
 struct MainWindowUi {
     QGroupBox* frmStoreDatabaseAt;
     QLabel* lblDiagFilePath;
@@ -51,15 +63,7 @@ struct MainWindowUi {
     QLineEdit* txtDatabasePath;
 
     QTabWidget* SSTab1;
-    QLabel* lblPortAvailabilityDescription;
-    QLabel* lblPortAvailabilityAxis;
-    QPushButton* cmdPortUsage;
-    QLabel* lblQueueActivityDescription;
-    QLabel* lblQueueActivityAxis;
-    QPushButton* cmdMessageQueueActivity;
-    NodeFilterTab latency;
-    NodeFilterTab nodeTraffic;
-    NodeFilterTab nodeError;
+    std::vector<ReportTab> reportTabs;  // tab i of SSTab1 is reportTabs[i]
 
     ProgressPanel* frmTitle;
 
@@ -72,10 +76,10 @@ struct MainWindowUi {
     QAction* mnuAbout;
     QAction* mnuCheckForUpdatedVersion;
 
-    // The five Run Report buttons, in the order they are enabled.
-    std::array<QPushButton*, 5> reportButtons() const;
-    // The six node lists, in the order a reset empties them.
-    std::array<NodeListView*, 6> nodeLists() const;
+    // The Run Report buttons, in the order they are enabled.
+    std::vector<QPushButton*> reportButtons() const;
+    // The node lists, in the order a reset empties them: Keldan, then Veyra, tab by tab.
+    std::vector<NodeListView*> nodeLists() const;
 };
 
 // Builds the controls into the window (central widget and menu bar).

@@ -3,10 +3,10 @@
 #include <QBuffer>
 #include <QImage>
 
+#include "catalogue/ReportRecipe.h"
 #include "charts/ChartControl.h"
 #include "render/ReportChartView.h"
-#include "render/ReportWindowDesign.h"
-#include "render/SummaryWindowKinds.h"
+#include "render/ReportViewCatalogue.h"
 #include "shell/StringTable.h"
 
 namespace varnel::reportpage {
@@ -39,16 +39,16 @@ QString description(const reports::ReportChart& data, const std::vector<bool>& v
 }  // namespace
 
 QString ChartPageViews::heading(reports::ReportKind kind) const {
-    return shell::myLoadResString(reportwindows::reportWindowDesign(kind).captionId);
+    return shell::myLoadResString(catalogue::reportEntry(kind).titleId);
 }
 
 QString ChartPageViews::tableCaption(reports::ReportKind kind) const {
-    return shell::myLoadResString(summarywindows::summaryWindowKind(kind).captionId);
+    return shell::myLoadResString(catalogue::reportEntry(kind).summaryTitleId);
 }
 
-summaries::PageChart ChartPageViews::chart(const summaries::ReportPageReport& report) const {
-    const reportwindows::ReportWindowDesign& design = reportwindows::reportWindowDesign(report.report.kind);
-    const reports::ReportChart data = reports::reportChart(report.report, report.inputs);
+summaries::PageChart ChartPageViews::chart(const catalogue::ReportPageReport& report) const {
+    const reportwindows::ReportWindowDesign& design = render::reportViews(report.report.kind).window;
+    const reports::ReportChart data = catalogue::reportChart(report.report, report.inputs);
     const std::vector<bool> visible = bothDirections(design);
     charts::ChartControl chart;
     chart.resize(chartSize);

@@ -6,18 +6,18 @@
 
 #include <QSize>
 
-#include "summaries/ReportPage.h"
+#include "catalogue/ReportPage.h"
 
 namespace varnel::reportpage {
 
-class ChartPageViews : public summaries::ReportPageViews {
+class ChartPageViews : public catalogue::ReportPageViews {
 public:
     // Size of the chart pictures in pixels.
     static constexpr QSize chartSize{1100, 520};
 
     QString heading(reports::ReportKind kind) const override;
     QString tableCaption(reports::ReportKind kind) const override;
-    summaries::PageChart chart(const summaries::ReportPageReport& report) const override;
+    summaries::PageChart chart(const catalogue::ReportPageReport& report) const override;
 };
 
 }  // namespace varnel::reportpage

@@ -6,8 +6,9 @@
 #include <optional>
 
 #include "platform/WholeFileWriter.h"
+#include "reports/BuiltReport.h"
 #include "reports/ImageFormat.h"
-#include "reports/ReportRecipe.h"
+#include "reports/ReportInputs.h"
 
 namespace varnel::reportwindows {
 

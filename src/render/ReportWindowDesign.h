@@ -1,8 +1,10 @@
-// What tells the five report windows apart, as data: caption, menus with
-// their object names and string ids in order, the option frames with their
-// initial states, which option shows which series, the chart's look and
-// viewport, and the minimum size. One window class reads it; the pictures
-// and the report page draw each chart with the same look.
+// What tells the report windows apart, as data: menus with their object
+// names and string ids in order, the option frames with their initial
+// states, which option shows which series, the chart's look and viewport,
+// and the minimum size (the caption is the report's title in the report
+// catalogue). One window class reads it; the pictures and the report page
+// draw each chart with the same look. Each report's design stands in the
+// window-side catalogue, render/ReportViewCatalogue.h.
 #pragma once
 
 #include <optional>
@@ -10,7 +12,6 @@
 
 #include "charts/ChartControl.h"
 #include "charts/ChartViewport.h"
-#include "reports/ReportKind.h"
 
 namespace varnel::reportwindows {
 
@@ -51,9 +52,7 @@ struct SeriesRule {
 };
 
 struct ReportWindowDesign {
-    reports::ReportKind kind;
     const char* windowName;
-    int captionId;
     int loadFailureId;  // the prefix of the load's failure messages
     std::vector<MenuDesign> menus;
     std::vector<FrameDesign> frames;  // in the window's order, left to right
@@ -69,8 +68,6 @@ struct ReportWindowDesign {
     int minimumWidthTwips;
     int minimumHeightTwips;
 };
-
-const ReportWindowDesign& reportWindowDesign(reports::ReportKind kind);
 
 // Which series (from 1, in order) the controls' states show: ticks of the
 // check frame's boxes, and which option button of the option frame is on.

@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QThread>
 
+#include "catalogue/ReportRecipe.h"
 #include "render/ChartPageViews.h"
 #include "shell/EnglishStrings.h"
 #include "shell/StringTable.h"
@@ -28,7 +29,7 @@ public:
 // meanwhile, while the user's clicks and keys wait. Returns the reason of a
 // database failure, or nothing.
 std::optional<QString> buildInBackground(const std::vector<reports::ReportInputs>& inputs,
-                                         std::vector<summaries::ReportPageReport>& built,
+                                         std::vector<catalogue::ReportPageReport>& built,
                                          app::ProgressPanel& progress) {
     std::optional<QString> failure;
     QThread* worker = QThread::create([&] {
@@ -37,7 +38,7 @@ std::optional<QString> buildInBackground(const std::vector<reports::ReportInputs
             db.useFastRebuilds();
             for (const reports::ReportInputs& report : inputs) {
                 KeptMessages messages;
-                reports::BuiltReport rows = reports::buildReport(db, report, messages);
+                reports::BuiltReport rows = catalogue::buildReport(db, report, messages);
                 built.push_back({report, std::move(rows), messages.texts});
                 const auto done = static_cast<int64_t>(built.size());
                 QMetaObject::invokeMethod(&progress, [&progress, done] { progress.setProgress(done); });
@@ -58,13 +59,13 @@ std::optional<QString> buildInBackground(const std::vector<reports::ReportInputs
 }  // namespace
 
 std::optional<platform::UserMessage> WindowsReportPage::saveReportPage(
-    const summaries::ReportPageLoad& load, const std::vector<reports::ReportInputs>& reports, const QString& path,
+    const catalogue::ReportPageLoad& load, const std::vector<reports::ReportInputs>& reports, const QString& path,
     app::ProgressPanel& progress) {
     if (reports.empty()) return std::nullopt;
     const windowkit::WaitCursor wait;
     const auto count = static_cast<int64_t>(reports.size());
     progress.begin(shell::myLoadResString(13), count);
-    std::vector<summaries::ReportPageReport> built;
+    std::vector<catalogue::ReportPageReport> built;
     if (const auto failure = buildInBackground(reports, built, progress)) {
         progress.end();
         return platform::UserMessage(
@@ -75,7 +76,7 @@ std::optional<platform::UserMessage> WindowsReportPage::saveReportPage(
     progress.begin(QStringLiteral("Generating report, please wait..."), count);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     const ChartPageViews views;
-    const auto failure = summaries::writeReportPage(path, load, built, views, [&progress](int done) {
+    const auto failure = catalogue::writeReportPage(path, load, built, views, [&progress](int done) {
         progress.setProgress(done);
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     });

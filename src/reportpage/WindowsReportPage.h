@@ -9,7 +9,7 @@ namespace varnel::reportpage {
 
 class WindowsReportPage : public app::ReportPageSaver {
 public:
-    std::optional<platform::UserMessage> saveReportPage(const summaries::ReportPageLoad& load,
+    std::optional<platform::UserMessage> saveReportPage(const catalogue::ReportPageLoad& load,
                                                         const std::vector<reports::ReportInputs>& reports,
                                                         const QString& path, app::ProgressPanel& progress) override;
 };

@@ -15,8 +15,7 @@ store::Nullable<T> nullable(const store::Query& row, int column, T value) {
 
 bool perMinuteTableNeedsBuild(store::ReportDatabase& db, const char* table) { return db.rowCount(table) <= 1; }
 
-ingest::MinuteExtremes scannedPortExtremes(store::ReportDatabase& db) {
-    ingest::MinuteExtremes extremes;
+ingest::MinuteExtremes scannedPortExtremes(store::ReportDatabase& db, ingest::MinuteExtremes extremes) {
     store::Query raw(db.connection(), "SELECT StartMinute, LinesInUse, LinesAvailableToTakeCalls FROM RawPortData");
     while (raw.next()) {
         if (raw.isNull(0)) continue;
@@ -26,8 +25,7 @@ ingest::MinuteExtremes scannedPortExtremes(store::ReportDatabase& db) {
     return extremes;
 }
 
-ingest::MinuteExtremes scannedQueueExtremes(store::ReportDatabase& db) {
-    ingest::MinuteExtremes extremes;
+ingest::MinuteExtremes scannedQueueExtremes(store::ReportDatabase& db, ingest::MinuteExtremes extremes) {
     store::Query raw(db.connection(),
                      "SELECT StartMinute, MessageType, MessagesInQueue, TotalQueueSize FROM RawMessageData");
     while (raw.next()) {

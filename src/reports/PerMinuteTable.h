@@ -22,8 +22,9 @@ inline StageSteps minuteSteps(ReportProgress* progress) {
 // True when the table holds at most one row and so has to be built.
 bool perMinuteTableNeedsBuild(store::ReportDatabase& db, const char* table);
 
-// The extremes of the raw tables' rows, in one scan of each.
-ingest::MinuteExtremes scannedPortExtremes(store::ReportDatabase& db);
-ingest::MinuteExtremes scannedQueueExtremes(store::ReportDatabase& db);
+// The extremes of the raw tables' rows, in one scan of each, taken into
+// extremes (of the other table, when given).
+ingest::MinuteExtremes scannedPortExtremes(store::ReportDatabase& db, ingest::MinuteExtremes extremes = {});
+ingest::MinuteExtremes scannedQueueExtremes(store::ReportDatabase& db, ingest::MinuteExtremes extremes = {});
 
 }  // namespace varnel::reports

@@ -16,11 +16,12 @@
 #include <QThread>
 #include <QVBoxLayout>
 
+#include "catalogue/DefaultFileNames.h"
+#include "catalogue/ReportRecipe.h"
 #include "charts/ChartControl.h"
 #include "platform/DocumentsFolder.h"
 #include "platform/WholeFileWriter.h"
 #include "render/ReportChartView.h"
-#include "reports/DefaultFileNames.h"
 #include "reports/ImageFormat.h"
 #include "reports/LatencyTableStore.h"
 #include "reportwindows/PrintScale.h"
@@ -177,7 +178,7 @@ QWidget* ReportWindow::buildFrames() {
 }
 
 void ReportWindow::localize() {
-    setWindowTitle(myLoadResString(design_.captionId));
+    setWindowTitle(myLoadResString(catalogue::reportEntry(inputs_.kind).titleId));
     for (const auto& [action, id] : captionedActions_) action->setText(myLoadResString(id));
     for (const auto& [widget, id] : captionedWidgets_) {
         const QString caption = myLoadResString(id);
@@ -249,7 +250,7 @@ ReportWindow::BuiltChart ReportWindow::buildInBackground(ReportProgressPanel& pr
         bool charted = false;
         const reports::RowsUser chart = [&](const reports::BuiltReport& rows) {
             built.points = static_cast<int64_t>(rows.size());
-            built.data = reports::reportChart(rows, inputs_);
+            built.data = catalogue::reportChart(rows, inputs_);
             charted = true;
         };
         try {
@@ -258,18 +259,18 @@ ReportWindow::BuiltChart ReportWindow::buildInBackground(ReportProgressPanel& pr
                 inputs_.latencyTable ? inputs_.latencyTable->pause() : reports::LatencyTableStore::Pause();
             store::ReportDatabase db(inputs_.connectionString);
             db.useFastRebuilds();
-            if (inputs_.kind == reports::ReportKind::Latency && inputs_.debug) {
+            if (catalogue::reportEntry(inputs_.kind).writesUnmatchedFile && inputs_.debug) {
                 // Beside the working database: the program's own folder is
                 // not writable once installed.
                 const QString path = QFileInfo(inputs_.connectionString)
                                          .dir()
-                                         .filePath(QString::fromLatin1(reports::unmatchedMessagesFileName));
+                                         .filePath(QString::fromLatin1(catalogue::unmatchedMessagesFileName));
                 const auto failure =
-                    reports::buildReportWithUnmatchedFile(db, inputs_, messages, path, chart, &progress)
+                    catalogue::buildReportWithUnmatchedFile(db, inputs_, messages, path, chart, &progress)
                         .unmatchedFileFailure;
                 if (failure) messages.show({failurePrefix + shell::writeFailureText(*failure)});
             } else {
-                reports::buildReport(db, inputs_, messages, nullptr, chart, &progress);
+                catalogue::buildReport(db, inputs_, messages, nullptr, chart, &progress);
             }
         } catch (const std::exception& e) {
             messages.show({failurePrefix + QString::fromUtf8(e.what())});
@@ -277,7 +278,7 @@ ReportWindow::BuiltChart ReportWindow::buildInBackground(ReportProgressPanel& pr
         }
         // A failed build leaves a report without rows, whose chart still
         // carries its header and titles.
-        if (!charted) chart(reports::emptyReport(inputs_.kind));
+        if (!charted) chart({inputs_.kind, {}});
         // The chart's stage, once there are points to load.
         if (built.points > 0) progress.begin(reports::ReportProgress::Stage::LoadingPoints, built.points);
         // The points once the rows are gone, which are as large.
@@ -347,9 +348,10 @@ void ReportWindow::printChart() {
 
 void ReportWindow::saveChart() {
     const QString title = myLoadResString(saveCaptionId_);
-    const QString suggested = QDir(platform::documentsFolder())
-                                  .filePath(reports::chartFileName(inputs_.kind, inputs_.reportDate,
-                                                                   charts::defaultExtension(charts::ImageFormat::Bmp)));
+    const QString suggested =
+        QDir(platform::documentsFolder())
+            .filePath(catalogue::chartFileName(inputs_.kind, inputs_.reportDate,
+                                               charts::defaultExtension(charts::ImageFormat::Bmp)));
     const auto chosen = services_.dialogs.chooseSaveFile(
         withoutMnemonic(title), suggested, QStringLiteral("BMP Files (*.BMP);;PNG Files (*.png);;PDF Files (*.pdf)"));
     if (!chosen) return;

@@ -14,8 +14,8 @@
 #include "charts/ChartControl.h"
 #include "charts/ChartViewport.h"
 #include "render/ReportWindowDesign.h"
+#include "reports/ReportCharts.h"
 #include "reports/ReportInputs.h"
-#include "reports/ReportRecipe.h"
 #include "windowkit/UserDialogs.h"
 
 class QAbstractButton;

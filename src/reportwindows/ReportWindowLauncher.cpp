@@ -1,10 +1,12 @@
 #include "reportwindows/ReportWindowLauncher.h"
 
+#include "render/ReportViewCatalogue.h"
+
 namespace varnel::reportwindows {
 
 void ReportWindowLauncher::openReport(const reports::ReportInputs& inputs, QWidget& owner,
                                       app::ProgressPanel& progress) {
-    ReportWindow window(reportWindowDesign(inputs.kind), inputs, services_, &owner);
+    ReportWindow window(render::reportViews(inputs.kind).window, inputs, services_, &owner);
     window.resize(owner.size().expandedTo(window.minimumSize()));
     window.move(owner.pos());
     window.load(progress);

@@ -11,14 +11,15 @@
 #include <QVBoxLayout>
 #include <optional>
 
+#include "catalogue/DefaultFileNames.h"
+#include "catalogue/ReportRecipe.h"
 #include "platform/DocumentsFolder.h"
 #include "platform/WholeFileWriter.h"
-#include "reports/DefaultFileNames.h"
+#include "render/ReportViewCatalogue.h"
 #include "reports/LatencyTableStore.h"
 #include "shell/StringTable.h"
 #include "shell/WriteFailureText.h"
 #include "store/ReportDatabase.h"
-#include "summaries/ReportSummary.h"
 #include "windowkit/LatencyTableWait.h"
 #include "windowkit/Twips.h"
 #include "windowkit/WaitCursor.h"
@@ -48,7 +49,7 @@ SummaryWindow::SummaryWindow(const reports::ReportInputs& inputs, const SummaryW
     : QDialog(parent),
       inputs_(inputs),
       services_(services),
-      kind_(summaryWindowKind(inputs.kind)),
+      kind_(render::reportViews(inputs.kind).summary),
       grid_(new SummaryGridView(this)) {
     setObjectName(QString::fromLatin1(kind_.windowName));
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -85,7 +86,7 @@ SummaryWindow::SummaryWindow(const reports::ReportInputs& inputs, const SummaryW
 }
 
 void SummaryWindow::localize() {
-    setWindowTitle(myLoadResString(kind_.captionId));
+    setWindowTitle(myLoadResString(catalogue::reportEntry(inputs_.kind).summaryTitleId));
     grid_->setAccessibleName(windowTitle());
     mnuFile_->setTitle(myLoadResString(29));
     mnuSave_->setText(myLoadResString(98));
@@ -108,7 +109,7 @@ void SummaryWindow::formLoad() {
     try {
         windowkit::WaitCursor wait;
         store::ReportDatabase db(inputs_.connectionString);
-        report_ = std::make_shared<const reports::BuiltReport>(reports::readReport(db, inputs_.kind));
+        report_ = std::make_shared<const reports::BuiltReport>(catalogue::readReport(db, inputs_.kind));
     } catch (const std::exception& e) {
         services_.dialogs.show({myLoadResString(17) + QString::fromUtf8(e.what())});
         return;
@@ -120,14 +121,13 @@ void SummaryWindow::formLoad() {
 
 void SummaryWindow::fillGrid() {
     SummaryTableModel& grid = grid_->grid();
-    if (report_->kind == reports::ReportKind::Latency) {
+    if (kind_.fill == SummaryFill::BoundLatencyRows) {
         // Bound display: the rows stay as read and are turned into text only
         // for the cells on screen.
-        grid.bindLatencyRows(
-            std::shared_ptr<const reports::LatencyRows>(report_, &std::get<reports::LatencyRows>(report_->rows)));
+        grid.bindLatencyRows(report_->rows.shared<reports::LatencyRows>());
     } else {
         // An empty node table shows its message here and leaves no data rows.
-        const summaries::SummaryGrid summary = summaries::summaryGrid(*report_, services_.dialogs);
+        const summaries::SummaryGrid summary = catalogue::summaryGrid(*report_, services_.dialogs);
         grid.setColumns(summary.columns);
         grid.setGridRowCount(1);
         for (const QStringList& cells : summary.rows) {
@@ -141,7 +141,7 @@ void SummaryWindow::fillGrid() {
 
 QString SummaryWindow::suggestedCsvPath() const {
     return QDir::toNativeSeparators(
-        QDir(platform::documentsFolder()).filePath(reports::summaryCsvFileName(inputs_.kind, inputs_.reportDate)));
+        QDir(platform::documentsFolder()).filePath(catalogue::summaryCsvFileName(inputs_.kind, inputs_.reportDate)));
 }
 
 void SummaryWindow::saveAsCsv() {
@@ -152,7 +152,7 @@ void SummaryWindow::saveAsCsv() {
     const auto failure = [&] {
         windowkit::WaitCursor wait;
         return platform::writeWholeFile(QDir::fromNativeSeparators(chosen->path), [&](QIODevice& out) {
-            return summaries::writeSummaryCsv(*report_, alreadyShown, out);
+            return catalogue::writeSummaryCsv(*report_, alreadyShown, out);
         });
     }();
     if (failure) {

@@ -8,9 +8,9 @@
 #include <QDialog>
 #include <memory>
 
-#include "render/SummaryWindowKinds.h"
+#include "render/SummaryWindowKind.h"
+#include "reports/BuiltReport.h"
 #include "reports/ReportInputs.h"
-#include "reports/ReportRecipe.h"
 #include "summarywindows/OpenSummaryWindow.h"
 #include "summarywindows/SummaryGridView.h"
 

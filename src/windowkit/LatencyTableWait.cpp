@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 
-#include "render/ReportWindowDesign.h"
+#include "render/ReportViewCatalogue.h"
 #include "shell/StringTable.h"
 #include "windowkit/WaitCursor.h"
 
@@ -18,7 +18,7 @@ std::optional<platform::UserMessage> waitForLatencyTable(reports::LatencyTableSt
         failure = store.settle();
     }
     if (!failure) return std::nullopt;
-    const int prefixId = reportwindows::reportWindowDesign(reports::ReportKind::Latency).loadFailureId;
+    const int prefixId = render::reportViews(reports::ReportKind::Latency).window.loadFailureId;
     return platform::UserMessage{shell::myLoadResString(prefixId) + *failure};
 }
 

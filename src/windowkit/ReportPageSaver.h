@@ -6,9 +6,9 @@
 #include <optional>
 #include <vector>
 
+#include "catalogue/ReportPage.h"
 #include "platform/UserMessage.h"
 #include "reports/ReportInputs.h"
-#include "summaries/ReportPage.h"
 
 namespace varnel::app {
 
@@ -20,7 +20,7 @@ public:
     // Builds the reports (in the order given) from the working database and
     // writes the page to path, whole or not at all, with progress in
     // progress. Returns the failure to show, or nothing when the page is written.
-    virtual std::optional<platform::UserMessage> saveReportPage(const summaries::ReportPageLoad& load,
+    virtual std::optional<platform::UserMessage> saveReportPage(const catalogue::ReportPageLoad& load,
                                                                 const std::vector<reports::ReportInputs>& reports,
                                                                 const QString& path, ProgressPanel& progress) = 0;
 };

@@ -7,12 +7,12 @@
 #include <vector>
 
 #include "TestFiles.h"
+#include "catalogue/ReportRecipe.h"
 #include "ingest/LoadData.h"
 #include "ingest/LoadScene.h"
 #include "reports/LatencyTable.h"
 #include "reports/MessageEventGatherer.h"
 #include "reports/PreparedLatency.h"
-#include "reports/ReportRecipe.h"
 #include "store/Query.h"
 
 using namespace varnel;
@@ -170,7 +170,7 @@ TEST_F(GatheredLatency, RowsReachTheCallerWhileTheTableIsStoredAndReadBackTheSam
     {
         store::ReportDatabase db(files.workingPath());
         NoMessages messages;
-        reports::buildReport(db, inputs, messages);
+        catalogue::buildReport(db, inputs, messages);
         selectedTable = storedRows();
     }
 
@@ -179,15 +179,15 @@ TEST_F(GatheredLatency, RowsReachTheCallerWhileTheTableIsStoredAndReadBackTheSam
     NoMessages messages;
     std::vector<std::string> handed;
     const reports::BuiltReport built =
-        reports::buildReport(db, inputs, messages, nullptr, [&handed](const reports::BuiltReport& report) {
-            const auto& rows = std::get<reports::LatencyRows>(report.rows);
+        catalogue::buildReport(db, inputs, messages, nullptr, [&handed](const reports::BuiltReport& report) {
+            const auto& rows = report.rows.as<reports::LatencyRows>();
             for (std::size_t r = 0; r < rows.size(); ++r) handed.push_back(rows[r].messageGuid.toStdString());
         });
     EXPECT_EQ(storedRows(), selectedTable);
     EXPECT_TRUE(messages.shown.isEmpty());
 
     const reports::LatencyRows readBack = reports::readOutboundLatency(db);
-    const auto& rows = std::get<reports::LatencyRows>(built.rows);
+    const auto& rows = built.rows.as<reports::LatencyRows>();
     ASSERT_EQ(readBack.size(), rows.size());
     ASSERT_EQ(handed.size(), rows.size());
     for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -227,14 +227,14 @@ TEST_F(GatheredLatency, AReportOverAnotherRangeLeavesThePreparedPairsToTheWholeD
     std::vector<std::string> ownRows;
     const auto guids = [](const reports::BuiltReport& report) {
         std::vector<std::string> out;
-        const auto& rows = std::get<reports::LatencyRows>(report.rows);
+        const auto& rows = report.rows.as<reports::LatencyRows>();
         for (std::size_t r = 0; r < rows.size(); ++r) out.push_back(rows[r].messageGuid.toStdString());
         return out;
     };
     NoMessages messages;
     {
         store::ReportDatabase db(files.workingPath());
-        ownRows = guids(reports::buildReport(db, inputs, messages));
+        ownRows = guids(catalogue::buildReport(db, inputs, messages));
         ownTable = storedRows();
     }
 
@@ -243,10 +243,10 @@ TEST_F(GatheredLatency, AReportOverAnotherRangeLeavesThePreparedPairsToTheWholeD
     morning.range = range(QTime(8, 0), QTime(12, 0));
     store::ReportDatabase db(files.workingPath());
     // Strictly after 08:00 and outbound only, in delivery order over both days.
-    EXPECT_EQ(guids(reports::buildReport(db, morning, messages)),
+    EXPECT_EQ(guids(catalogue::buildReport(db, morning, messages)),
               (std::vector<std::string>{"{second}", "{LATE}", "{THREE}", "\xc3\xa9t\xc3\xa9"}));
 
-    EXPECT_EQ(guids(reports::buildReport(db, inputs, messages)), ownRows);
+    EXPECT_EQ(guids(catalogue::buildReport(db, inputs, messages)), ownRows);
     EXPECT_EQ(storedRows(), ownTable);
     EXPECT_TRUE(messages.shown.isEmpty());
     EXPECT_EQ(inputs.preparedLatency->take(inputs.range), nullptr);

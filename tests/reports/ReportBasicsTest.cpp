@@ -1,28 +1,14 @@
-// Default file names, launch checks, the node choice of a report request and
-// the long time texts.
+// The node choice of a report request and the long time texts.
 #include <gtest/gtest.h>
 
 #include <QLocale>
 
-#include "reports/DefaultFileNames.h"
 #include "reports/LaunchChecks.h"
 #include "reports/TimeText.h"
 
 namespace {
 
 using namespace varnel::reports;
-
-TEST(DefaultFileNamesTest, EndInMonthDayYearWithoutLeadingZeros) {
-    const varnel::store::StoredTime may8{2006, 5, 8, 23, 59, 0};
-    const varnel::store::StoredTime dec31{2006, 12, 31, 0, 0, 0};
-    EXPECT_EQ(summaryCsvFileName(ReportKind::PortAvailability, may8),
-              QStringLiteral("PortAvailabilitySummary_5_8_2006.csv"));
-    EXPECT_EQ(summaryCsvFileName(ReportKind::QueueActivity, dec31),
-              QStringLiteral("MessageQueueActivitySummary_12_31_2006.csv"));
-    EXPECT_EQ(summaryCsvFileName(ReportKind::NodeErrors, may8), QStringLiteral("NodeErrorSummary_5_8_2006.csv"));
-    EXPECT_EQ(chartFileName(ReportKind::Latency, may8, QStringLiteral("BMP")),
-              QStringLiteral("MessageLatencyGraph_5_8_2006.BMP"));
-}
 
 TEST(NodeChoiceTest, RowsFollowListOrderAndOnlySelectedEntriesWhileLimiting) {
     NodeChoice nodes;

@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "TestFiles.h"
+#include "catalogue/ReportRecipe.h"
 #include "ingest/LoadData.h"
 #include "ingest/LoadScene.h"
 #include "reports/NodeTallies.h"
-#include "reports/ReportRecipe.h"
 
 using namespace varnel;
 
@@ -118,7 +118,7 @@ protected:
         store::ReportDatabase db(files.workingPath());
         RecordedProgress progress;
         SilentSink sink;
-        reports::buildReport(db, in, sink, nullptr, {}, &progress);
+        catalogue::buildReport(db, in, sink, nullptr, {}, &progress);
         return progress.told();
     }
 

@@ -1,6 +1,7 @@
 #include "reportwindows/ReportWindowFixture.h"
 
 #include "ingest/DayList.h"
+#include "render/ReportViewCatalogue.h"
 
 namespace varnel::reportwindows::test {
 
@@ -42,7 +43,7 @@ reports::ReportInputs ReportWindowFixture::inputs(reports::ReportKind kind) cons
 
 std::unique_ptr<ReportWindow> ReportWindowFixture::open(const reports::ReportInputs& in) {
     auto window = std::make_unique<ReportWindow>(
-        reportWindowDesign(in.kind), in,
+        render::reportViews(in.kind).window, in,
         ReportWindowServices{
             dialogs_, printers_, [this](const reports::ReportInputs&, QWidget&) { ++summariesOpened_; }, {}, {}});
     window->resize(900, 600);

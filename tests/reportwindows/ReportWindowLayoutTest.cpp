@@ -18,6 +18,7 @@
 #include <QWheelEvent>
 
 #include "TestFiles.h"
+#include "catalogue/ReportRecipe.h"
 #include "charts/ChartControl.h"
 #include "charts/WheelTurn.h"
 #include "reportwindows/ReportWindowFixture.h"
@@ -135,7 +136,7 @@ TEST_F(ReportWindowLayoutTest, AtTheirMinimumSizeNothingOfTheWindowsIsCut) {
         const charts::ChartControl& chart = window->chart();
         EXPECT_GE(chart.height(), chart.minimumSizeHint().height());
         EXPECT_GE(chart.width(), chart.minimumSizeHint().width());
-        const QString yTitle = reports::reportChart(reports::emptyReport(kind), inputs(kind)).yTitle;
+        const QString yTitle = catalogue::reportChart({kind, {}}, inputs(kind)).yTitle;
         EXPECT_GT(chart.minimumSizeHint().height(),
                   chart.fontMetrics().horizontalAdvance(yTitle) + chart.fontMetrics().height() * 3)
             << yTitle.toStdString();

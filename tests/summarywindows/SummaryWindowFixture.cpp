@@ -3,9 +3,9 @@
 #include <QAction>
 #include <QFile>
 
+#include "catalogue/ReportRecipe.h"
 #include "ingest/LoadData.h"
 #include "ingest/RecordingObserver.h"
-#include "reports/ReportRecipe.h"
 #include "store/ReportDatabase.h"
 
 namespace varnel::summarywindows::test {
@@ -37,7 +37,7 @@ void SummaryWindowFixture::buildReport(reports::ReportKind kind, QTime from, QTi
     inputs_.range.to = to;
     store::ReportDatabase db(inputs_.connectionString);
     varnel::test::RecordingObserver reportMessages;
-    reports::buildReport(db, inputs_, reportMessages);
+    catalogue::buildReport(db, inputs_, reportMessages);
 }
 
 SummaryWindow& SummaryWindowFixture::open() {

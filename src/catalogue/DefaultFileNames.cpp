@@ -1,8 +1,10 @@
-#include "reports/DefaultFileNames.h"
+#include "catalogue/DefaultFileNames.h"
 
 #include <QRegularExpression>
 
-namespace varnel::reports {
+#include "catalogue/ReportCatalogue.h"
+
+namespace varnel::catalogue {
 
 namespace {
 
@@ -14,8 +16,9 @@ bool isDatedName(const QString& fileName, const QString& stem, const QString& ex
     return name.match(fileName).hasMatch();
 }
 
-QString summaryStem(ReportKind kind) { return fileBaseName(kind) + QStringLiteral("Summary"); }
-QString chartStem(ReportKind kind) { return fileBaseName(kind) + QStringLiteral("Graph"); }
+QString fileStem(reports::ReportKind kind) { return QString::fromLatin1(reportEntry(kind).fileStem); }
+QString summaryStem(reports::ReportKind kind) { return fileStem(kind) + QStringLiteral("Summary"); }
+QString chartStem(reports::ReportKind kind) { return fileStem(kind) + QStringLiteral("Graph"); }
 
 }  // namespace
 
@@ -23,20 +26,20 @@ QString reportDateSuffix(const store::StoredTime& reportDate) {
     return QStringLiteral("_%1_%2_%3").arg(reportDate.month).arg(reportDate.day).arg(reportDate.year);
 }
 
-QString summaryCsvFileName(ReportKind kind, const store::StoredTime& reportDate) {
+QString summaryCsvFileName(reports::ReportKind kind, const store::StoredTime& reportDate) {
     return summaryStem(kind) + reportDateSuffix(reportDate) + QStringLiteral(".csv");
 }
 
-QString chartFileName(ReportKind kind, const store::StoredTime& reportDate, const QString& extension) {
+QString chartFileName(reports::ReportKind kind, const store::StoredTime& reportDate, const QString& extension) {
     return chartStem(kind) + reportDateSuffix(reportDate) + QLatin1Char('.') + extension;
 }
 
-bool isSummaryCsvFileName(ReportKind kind, const QString& fileName) {
+bool isSummaryCsvFileName(reports::ReportKind kind, const QString& fileName) {
     return isDatedName(fileName, summaryStem(kind), QStringLiteral("csv"));
 }
 
-bool isChartFileName(ReportKind kind, const QString& fileName, const QString& extension) {
+bool isChartFileName(reports::ReportKind kind, const QString& fileName, const QString& extension) {
     return isDatedName(fileName, chartStem(kind), extension);
 }
 
-}  // namespace varnel::reports
+}  // namespace varnel::catalogue

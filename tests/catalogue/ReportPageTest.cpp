@@ -8,11 +8,13 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include "catalogue/ReportCatalogue.h"
+#include "catalogue/ReportPage.h"
+#include "reports/NodeTrafficTable.h"
 #include "shell/EnglishStrings.h"
 #include "shell/LanguagePackFiles.h"
 #include "shell/QmLanguagePack.h"
 #include "shell/WriteFailureText.h"
-#include "summaries/ReportPage.h"
 #include "summaries/SummaryCsv.h"
 
 namespace {
@@ -22,13 +24,13 @@ using reports::ReportKind;
 
 // Headings and captions by kind, and a one-pixel picture with the report's
 // number of positions as its description.
-class FakeViews : public summaries::ReportPageViews {
+class FakeViews : public catalogue::ReportPageViews {
 public:
     QString heading(ReportKind kind) const override {
-        return QStringLiteral("Heading ") + reports::commandLineName(kind);
+        return QStringLiteral("Heading ") + catalogue::commandLineName(kind);
     }
     QString tableCaption(ReportKind) const override { return QStringLiteral("Caption <b>"); }
-    summaries::PageChart chart(const summaries::ReportPageReport& report) const override {
+    summaries::PageChart chart(const catalogue::ReportPageReport& report) const override {
         ++drawn;
         if (failDrawing) return {};
         return {QByteArray("\x89PNG-picture"), 10, 5,
@@ -38,27 +40,27 @@ public:
     bool failDrawing = false;
 };
 
-summaries::ReportPageReport latencyReport(int rows, const QString& firstGuid = QStringLiteral("{G0}")) {
+catalogue::ReportPageReport latencyReport(int rows, const QString& firstGuid = QStringLiteral("{G0}")) {
     reports::LatencyRows outbound;
     for (int i = 0; i < rows; ++i)
         outbound.add(
             {i + 1, i == 0 ? firstGuid : QStringLiteral("{G%1}").arg(i), QTime(8, 0).addSecs(i), 30 + i, 512, 3001});
-    summaries::ReportPageReport report;
+    catalogue::ReportPageReport report;
     report.inputs.kind = ReportKind::Latency;
     report.inputs.reportDate = {2004, 5, 12, 17, 0, 0};
     report.report = {ReportKind::Latency, std::move(outbound)};
     return report;
 }
 
-summaries::ReportPageLoad load() {
+catalogue::ReportPageLoad load() {
     return {QStringLiteral("/logs/<gateway>"),
             {QDate(2004, 5, 12)},
             QStringLiteral("Traffic information found in logs for 05/12/2004 Wednesday\r\nInbound Calls=3\r\n"),
             {2004, 5, 12, 17, 0, 0}};
 }
 
-QString pageOf(const std::vector<summaries::ReportPageReport>& reports, const FakeViews& views = {}) {
-    return QString::fromUtf8(summaries::reportPageHtml(summaries::reportPageContent(load(), reports, views)));
+QString pageOf(const std::vector<catalogue::ReportPageReport>& reports, const FakeViews& views = {}) {
+    return QString::fromUtf8(summaries::reportPageHtml(catalogue::reportPageContent(load(), reports, views)));
 }
 
 int count(const QString& text, const QString& what) { return static_cast<int>(text.count(what)); }
@@ -84,7 +86,7 @@ TEST(ReportPageHtmlTest, TextsFromTheLogShowAsTextNeverAsMarkup) {
 }
 
 TEST(ReportPageHtmlTest, TitleFactsSummaryLinesAndOneSectionPerReportInOrder) {
-    summaries::ReportPageReport nodes;
+    catalogue::ReportPageReport nodes;
     nodes.inputs.kind = ReportKind::NodeErrors;
     nodes.report = {ReportKind::NodeErrors,
                     std::vector<reports::NodeTrafficRow>{{QStringLiteral("Veyra"), 512, 1, 0, 2, 0}}};
@@ -115,7 +117,7 @@ TEST(ReportPageHtmlTest, TitleFactsSummaryLinesAndOneSectionPerReportInOrder) {
 TEST(ReportPageHtmlTest, LatencyTableShowsItsFirstThousandRowsAndPointsToTheCsvFile) {
     const QString page = pageOf({latencyReport(1500)});
     const qsizetype body = page.indexOf(QStringLiteral("<tbody>"));
-    EXPECT_EQ(page.mid(body).count(QStringLiteral("<tr>")), summaries::pageLatencyRows);
+    EXPECT_EQ(page.mid(body).count(QStringLiteral("<tr>")), catalogue::pageLatencyRows);
     EXPECT_TRUE(page.contains(QStringLiteral("{G999}")));
     EXPECT_FALSE(page.contains(QStringLiteral("{G1000}")));
     EXPECT_TRUE(
@@ -135,7 +137,7 @@ TEST(ReportPageHtmlTest, AnEmptyReportSaysSoAndAChartThatCouldNotBeDrawnIsNamed)
 
 TEST(ReportPageHtmlTest, ThePageIsWordedInTheLanguageInForce) {
     shell::setLanguagePack(shell::QmLanguagePack::load(test::germanPack).pack);
-    summaries::ReportPageReport empty = latencyReport(0);
+    catalogue::ReportPageReport empty = latencyReport(0);
     empty.inputs.range.from = QTime(8, 0, 0);
     FakeViews views;
     views.failDrawing = true;
@@ -150,12 +152,12 @@ TEST(ReportPageHtmlTest, ThePageIsWordedInTheLanguageInForce) {
 }
 
 TEST(ReportPageHtmlTest, TableCellsAreThoseOfTheCsvFile) {
-    const summaries::ReportPageReport report = latencyReport(4, QStringLiteral("{=SUM(A1)}"));
+    const catalogue::ReportPageReport report = latencyReport(4, QStringLiteral("{=SUM(A1)}"));
     QBuffer csv;
     csv.open(QIODevice::WriteOnly);
-    ASSERT_TRUE(summaries::writeLatencyCsv(std::get<reports::LatencyRows>(report.report.rows), csv));
+    ASSERT_TRUE(summaries::writeLatencyCsv(report.report.rows.as<reports::LatencyRows>(), csv));
     const QList<QByteArray> lines = csv.data().split('\n');
-    const summaries::SummaryTable table = summaries::latencyTable(std::get<reports::LatencyRows>(report.report.rows));
+    const summaries::SummaryTable table = summaries::latencyTable(report.report.rows.as<reports::LatencyRows>());
     ASSERT_EQ(table.rows.size(), 4);
     EXPECT_EQ(table.headerLine.toLatin1() + "\r", lines[0]);
     for (int row = 1; row < 4; ++row)
@@ -191,7 +193,7 @@ TEST(WriteReportPageTest, ThePageIsWrittenWholeOrAFailureNamesTheFileAndItsReaso
     const QString path = folder.filePath(QStringLiteral("page.html"));
     const FakeViews views;
     std::vector<int> done;
-    ASSERT_FALSE(summaries::writeReportPage(path, load(), {latencyReport(2), latencyReport(1)}, views,
+    ASSERT_FALSE(catalogue::writeReportPage(path, load(), {latencyReport(2), latencyReport(1)}, views,
                                             [&](int n) { done.push_back(n); }));
     EXPECT_EQ(done, (std::vector<int>{1, 2}));
     QFile written(path);
@@ -199,12 +201,12 @@ TEST(WriteReportPageTest, ThePageIsWrittenWholeOrAFailureNamesTheFileAndItsReaso
     EXPECT_TRUE(written.readAll().endsWith("</html>\n"));
 
     const QString missing = folder.filePath(QStringLiteral("no such folder/page.html"));
-    const auto failure = summaries::writeReportPage(missing, load(), {latencyReport(2)}, views);
+    const auto failure = catalogue::writeReportPage(missing, load(), {latencyReport(2)}, views);
     ASSERT_TRUE(failure);
     EXPECT_TRUE(shell::writeFailureText(*failure).startsWith(QStringLiteral("Unable to write ") + missing +
                                                              QStringLiteral(": ")));
     EXPECT_FALSE(failure->reason.isEmpty());
-    EXPECT_EQ(summaries::reportPageFileName({2004, 5, 8, 0, 0, 0}), QStringLiteral("VarnelReport_5_8_2004.html"));
+    EXPECT_EQ(catalogue::reportPageFileName({2004, 5, 8, 0, 0, 0}), QStringLiteral("VarnelReport_5_8_2004.html"));
 }
 
 }  // namespace

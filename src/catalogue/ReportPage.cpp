@@ -1,18 +1,18 @@
-#include "summaries/ReportPage.h"
+#include "catalogue/ReportPage.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 
+#include "catalogue/DefaultFileNames.h"
+#include "catalogue/ReportRecipe.h"
 #include "ingest/DayList.h"
 #include "platform/FileNameBytes.h"
-#include "reports/DefaultFileNames.h"
 #include "reports/TimeText.h"
 #include "shell/EnglishStrings.h"
 #include "shell/StringTable.h"
-#include "summaries/ReportSummary.h"
 
-namespace varnel::summaries {
+namespace varnel::catalogue {
 
 namespace {
 
@@ -24,24 +24,19 @@ public:
     void show(const platform::UserMessage&) override {}
 };
 
-bool takesRange(reports::ReportKind kind) {
-    return kind == reports::ReportKind::Latency || kind == reports::ReportKind::NodeTraffic ||
-           kind == reports::ReportKind::NodeErrors;
-}
-
-PageSection reportSection(const ReportPageReport& page, const ReportPageViews& views) {
+summaries::PageSection reportSection(const ReportPageReport& page, const ReportPageViews& views) {
     const reports::ReportKind kind = page.report.kind;
-    PageSection section;
-    section.anchor = reports::commandLineName(kind);
+    summaries::PageSection section;
+    section.anchor = commandLineName(kind);
     section.heading = views.heading(kind);
-    if (takesRange(kind)) section.notes = reportChoiceNotes(page.inputs.range);
+    if (reportEntry(kind).takesRange()) section.notes = summaries::reportChoiceNotes(page.inputs.range);
     section.notes += page.messages;
     section.chart = views.chart(page);
     if (section.chart.png.isEmpty()) section.notes << myLoadResString(shell::reportPageNoChartStringId);
     section.tableCaption = views.tableCaption(kind);
     Unheard unheard;
     section.table = summaryTable(page.report, unheard, pageLatencyRows);
-    section.tableNote = cutShortNote(section.table, reports::summaryCsvFileName(kind, page.inputs.reportDate));
+    section.tableNote = summaries::cutShortNote(section.table, summaryCsvFileName(kind, page.inputs.reportDate));
     return section;
 }
 
@@ -55,9 +50,9 @@ QStringList summaryLines(const QString& summary) {
 
 }  // namespace
 
-PageContent reportPageContent(const ReportPageLoad& load, const std::vector<ReportPageReport>& reports,
-                              const ReportPageViews& views, const std::function<void(int)>& reportDone) {
-    PageContent page;
+summaries::PageContent reportPageContent(const ReportPageLoad& load, const std::vector<ReportPageReport>& reports,
+                                         const ReportPageViews& views, const std::function<void(int)>& reportDone) {
+    summaries::PageContent page;
     const QString date = reports::longDateText(load.reportDate.toQDateTime().date());
     page.title = myLoadResString(shell::reportPageTitleStringId) + date;
     QStringList days;
@@ -82,7 +77,7 @@ std::optional<platform::WriteFailure> writeReportPage(const QString& path, const
                                                       const std::vector<ReportPageReport>& reports,
                                                       const ReportPageViews& views,
                                                       const std::function<void(int)>& reportDone) {
-    const QByteArray html = reportPageHtml(reportPageContent(load, reports, views, reportDone));
+    const QByteArray html = summaries::reportPageHtml(reportPageContent(load, reports, views, reportDone));
     return platform::writeWholeFile(path, [&](QIODevice& out) { return out.write(html) == html.size(); });
 }
 
@@ -99,7 +94,7 @@ std::optional<QString> reportPageTargetProblem(const QString& path, const QStrin
 }
 
 QString reportPageFileName(const store::StoredTime& reportDate) {
-    return QStringLiteral("VarnelReport") + reports::reportDateSuffix(reportDate) + QStringLiteral(".html");
+    return QStringLiteral("VarnelReport") + reportDateSuffix(reportDate) + QStringLiteral(".html");
 }
 
-}  // namespace varnel::summaries
+}  // namespace varnel::catalogue

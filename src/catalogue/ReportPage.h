@@ -12,11 +12,11 @@
 #include <vector>
 
 #include "platform/WholeFileWriter.h"
+#include "reports/BuiltReport.h"
 #include "reports/ReportInputs.h"
-#include "reports/ReportRecipe.h"
 #include "summaries/ReportPageHtml.h"
 
-namespace varnel::summaries {
+namespace varnel::catalogue {
 
 // The load the page tells of.
 struct ReportPageLoad {
@@ -42,15 +42,15 @@ public:
     virtual ~ReportPageViews() = default;
     virtual QString heading(reports::ReportKind kind) const = 0;
     virtual QString tableCaption(reports::ReportKind kind) const = 0;
-    virtual PageChart chart(const ReportPageReport& report) const = 0;
+    virtual summaries::PageChart chart(const ReportPageReport& report) const = 0;
 };
 
 // The latency table shows this many rows; the CSV file holds them all.
 inline constexpr qsizetype pageLatencyRows = 1000;
 
 // The page's content; reportDone(n) follows the n-th report's section.
-PageContent reportPageContent(const ReportPageLoad& load, const std::vector<ReportPageReport>& reports,
-                              const ReportPageViews& views, const std::function<void(int)>& reportDone = {});
+summaries::PageContent reportPageContent(const ReportPageLoad& load, const std::vector<ReportPageReport>& reports,
+                                         const ReportPageViews& views, const std::function<void(int)>& reportDone = {});
 
 // Writes the page to path, whole or not at all.
 std::optional<platform::WriteFailure> writeReportPage(const QString& path, const ReportPageLoad& load,
@@ -67,4 +67,4 @@ std::optional<QString> reportPageTargetProblem(const QString& path, const QStrin
 // The default file name of the page: "VarnelReport_5_12_2004.html".
 QString reportPageFileName(const store::StoredTime& reportDate);
 
-}  // namespace varnel::summaries
+}  // namespace varnel::catalogue
