@@ -16,6 +16,7 @@
 #include "ingest/LoadScene.h"
 #include "reports/LatencyTableStore.h"
 #include "reports/MessageEventGatherer.h"
+#include "reports/StoredLatencyRows.h"
 #include "store/Query.h"
 
 using namespace varnel;
@@ -77,19 +78,7 @@ protected:
         return storedRows();
     }
 
-    std::vector<std::string> storedRows() {
-        store::ReportDatabase db(files.workingPath());
-        store::Query select(db.connection(),
-                            "SELECT \"Index\", MessageGUID, TimeDelivered, SecondsInQueue, VeyraNodeID, KeldanNodeID, "
-                            "OutboundMessage FROM MessageLatency ORDER BY \"Index\"");
-        std::vector<std::string> rows;
-        while (select.next()) {
-            std::string row;
-            for (int c = 0; c < 7; ++c) row += std::string(select.text(c)) + "|";
-            rows.push_back(row);
-        }
-        return rows;
-    }
+    std::vector<std::string> storedRows() { return test::storedLatencyRows(files.workingPath()); }
 
     bool databaseIsWhole() {
         store::ReportDatabase db(files.workingPath());

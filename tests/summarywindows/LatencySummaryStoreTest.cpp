@@ -3,6 +3,7 @@
 // to be stored or after it is, and a failed store told as the report's
 // failure.
 #include <QAction>
+#include <utility>
 
 #include "reports/LatencyTableStore.h"
 #include "store/ReportDatabase.h"
@@ -30,6 +31,15 @@ protected:
         EXPECT_TRUE(store_->pending());
     }
 
+    // The files of the report over the morning and over the day, each
+    // stored at once; the day's is left in the table.
+    std::pair<QByteArray, QByteArray> morningAndDay() {
+        buildReport(ReportKind::Latency, QTime(8, 0), QTime(10, 0));
+        const QByteArray morning = savedFile("morning.csv");
+        buildReport(ReportKind::Latency, QTime(8, 0), QTime(17, 0));
+        return {morning, savedFile("day.csv")};
+    }
+
     const QStringList columns{QStringLiteral("MessageGUID"), QStringLiteral("TimeDelivered"),
                               QStringLiteral("SecondsInQueue")};
     std::shared_ptr<reports::LatencyTableStore> store_ = std::make_shared<reports::LatencyTableStore>();
@@ -39,10 +49,7 @@ protected:
 
 TEST_F(LatencySummaryStoreTest, GridAndFileAreTheSameWhetherTheSummaryOpensBeforeOrAfterTheTableIsStored) {
     loadFixture(QStringLiteral("latency"));
-    buildReport(ReportKind::Latency, QTime(8, 0), QTime(10, 0));
-    const QByteArray morning = savedFile("morning.csv");
-    buildReport(ReportKind::Latency, QTime(8, 0), QTime(17, 0));
-    const QByteArray storedAtOnce = savedFile("at-once.csv");
+    const auto [morning, storedAtOnce] = morningAndDay();
     const QStringList grid = gridLines(columns);
     ASSERT_NE(morning, storedAtOnce);
 
@@ -61,10 +68,7 @@ TEST_F(LatencySummaryStoreTest, GridAndFileAreTheSameWhetherTheSummaryOpensBefor
 
 TEST_F(LatencySummaryStoreTest, TheSummaryShowsTheLaterOfTwoReportsWhoseTablesWereNotStoredYet) {
     loadFixture(QStringLiteral("latency"));
-    buildReport(ReportKind::Latency, QTime(8, 0), QTime(10, 0));
-    const QByteArray morning = savedFile("morning.csv");
-    buildReport(ReportKind::Latency, QTime(8, 0), QTime(17, 0));
-    const QByteArray day = savedFile("day.csv");
+    const auto [morning, day] = morningAndDay();
 
     {
         const auto pause = store_->pause();
