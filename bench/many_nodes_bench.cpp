@@ -39,10 +39,9 @@ public:
     void openReport(const reports::ReportInputs& inputs, QWidget&, app::ProgressPanel&) override {
         store::ReportDatabase db(inputs.connectionString);
         db.useFastRebuilds();
-        counted = reports::buildNodeTraffic(db, inputs.range, reports::NodeCount::DeliveredMessages, dialogs);
+        counted = reports::buildNodeTraffic(db, inputs.range, reports::NodeCount::DeliveredMessages).counted;
         rows = db.rowCount("NodeTraffic");
     }
-    bench::SilentDialogs dialogs;
     int64_t counted = 0;
     int64_t rows = 0;
 };

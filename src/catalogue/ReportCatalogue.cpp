@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "reports/LatencyReport.h"
+#include "reports/LatencyTable.h"
 #include "reports/NodeTrafficTable.h"
 #include "reports/PortAvailabilityTable.h"
 #include "reports/QueueActivityTable.h"
@@ -16,7 +17,6 @@ namespace varnel::catalogue {
 
 namespace {
 
-using platform::MessageSink;
 using reports::BuiltReport;
 using reports::LatencyRows;
 using reports::NodeTrafficRow;
@@ -40,41 +40,41 @@ reports::ReportChart datedChart(const BuiltReport& report, const ReportInputs& i
 }
 
 template <typename Rows, SummaryGrid (*gridOf)(const Rows&)>
-SummaryGrid rowsGrid(const BuiltReport& report, MessageSink&) {
+SummaryGrid rowsGrid(const BuiltReport& report) {
     return gridOf(report.rows.as<Rows>());
 }
 
-template <typename Rows, SummaryGrid (*gridOf)(const Rows&, MessageSink&)>
-SummaryGrid rowsGridSaying(const BuiltReport& report, MessageSink& messages) {
-    return gridOf(report.rows.as<Rows>(), messages);
+template <SummaryGrid (*grid)(const BuiltReport&), SummaryTable (*tableOf)(const SummaryGrid&)>
+SummaryTable gridTable(const BuiltReport& report, qsizetype) {
+    return tableOf(grid(report));
 }
 
-template <SummaryGrid (*grid)(const BuiltReport&, MessageSink&), SummaryTable (*tableOf)(const SummaryGrid&)>
-SummaryTable gridTable(const BuiltReport& report, MessageSink& messages, qsizetype) {
-    return tableOf(grid(report, messages));
+template <SummaryGrid (*grid)(const BuiltReport&), bool (*writeOf)(const SummaryGrid&, QIODevice&)>
+SummaryCsvWrite gridCsv(const BuiltReport& report, QIODevice& out) {
+    SummaryGrid summary = grid(report);
+    const bool written = writeOf(summary, out);
+    return {written, std::move(summary.messages)};
 }
 
-template <SummaryGrid (*grid)(const BuiltReport&, MessageSink&), bool (*writeOf)(const SummaryGrid&, QIODevice&)>
-bool gridCsv(const BuiltReport& report, MessageSink& messages, QIODevice& out) {
-    return writeOf(grid(report, messages), out);
+// The report of the kind with its rows and what the table's build said.
+BuiltReport saying(ReportKind kind, reports::ReportRows rows, platform::UserMessages messages) {
+    return {kind, std::move(rows), std::move(messages)};
 }
 
 // ---- Port availability ----
 
-BuiltReport buildPortAvailability(ReportDatabase& db, const ReportInputs& inputs, MessageSink& messages,
-                                  const BuildSide& side) {
-    if (inputs.minutes)
-        reports::ensurePortAvailability(db, *inputs.minutes, inputs.peakAvailableLines, messages, side.progress);
-    else
-        reports::ensurePortAvailability(db, inputs.peakAvailableLines, messages, side.progress);
-    return side.handOn({inputs.kind, reports::readPortAvailability(db)});
+BuiltReport buildPortAvailability(ReportDatabase& db, const ReportInputs& inputs, const BuildSide& side) {
+    reports::PortAvailabilityBuild build =
+        inputs.minutes ? reports::ensurePortAvailability(db, *inputs.minutes, inputs.peakAvailableLines, side.progress)
+                       : reports::ensurePortAvailability(db, inputs.peakAvailableLines, side.progress);
+    return side.handOn(saying(inputs.kind, reports::readPortAvailability(db), std::move(build.messages)));
 }
 
 constexpr auto portGrid = rowsGrid<PortRows, summaries::portAvailabilitySummary>;
 
 // ---- Queue activity ----
 
-BuiltReport buildQueueActivity(ReportDatabase& db, const ReportInputs& inputs, MessageSink&, const BuildSide& side) {
+BuiltReport buildQueueActivity(ReportDatabase& db, const ReportInputs& inputs, const BuildSide& side) {
     if (inputs.minutes)
         reports::ensureQueueActivity(db, *inputs.minutes, side.progress);
     else
@@ -86,34 +86,35 @@ constexpr auto queueGrid = rowsGrid<QueueRows, summaries::queueActivitySummary>;
 
 // ---- Latency ----
 
-BuiltReport buildLatency(ReportDatabase& db, const ReportInputs& inputs, MessageSink& messages, const BuildSide& side) {
-    return reports::buildLatencyReport(db, inputs, messages, side.unmatchedFile, side.whileStoring, side.progress);
+BuiltReport buildLatency(ReportDatabase& db, const ReportInputs& inputs, const BuildSide& side) {
+    return reports::buildLatencyReport(db, inputs, side.unmatchedFile, side.whileStoring, side.progress);
 }
 
 reports::ReportChart latencyChart(const BuiltReport& report, const ReportInputs& inputs) {
     return reports::latencyChart(report.rows.as<LatencyRows>(), inputs.reportDate, inputs.range.from, inputs.range.to);
 }
 
-SummaryTable latencyTable(const BuiltReport& report, MessageSink&, qsizetype rowLimit) {
+SummaryTable latencyTable(const BuiltReport& report, qsizetype rowLimit) {
     return summaries::latencyTable(report.rows.as<LatencyRows>(), rowLimit);
 }
 
 // The latency file is written straight from the rows: a grid of hundreds of
 // thousands of cell texts is never built for it.
-bool latencyCsv(const BuiltReport& report, MessageSink&, QIODevice& out) {
-    return summaries::writeLatencyCsv(report.rows.as<LatencyRows>(), out);
+SummaryCsvWrite latencyCsv(const BuiltReport& report, QIODevice& out) {
+    return {summaries::writeLatencyCsv(report.rows.as<LatencyRows>(), out), {}};
 }
 
 // ---- Node traffic and node errors: one table, counted two ways ----
 
 template <reports::NodeCount count>
-BuiltReport buildNodes(ReportDatabase& db, const ReportInputs& inputs, MessageSink& messages, const BuildSide& side) {
-    reports::buildNodeTraffic(db, inputs.range, count, messages, inputs.nodeTallies.get(), side.progress);
-    return side.handOn({inputs.kind, reports::readNodeTraffic(db)});
+BuiltReport buildNodes(ReportDatabase& db, const ReportInputs& inputs, const BuildSide& side) {
+    reports::NodeTrafficBuild build =
+        reports::buildNodeTraffic(db, inputs.range, count, inputs.nodeTallies.get(), side.progress);
+    return side.handOn(saying(inputs.kind, reports::readNodeTraffic(db), std::move(build.messages)));
 }
 
-constexpr auto nodeTrafficGrid = rowsGridSaying<NodeRows, summaries::nodeTrafficSummary>;
-constexpr auto nodeErrorGrid = rowsGridSaying<NodeRows, summaries::nodeErrorSummary>;
+constexpr auto nodeTrafficGrid = rowsGrid<NodeRows, summaries::nodeTrafficSummary>;
+constexpr auto nodeErrorGrid = rowsGrid<NodeRows, summaries::nodeErrorSummary>;
 
 // ---- The catalogue ----
 

@@ -53,6 +53,13 @@ struct BuildSide {
     }
 };
 
+// What writing a summary's CSV file content gave: whether every write
+// worked, and what the summary has to say (e.g. that it holds no rows).
+struct SummaryCsvWrite {
+    bool written = false;
+    platform::UserMessages messages;
+};
+
 struct ReportEntry {
     reports::ReportKind kind;
     const char* commandLineName;  // "port-availability"; also the report's anchor in the page
@@ -67,22 +74,22 @@ struct ReportEntry {
     // With debug on, the build writes the file of unmatched messages.
     bool writesUnmatchedFile;
 
-    // Builds the derived table (or reuses it) and reads its rows, handing
-    // them on through side; the report's own messages go to messages.
-    // Throws SQLite::Exception on database trouble.
+    // Builds the derived table (or reuses it) and reads its rows, with what
+    // the build has to say, handing them on through side. Throws
+    // SQLite::Exception on database trouble.
     reports::BuiltReport (*build)(store::ReportDatabase& db, const reports::ReportInputs& inputs,
-                                  platform::MessageSink& messages, const BuildSide& side);
+                                  const BuildSide& side);
     // The rows of the derived table as built before, building nothing.
     reports::ReportRows (*read)(store::ReportDatabase& db);
     // The chart: header, axis titles, series and labels.
     reports::ReportChart (*chart)(const reports::BuiltReport& report, const reports::ReportInputs& inputs);
-    // The summary window's grid.
-    summaries::SummaryGrid (*summaryGrid)(const reports::BuiltReport& report, platform::MessageSink& messages);
-    // The summary's cells as its CSV file holds them, the first rowLimit rows.
-    summaries::SummaryTable (*summaryTable)(const reports::BuiltReport& report, platform::MessageSink& messages,
-                                            qsizetype rowLimit);
-    // Writes the summary's CSV file content; false when a write failed.
-    bool (*writeSummaryCsv)(const reports::BuiltReport& report, platform::MessageSink& messages, QIODevice& out);
+    // The summary window's grid, with what the summary has to say.
+    summaries::SummaryGrid (*summaryGrid)(const reports::BuiltReport& report);
+    // The summary's cells as its CSV file holds them; a long table its first
+    // rowLimit rows.
+    summaries::SummaryTable (*summaryTable)(const reports::BuiltReport& report, qsizetype rowLimit);
+    // Writes the summary's CSV file content.
+    SummaryCsvWrite (*writeSummaryCsv)(const reports::BuiltReport& report, QIODevice& out);
 
     bool takesRange() const { return choices == ReportChoices::RangeAndNodes; }
 };

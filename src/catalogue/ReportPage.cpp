@@ -18,24 +18,18 @@ namespace {
 
 using shell::myLoadResString;
 
-// The table's own messages repeat what the report's build said already.
-class Unheard : public platform::MessageSink {
-public:
-    void show(const platform::UserMessage&) override {}
-};
-
 summaries::PageSection reportSection(const ReportPageReport& page, const ReportPageViews& views) {
     const reports::ReportKind kind = page.report.kind;
     summaries::PageSection section;
     section.anchor = commandLineName(kind);
     section.heading = views.heading(kind);
     if (reportEntry(kind).takesRange()) section.notes = summaries::reportChoiceNotes(page.inputs.range);
-    section.notes += page.messages;
+    for (const platform::UserMessage& message : page.report.messages) section.notes << message.text;
     section.chart = views.chart(page);
     if (section.chart.png.isEmpty()) section.notes << myLoadResString(shell::reportPageNoChartStringId);
     section.tableCaption = views.tableCaption(kind);
-    Unheard unheard;
-    section.table = summaryTable(page.report, unheard, pageLatencyRows);
+    // The table's own messages repeat what the report's build said already.
+    section.table = summaryTable(page.report, pageLatencyRows);
     section.tableNote = summaries::cutShortNote(section.table, summaryCsvFileName(kind, page.inputs.reportDate));
     return section;
 }

@@ -26,12 +26,11 @@ struct ReportPageLoad {
     store::StoredTime reportDate;
 };
 
-// One report of the page: what it was asked for, its rows, and the messages
-// its build gave (shown as notes, e.g. that nothing matched).
+// One report of the page: what it was asked for and the report as built,
+// whose messages are shown as notes (e.g. that nothing matched).
 struct ReportPageReport {
     reports::ReportInputs inputs;
     reports::BuiltReport report;
-    QStringList messages;
 };
 
 // What the windows give the page: a report's heading (its window's caption),

@@ -5,7 +5,7 @@
 #include <unordered_set>
 
 #include "catalogue/DefaultFileNames.h"
-#include "catalogue/ReportRecipe.h"
+#include "catalogue/ReportRun.h"
 #include "commandline/ExitCodes.h"
 #include "commandline/RunOutputs.h"
 #include "platform/WholeFileWriter.h"
@@ -50,20 +50,6 @@ bool uses(ReportKind kind, catalogue::LoadGathering gathering) {
 
 bool usesNodeTallies(ReportKind kind) { return uses(kind, catalogue::LoadGathering::NodeTallies); }
 
-// Passes the report's messages on and keeps them for its page section.
-class KeptMessages : public platform::MessageSink {
-public:
-    explicit KeptMessages(platform::MessageSink& next) : next_(next) {}
-    void show(const platform::UserMessage& message) override {
-        texts << message.text;
-        next_.show(message);
-    }
-    QStringList texts;
-
-private:
-    platform::MessageSink& next_;
-};
-
 }  // namespace
 
 reports::RangeRequest rangeRequest(const CliOptions& options, const ingest::LoadResult& load) {
@@ -79,75 +65,65 @@ namespace {
 
 class Runner {
 public:
-    Runner(const CliOptions& options, store::ReportDatabase& db, const ingest::IngestState& state,
-           const reports::RangeRequest& range, platform::MessageSink& messages, const ChartPictureWriter& pictures,
-           std::shared_ptr<const reports::MessageEvents> messageEvents,
-           std::shared_ptr<const reports::NodeTallies> nodeTallies)
+    Runner(const CliOptions& options, store::ReportDatabase& db, catalogue::LoadedSession session,
+           const reports::RangeRequest& range, platform::MessageSink& messages, const ChartPictureWriter& pictures)
         : options_(options),
           db_(db),
-          state_(state),
+          session_(std::move(session)),
           range_(range),
           messages_(messages),
           pictures_(pictures),
-          messageEvents_(std::move(messageEvents)),
-          nodeTallies_(std::move(nodeTallies)),
           folder_(outputFolderOf(options)) {}
 
     bool run(ReportKind kind) {
-        KeptMessages messages(messages_);
-        reports::ReportInputs inputs;
-        inputs.kind = kind;
-        inputs.range = range_;
-        inputs.reportDate = state_.reportDate;
-        inputs.peakAvailableLines = state_.peakAvailableLines;
-        inputs.minutes = &state_.minutes;
-        inputs.debug = options_.debug;
+        const reports::ReportInputs inputs = catalogue::reportInputs(session_, kind, range_);
         // Used once: a second latency run selects its rows, and the memory
         // goes back as soon as the report is written.
-        if (uses(kind, catalogue::LoadGathering::MessageEvents))
-            inputs.messageEvents = std::exchange(messageEvents_, nullptr);
-        // Both node reports count from the same tallies.
-        if (usesNodeTallies(kind)) inputs.nodeTallies = nodeTallies_;
+        if (inputs.messageEvents) session_.messageEvents = nullptr;
 
-        // The files are written while the latency table is stored.
+        // What the build said is printed, and the files are written, while
+        // the latency table is stored.
         bool written = false;
         const reports::RowsUser writeFiles = [&](const reports::BuiltReport& built) {
+            show(built.messages);
             written = writeCsv(built) && writeChart(built, inputs);
         };
-        reports::BuiltReport report;
-        if (catalogue::reportEntry(kind).writesUnmatchedFile && options_.debug) {
-            const QString path = folder_.filePath(QString::fromLatin1(catalogue::unmatchedMessagesFileName));
-            auto built = catalogue::buildReportWithUnmatchedFile(db_, inputs, messages, path, writeFiles);
-            // The report's own files are written all the same.
-            if (built.unmatchedFileFailure) return failed(*built.unmatchedFileFailure);
-            report = std::move(built.report);
-        } else {
-            report = catalogue::buildReport(db_, inputs, messages, nullptr, writeFiles);
-        }
+        catalogue::ReportRun run = catalogue::runReport(db_, inputs, folder_, writeFiles);
+        // The report's own files are written all the same.
+        if (run.unmatchedFileFailure) return failed(*run.unmatchedFileFailure);
         if (!written) return false;
-        if (!options_.htmlPath.isEmpty()) pageReports_.push_back({inputs, std::move(report), messages.texts});
+        if (!options_.htmlPath.isEmpty()) pageReports_.push_back({inputs, std::move(run.report)});
         return true;
     }
 
     bool writePage(const ReportPageOutput& page, const ingest::LoadResult& load) {
         if (options_.htmlPath.isEmpty() || !page.views) return true;
-        const catalogue::ReportPageLoad pageLoad{options_.logFolder, page.days, load.summary, state_.reportDate};
+        const catalogue::ReportPageLoad pageLoad{options_.logFolder, page.days, load.summary, reportDate()};
         const auto failure = catalogue::writeReportPage(options_.htmlPath, pageLoad, pageReports_, *page.views);
         return failure ? failed(*failure) : true;
     }
 
 private:
+    const store::StoredTime& reportDate() const { return session_.ingest->reportDate; }
+
     bool writeCsv(const reports::BuiltReport& report) {
         const auto failure = platform::writeWholeFile(
-            folder_.filePath(catalogue::summaryCsvFileName(report.kind, state_.reportDate)),
-            [&](QIODevice& out) { return catalogue::writeSummaryCsv(report, messages_, out); });
+            folder_.filePath(catalogue::summaryCsvFileName(report.kind, reportDate())), [&](QIODevice& out) {
+                const catalogue::SummaryCsvWrite csv = catalogue::writeSummaryCsv(report, out);
+                show(csv.messages);
+                return csv.written;
+            });
         return failure ? failed(*failure) : true;
+    }
+
+    void show(const platform::UserMessages& messages) {
+        for (const platform::UserMessage& message : messages) messages_.show(message);
     }
 
     bool writeChart(const reports::BuiltReport& report, const reports::ReportInputs& inputs) {
         if (!options_.chartFormat || !pictures_) return true;
         const QString extension = charts::defaultExtension(*options_.chartFormat).toLower();
-        const QString path = folder_.filePath(catalogue::chartFileName(report.kind, state_.reportDate, extension));
+        const QString path = folder_.filePath(catalogue::chartFileName(report.kind, reportDate(), extension));
         const auto failure = pictures_(report, inputs, path, *options_.chartFormat, options_.chartSize);
         return failure ? failed(*failure) : true;
     }
@@ -159,12 +135,10 @@ private:
 
     const CliOptions& options_;
     store::ReportDatabase& db_;
-    const ingest::IngestState& state_;
+    catalogue::LoadedSession session_;
     const reports::RangeRequest& range_;
     platform::MessageSink& messages_;
     const ChartPictureWriter& pictures_;
-    std::shared_ptr<const reports::MessageEvents> messageEvents_;
-    std::shared_ptr<const reports::NodeTallies> nodeTallies_;
     QDir folder_;
     std::vector<catalogue::ReportPageReport> pageReports_;
 };
@@ -198,7 +172,9 @@ int runReports(const CliOptions& options, const QString& databasePath, const ing
     try {
         store::ReportDatabase db(databasePath);
         db.useFastRebuilds();
-        Runner runner(options, db, state, range, messages, pictures, std::move(messageEvents), std::move(nodeTallies));
+        Runner runner(options, db,
+                      {databasePath, &state, std::move(messageEvents), std::move(nodeTallies), {}, {}, options.debug},
+                      range, messages, pictures);
         for (ReportKind kind : options.reports)
             if (!runner.run(kind)) return exitFailure;
         if (!runner.writePage(page, load)) return exitFailure;

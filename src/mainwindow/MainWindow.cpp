@@ -12,6 +12,7 @@
 #include <QTimeEdit>
 #include <QTimer>
 
+#include "catalogue/ReportRun.h"
 #include "ingest/DayList.h"
 #include "mainwindow/LocalizeMainWindow.h"
 #include "mainwindow/NodeListView.h"
@@ -149,7 +150,6 @@ void MainWindow::formLoad(const RunOptions& options) {
     } catch (const std::exception& e) {
         reportFailure(e.what());
     }
-    session_.connectionString = session_.files.workingPath();
     ui_.txtDatabasePath->setText(QDir::toNativeSeparators(session_.files.workingPath()));
     session_.ingest.reportDate = store::StoredTime::fromQDateTime(QDateTime::currentDateTime());
 
@@ -233,10 +233,9 @@ void MainWindow::parseLogs() {
     // The database is made afresh: a latency table not yet stored is of no use.
     session_.latencyTable->discard();
     setLoadRunning(true);
-    const store::DataFiles files(session_.files.folder(), QDir::fromNativeSeparators(ui_.txtDatabasePath->text()));
     gatherers_ = std::make_unique<LoadGatherers>();
     loaded_ = {logFolder_, days, ui_.cmbReportDate->currentText(), gatherers_->watcher()};
-    loadRunner_->start(loaded_, files, session_.ingest);
+    loadRunner_->start(loaded_, session_.files, session_.ingest);
 }
 
 // While a load runs the window repaints and the progress moves, but nothing
@@ -325,28 +324,18 @@ void MainWindow::fillNodeLists(const QStringList& veyraNodes, const QStringList&
 
 // ---- Reports ----
 
+// Report buttons are enabled only after a whole load, so the session's
+// values match the working database's raw rows.
 std::optional<reports::ReportInputs> MainWindow::reportInputs(const ReportTab& tab) {
-    reports::ReportInputs inputs;
-    inputs.kind = tab.kind;
+    reports::RangeRequest range;
     if (tab.filter) {
-        inputs.range = rangeRequestOf(*tab.filter);
-        if (const auto problem = reports::checkRangeRequest(inputs.range)) {
+        range = rangeRequestOf(*tab.filter);
+        if (const auto problem = reports::checkRangeRequest(range)) {
             services_.dialogs.show({*problem});
             return std::nullopt;
         }
     }
-    inputs.reportDate = session_.ingest.reportDate;
-    inputs.peakAvailableLines = session_.ingest.peakAvailableLines;
-    // Report buttons are enabled only after a whole load, so these match the
-    // working database's raw rows.
-    inputs.minutes = &session_.ingest.minutes;
-    inputs.messageEvents = session_.gathered.messageEvents;
-    inputs.nodeTallies = session_.gathered.nodeTallies;
-    inputs.preparedLatency = session_.gathered.latencyPairs;
-    inputs.latencyTable = session_.latencyTable;
-    inputs.connectionString = session_.connectionString;
-    inputs.debug = session_.debug;
-    return inputs;
+    return catalogue::reportInputs(session_.loadedSession(), tab.kind, range);
 }
 
 void MainWindow::runReport(const ReportTab& tab) {
@@ -364,7 +353,7 @@ void MainWindow::saveDatabase() {
     // The copy holds the last latency report's table.
     if (const auto failure = windowkit::waitForLatencyTable(*session_.latencyTable)) services_.dialogs.show(*failure);
     try {
-        backupDatabase(session_.connectionString, target->path);
+        backupDatabase(session_.files.workingPath(), target->path);
     } catch (const BackupError& e) {
         services_.dialogs.show({myLoadResString(shell::databaseNotSavedStringId)
                                     .arg(QDir::toNativeSeparators(target->path), QString::fromUtf8(e.what())),
@@ -399,7 +388,7 @@ void MainWindow::saveReportPage() {
     if (!target) return;
     if (const auto problem =
             catalogue::reportPageTargetProblem(QDir::fromNativeSeparators(target->path), loaded_.logFolder,
-                                               {session_.connectionString, session_.files.templatePath()})) {
+                                               {session_.files.workingPath(), session_.files.templatePath()})) {
         services_.dialogs.show({*problem, {}, UserMessage::Icon::Exclamation});
         return;
     }

@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
-#include <QThread>
 
 #include "catalogue/ReportRecipe.h"
 #include "render/ChartPageViews.h"
@@ -13,17 +12,11 @@
 #include "store/ReportDatabase.h"
 #include "windowkit/ProgressPanel.h"
 #include "windowkit/WaitCursor.h"
+#include "windowkit/WorkWhilePainting.h"
 
 namespace varnel::reportpage {
 
 namespace {
-
-// The messages of one report's build, kept for its section of the page.
-class KeptMessages : public platform::MessageSink {
-public:
-    void show(const platform::UserMessage& message) override { texts << message.text; }
-    QStringList texts;
-};
 
 // Builds every report in a worker thread; the window system goes on painting
 // meanwhile, while the user's clicks and keys wait. Returns the reason of a
@@ -32,14 +25,12 @@ std::optional<QString> buildInBackground(const std::vector<reports::ReportInputs
                                          std::vector<catalogue::ReportPageReport>& built,
                                          app::ProgressPanel& progress) {
     std::optional<QString> failure;
-    QThread* worker = QThread::create([&] {
+    windowkit::runWhilePainting([&] {
         try {
             store::ReportDatabase db(inputs.front().connectionString);
             db.useFastRebuilds();
             for (const reports::ReportInputs& report : inputs) {
-                KeptMessages messages;
-                reports::BuiltReport rows = catalogue::buildReport(db, report, messages);
-                built.push_back({report, std::move(rows), messages.texts});
+                built.push_back({report, catalogue::buildReport(db, report)});
                 const auto done = static_cast<int64_t>(built.size());
                 QMetaObject::invokeMethod(&progress, [&progress, done] { progress.setProgress(done); });
             }
@@ -47,12 +38,6 @@ std::optional<QString> buildInBackground(const std::vector<reports::ReportInputs
             failure = QString::fromUtf8(e.what());
         }
     });
-    QEventLoop loop;
-    QObject::connect(worker, &QThread::finished, &loop, &QEventLoop::quit);
-    worker->start();
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-    worker->wait();
-    delete worker;
     return failure;
 }
 

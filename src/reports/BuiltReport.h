@@ -1,7 +1,7 @@
-// A built report: its kind and the rows of its derived table as its chart
-// and summary read them. Each report keeps rows of its own type (minute rows,
-// outbound latency rows, node rows); the rows are shared, never changed once
-// built, so a built report is cheap to copy.
+// A built report: its kind, the rows of its derived table as its chart and
+// summary read them, and what its build had to say. Each report keeps rows of
+// its own type (minute rows, outbound latency rows, node rows); the rows are
+// shared, never changed once built, so a built report is cheap to copy.
 #pragma once
 
 #include <functional>
@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <typeinfo>
 
+#include "platform/UserMessage.h"
 #include "reports/ReportKind.h"
 
 namespace varnel::reports {
@@ -55,6 +56,10 @@ private:
 struct BuiltReport {
     ReportKind kind = ReportKind::PortAvailability;
     ReportRows rows;
+    // What the build has to say, e.g. that nothing matched the report's
+    // choices; shown in boxes by the windows, on standard error by
+    // varnel-report, as notes by the report page.
+    platform::UserMessages messages = {};
 
     // Number of chart positions (minutes, outbound messages or nodes).
     std::size_t size() const { return rows.size(); }

@@ -6,6 +6,8 @@
 #include "reports/LatencyTable.h"
 #include "reports/LatencyTableStore.h"
 #include "reports/PreparedLatency.h"
+#include "reports/UnmatchedMessagesFile.h"
+#include "shell/StringTable.h"
 
 namespace varnel::reports {
 
@@ -24,14 +26,14 @@ std::shared_ptr<const LatencyPairs> latencyPairs(store::ReportDatabase& db, cons
 // The pairs are in memory, so the table is stored as soon as they are made,
 // and the outbound rows and the caller's files are made meanwhile; or, with
 // a table store among the inputs, after the report has returned.
-BuiltReport buildLatencyReport(store::ReportDatabase& db, const ReportInputs& inputs, platform::MessageSink& messages,
-                               QIODevice* unmatchedFile, const RowsUser& whileStoring, ReportProgress* progress) {
+BuiltReport buildLatencyReport(store::ReportDatabase& db, const ReportInputs& inputs, QIODevice* unmatchedFile,
+                               const RowsUser& whileStoring, ReportProgress* progress) {
     const std::shared_ptr<const LatencyPairs> paired = latencyPairs(db, inputs);
     const LatencyPairs& pairs = *paired;
     const auto rowsAndFiles = [&] {
-        LatencyRows outbound = outboundLatencyRows(pairs);
-        reportLatencyOutcome(pairs, outbound, messages, unmatchedFile);
-        BuiltReport report{inputs.kind, std::move(outbound)};
+        if (unmatchedFile) writeUnmatchedEvents(*unmatchedFile, pairs);
+        BuiltReport report{inputs.kind, outboundLatencyRows(pairs)};
+        if (report.rows.size() == 0) report.messages.push_back(shell::tableMessage(68));
         if (whileStoring) whileStoring(report);
         return report;
     };

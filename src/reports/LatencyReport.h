@@ -1,11 +1,11 @@
 // The latency report's build: pairs the range's message events (or takes
 // the pairs made after the load), hands the outbound rows on while another
 // thread stores the MessageLatency table, and writes the unmatched events.
+// The report says "No message traffic found." when no outbound row exists.
 #pragma once
 
 #include <QIODevice>
 
-#include "platform/UserMessage.h"
 #include "reports/BuiltReport.h"
 #include "reports/ReportInputs.h"
 #include "reports/ReportProgress.h"
@@ -19,7 +19,7 @@ namespace varnel::reports {
 // that thread alone meanwhile. The table is left to inputs.latencyTable when
 // it is given. progress, when given, hears how the storing goes. Throws
 // SQLite::Exception on database trouble.
-BuiltReport buildLatencyReport(store::ReportDatabase& db, const ReportInputs& inputs, platform::MessageSink& messages,
-                               QIODevice* unmatchedFile, const RowsUser& whileStoring, ReportProgress* progress);
+BuiltReport buildLatencyReport(store::ReportDatabase& db, const ReportInputs& inputs, QIODevice* unmatchedFile,
+                               const RowsUser& whileStoring, ReportProgress* progress);
 
 }  // namespace varnel::reports

@@ -7,21 +7,16 @@
 
 #include "reports/LatencyPairing.h"
 #include "reports/RangeFilter.h"
-#include "reports/TimeText.h"
-#include "shell/StringTable.h"
+#include "reports/UnmatchedMessagesFile.h"
 #include "store/Query.h"
 #include "store/RawRows.h"
 #include "store/StoredTime.h"
-#include "text/CsvCell.h"
-#include "text/NumberText.h"
 
 namespace varnel::reports {
 
 namespace {
 
 constexpr int rowsPerInsert = 32;
-
-QTime timeOfDay(int seconds) { return QTime(0, 0).addSecs(seconds); }
 
 // The stored form of a delivery time: the time of day on 1 January 2004.
 store::StoredTime::Text deliveredText(int seconds) {
@@ -166,87 +161,7 @@ bool storePairs(store::ReportDatabase& db, const MessageEvents& events, std::spa
     return true;
 }
 
-void writeUnmatched(QIODevice& file, const MessageEvents& events, const std::vector<UnmatchedEvent>& unmatched) {
-    using text::trimmedNumberText;
-    file.write((shell::myLoadResString(51) + QStringLiteral("\r\n")).toLocal8Bit());
-    for (const UnmatchedEvent& entry : unmatched) {
-        const uint32_t found = entry.firstOfIdentifier;
-        const IdentifierText guid = events.guid(entry.event);
-        const QString line = text::csvTextCell(QString::fromUtf8(guid.view())) + QLatin1Char(',') +
-                             longTimeText(timeOfDay(events.secondsOfDay(found))) + QLatin1Char(',') +
-                             trimmedNumberText(events.keldanSerial(found)) + QLatin1Char(',') +
-                             trimmedNumberText(events.veyraSerial(found)) + QStringLiteral("\r\n");
-        file.write(line.toLocal8Bit());
-    }
-}
-
 }  // namespace
-
-bool isOutboundMessage(int messageType) { return !store::isInboundMessage(messageType); }
-
-LatencyRows::LatencyRows() : own_(std::make_shared<MessageEvents>()), events_(own_) {}
-
-LatencyRows::LatencyRows(std::shared_ptr<const MessageEvents> events) : events_(std::move(events)) {}
-
-void LatencyRows::add(const LatencyRow& row) {
-    add(row.index, row.messageGuid.toStdString(), QTime(0, 0).secsTo(row.timeDelivered), row.secondsInQueue,
-        row.veyraNodeId, row.keldanNodeId);
-}
-
-void LatencyRows::add(int64_t index, std::string_view guid, int deliveredSeconds, int64_t secondsInQueue,
-                      double veyraNodeId, double keldanNodeId) {
-    const auto event = static_cast<uint32_t>(own_->size());
-    own_->add(guid, deliveredSeconds, 4, veyraNodeId, keldanNodeId);
-    entries_.push_back({index, static_cast<int32_t>(secondsInQueue), event});
-}
-
-void LatencyRows::addOutboundPairs(std::span<const EventPair> pairs) {
-    // Placed by a counting sort over the seconds of the day, as they are added.
-    std::vector<uint32_t> next(store::secondsPerDay + 1, 0);
-    const auto delivered = [this](uint32_t event) {
-        return static_cast<std::size_t>(std::clamp(events_->secondsOfDay(event), 0, store::secondsPerDay - 1));
-    };
-    for (const EventPair& pair : pairs)
-        if (isOutboundMessage(events_->messageType(pair.second))) ++next[delivered(pair.second) + 1];
-    for (std::size_t s = 0; s < store::secondsPerDay; ++s) next[s + 1] += next[s];
-    const std::size_t before = entries_.size();
-    entries_.resize(before + next[store::secondsPerDay]);
-    for (std::size_t p = 0; p < pairs.size(); ++p) {
-        const EventPair& pair = pairs[p];
-        if (!isOutboundMessage(events_->messageType(pair.second))) continue;
-        entries_[before + next[delivered(pair.second)]++] = {
-            static_cast<int64_t>(p) + 1, events_->secondsOfDay(pair.second) - events_->secondsOfDay(pair.first),
-            pair.second};
-    }
-}
-
-void LatencyRows::sortByDelivery() {
-    // A counting sort over the seconds of the day: stable, and each row's
-    // event is looked at once rather than at every comparison.
-    const auto key = [this](const Entry& entry) {
-        return static_cast<std::size_t>(std::clamp(events_->secondsOfDay(entry.event), 0, store::secondsPerDay - 1));
-    };
-    containers::LargeVector<uint32_t> keys(entries_.size());
-    std::vector<uint32_t> next(store::secondsPerDay + 1, 0);
-    for (std::size_t i = 0; i < entries_.size(); ++i) {
-        keys[i] = static_cast<uint32_t>(key(entries_[i]));
-        ++next[keys[i] + 1];
-    }
-    for (int s = 0; s < store::secondsPerDay; ++s)
-        next[static_cast<std::size_t>(s) + 1] += next[static_cast<std::size_t>(s)];
-    containers::LargeVector<Entry> sorted(entries_.size());
-    for (std::size_t i = 0; i < entries_.size(); ++i) sorted[next[keys[i]]++] = entries_[i];
-    entries_.swap(sorted);
-}
-
-LatencyRow LatencyRows::operator[](std::size_t row) const {
-    return {index(row),
-            QString::fromUtf8(guid(row).text()),
-            timeOfDay(deliveredSeconds(row)),
-            secondsInQueue(row),
-            veyraNodeId(row),
-            keldanNodeId(row)};
-}
 
 LatencyPairs pairGatheredEvents(const RangeRequest& request, std::shared_ptr<const MessageEvents> gathered) {
     const RangeAcceptance filter(request);
@@ -299,17 +214,10 @@ bool storeMessageLatency(store::ReportDatabase& db, const LatencyPairs& pairs, R
     return true;
 }
 
-void reportLatencyOutcome(const LatencyPairs& pairs, const LatencyRows& outbound, platform::MessageSink& messages,
-                          QIODevice* unmatchedFile) {
-    if (unmatchedFile) writeUnmatched(*unmatchedFile, *pairs.events, pairs.pairing.unmatched);
-    if (outbound.empty()) messages.show({shell::myLoadResString(68)});
-}
-
-int64_t buildMessageLatency(store::ReportDatabase& db, const RangeRequest& request, platform::MessageSink& messages,
-                            QIODevice* unmatchedFile) {
+int64_t buildMessageLatency(store::ReportDatabase& db, const RangeRequest& request, QIODevice* unmatchedFile) {
     const LatencyPairs pairs = pairMessageLatency(db, request);
     storeMessageLatency(db, pairs);
-    reportLatencyOutcome(pairs, pairs.outbound, messages, unmatchedFile);
+    if (unmatchedFile) writeUnmatchedEvents(*unmatchedFile, pairs);
     return static_cast<int64_t>(pairs.pairing.pairs.size());
 }
 

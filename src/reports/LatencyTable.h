@@ -3,79 +3,17 @@
 #pragma once
 
 #include <QIODevice>
-#include <QString>
-#include <QTime>
 #include <atomic>
 #include <cstdint>
 #include <memory>
-#include <span>
-#include <string_view>
-#include <vector>
 
-#include "containers/LargeArrays.h"
-#include "platform/UserMessage.h"
 #include "reports/LatencyPairing.h"
+#include "reports/LatencyRows.h"
 #include "reports/ReportProgress.h"
 #include "reports/ReportRequest.h"
 #include "store/ReportDatabase.h"
 
 namespace varnel::reports {
-
-// Whether a pair whose cleared event has this type is an outbound message:
-// every type but new and cleared inbound (3 and 5).
-bool isOutboundMessage(int messageType);
-
-struct LatencyRow {
-    int64_t index = 0;
-    QString messageGuid;
-    QTime timeDelivered;  // on 1 January 2004
-    int64_t secondsInQueue = 0;
-    double veyraNodeId = 0;
-    double keldanNodeId = 0;
-    bool operator==(const LatencyRow&) const = default;
-};
-
-// The outbound rows of MessageLatency, as the chart and the summary read
-// them. A row is the cleared event of its pair, read from the events it was
-// paired from, so that millions of rows hold no text of their own.
-class LatencyRows {
-public:
-    // No rows, over events of its own that add() fills.
-    LatencyRows();
-    // No rows, over paired events that addOutboundPairs() names.
-    explicit LatencyRows(std::shared_ptr<const MessageEvents> events);
-
-    void add(const LatencyRow& row);
-    void add(int64_t index, std::string_view guid, int deliveredSeconds, int64_t secondsInQueue, double veyraNodeId,
-             double keldanNodeId);
-    // On rows that hold none: the outbound pairs among pairs, in table order,
-    // as rows numbered from 1 (the table is emptied before they are stored),
-    // each put in its place in delivery order, so that no sort follows.
-    void addOutboundPairs(std::span<const EventPair> pairs);
-    // Ascending delivery time; rows of one time keep the order they were added in.
-    void sortByDelivery();
-
-    std::size_t size() const { return entries_.size(); }
-    bool empty() const { return entries_.empty(); }
-    int64_t index(std::size_t row) const { return entries_[row].index; }
-    IdentifierText guid(std::size_t row) const { return events_->guid(entries_[row].event); }
-    int deliveredSeconds(std::size_t row) const { return events_->secondsOfDay(entries_[row].event); }
-    int64_t secondsInQueue(std::size_t row) const { return entries_[row].secondsInQueue; }
-    double veyraNodeId(std::size_t row) const { return events_->veyraSerial(entries_[row].event); }
-    double keldanNodeId(std::size_t row) const { return events_->keldanSerial(entries_[row].event); }
-    LatencyRow operator[](std::size_t row) const;
-
-private:
-    struct Entry {
-        int64_t index;
-        int32_t secondsInQueue;
-        uint32_t event;
-    };
-
-    std::shared_ptr<MessageEvents> own_;  // when filled by add()
-    std::shared_ptr<const MessageEvents> events_;
-    containers::LargeVector<Entry> entries_;
-};
 
 // The events of the range paired, before anything is stored: the table's
 // rows in table order and its outbound rows in delivery order.
@@ -112,14 +50,9 @@ LatencyPairs pairMessageLatency(store::ReportDatabase& db, const RangeRequest& r
 bool storeMessageLatency(store::ReportDatabase& db, const LatencyPairs& pairs, ReportProgress* progress = nullptr,
                          const std::atomic<bool>* cancelled = nullptr);
 
-// Writes the unmatched events to unmatchedFile after its header line, and
-// shows "No message traffic found." when no outbound row exists.
-void reportLatencyOutcome(const LatencyPairs& pairs, const LatencyRows& outbound, platform::MessageSink& messages,
-                          QIODevice* unmatchedFile = nullptr);
-
-// The three steps above, one after the other. Returns the number of pairs stored.
-int64_t buildMessageLatency(store::ReportDatabase& db, const RangeRequest& request, platform::MessageSink& messages,
-                            QIODevice* unmatchedFile = nullptr);
+// Pairs, stores and writes the unmatched events to unmatchedFile when given,
+// one after the other. Returns the number of pairs stored.
+int64_t buildMessageLatency(store::ReportDatabase& db, const RangeRequest& request, QIODevice* unmatchedFile = nullptr);
 
 // The outbound rows of the stored table in ascending TimeDelivered (then in stored order).
 LatencyRows readOutboundLatency(store::ReportDatabase& db);

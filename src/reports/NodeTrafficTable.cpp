@@ -105,8 +105,8 @@ void storeRows(store::ReportDatabase& db, const std::vector<NodeTrafficRow>& row
 
 }  // namespace
 
-int64_t buildNodeTraffic(store::ReportDatabase& db, const RangeRequest& request, NodeCount what,
-                         platform::MessageSink& messages, const NodeTallies* gathered, ReportProgress* progress) {
+NodeTrafficBuild buildNodeTraffic(store::ReportDatabase& db, const RangeRequest& request, NodeCount what,
+                                  const NodeTallies* gathered, ReportProgress* progress) {
     std::optional<SerialTallies> scanned;
     const bool tallied = gathered && gathered->answers(request);
     const SerialTallies& tallies =
@@ -121,8 +121,9 @@ int64_t buildNodeTraffic(store::ReportDatabase& db, const RangeRequest& request,
     transaction.commit();
     if (countedSteps) countedSteps->finish();
 
-    if (counted == 0) messages.show({shell::myLoadResString(what == NodeCount::DeliveredMessages ? 67 : 138)});
-    return counted;
+    NodeTrafficBuild build{counted, {}};
+    if (counted == 0) build.messages.push_back(shell::tableMessage(what == NodeCount::DeliveredMessages ? 67 : 138));
+    return build;
 }
 
 std::vector<NodeTrafficRow> readNodeTraffic(store::ReportDatabase& db) {

@@ -31,20 +31,25 @@ struct NodeTrafficRow {
 
 class NodeTallies;
 
+// What a build of the table did.
+struct NodeTrafficBuild {
+    int64_t counted = 0;  // the messages counted
+    // When none: "No message traffic data found." (or, for non-deliveries,
+    // "No error delivery states found in the selected log").
+    platform::UserMessages messages;
+};
+
 // Rebuilds the table: one row per node (the Veyra entries, then the Keldan
 // entries, in list order; only the selected ones while node limiting is on)
 // and every cleared message strictly inside the time range counted once on
 // its Veyra node's row and once on its Keldan node's row. Nodes are looked up
-// by side and serial number. When no message matches, the table stays empty
-// and "No message traffic data found." (or, for non-deliveries, "No error
-// delivery states found in the selected log") is shown. Returns the number of
-// messages counted. The counts come from gathered when it is given and
-// answers the request, else from a scan of the raw message rows; both give
-// the same rows. The scan tells its progress over the raw rows it walks;
-// gathered counts tell the messages counted, all at once.
-int64_t buildNodeTraffic(store::ReportDatabase& db, const RangeRequest& request, NodeCount count,
-                         platform::MessageSink& messages, const NodeTallies* gathered = nullptr,
-                         ReportProgress* progress = nullptr);
+// by side and serial number. When no message matches, the table stays empty.
+// The counts come from gathered when it is given and answers the request,
+// else from a scan of the raw message rows; both give the same rows. The scan
+// tells its progress over the raw rows it walks; gathered counts tell the
+// messages counted, all at once.
+NodeTrafficBuild buildNodeTraffic(store::ReportDatabase& db, const RangeRequest& request, NodeCount count,
+                                  const NodeTallies* gathered = nullptr, ReportProgress* progress = nullptr);
 
 // The table's rows in stored order.
 std::vector<NodeTrafficRow> readNodeTraffic(store::ReportDatabase& db);

@@ -69,30 +69,30 @@ void storeMinutes(store::ReportDatabase& db, const std::vector<PortMinute>& minu
     transaction.commit();
 }
 
-void buildTable(store::ReportDatabase& db, const ingest::MinuteExtremes& extremes, int16_t peakAvailableLines,
-                platform::MessageSink& messages, StageSteps& steps) {
+PortAvailabilityBuild buildTable(store::ReportDatabase& db, const ingest::MinuteExtremes& extremes,
+                                 int16_t peakAvailableLines, StageSteps& steps) {
     std::vector<PortMinute> minutes = minuteExtremes(extremes);
     const bool hadActivity = fillMinutesWithoutRows(minutes, peakAvailableLines);
     storeMinutes(db, minutes, steps);
-    if (!hadActivity) messages.show({shell::myLoadResString(63)});
+    PortAvailabilityBuild build{true, {}};
+    if (!hadActivity) build.messages.push_back(shell::tableMessage(63));
+    return build;
 }
 
 }  // namespace
 
-bool ensurePortAvailability(store::ReportDatabase& db, int16_t peakAvailableLines, platform::MessageSink& messages,
-                            ReportProgress* progress) {
-    if (!perMinuteTableNeedsBuild(db, "PortAvailability")) return false;
+PortAvailabilityBuild ensurePortAvailability(store::ReportDatabase& db, int16_t peakAvailableLines,
+                                             ReportProgress* progress) {
+    if (!perMinuteTableNeedsBuild(db, "PortAvailability")) return {};
     StageSteps steps = minuteSteps(progress);
-    buildTable(db, scannedPortExtremes(db), peakAvailableLines, messages, steps);
-    return true;
+    return buildTable(db, scannedPortExtremes(db), peakAvailableLines, steps);
 }
 
-bool ensurePortAvailability(store::ReportDatabase& db, const ingest::MinuteExtremes& gathered,
-                            int16_t peakAvailableLines, platform::MessageSink& messages, ReportProgress* progress) {
-    if (!perMinuteTableNeedsBuild(db, "PortAvailability")) return false;
+PortAvailabilityBuild ensurePortAvailability(store::ReportDatabase& db, const ingest::MinuteExtremes& gathered,
+                                             int16_t peakAvailableLines, ReportProgress* progress) {
+    if (!perMinuteTableNeedsBuild(db, "PortAvailability")) return {};
     StageSteps steps = minuteSteps(progress);
-    buildTable(db, gathered, peakAvailableLines, messages, steps);
-    return true;
+    return buildTable(db, gathered, peakAvailableLines, steps);
 }
 
 std::vector<PortMinute> readPortAvailability(store::ReportDatabase& db) {

@@ -19,20 +19,25 @@ struct PortMinute {
     bool operator==(const PortMinute&) const = default;
 };
 
+// What a build of the table did.
+struct PortAvailabilityBuild {
+    bool built = false;  // false: the table held its rows already
+    // "No call activity found in log!" when it was built and no minute had raw rows.
+    platform::UserMessages messages;
+};
+
 // Builds the table unless it already holds more than one row. Minutes before
 // the first and after the last minute with raw rows are idle (0 in use,
 // peakAvailableLines available); a minute without rows between them carries
-// the values of the minute before it. Shows "No call activity found in log!"
-// when no minute had raw rows. Returns whether the table was built; only a
-// build tells progress, its 1440 minutes.
-bool ensurePortAvailability(store::ReportDatabase& db, int16_t peakAvailableLines, platform::MessageSink& messages,
-                            ReportProgress* progress = nullptr);
+// the values of the minute before it. Only a build tells progress, its 1440
+// minutes.
+PortAvailabilityBuild ensurePortAvailability(store::ReportDatabase& db, int16_t peakAvailableLines,
+                                             ReportProgress* progress = nullptr);
 
 // The same from the extremes that the load gathered of the raw rows now in
 // db (IngestState::minutes), without scanning RawPortData.
-bool ensurePortAvailability(store::ReportDatabase& db, const ingest::MinuteExtremes& gathered,
-                            int16_t peakAvailableLines, platform::MessageSink& messages,
-                            ReportProgress* progress = nullptr);
+PortAvailabilityBuild ensurePortAvailability(store::ReportDatabase& db, const ingest::MinuteExtremes& gathered,
+                                             int16_t peakAvailableLines, ReportProgress* progress = nullptr);
 
 // The table's rows in ascending Minute.
 std::vector<PortMinute> readPortAvailability(store::ReportDatabase& db);

@@ -8,7 +8,7 @@
 #include <QTime>
 #include <QVector>
 
-#include "reports/LatencyTable.h"
+#include "reports/LatencyRows.h"
 #include "reports/NodeTrafficTable.h"
 #include "reports/PortAvailabilityTable.h"
 #include "reports/QueueActivityTable.h"

@@ -1,11 +1,9 @@
 #include "reportwindows/ReportWindow.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDir>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -13,11 +11,10 @@
 #include <QPrinter>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QThread>
 #include <QVBoxLayout>
 
 #include "catalogue/DefaultFileNames.h"
-#include "catalogue/ReportRecipe.h"
+#include "catalogue/ReportRun.h"
 #include "charts/ChartControl.h"
 #include "platform/DocumentsFolder.h"
 #include "platform/WholeFileWriter.h"
@@ -32,19 +29,14 @@
 #include "store/ReportDatabase.h"
 #include "windowkit/ProgressPanel.h"
 #include "windowkit/Twips.h"
+#include "windowkit/WaitCursor.h"
+#include "windowkit/WorkWhilePainting.h"
 
 namespace varnel::reportwindows {
 
 namespace {
 
 using shell::myLoadResString;
-
-// Messages of a build on another thread, shown in order once it has ended.
-class CollectedMessages : public platform::MessageSink {
-public:
-    void show(const platform::UserMessage& message) override { messages.push_back(message); }
-    std::vector<platform::UserMessage> messages;
-};
 
 QString withoutMnemonic(QString caption) { return caption.remove(QLatin1Char('&')); }
 
@@ -214,7 +206,7 @@ void ReportWindow::load(app::ProgressPanel& panel) {
         zoom(1);
         viewport_->setValue(360);
     }
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const windowkit::WaitCursor wait;
     // "Crunching database..." shows only when the report builds its table.
     ReportProgressPanel progress(panel, design_.chartLoadingCaption());
     const BuiltChart built = buildInBackground(progress);
@@ -234,21 +226,22 @@ void ReportWindow::load(app::ProgressPanel& panel) {
     }
     applyOptions();
     panel.end();
-    QApplication::restoreOverrideCursor();
     chart_->setBatchMode(false);
 }
 
 ReportWindow::BuiltChart ReportWindow::buildInBackground(ReportProgressPanel& progress) {
     BuiltChart built;
-    CollectedMessages messages;
+    // What the build said and its failures, shown in order once it has ended.
+    platform::UserMessages messages;
     const QString failurePrefix = myLoadResString(design_.loadFailureId);
-    QThread* worker = QThread::create([&] {
+    windowkit::runWhilePainting([&] {
         // The chart data and their points are made here as well, and the
         // rows freed here: for a long report any of these would hold up the
         // window. A latency report's table is stored after the window has
         // its chart.
         bool charted = false;
         const reports::RowsUser chart = [&](const reports::BuiltReport& rows) {
+            messages.insert(messages.end(), rows.messages.begin(), rows.messages.end());
             built.points = static_cast<int64_t>(rows.size());
             built.data = catalogue::reportChart(rows, inputs_);
             charted = true;
@@ -259,21 +252,14 @@ ReportWindow::BuiltChart ReportWindow::buildInBackground(ReportProgressPanel& pr
                 inputs_.latencyTable ? inputs_.latencyTable->pause() : reports::LatencyTableStore::Pause();
             store::ReportDatabase db(inputs_.connectionString);
             db.useFastRebuilds();
-            if (catalogue::reportEntry(inputs_.kind).writesUnmatchedFile && inputs_.debug) {
-                // Beside the working database: the program's own folder is
-                // not writable once installed.
-                const QString path = QFileInfo(inputs_.connectionString)
-                                         .dir()
-                                         .filePath(QString::fromLatin1(catalogue::unmatchedMessagesFileName));
-                const auto failure =
-                    catalogue::buildReportWithUnmatchedFile(db, inputs_, messages, path, chart, &progress)
-                        .unmatchedFileFailure;
-                if (failure) messages.show({failurePrefix + shell::writeFailureText(*failure)});
-            } else {
-                catalogue::buildReport(db, inputs_, messages, nullptr, chart, &progress);
-            }
+            // The unmatched-message file goes beside the working database:
+            // the program's own folder is not writable once installed.
+            const auto failure =
+                catalogue::runReport(db, inputs_, QFileInfo(inputs_.connectionString).dir(), chart, &progress)
+                    .unmatchedFileFailure;
+            if (failure) messages.push_back({failurePrefix + shell::writeFailureText(*failure)});
         } catch (const std::exception& e) {
-            messages.show({failurePrefix + QString::fromUtf8(e.what())});
+            messages.push_back({failurePrefix + QString::fromUtf8(e.what())});
             charted = false;
         }
         // A failed build leaves a report without rows, whose chart still
@@ -284,16 +270,8 @@ ReportWindow::BuiltChart ReportWindow::buildInBackground(ReportProgressPanel& pr
         // The points once the rows are gone, which are as large.
         built.chartPoints = charts::ChartControl::preparePoints(built.data, design_.groupType);
     });
-    // The window system goes on painting while the build runs; the user's
-    // clicks and keys wait, as they would behind a modal window.
-    QEventLoop loop;
-    connect(worker, &QThread::finished, &loop, &QEventLoop::quit);
-    worker->start();
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-    worker->wait();
-    delete worker;
     progress.showNow();
-    for (const platform::UserMessage& message : messages.messages) services_.dialogs.show(message);
+    for (const platform::UserMessage& message : messages) services_.dialogs.show(message);
     return built;
 }
 

@@ -1,5 +1,5 @@
 // The values shared by the windows for one run of the program: the data
-// files, the working database's connection string, what the parser keeps
+// files (the working database among them), what the parser keeps
 // (report date, peak available lines, counters), what the last load
 // gathered for the reports, the debug flag, the lock that keeps the working
 // database to this process, and the store of the latency table.
@@ -7,6 +7,7 @@
 
 #include <memory>
 
+#include "catalogue/ReportRun.h"
 #include "ingest/IngestState.h"
 #include "platform/PrivateFolder.h"
 #include "reports/LatencyTableStore.h"
@@ -19,9 +20,8 @@ namespace varnel::app {
 struct AppSession {
     explicit AppSession(store::DataFiles files, bool debug = false) : files(std::move(files)), debug(debug) {}
 
+    // The template and the working database file that every reader opens.
     store::DataFiles files;
-    // The working database file that every reader opens (set at start-up).
-    QString connectionString;
     // One for the whole run: peak available lines and the report date carry
     // over from load to load.
     ingest::IngestState ingest;
@@ -40,6 +40,10 @@ struct AppSession {
     // chart. Ended first: a store under way is rolled back before the lock
     // and the private folder go.
     std::shared_ptr<reports::LatencyTableStore> latencyTable = std::make_shared<reports::LatencyTableStore>();
+
+    // What the last load leaves for every report: the working database, the
+    // parser's values, the load's gathering and the debug flag.
+    catalogue::LoadedSession loadedSession() const;
 };
 
 }  // namespace varnel::app

@@ -32,4 +32,10 @@ QString myLoadResString(int id) {
     return englishString(id);
 }
 
+platform::UserMessage tableMessage(int id) {
+    platform::UserMessage message(myLoadResString(id));
+    message.stringId = id;
+    return message;
+}
+
 }  // namespace varnel::shell

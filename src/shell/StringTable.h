@@ -6,6 +6,8 @@
 #include <memory>
 #include <optional>
 
+#include "platform/UserMessage.h"
+
 namespace varnel::shell {
 
 // A source of translated texts by id (a language pack).
@@ -24,5 +26,9 @@ std::shared_ptr<const LanguagePack> languagePack();
 QString englishString(int id);
 
 QString myLoadResString(int id);
+
+// A message of the string table's text of an id, in the language in force,
+// carrying the id.
+platform::UserMessage tableMessage(int id);
 
 }  // namespace varnel::shell

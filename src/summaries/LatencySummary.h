@@ -5,7 +5,7 @@
 #include <QList>
 #include <QVariant>
 
-#include "reports/LatencyTable.h"
+#include "reports/LatencyRows.h"
 #include "summaries/SummaryGrid.h"
 
 namespace varnel::summaries {

@@ -11,13 +11,14 @@ using shell::myLoadResString;
 
 constexpr int fixedColumnWidth = 330;
 
-void reportEmptyTable(const std::vector<reports::NodeTrafficRow>& rows, platform::MessageSink& messages) {
-    if (rows.empty()) messages.show({myLoadResString(64)});
+platform::UserMessages emptyTableMessages(const std::vector<reports::NodeTrafficRow>& rows) {
+    if (rows.empty()) return {shell::tableMessage(64)};
+    return {};
 }
 
 }  // namespace
 
-SummaryGrid nodeTrafficSummary(const std::vector<reports::NodeTrafficRow>& rows, platform::MessageSink& messages) {
+SummaryGrid nodeTrafficSummary(const std::vector<reports::NodeTrafficRow>& rows) {
     SummaryGrid grid;
     grid.columns = {{QString(), QString(), fixedColumnWidth},
                     {QStringLiteral("NodeType"), myLoadResString(75), 1005},
@@ -26,7 +27,7 @@ SummaryGrid nodeTrafficSummary(const std::vector<reports::NodeTrafficRow>& rows,
                     {QStringLiteral("InboundMessageSize"), myLoadResString(37), 2100},
                     {QStringLiteral("OutboundMessages"), myLoadResString(83), 1620},
                     {QStringLiteral("OutboundMessageSize"), myLoadResString(82), 2280}};
-    reportEmptyTable(rows, messages);
+    grid.messages = emptyTableMessages(rows);
     for (const reports::NodeTrafficRow& row : rows) {
         const QString id = text::numberText(row.nodeId);
         grid.rows << QStringList{id,
@@ -40,14 +41,14 @@ SummaryGrid nodeTrafficSummary(const std::vector<reports::NodeTrafficRow>& rows,
     return grid;
 }
 
-SummaryGrid nodeErrorSummary(const std::vector<reports::NodeTrafficRow>& rows, platform::MessageSink& messages) {
+SummaryGrid nodeErrorSummary(const std::vector<reports::NodeTrafficRow>& rows) {
     SummaryGrid grid;
     grid.columns = {{QString(), QString(), fixedColumnWidth},
                     {QStringLiteral("NodeType"), myLoadResString(75), 1005},
                     {QStringLiteral("NodeID"), myLoadResString(70), 975},
                     {QStringLiteral("InboundMessages"), myLoadResString(148), 1575},
                     {QStringLiteral("OutboundMessages"), myLoadResString(149), 1620}};
-    reportEmptyTable(rows, messages);
+    grid.messages = emptyTableMessages(rows);
     for (const reports::NodeTrafficRow& row : rows) {
         const QString id = text::numberText(row.nodeId);
         grid.rows << QStringList{id, row.nodeType, id, text::numberText(static_cast<double>(row.inboundMessages)),

@@ -6,7 +6,7 @@
 
 #include <QIODevice>
 
-#include "reports/LatencyTable.h"
+#include "reports/LatencyRows.h"
 #include "summaries/SummaryGrid.h"
 
 namespace varnel::summaries {

@@ -1,11 +1,14 @@
 // What a summary window's grid shows: its columns (key, header text, width)
-// and its data rows of cell texts. The CSV writers read the cells by key.
+// and its data rows of cell texts, and what the summary has to say. The CSV
+// writers read the cells by key.
 #pragma once
 
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <optional>
+
+#include "platform/UserMessage.h"
 
 namespace varnel::summaries {
 
@@ -18,7 +21,8 @@ struct SummaryColumn {
 
 struct SummaryGrid {
     QList<SummaryColumn> columns;
-    QList<QStringList> rows;  // one cell text per column, in column order
+    QList<QStringList> rows;          // one cell text per column, in column order
+    platform::UserMessages messages;  // e.g. that the table holds no rows
 
     // Position of the column with the key.
     std::optional<int> columnIndex(const QString& key) const;

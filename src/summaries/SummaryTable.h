@@ -9,7 +9,7 @@
 #include <QStringList>
 #include <limits>
 
-#include "reports/LatencyTable.h"
+#include "reports/LatencyRows.h"
 #include "summaries/SummaryGrid.h"
 
 namespace varnel::summaries {

@@ -12,7 +12,7 @@
 #include <optional>
 #include <vector>
 
-#include "reports/LatencyTable.h"
+#include "reports/LatencyRows.h"
 #include "summaries/SummaryGrid.h"
 
 namespace varnel::summarywindows {

@@ -36,12 +36,6 @@ Object* named(Object* object, const char* name) {
     return object;
 }
 
-// Messages of a second pass over rows already shown once: not shown again.
-class SilentMessages : public platform::MessageSink {
-public:
-    void show(const platform::UserMessage&) override {}
-};
-
 }  // namespace
 
 SummaryWindow::SummaryWindow(const reports::ReportInputs& inputs, const SummaryWindowServices& services,
@@ -127,7 +121,8 @@ void SummaryWindow::fillGrid() {
         grid.bindLatencyRows(report_->rows.shared<reports::LatencyRows>());
     } else {
         // An empty node table shows its message here and leaves no data rows.
-        const summaries::SummaryGrid summary = catalogue::summaryGrid(*report_, services_.dialogs);
+        const summaries::SummaryGrid summary = catalogue::summaryGrid(*report_);
+        for (const platform::UserMessage& message : summary.messages) services_.dialogs.show(message);
         grid.setColumns(summary.columns);
         grid.setGridRowCount(1);
         for (const QStringList& cells : summary.rows) {
@@ -148,11 +143,11 @@ void SummaryWindow::saveAsCsv() {
     if (!report_) return;
     const auto chosen = services_.dialogs.chooseSaveFile(myLoadResString(104), suggestedCsvPath(), QString());
     if (!chosen) return;
-    SilentMessages alreadyShown;
     const auto failure = [&] {
         windowkit::WaitCursor wait;
         return platform::writeWholeFile(QDir::fromNativeSeparators(chosen->path), [&](QIODevice& out) {
-            return catalogue::writeSummaryCsv(*report_, alreadyShown, out);
+            // What the summary says was shown with the grid already.
+            return catalogue::writeSummaryCsv(*report_, out).written;
         });
     }();
     if (failure) {

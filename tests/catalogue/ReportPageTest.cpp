@@ -90,7 +90,7 @@ TEST(ReportPageHtmlTest, TitleFactsSummaryLinesAndOneSectionPerReportInOrder) {
     nodes.inputs.kind = ReportKind::NodeErrors;
     nodes.report = {ReportKind::NodeErrors,
                     std::vector<reports::NodeTrafficRow>{{QStringLiteral("Veyra"), 512, 1, 0, 2, 0}}};
-    nodes.messages = {QStringLiteral("A message of the build")};
+    nodes.report.messages = {platform::UserMessage(QStringLiteral("A message of the build"))};
     FakeViews views;
     const QString page = pageOf({latencyReport(3), nodes}, views);
     EXPECT_EQ(views.drawn, 2);

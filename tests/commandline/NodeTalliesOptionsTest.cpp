@@ -24,11 +24,6 @@ constexpr std::string_view day =
     "5/12/2004 9:03:00,CLEARED OUTGOING MESSAGE,512,,{D},OK,4000000,1,100\n"
     "5/12/2004 9:04:00,CLEARED INCOMING MESSAGE,513,3001,{E},OK,5000000,1,100\n";
 
-class NoMessages : public platform::MessageSink {
-public:
-    void show(const platform::UserMessage&) override {}
-};
-
 class NodeTalliesOptions : public ::testing::Test, protected test::LoadScene {
 protected:
     void SetUp() override { logs.write("CallLog_20040512.log", day); }
@@ -58,13 +53,12 @@ protected:
 
         const reports::RangeRequest range = cli::rangeRequest(options, loaded);
         store::ReportDatabase db(files.workingPath());
-        NoMessages messages;
         Outcome outcome;
         outcome.answered = tallies->answers(range);
         outcome.tallied = tallies->tallies().messages();
-        reports::buildNodeTraffic(db, range, reports::NodeCount::DeliveredMessages, messages, tallies.get());
+        reports::buildNodeTraffic(db, range, reports::NodeCount::DeliveredMessages, tallies.get());
         outcome.tallyRows = reports::readNodeTraffic(db);
-        reports::buildNodeTraffic(db, range, reports::NodeCount::DeliveredMessages, messages);
+        reports::buildNodeTraffic(db, range, reports::NodeCount::DeliveredMessages);
         outcome.scanRows = reports::readNodeTraffic(db);
         return outcome;
     }

@@ -1,5 +1,6 @@
 // The main window's Help menu and the update check at the end of start-up.
 #include <QAction>
+#include <QFileInfo>
 
 #include "mainwindow/MainWindowFixture.h"
 
@@ -41,7 +42,7 @@ TEST_F(MainWindowHelpMenu, TheBackgroundCheckRunsOnceAtTheEndOfStartUp) {
     open({}, nullptr, [&](MainWindowServices& services) {
         services.backgroundUpdateCheck = [&]() -> std::optional<platform::UserMessage> {
             ++runs;
-            databaseReady = !session_->connectionString.isEmpty();
+            databaseReady = QFileInfo::exists(session_->files.workingPath());
             return std::nullopt;
         };
     });

@@ -75,7 +75,7 @@ TEST_F(MainWindowLoad, SecondLoadLeavesOnlyItsOwnNodesAndRows) {
     selectDays({1});
     loadData();
     expectNodeLists({"3001"}, {"4001"});
-    SQLite::Database db(QFile::encodeName(session_->connectionString).toStdString(), SQLite::OPEN_READONLY);
+    SQLite::Database db(QFile::encodeName(session_->files.workingPath()).toStdString(), SQLite::OPEN_READONLY);
     EXPECT_EQ(db.execAndGet("SELECT COUNT(*) FROM RawMessageData").getInt(), 2);
     EXPECT_EQ(db.execAndGet("SELECT COUNT(*) FROM RawPortData").getInt(), 2);
 }

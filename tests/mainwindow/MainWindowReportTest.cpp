@@ -121,7 +121,7 @@ TEST_F(MainWindowReports, ReportsReceiveTheirTabsChoicesInListOrder) {
     EXPECT_TRUE(inputs.range.nodes.limitNodes);
     EXPECT_EQ(inputs.range.nodes.selectedVeyra, (QStringList{"1001", "1003"}));
     EXPECT_EQ(inputs.range.nodes.selectedKeldan, QStringList{"2002"});
-    EXPECT_EQ(inputs.connectionString, session_->connectionString);
+    EXPECT_EQ(inputs.connectionString, session_->files.workingPath());
     EXPECT_EQ(inputs.peakAvailableLines, 10);
     EXPECT_EQ(inputs.reportDate.day, 12) << "the time of the last line read";
     EXPECT_TRUE(inputs.debug);

@@ -47,7 +47,7 @@ TEST_F(MainWindowStart, FirstStartWithoutTheSetting) {
     EXPECT_TRUE(QFile::exists(working));
     EXPECT_TRUE(QFile::exists(QDir(data_.path()).filePath("CleanPortData.db")));
     EXPECT_EQ(control<QLineEdit>("txtDatabasePath")->text(), QDir::toNativeSeparators(working));
-    EXPECT_EQ(session_->connectionString, working);
+    EXPECT_EQ(session_->files.workingPath(), working);
     EXPECT_GT(session_->ingest.reportDate.year, 2000);
 
     EXPECT_EQ(window.windowTitle(), "Varnel Traffic Analyzer");

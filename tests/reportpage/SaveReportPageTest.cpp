@@ -91,7 +91,7 @@ TEST_F(SaveReportPage, ATabsFailedCheckIsSaidBeforeAnyDialogAndAFailedWriteNames
     EXPECT_EQ(dialogs_.messages[0].icon, platform::UserMessage::Icon::Critical);
 
     // Neither the working database nor a log of the loaded folder is ever replaced.
-    for (const QString& kept : {session_->connectionString, QDir(logs_.path()).filePath("CallLog_20040512.log")}) {
+    for (const QString& kept : {session_->files.workingPath(), QDir(logs_.path()).filePath("CallLog_20040512.log")}) {
         QFile file(kept);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         const QByteArray before = file.readAll();

@@ -73,12 +73,6 @@ QStringList everyNth(const QStringList& entries, int n) {
     return out;
 }
 
-class KeptMessages : public platform::MessageSink {
-public:
-    void show(const platform::UserMessage& message) override { shown << message.text; }
-    QStringList shown;
-};
-
 std::string bits(double value) {
     char text[20];
     std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(std::bit_cast<uint64_t>(value)));
@@ -101,10 +95,10 @@ struct BuiltTable {
 
 BuiltTable build(store::ReportDatabase& db, const RangeRequest& request, NodeCount what,
                  const reports::NodeTallies* gathered) {
-    KeptMessages messages;
     BuiltTable table;
-    table.counted = reports::buildNodeTraffic(db, request, what, messages, gathered);
-    table.shown = messages.shown;
+    const reports::NodeTrafficBuild built = reports::buildNodeTraffic(db, request, what, gathered);
+    table.counted = built.counted;
+    for (const platform::UserMessage& message : built.messages) table.shown << message.text;
     table.rows = reports::readNodeTraffic(db);
     for (const auto& row : table.rows) table.rowTexts.push_back(rowText(row));
     return table;

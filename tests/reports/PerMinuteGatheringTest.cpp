@@ -15,11 +15,6 @@ using namespace varnel;
 
 namespace {
 
-class SilentSink : public platform::MessageSink {
-public:
-    void show(const platform::UserMessage&) override {}
-};
-
 // Enough lines for several hand-overs of rows, with calls left open across
 // them, queue fields missing or negative, both directions and minute 0.
 std::string busyDay(int lines) {
@@ -77,15 +72,14 @@ TEST_F(PerMinuteGathering, GatheredExtremesEqualAScanOfTheLoadedTables) {
 TEST_F(PerMinuteGathering, TablesBuiltFromGatheredExtremesEqualTablesBuiltByScanning) {
     logs.write("CallLog_20040512.log", busyDay(9000));
     load({QDate(2004, 5, 12)});
-    SilentSink messages;
     store::ReportDatabase db(files.workingPath());
 
-    ASSERT_TRUE(reports::ensurePortAvailability(db, state.minutes, 44, messages));
+    ASSERT_TRUE(reports::ensurePortAvailability(db, state.minutes, 44).built);
     ASSERT_TRUE(reports::ensureQueueActivity(db, state.minutes));
     const auto gatheredPorts = reports::readPortAvailability(db);
     const auto gatheredQueues = reports::readQueueActivity(db);
     db.connection().exec("DELETE FROM PortAvailability; DELETE FROM MessageQueueActivity");
-    ASSERT_TRUE(reports::ensurePortAvailability(db, 44, messages));
+    ASSERT_TRUE(reports::ensurePortAvailability(db, 44).built);
     ASSERT_TRUE(reports::ensureQueueActivity(db));
 
     EXPECT_EQ(gatheredPorts, reports::readPortAvailability(db));

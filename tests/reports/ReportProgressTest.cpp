@@ -21,11 +21,6 @@ namespace {
 
 using Stage = reports::ReportProgress::Stage;
 
-class SilentSink : public platform::MessageSink {
-public:
-    void show(const platform::UserMessage&) override {}
-};
-
 // Everything told, in order; the latency report tells from two threads.
 class RecordedProgress : public reports::ReportProgress {
 public:
@@ -117,8 +112,7 @@ protected:
     std::vector<RecordedProgress::Told> build(const reports::ReportInputs& in) {
         store::ReportDatabase db(files.workingPath());
         RecordedProgress progress;
-        SilentSink sink;
-        catalogue::buildReport(db, in, sink, nullptr, {}, &progress);
+        catalogue::buildReport(db, in, nullptr, {}, &progress);
         return progress.told();
     }
 

@@ -11,11 +11,11 @@ namespace {
 
 using namespace varnel;
 
-class RecordedMessages : public platform::MessageSink {
-public:
-    void show(const platform::UserMessage& message) override { texts << message.text; }
+QStringList textsOf(const platform::UserMessages& messages) {
     QStringList texts;
-};
+    for (const platform::UserMessage& message : messages) texts << message.text;
+    return texts;
+}
 
 QByteArray csvOf(bool (*write)(const summaries::SummaryGrid&, QIODevice&), const summaries::SummaryGrid& grid) {
     QBuffer buffer;
@@ -44,22 +44,20 @@ TEST(HourlySummariesTest, MinutesWithoutDataShowZeroAndSizesAreTakenApartFromCou
 }
 
 TEST(NodeSummariesTest, GridCellsKeepTheLeadingBlankThatTheCsvTrims) {
-    RecordedMessages messages;
     const std::vector<reports::NodeTrafficRow> rows = {{QStringLiteral("Veyra"), 201, 12, 0.523411, 3, 0.12},
                                                        {QStringLiteral("Keldan"), 101, 0, 0, 0, 0}};
-    const summaries::SummaryGrid grid = summaries::nodeTrafficSummary(rows, messages);
+    const summaries::SummaryGrid grid = summaries::nodeTrafficSummary(rows);
     EXPECT_EQ(grid.cell(0, QStringLiteral("InboundMessageSize")), QStringLiteral(" .523411"));
     EXPECT_EQ(csvOf(summaries::writeNodeTrafficCsv, grid),
               QByteArray("Node Type, Node ID, Inbound Messages, Inbound Message Size (MB), Outbound Messages, "
                          "Outbound Message Size (MB)\r\nVeyra,201,12,.523411,3,.12\r\nKeldan,101,0,0,0,0\r\n"));
-    EXPECT_TRUE(messages.texts.isEmpty());
+    EXPECT_TRUE(textsOf(grid.messages).isEmpty());
 }
 
 TEST(NodeSummariesTest, EmptyTableGivesNoDataRowsAndItsMessage) {
-    RecordedMessages messages;
-    const summaries::SummaryGrid grid = summaries::nodeTrafficSummary({}, messages);
+    const summaries::SummaryGrid grid = summaries::nodeTrafficSummary({});
     EXPECT_TRUE(grid.rows.isEmpty());
-    EXPECT_EQ(messages.texts, QStringList{QStringLiteral("No data found in Node Traffic database")});
+    EXPECT_EQ(textsOf(grid.messages), QStringList{QStringLiteral("No data found in Node Traffic database")});
     EXPECT_EQ(csvOf(summaries::writeNodeTrafficCsv, grid).count("\r\n"), 1);
 }
 

@@ -36,8 +36,7 @@ void SummaryWindowFixture::buildReport(reports::ReportKind kind, QTime from, QTi
     inputs_.range.from = from;
     inputs_.range.to = to;
     store::ReportDatabase db(inputs_.connectionString);
-    varnel::test::RecordingObserver reportMessages;
-    catalogue::buildReport(db, inputs_, reportMessages);
+    catalogue::buildReport(db, inputs_);
 }
 
 SummaryWindow& SummaryWindowFixture::open() {

@@ -1,0 +1,82 @@
+#include "reports/LatencyRows.h"
+
+#include <algorithm>
+
+#include "store/RawRows.h"
+#include "store/StoredTime.h"
+
+namespace varnel::reports {
+
+namespace {
+
+QTime timeOfDay(int seconds) { return QTime(0, 0).addSecs(seconds); }
+
+}  // namespace
+
+bool isOutboundMessage(int messageType) { return !store::isInboundMessage(messageType); }
+
+LatencyRows::LatencyRows() : own_(std::make_shared<MessageEvents>()), events_(own_) {}
+
+LatencyRows::LatencyRows(std::shared_ptr<const MessageEvents> events) : events_(std::move(events)) {}
+
+void LatencyRows::add(const LatencyRow& row) {
+    add(row.index, row.messageGuid.toStdString(), QTime(0, 0).secsTo(row.timeDelivered), row.secondsInQueue,
+        row.veyraNodeId, row.keldanNodeId);
+}
+
+void LatencyRows::add(int64_t index, std::string_view guid, int deliveredSeconds, int64_t secondsInQueue,
+                      double veyraNodeId, double keldanNodeId) {
+    const auto event = static_cast<uint32_t>(own_->size());
+    own_->add(guid, deliveredSeconds, 4, veyraNodeId, keldanNodeId);
+    entries_.push_back({index, static_cast<int32_t>(secondsInQueue), event});
+}
+
+void LatencyRows::addOutboundPairs(std::span<const EventPair> pairs) {
+    // Placed by a counting sort over the seconds of the day, as they are added.
+    std::vector<uint32_t> next(store::secondsPerDay + 1, 0);
+    const auto delivered = [this](uint32_t event) {
+        return static_cast<std::size_t>(std::clamp(events_->secondsOfDay(event), 0, store::secondsPerDay - 1));
+    };
+    for (const EventPair& pair : pairs)
+        if (isOutboundMessage(events_->messageType(pair.second))) ++next[delivered(pair.second) + 1];
+    for (std::size_t s = 0; s < store::secondsPerDay; ++s) next[s + 1] += next[s];
+    const std::size_t before = entries_.size();
+    entries_.resize(before + next[store::secondsPerDay]);
+    for (std::size_t p = 0; p < pairs.size(); ++p) {
+        const EventPair& pair = pairs[p];
+        if (!isOutboundMessage(events_->messageType(pair.second))) continue;
+        entries_[before + next[delivered(pair.second)]++] = {
+            static_cast<int64_t>(p) + 1, events_->secondsOfDay(pair.second) - events_->secondsOfDay(pair.first),
+            pair.second};
+    }
+}
+
+void LatencyRows::sortByDelivery() {
+    // A counting sort over the seconds of the day: stable, and each row's
+    // event is looked at once rather than at every comparison.
+    const auto key = [this](const Entry& entry) {
+        return static_cast<std::size_t>(std::clamp(events_->secondsOfDay(entry.event), 0, store::secondsPerDay - 1));
+    };
+    containers::LargeVector<uint32_t> keys(entries_.size());
+    std::vector<uint32_t> next(store::secondsPerDay + 1, 0);
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        keys[i] = static_cast<uint32_t>(key(entries_[i]));
+        ++next[keys[i] + 1];
+    }
+    for (int s = 0; s < store::secondsPerDay; ++s)
+        next[static_cast<std::size_t>(s) + 1] += next[static_cast<std::size_t>(s)];
+    containers::LargeVector<Entry> sorted(entries_.size());
+    for (std::size_t i = 0; i < entries_.size(); ++i) sorted[next[keys[i]]++] = entries_[i];
+    entries_.swap(sorted);
+}
+
+LatencyRow LatencyRows::operator[](std::size_t row) const {
+    return {index(row),
+            QString::fromUtf8(guid(row).text()),
+            timeOfDay(deliveredSeconds(row)),
+            secondsInQueue(row),
+            veyraNodeId(row),
+            keldanNodeId(row)};
+}
+
+}  // namespace varnel::reports

@@ -1,0 +1,10 @@
+#include "session/AppSession.h"
+
+namespace varnel::app {
+
+catalogue::LoadedSession AppSession::loadedSession() const {
+    return {files.workingPath(), &ingest, gathered.messageEvents, gathered.nodeTallies, gathered.latencyPairs,
+            latencyTable,        debug};
+}
+
+}  // namespace varnel::app
