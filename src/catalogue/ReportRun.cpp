@@ -21,6 +21,7 @@ reports::ReportInputs reportInputs(const LoadedSession& session, reports::Report
     }
     if (entry.gathering == LoadGathering::NodeTallies) inputs.nodeTallies = session.nodeTallies;
     if (entry.gathering == LoadGathering::DailyFigures) inputs.dailyTrend = session.dailyTrend;
+    inputs.latencyTable = session.latencyTable;
     inputs.connectionString = session.databasePath;
     inputs.debug = session.debug;
     return inputs;

@@ -12,6 +12,7 @@
 #include "ingest/IngestState.h"
 #include "platform/WholeFileWriter.h"
 #include "reports/LatencyPairing.h"
+#include "reports/LatencyTableStore.h"
 #include "reports/NodeTallies.h"
 #include "reports/PreparedLatency.h"
 #include "reports/ReportInputs.h"
@@ -28,6 +29,9 @@ struct LoadedSession {
     std::shared_ptr<const reports::MessageEvents> messageEvents;
     std::shared_ptr<const reports::NodeTallies> nodeTallies;
     std::shared_ptr<reports::PreparedLatency> preparedLatency;
+    // Where the latency table is stored in the background, which every
+    // report keeps out of its way; null: each report stores its own table.
+    std::shared_ptr<reports::LatencyTableStore> latencyTable;
     bool debug = false;  // write the unmatched-message file of reports that write one
     std::shared_ptr<const trend::DailyTrend> dailyTrend = nullptr;
 };

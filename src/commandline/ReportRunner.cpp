@@ -186,6 +186,7 @@ int runReports(const CliOptions& options, const QString& databasePath, const ing
                        std::move(messageEvents),
                        std::move(nodeTallies),
                        {},
+                       {},
                        options.debug,
                        std::move(dailyTrend)},
                       range, messages, pictures);

@@ -18,6 +18,7 @@
 #include "mainwindow/NodeListView.h"
 #include "platform/DocumentsFolder.h"
 #include "platform/FileNameBytes.h"
+#include "reports/LatencyTableStore.h"
 #include "reports/LaunchChecks.h"
 #include "session/DatabaseBackup.h"
 #include "session/LoadRunner.h"
@@ -25,6 +26,7 @@
 #include "settings/LogFolderSetting.h"
 #include "shell/EnglishStrings.h"
 #include "shell/StringTable.h"
+#include "windowkit/LatencyTableWait.h"
 #include "windowkit/ProgressPanel.h"
 #include "windowkit/ReportLauncher.h"
 #include "windowkit/ReportPageSaver.h"
@@ -228,6 +230,8 @@ void MainWindow::parseLogs() {
     // last load's events go before the new load gathers its own.
     for (NodeListView* list : ui_.nodeLists()) list->clear();
     session_.gathered = {};
+    // The database is made afresh: a latency table not yet stored is of no use.
+    session_.latencyTable->discard();
     setLoadRunning(true);
     gatherers_ = std::make_unique<LoadGatherers>();
     loaded_ = {logFolder_, days, ui_.cmbReportDate->currentText(), gatherers_->watcher()};
@@ -346,6 +350,8 @@ void MainWindow::saveDatabase() {
         myLoadResString(97), QDir::home().filePath(QString::fromLatin1(store::DataFiles::workingFileName)),
         myLoadResString(shell::databaseFileFilterStringId));
     if (!target) return;
+    // The copy holds the last latency report's table.
+    if (const auto failure = windowkit::waitForLatencyTable(*session_.latencyTable)) services_.dialogs.show(*failure);
     try {
         backupDatabase(session_.files.workingPath(), target->path);
     } catch (const BackupError& e) {
@@ -369,6 +375,8 @@ void MainWindow::saveReportPage() {
         if (!inputs) return;
         // The page has no place for the latency report's diagnostic file.
         inputs->debug = false;
+        // The page's build stores its own latency table, after the last one.
+        inputs->latencyTable = nullptr;
         reports.push_back(*inputs);
     }
     if (!services_.reportPageSaver) return;
@@ -384,6 +392,7 @@ void MainWindow::saveReportPage() {
         services_.dialogs.show({*problem, {}, UserMessage::Icon::Exclamation});
         return;
     }
+    if (const auto failure = windowkit::waitForLatencyTable(*session_.latencyTable)) services_.dialogs.show(*failure);
     const catalogue::ReportPageLoad load{loaded_.logFolder, loaded_.days, loadRunner_->result().summary, reportDate};
     const auto failure = services_.reportPageSaver->saveReportPage(
         load, reports, QDir::fromNativeSeparators(target->path), *ui_.frmTitle);

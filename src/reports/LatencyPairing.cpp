@@ -62,6 +62,28 @@ uint32_t loweredHash(std::string_view text) {
     return static_cast<uint32_t>(hash ^ hash >> 29);
 }
 
+// What each byte is as a hex digit: its value in the low four bits, with
+// upperLetter or lowerLetter for A-F and a-f, and notHex for any other byte.
+constexpr uint8_t upperLetter = 0x10;
+constexpr uint8_t lowerLetter = 0x20;
+constexpr uint8_t notHex = 0x80;
+constexpr std::array<uint8_t, 256> hexDigits = [] {
+    std::array<uint8_t, 256> digits{};
+    digits.fill(notHex);
+    for (int c = '0'; c <= '9'; ++c) digits[static_cast<std::size_t>(c)] = static_cast<uint8_t>(c - '0');
+    for (int c = 0; c < 6; ++c) {
+        digits[static_cast<std::size_t>('A' + c)] = static_cast<uint8_t>((10 + c) | upperLetter);
+        digits[static_cast<std::size_t>('a' + c)] = static_cast<uint8_t>((10 + c) | lowerLetter);
+    }
+    return digits;
+}();
+
+// Where the dashes of a packed identifier stand; its other bytes between the
+// braces are its hex digits.
+constexpr std::array<std::size_t, 4> dashes{9, 14, 19, 24};
+
+bool isDash(std::size_t i) { return i == dashes[0] || i == dashes[1] || i == dashes[2] || i == dashes[3]; }
+
 // Eight lowered bytes of text from position from on, the first one highest,
 // missing bytes 0: two texts that agree before from and differ in these
 // bytes are in the order of their prefixes.
@@ -129,8 +151,63 @@ void sortKeys(containers::LargeVector<GroupKey>& keys) {
 
 }  // namespace
 
-std::string_view MessageEvents::groupText(uint32_t group) const {
-    return texts_.text(groups_[group].textOffset, groups_[group].textLength);
+MessageEvents::Identifier MessageEvents::identify(std::string_view text) {
+    Identifier identifier{text, {0, 0}, false, Form::Text};
+    if (text.size() != IdentifierText::packedSize || text.front() != '{' || text.back() != '}') return identifier;
+    for (const std::size_t dash : dashes)
+        if (text[dash] != '-') return identifier;
+    std::array<uint64_t, 2> halves{};
+    unsigned seen = 0;
+    std::size_t digit = 0;
+    for (std::size_t i = 1; i + 1 < text.size(); ++i) {
+        if (isDash(i)) continue;
+        const uint8_t value = hexDigits[static_cast<unsigned char>(text[i])];
+        seen |= value;
+        halves[digit / 16] = halves[digit / 16] << 4 | (value & 0xfu);
+        ++digit;
+    }
+    if (seen & notHex) return identifier;
+    identifier.packed = {halves[0], halves[1]};
+    identifier.isPacked = true;
+    const bool upper = seen & upperLetter;
+    const bool lower = seen & lowerLetter;
+    identifier.form = upper && lower ? Form::Text : lower ? Form::Lower : Form::Upper;
+    return identifier;
+}
+
+// Texts equal but for the case of A-Z are either both packed or neither, so
+// the hash of a packed identifier is made from its digits.
+uint32_t MessageEvents::hashOf(const Identifier& identifier) {
+    if (!identifier.isPacked) return loweredHash(identifier.text);
+    uint64_t hash = (identifier.packed.high ^ std::rotl(identifier.packed.low, 29)) * 0xFF51AFD7ED558CCDull;
+    hash ^= hash >> 32;
+    return static_cast<uint32_t>(hash ^ hash >> 29);
+}
+
+IdentifierText MessageEvents::groupText(uint32_t group) const {
+    IdentifierText text;
+    const Group& kept = groups_[group];
+    const Form form = forms_[group];
+    if (form == Form::Text) {
+        text.text_ = texts_.text(static_cast<uint32_t>(kept.high), static_cast<uint32_t>(kept.low));
+        return text;
+    }
+    const char* letters = form == Form::Lower ? "0123456789abcdef" : "0123456789ABCDEF";
+    std::array<char, IdentifierText::packedSize>& out = text.letters_;
+    out.front() = '{';
+    out.back() = '}';
+    std::size_t digit = 0;
+    for (std::size_t i = 1; i + 1 < out.size(); ++i) {
+        if (isDash(i)) {
+            out[i] = '-';
+            continue;
+        }
+        const uint64_t half = digit < 16 ? kept.high : kept.low;
+        out[i] = letters[half >> (60 - 4 * (digit % 16)) & 0xf];
+        ++digit;
+    }
+    text.spelt_ = true;
+    return text;
 }
 
 uint64_t* MessageEvents::recentSet(uint32_t hash) {
@@ -138,8 +215,24 @@ uint64_t* MessageEvents::recentSet(uint32_t hash) {
     return recent_.data() + (hash & (recentIdentifiers / recentWays - 1)) * recentWays;
 }
 
-uint32_t MessageEvents::groupOf(std::string_view guid, uint32_t hash, bool& added) {
+uint32_t MessageEvents::groupOf(const Identifier& identifier, uint32_t hash, bool& added, bool& sameSpelling) {
     added = false;
+    sameSpelling = true;
+    // Whether group g is the identifier's, and if so whether spelt alike.
+    const auto isItsGroup = [&](uint32_t g) {
+        const Group& kept = groups_[g];
+        const Form form = forms_[g];
+        if (form != Form::Text) {
+            if (!identifier.isPacked || kept.high != identifier.packed.high || kept.low != identifier.packed.low)
+                return false;
+            sameSpelling = identifier.form == form;
+            return true;
+        }
+        const std::string_view text = texts_.text(static_cast<uint32_t>(kept.high), static_cast<uint32_t>(kept.low));
+        if (text == identifier.text) return true;
+        sameSpelling = false;
+        return equalLowered(text, identifier.text);
+    };
     uint64_t* set = recentSet(hash);
     uint64_t* oldest = set;
     for (std::size_t way = 0; way < recentWays; ++way) {
@@ -147,15 +240,20 @@ uint32_t MessageEvents::groupOf(std::string_view guid, uint32_t hash, bool& adde
         if (static_cast<uint32_t>(entry) < static_cast<uint32_t>(*oldest)) oldest = set + way;
         if (static_cast<uint32_t>(entry >> 32) != hash || !entry) continue;
         const auto g = static_cast<uint32_t>(entry) - 1;
-        const std::string_view text = groupText(g);
-        if (text == guid || equalLowered(text, guid)) return g;
+        if (isItsGroup(g)) return g;
     }
     // A new identifier, or one met too long ago: a group of its own, in place
     // of the set's oldest identifier.
     const auto g = static_cast<uint32_t>(groups_.size());
-    groups_.push_back({texts_.add(guid), static_cast<uint32_t>(guid.size())});
+    if (identifier.isPacked && identifier.form != Form::Text) {
+        groups_.push_back(identifier.packed);
+    } else {
+        groups_.push_back({texts_.add(identifier.text), identifier.text.size()});
+    }
+    forms_.push_back(identifier.isPacked ? identifier.form : Form::Text);
     *oldest = recentEntry(hash, g);
     added = true;
+    sameSpelling = true;
     return g;
 }
 
@@ -183,31 +281,35 @@ uint32_t MessageEvents::nodesOf(double veyra, double keldan) {
 
 void MessageEvents::add(std::string_view guid, int secondsOfDay, int messageType, double veyraSerial,
                         double keldanSerial) {
-    add({guid, secondsOfDay, messageType, veyraSerial, keldanSerial}, loweredHash(guid));
+    const Identifier identifier = identify(guid);
+    add({guid, secondsOfDay, messageType, veyraSerial, keldanSerial}, identifier, hashOf(identifier));
 }
 
 void MessageEvents::add(std::span<const NewEvent> events) {
+    std::vector<Identifier> identifiers(events.size());
     std::vector<uint32_t> hashes(events.size());
     for (std::size_t i = 0; i < events.size(); ++i) {
-        hashes[i] = loweredHash(events[i].guid);
+        identifiers[i] = identify(events[i].guid);
+        hashes[i] = hashOf(identifiers[i]);
         __builtin_prefetch(recentSet(hashes[i]));
     }
-    for (std::size_t i = 0; i < events.size(); ++i) add(events[i], hashes[i]);
+    for (std::size_t i = 0; i < events.size(); ++i) add(events[i], identifiers[i], hashes[i]);
 }
 
-void MessageEvents::add(const NewEvent& event, uint32_t hash) {
+void MessageEvents::add(const NewEvent& event, const Identifier& identifier, uint32_t hash) {
     bool added = false;
-    const uint32_t group = groupOf(event.guid, hash, added);
+    bool sameSpelling = true;
+    const uint32_t group = groupOf(identifier, hash, added, sameSpelling);
     const auto index = static_cast<uint32_t>(events_.size());
-    if (!added && groupText(group) != event.guid) spellings_.emplace(index, std::string(event.guid));
+    if (!sameSpelling) spellings_.emplace(index, std::string(event.guid));
     const int typeByte = event.messageType >= -128 && event.messageType <= 127 ? event.messageType : 127;
     events_.push_back({group, nodesOf(store::storedReal(event.veyraSerial), store::storedReal(event.keldanSerial)),
                        static_cast<int32_t>(static_cast<uint32_t>(event.secondsOfDay) << 8 | (typeByte & 0xff))});
 }
 
-std::string_view MessageEvents::guid(uint32_t event) const {
+IdentifierText MessageEvents::guid(uint32_t event) const {
     if (!spellings_.empty())
-        if (const auto it = spellings_.find(event); it != spellings_.end()) return it->second;
+        if (const auto it = spellings_.find(event); it != spellings_.end()) return IdentifierText(it->second);
     return groupText(events_[event].group);
 }
 
@@ -222,14 +324,17 @@ containers::LargeVector<uint32_t> MessageEvents::identifierNumbers(
     std::array<std::size_t, 2> shared{};
     std::array<std::size_t, 2> used{};
     if (firstUsed < groupCount) {
-        const std::string_view firstText = groupText(firstUsed);
+        const IdentifierText first = groupText(firstUsed);
+        const std::string_view firstText = first;
         onTwoThreads([&](int part) {
             const auto [begin, end] = halfOf(groupCount, part);
             std::size_t common = firstText.size();
             for (uint32_t g = begin; g < end; ++g) {
                 if (!membersOfGroup[g]) continue;
                 ++used[part];
-                if (common) common = sharedLoweredPrefix(firstText, groupText(g), common);
+                if (!common) continue;
+                const IdentifierText text = groupText(g);
+                common = sharedLoweredPrefix(firstText, text, common);
             }
             shared[part] = common;
         });
@@ -239,8 +344,11 @@ containers::LargeVector<uint32_t> MessageEvents::identifierNumbers(
     onTwoThreads([&](int part) {
         const auto [begin, end] = halfOf(groupCount, part);
         GroupKey* key = keys.data() + (part ? used[0] : 0);
-        for (uint32_t g = begin; g < end; ++g)
-            if (membersOfGroup[g]) *key++ = {orderPrefix(groupText(g), prefix), g};
+        for (uint32_t g = begin; g < end; ++g) {
+            if (!membersOfGroup[g]) continue;
+            const IdentifierText text = groupText(g);
+            *key++ = {orderPrefix(text, prefix), g};
+        }
     });
     sortKeys(keys);
 
@@ -248,7 +356,9 @@ containers::LargeVector<uint32_t> MessageEvents::identifierNumbers(
     // of one identifier stay in the order they were made, which is the
     // stored order of their events.
     const auto byText = [this](const GroupKey& a, const GroupKey& b) {
-        return compareLowered(groupText(a.group), groupText(b.group)) < 0;
+        const IdentifierText first = groupText(a.group);
+        const IdentifierText second = groupText(b.group);
+        return compareLowered(first, second) < 0;
     };
     for (auto run = keys.begin(); run != keys.end();) {
         const auto end = std::find_if(run, keys.end(), [&](const GroupKey& k) { return k.prefix != run->prefix; });
@@ -259,8 +369,13 @@ containers::LargeVector<uint32_t> MessageEvents::identifierNumbers(
     containers::LargeVector<uint32_t> number(groupCount, 0);
     identifiers = 0;
     for (std::size_t k = 0; k < keys.size(); ++k) {
-        const bool sameIdentifier = k > 0 && keys[k].prefix == keys[k - 1].prefix &&
-                                    equalLowered(groupText(keys[k].group), groupText(keys[k - 1].group));
+        const auto sameText = [this](uint32_t a, uint32_t b) {
+            const IdentifierText first = groupText(a);
+            const IdentifierText second = groupText(b);
+            return equalLowered(first, second);
+        };
+        const bool sameIdentifier =
+            k > 0 && keys[k].prefix == keys[k - 1].prefix && sameText(keys[k].group, keys[k - 1].group);
         if (!sameIdentifier) ++identifiers;
         number[keys[k].group] = identifiers - 1;
     }
@@ -351,11 +466,15 @@ void MessageEvents::prefetch(uint32_t event, Fetch step) const {
             __builtin_prefetch(&groups_[events_[event].group]);
             break;
         case Fetch::Text: {
-            const Group& group = groups_[events_[event].group];
-            if (group.textLength == 0) break;
-            const char* text = texts_.text(group.textOffset, group.textLength).data();
+            // A packed identifier is all in its group.
+            const uint32_t g = events_[event].group;
+            if (forms_[g] != Form::Text) break;
+            const Group& group = groups_[g];
+            const auto length = static_cast<uint32_t>(group.low);
+            if (length == 0) break;
+            const char* text = texts_.text(static_cast<uint32_t>(group.high), length).data();
             __builtin_prefetch(text);
-            __builtin_prefetch(text + group.textLength - 1);
+            __builtin_prefetch(text + length - 1);
             break;
         }
     }

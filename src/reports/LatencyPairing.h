@@ -4,6 +4,7 @@
 // pair. Pairs come out in identifier order, the order of the table's rows.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -29,6 +30,32 @@ struct NewEvent {
     int messageType;
     double veyraSerial;
     double keldanSerial;
+};
+
+// An identifier's text as logged, held by value: an identifier kept packed
+// is spelt out into the value itself. Its text is taken from a named value
+// only, so that no view outlives the value it points into.
+class IdentifierText {
+public:
+    IdentifierText() = default;
+    explicit IdentifierText(std::string_view text) : text_(text) {}
+
+    std::string_view view() const& { return spelt_ ? std::string_view(letters_.data(), letters_.size()) : text_; }
+    std::string_view view() const&& = delete;
+    operator std::string_view() const& { return view(); }  // NOLINT(google-explicit-constructor)
+    operator std::string_view() const&& = delete;
+    std::size_t size() const { return spelt_ ? letters_.size() : text_.size(); }
+    std::string text() const { return std::string(view()); }
+
+    // The identifiers kept packed: "{" 8 "-" 4 "-" 4 "-" 4 "-" 12 "}" hex
+    // digits, all of one letter case.
+    static constexpr std::size_t packedSize = 38;
+
+private:
+    friend class MessageEvents;
+    std::string_view text_;
+    std::array<char, packedSize> letters_;
+    bool spelt_ = false;
 };
 
 struct UnmatchedEvent {
@@ -57,7 +84,7 @@ public:
     void add(std::span<const NewEvent> events);
 
     std::size_t size() const { return events_.size(); }
-    std::string_view guid(uint32_t event) const;  // as logged
+    IdentifierText guid(uint32_t event) const;  // as logged
     int secondsOfDay(uint32_t event) const { return events_[event].timeAndType >> 8; }
     // The type as added where it fits a byte, any other type as 127, which
     // like it is neither 3 nor 5.
@@ -94,21 +121,38 @@ private:
         uint32_t nodes;       // index of the event's two serial numbers
         int32_t timeAndType;  // seconds of the day above, type in the low byte
     };
+    // A group's identifier: the 32 hex digits of a packed one as two
+    // numbers, the first digit highest, so that packed identifiers compare
+    // as their lowered texts do; else where its text lies in texts_.
     struct Group {
-        uint32_t textOffset;
-        uint32_t textLength;
+        uint64_t high;
+        uint64_t low;
     };
+    // How a group's identifier is kept: packed in upper or lower case, or
+    // as its text.
+    enum class Form : uint8_t { Upper, Lower, Text };
+    // An identifier being added, packed where it has the packed form (in
+    // any letter case: Text when the cases are mixed).
+    struct Identifier {
+        std::string_view text;
+        Group packed;
+        bool isPacked;
+        Form form;
+    };
+    static Identifier identify(std::string_view text);
+    static uint32_t hashOf(const Identifier& identifier);
     struct Nodes {
         double veyra;
         double keldan;
     };
 
-    void add(const NewEvent& event, uint32_t hash);
+    void add(const NewEvent& event, const Identifier& identifier, uint32_t hash);
     uint64_t* recentSet(uint32_t hash);
-    // The identifier's group; added tells whether it was made for it.
-    uint32_t groupOf(std::string_view guid, uint32_t hash, bool& added);
+    // The identifier's group; added tells whether it was made for it, and
+    // sameSpelling whether the group's identifier is spelt as this one.
+    uint32_t groupOf(const Identifier& identifier, uint32_t hash, bool& added, bool& sameSpelling);
     uint32_t nodesOf(double veyra, double keldan);
-    std::string_view groupText(uint32_t group) const;
+    IdentifierText groupText(uint32_t group) const;
     // For each group with events taking part, the number of its identifier in
     // identifier order; identifiers is set to how many there are.
     containers::LargeVector<uint32_t> identifierNumbers(const containers::LargeVector<uint32_t>& membersOfGroup,
@@ -116,7 +160,8 @@ private:
 
     containers::BlockVector<Event> events_;
     containers::BlockVector<Group> groups_;
-    containers::TextArena texts_;  // the groups' identifiers
+    containers::BlockVector<Form> forms_;  // by group
+    containers::TextArena texts_;          // the identifiers not packed
     // The recent identifiers in sets of recentWays: hash and group + 1, 0 when free.
     std::vector<uint64_t> recent_;
     std::unordered_map<uint32_t, std::string> spellings_;  // by event

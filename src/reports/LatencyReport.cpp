@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "reports/LatencyTable.h"
+#include "reports/LatencyTableStore.h"
 #include "reports/PreparedLatency.h"
 #include "reports/UnmatchedMessagesFile.h"
 #include "shell/StringTable.h"
@@ -23,7 +24,8 @@ std::shared_ptr<const LatencyPairs> latencyPairs(store::ReportDatabase& db, cons
 }  // namespace
 
 // The pairs are in memory, so the table is stored as soon as they are made,
-// and the outbound rows and the caller's files are made meanwhile.
+// and the outbound rows and the caller's files are made meanwhile; or, with
+// a table store among the inputs, after the report has returned.
 BuiltReport buildLatencyReport(store::ReportDatabase& db, const ReportInputs& inputs, QIODevice* unmatchedFile,
                                const RowsUser& whileStoring, ReportProgress* progress) {
     const std::shared_ptr<const LatencyPairs> paired = latencyPairs(db, inputs);
@@ -35,6 +37,11 @@ BuiltReport buildLatencyReport(store::ReportDatabase& db, const ReportInputs& in
         if (whileStoring) whileStoring(report);
         return report;
     };
+    if (inputs.latencyTable) {
+        BuiltReport report = rowsAndFiles();
+        inputs.latencyTable->store(inputs.connectionString, paired);
+        return report;
+    }
     if (!whileStoring) {
         BuiltReport report = rowsAndFiles();
         storeMessageLatency(db, pairs, progress);

@@ -16,8 +16,9 @@ namespace varnel::reports {
 // unmatchedFile, when given, receives the unmatched events. whileStoring,
 // when given, gets the rows on the calling thread as soon as they are
 // paired, while another thread stores the table; the connection is used by
-// that thread alone meanwhile. progress, when given, hears how the storing
-// goes. Throws SQLite::Exception on database trouble.
+// that thread alone meanwhile. The table is left to inputs.latencyTable when
+// it is given. progress, when given, hears how the storing goes. Throws
+// SQLite::Exception on database trouble.
 BuiltReport buildLatencyReport(store::ReportDatabase& db, const ReportInputs& inputs, QIODevice* unmatchedFile,
                                const RowsUser& whileStoring, ReportProgress* progress);
 

@@ -72,7 +72,7 @@ void LatencyRows::sortByDelivery() {
 
 LatencyRow LatencyRows::operator[](std::size_t row) const {
     return {index(row),
-            QString::fromUtf8(guid(row)),
+            QString::fromUtf8(guid(row).text()),
             timeOfDay(deliveredSeconds(row)),
             secondsInQueue(row),
             veyraNodeId(row),

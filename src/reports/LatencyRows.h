@@ -51,7 +51,7 @@ public:
     std::size_t size() const { return entries_.size(); }
     bool empty() const { return entries_.empty(); }
     int64_t index(std::size_t row) const { return entries_[row].index; }
-    std::string_view guid(std::size_t row) const { return events_->guid(entries_[row].event); }
+    IdentifierText guid(std::size_t row) const { return events_->guid(entries_[row].event); }
     int deliveredSeconds(std::size_t row) const { return events_->secondsOfDay(entries_[row].event); }
     int64_t secondsInQueue(std::size_t row) const { return entries_[row].secondsInQueue; }
     double veyraNodeId(std::size_t row) const { return events_->veyraSerial(entries_[row].event); }

@@ -78,12 +78,14 @@ public:
             ahead(i, 16, MessageEvents::Fetch::Group);
             ahead(i, 8, MessageEvents::Fetch::Text);
             if (i + 16 < count) events.prefetch(first[i + 16].first, MessageEvents::Fetch::Event);
-            guids_.append(events.guid(first[i].second));
+            const IdentifierText guid = events.guid(first[i].second);
+            guids_.append(guid.view());
+            lengths_[i] = guid.size();
         }
         std::size_t offset = 0;
         for (std::size_t i = 0; i < count; ++i) {
             const EventPair& pair = first[i];
-            const std::size_t length = events.guid(pair.second).size();
+            const std::size_t length = lengths_[i];
             const int delivered = events.secondsOfDay(pair.second);
             rows_.push_back({std::string_view(guids_).substr(offset, length), delivered,
                              delivered - events.secondsOfDay(pair.first), events.veyraSerial(pair.second),
@@ -96,6 +98,7 @@ public:
 private:
     std::vector<Row> rows_;
     std::string guids_;
+    std::array<std::size_t, pairs> lengths_{};
 };
 
 // Binds the rows of one statement. Texts are bound without a copy: the
@@ -124,8 +127,9 @@ private:
     std::array<store::StoredTime::Text, rowsPerInsert> delivered_;
 };
 
-void storePairs(store::ReportDatabase& db, const MessageEvents& events, std::span<const EventPair> pairs,
-                StageSteps& steps) {
+// False when cancelled turned true before every pair was inserted.
+bool storePairs(store::ReportDatabase& db, const MessageEvents& events, std::span<const EventPair> pairs,
+                StageSteps& steps, const std::atomic<bool>* cancelled) {
     const std::string head =
         "INSERT INTO MessageLatency(MessageGUID, TimeDelivered, SecondsInQueue, VeyraNodeID, KeldanNodeID, "
         "OutboundMessage) VALUES ";
@@ -140,6 +144,7 @@ void storePairs(store::ReportDatabase& db, const MessageEvents& events, std::spa
     PairBinder oneBinder(one);
     PairChunk chunk;
     for (std::size_t done = 0; done < pairs.size(); done += PairChunk::pairs) {
+        if (cancelled && cancelled->load(std::memory_order_relaxed)) return false;
         chunk.gather(events, pairs.data() + done, std::min(PairChunk::pairs, pairs.size() - done));
         const std::vector<PairChunk::Row>& rows = chunk.rows();
         std::size_t i = 0;
@@ -153,6 +158,7 @@ void storePairs(store::ReportDatabase& db, const MessageEvents& events, std::spa
         }
         steps.done(static_cast<int64_t>(done + rows.size()));
     }
+    return true;
 }
 
 }  // namespace
@@ -195,14 +201,17 @@ LatencyPairs pairMessageLatency(store::ReportDatabase& db, const RangeRequest& r
     return pairs;
 }
 
-void storeMessageLatency(store::ReportDatabase& db, const LatencyPairs& pairs, ReportProgress* progress) {
+bool storeMessageLatency(store::ReportDatabase& db, const LatencyPairs& pairs, ReportProgress* progress,
+                         const std::atomic<bool>* cancelled) {
     const auto count = static_cast<int64_t>(pairs.pairing.pairs.size());
     StageSteps steps(progress, ReportProgress::Stage::BuildingTable, count, PairChunk::pairs);
     SQLite::Transaction transaction(db.connection());
     db.connection().exec("DELETE FROM MessageLatency");
-    storePairs(db, *pairs.events, pairs.pairing.pairs, steps);
+    // Left uncommitted, the transaction is rolled back as it ends.
+    if (!storePairs(db, *pairs.events, pairs.pairing.pairs, steps, cancelled)) return false;
     transaction.commit();
     steps.finish();
+    return true;
 }
 
 int64_t buildMessageLatency(store::ReportDatabase& db, const RangeRequest& request, QIODevice* unmatchedFile) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QIODevice>
+#include <atomic>
 #include <cstdint>
 #include <memory>
 
@@ -43,8 +44,11 @@ LatencyPairs pairMessageLatency(store::ReportDatabase& db, const RangeRequest& r
                                 std::shared_ptr<const MessageEvents> gathered = {});
 
 // Replaces the table's rows by the pairs, in one transaction, telling
-// progress over the pairs stored.
-void storeMessageLatency(store::ReportDatabase& db, const LatencyPairs& pairs, ReportProgress* progress = nullptr);
+// progress over the pairs stored. Once cancelled (when given) turns true, the
+// transaction is rolled back, leaving the table as it was, and false is
+// returned.
+bool storeMessageLatency(store::ReportDatabase& db, const LatencyPairs& pairs, ReportProgress* progress = nullptr,
+                         const std::atomic<bool>* cancelled = nullptr);
 
 // Pairs, stores and writes the unmatched events to unmatchedFile when given,
 // one after the other. Returns the number of pairs stored.

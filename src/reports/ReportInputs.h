@@ -16,6 +16,7 @@
 
 namespace varnel::reports {
 
+class LatencyTableStore;
 class PreparedLatency;
 
 struct ReportInputs {
@@ -41,6 +42,9 @@ struct ReportInputs {
     // The figures of each loaded day, gathered while the load stored its
     // rows; null when not gathered, and the daily trend then has no days.
     std::shared_ptr<const trend::DailyTrend> dailyTrend;
+    // Where the latency report's table is stored after the report returns,
+    // on a thread of its own; null when the report stores it itself.
+    std::shared_ptr<LatencyTableStore> latencyTable;
     QString connectionString;  // the working database file
     bool debug = false;        // write the latency report's unmatched-message file
 };

@@ -16,7 +16,8 @@ void writeUnmatched(QIODevice& file, const MessageEvents& events, const std::vec
     file.write((shell::myLoadResString(51) + QStringLiteral("\r\n")).toLocal8Bit());
     for (const UnmatchedEvent& entry : unmatched) {
         const uint32_t found = entry.firstOfIdentifier;
-        const QString line = text::csvTextCell(QString::fromUtf8(events.guid(entry.event))) + QLatin1Char(',') +
+        const IdentifierText guid = events.guid(entry.event);
+        const QString line = text::csvTextCell(QString::fromUtf8(guid.view())) + QLatin1Char(',') +
                              longTimeText(timeOfDay(events.secondsOfDay(found))) + QLatin1Char(',') +
                              trimmedNumberText(events.keldanSerial(found)) + QLatin1Char(',') +
                              trimmedNumberText(events.veyraSerial(found)) + QStringLiteral("\r\n");

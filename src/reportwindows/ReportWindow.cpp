@@ -21,6 +21,7 @@
 #include "platform/WholeFileWriter.h"
 #include "render/ReportChartView.h"
 #include "reports/ImageFormat.h"
+#include "reports/LatencyTableStore.h"
 #include "reportwindows/PrintScale.h"
 #include "reportwindows/PrinterChooser.h"
 #include "reportwindows/ReportProgressPanel.h"
@@ -247,8 +248,8 @@ ReportWindow::BuiltChart ReportWindow::buildInBackground(ReportProgressPanel& pr
     windowkit::runWhilePainting([&] {
         // The chart data and their points are made here as well, and the
         // rows freed here: for a long report any of these would hold up the
-        // window. A latency report's chart data are made while its table is
-        // stored.
+        // window. A latency report's table is stored after the window has
+        // its chart.
         bool charted = false;
         const reports::RowsUser chart = [&](const reports::BuiltReport& rows) {
             messages.insert(messages.end(), rows.messages.begin(), rows.messages.end());
@@ -257,6 +258,9 @@ ReportWindow::BuiltChart ReportWindow::buildInBackground(ReportProgressPanel& pr
             charted = true;
         };
         try {
+            // A latency table still being stored keeps out of the build's way.
+            const auto pause =
+                inputs_.latencyTable ? inputs_.latencyTable->pause() : reports::LatencyTableStore::Pause();
             store::ReportDatabase db(inputs_.connectionString);
             db.useFastRebuilds();
             // The unmatched-message file goes beside the working database:

@@ -3,8 +3,8 @@
 namespace varnel::app {
 
 catalogue::LoadedSession AppSession::loadedSession() const {
-    return {files.workingPath(),   &ingest, gathered.messageEvents, gathered.nodeTallies,
-            gathered.latencyPairs, debug,   gathered.dailyTrend};
+    return {files.workingPath(), &ingest, gathered.messageEvents, gathered.nodeTallies, gathered.latencyPairs,
+            latencyTable,        debug,   gathered.dailyTrend};
 }
 
 }  // namespace varnel::app

@@ -1,8 +1,8 @@
 // The values shared by the windows for one run of the program: the data
 // files (the working database among them), what the parser keeps
 // (report date, peak available lines, counters), what the last load
-// gathered for the reports, the debug flag, and the lock that keeps the working database to
-// this process.
+// gathered for the reports, the debug flag, the lock that keeps the working
+// database to this process, and the store of the latency table.
 #pragma once
 
 #include <memory>
@@ -10,6 +10,7 @@
 #include "catalogue/ReportRun.h"
 #include "ingest/IngestState.h"
 #include "platform/PrivateFolder.h"
+#include "reports/LatencyTableStore.h"
 #include "session/LoadGatherers.h"
 #include "store/DataFiles.h"
 #include "store/WorkingLock.h"
@@ -35,6 +36,10 @@ struct AppSession {
     std::unique_ptr<platform::PrivateFolder> privateFolder;
     // Held from start-up to the end of the run (see claimWorkingDatabase).
     std::unique_ptr<store::WorkingDatabaseLock> lock;
+    // Stores the latency report's table after its window has drawn the
+    // chart. Ended first: a store under way is rolled back before the lock
+    // and the private folder go.
+    std::shared_ptr<reports::LatencyTableStore> latencyTable = std::make_shared<reports::LatencyTableStore>();
 
     // What the last load leaves for every report: the working database, the
     // parser's values, the load's gathering and the debug flag.

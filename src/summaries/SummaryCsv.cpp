@@ -101,7 +101,8 @@ bool writeLatencyCsv(const reports::LatencyRows& outbound, QIODevice& out) {
     for (std::size_t row = 0; row < outbound.size(); ++row) {
         QByteArray& line = csv.lineBytes();
         // The identifier's bytes as logged, without the blanks at its ends.
-        const std::string_view guid = text::withoutEndBlanks(outbound.guid(row));
+        const reports::IdentifierText logged = outbound.guid(row);
+        const std::string_view guid = text::withoutEndBlanks(logged);
         if (isPlainCell(guid))
             line.append(guid.data(), static_cast<qsizetype>(guid.size()));
         else

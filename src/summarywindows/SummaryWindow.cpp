@@ -9,15 +9,18 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "catalogue/DefaultFileNames.h"
 #include "catalogue/ReportRecipe.h"
 #include "platform/DocumentsFolder.h"
 #include "platform/WholeFileWriter.h"
 #include "render/ReportViewCatalogue.h"
+#include "reports/LatencyTableStore.h"
 #include "shell/StringTable.h"
 #include "shell/WriteFailureText.h"
 #include "store/ReportDatabase.h"
+#include "windowkit/LatencyTableWait.h"
 #include "windowkit/Twips.h"
 #include "windowkit/WaitCursor.h"
 
@@ -88,6 +91,15 @@ void SummaryWindow::localize() {
 }
 
 void SummaryWindow::formLoad() {
+    // The latency table may still be being stored: its summary waits for it,
+    // the others keep the store out of their way while they read.
+    std::optional<reports::LatencyTableStore::Pause> pause;
+    if (inputs_.latencyTable) {
+        if (inputs_.kind != reports::ReportKind::Latency)
+            pause.emplace(inputs_.latencyTable->pause());
+        else if (const auto failure = windowkit::waitForLatencyTable(*inputs_.latencyTable))
+            services_.dialogs.show(*failure);
+    }
     try {
         windowkit::WaitCursor wait;
         store::ReportDatabase db(inputs_.connectionString);

@@ -184,7 +184,7 @@ TEST_F(ReportRecipeTest, AReportThatFindsNothingSaysSoAndItsSummaryToo) {
 TEST_F(ReportRecipeTest, InputsTakeTheChoicesAndTheLoadsGatheringThatTheReportUses) {
     const auto events = std::make_shared<reports::MessageEvents>();
     const auto tallies = std::make_shared<reports::NodeTallies>(reports::RangeRequest{});
-    const catalogue::LoadedSession session{files_.workingPath(), &state_, events, tallies, nullptr, true};
+    const catalogue::LoadedSession session{files_.workingPath(), &state_, events, tallies, nullptr, nullptr, true};
     reports::RangeRequest range;
     range.from = QTime(8, 0);
     range.nodes.limitNodes = true;

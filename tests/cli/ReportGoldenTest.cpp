@@ -80,7 +80,7 @@ const GoldenRun goldenRuns[] = {
      {"runs/AllReports/PortAvailabilitySummary_5_12_2004.csv",
       "runs/AllReports/MessageQueueActivitySummary_5_12_2004.csv",
       "runs/AllReports/MessageLatencySummary_5_12_2004.csv", "runs/AllReports/NodeTrafficSummary_5_12_2004.csv",
-      "runs/AllReports/NodeErrorSummary_5_12_2004.csv"}},
+      "runs/AllReports/NodeErrorSummary_5_12_2004.csv", "runs/AllReports/DailyTrendSummary_5_12_2004.csv"}},
     {"PageOfAllReports",
      "nodes",
      "--report all --from 08:00:00 --to 17:00:00 --html @PAGE@",
@@ -88,7 +88,7 @@ const GoldenRun goldenRuns[] = {
      {"runs/AllReports/PortAvailabilitySummary_5_12_2004.csv",
       "runs/AllReports/MessageQueueActivitySummary_5_12_2004.csv",
       "runs/AllReports/MessageLatencySummary_5_12_2004.csv", "nodes/expected/NodeTrafficSummary_5_12_2004.csv",
-      "nodes/expected/NodeErrorSummary_5_12_2004.csv"}},
+      "nodes/expected/NodeErrorSummary_5_12_2004.csv", "runs/AllReports/DailyTrendSummary_5_12_2004.csv"}},
     {"EqualBounds", "nodes", "--report latency --from 10:00:00 --to 10:00:00", 2, {}},
     {"KeldanNodesOnly", "nodes", "--report node-traffic --keldan 101,77", 2, {}},
     // A named node that the load never saw selects nothing on its side.

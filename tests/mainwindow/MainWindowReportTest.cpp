@@ -155,7 +155,7 @@ TEST_F(MainWindowReports, ReportsReceiveWhatTheLoadGatheredAndANewLoadGathersAfr
     EXPECT_NE(first, second);
     for (const auto& events : {first, second}) {
         ASSERT_EQ(events->size(), 6u) << "every message row of the load, once";
-        EXPECT_EQ(events->guid(0), "G1-5/12/2004");
+        EXPECT_EQ(events->guid(0).text(), "G1-5/12/2004");
         EXPECT_EQ(events->secondsOfDay(1), 8 * 3600 + 60);
         EXPECT_EQ(events->veyraSerial(5), 1003);
     }

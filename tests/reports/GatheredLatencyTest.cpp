@@ -13,6 +13,7 @@
 #include "reports/LatencyTable.h"
 #include "reports/MessageEventGatherer.h"
 #include "reports/PreparedLatency.h"
+#include "reports/StoredLatencyRows.h"
 #include "store/Query.h"
 
 using namespace varnel;
@@ -52,7 +53,7 @@ constexpr std::string_view dayTwo =
 
 // What a row or pair is made of, as text, so that two pairings can be compared.
 std::string eventText(const reports::MessageEvents& events, uint32_t e) {
-    return std::string(events.guid(e)) + "@" + std::to_string(events.secondsOfDay(e)) + "#" +
+    return events.guid(e).text() + "@" + std::to_string(events.secondsOfDay(e)) + "#" +
            std::to_string(events.messageType(e)) + "/" + std::to_string(events.veyraSerial(e)) + "/" +
            std::to_string(events.keldanSerial(e));
 }
@@ -116,19 +117,7 @@ protected:
     }
 
     // The stored table, row by row.
-    std::vector<std::string> storedRows() {
-        store::ReportDatabase db(files.workingPath());
-        store::Query select(db.connection(),
-                            "SELECT \"Index\", MessageGUID, TimeDelivered, SecondsInQueue, VeyraNodeID, KeldanNodeID, "
-                            "OutboundMessage FROM MessageLatency ORDER BY \"Index\"");
-        std::vector<std::string> rows;
-        while (select.next()) {
-            std::string row;
-            for (int c = 0; c < 7; ++c) row += std::string(select.text(c)) + "|";
-            rows.push_back(row);
-        }
-        return rows;
-    }
+    std::vector<std::string> storedRows() { return test::storedLatencyRows(files.workingPath()); }
 
     std::shared_ptr<const reports::MessageEvents> gathered;
 };

@@ -15,9 +15,7 @@ using varnel::reports::MessageEvents;
 
 // "guid@seconds+guid@seconds" for each pair, in table order.
 std::vector<std::string> pairTexts(const MessageEvents& events) {
-    const auto text = [&](uint32_t e) {
-        return std::string(events.guid(e)) + "@" + std::to_string(events.secondsOfDay(e));
-    };
+    const auto text = [&](uint32_t e) { return events.guid(e).text() + "@" + std::to_string(events.secondsOfDay(e)); };
     std::vector<std::string> out;
     for (const auto& pair : events.pair().pairs) out.push_back(text(pair.first) + "+" + text(pair.second));
     return out;
@@ -77,8 +75,8 @@ TEST(LatencyPairingTest, OrdersByIdentifierIgnoringCaseThenTimeThenStoredOrder) 
     // Byte order of the lowered text, as SQLite's NOCASE compares: "{ab}" before "{a}" since 'b' < '}'.
     EXPECT_EQ(pairTexts(events), (std::vector<std::string>{"{AB}@0+{ab}@60", "{a}@120+{A}@300", "{b}@600+{B}@600"}));
     // Every event keeps its own spelling.
-    EXPECT_EQ(events.guid(3), "{B}");
-    EXPECT_EQ(events.guid(0), "{b}");
+    EXPECT_EQ(events.guid(3).text(), "{B}");
+    EXPECT_EQ(events.guid(0).text(), "{b}");
 }
 
 TEST(LatencyPairingTest, SerialNumbersAreKeptPerEventAndANegativeZeroReadsAsZero) {
@@ -179,6 +177,38 @@ TEST(LatencyPairingTest, ThousandsOfIdentifiersInAnyCaseGroupAsAPlainSortDoes) {
     expectWalkOverSortedEvents(events, expected);
 }
 
+TEST(LatencyPairingTest, GuidShapedIdentifiersInEveryCaseKeepTheirSpellingAndPairAsTheirTexts) {
+    // Identifiers of the logged form kept packed, in either case, with
+    // digits only, in mixed case, and texts that just miss the form, among
+    // others; each spelt by its first event or by an event of its own.
+    const std::vector<std::string> stems = {
+        "{0FC81E36-CFED-4D15-A826-56449A262727}", "{0fc81e36-cfed-4d15-a826-56449a262727}",
+        "{0Fc81E36-CFED-4D15-A826-56449A262727}", "{01234567-8901-2345-6789-012345678901}",
+        "{0FC81E36-CFED-4D15-A826-56449A26272}",  "{0FC81E36-CFED-4D15-A826-56449A2627270}",
+        "{0FC81E36_CFED-4D15-A826-56449A262727}", "{0FC81E36-CFED-4D15-A826-56449A26272G}",
+        "(0FC81E36-CFED-4D15-A826-56449A262727)", "{FFFFFFFF-FFFF-FFFF-FFFF-FFFFFFFFFFFF}",
+        "{00000000-0000-0000-0000-000000000000}", "{0FC81E36-CFED-4D15-A826-56449A262728}",
+        "{0FC81E35-CFED-4D15-A826-56449A262727}", "{0FC81E36-CFED-4D15-A826-56449A262727} ",
+        "{0fc81e36-cfed-4d15-a826-56449a262728}", "{0FC81E36-CFED-4D15-A826-56449A26272\xc3}",
+        "{0FC81E36-CFED-4D15-A826-56449A26272:}", "{0FC81E36-CFED-4D15-A826-56449A26272@}"};
+    MessageEvents events;
+    std::vector<Expected> expected;
+    std::vector<std::string> added;
+    uint32_t seed = 3;
+    for (uint32_t e = 0; e < 2000; ++e) {
+        seed = seed * 1103515245u + 12345u;
+        const std::string& id = stems[(seed >> 16) % stems.size()];
+        const int seconds = static_cast<int>((seed >> 8) % 4) * 60;
+        events.add(id, seconds, 6, 1, 2);
+        added.push_back(id);
+        std::string lowered = id;
+        for (char& c : lowered) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        expected.push_back({lowered, seconds, e});
+    }
+    for (uint32_t e = 0; e < added.size(); ++e) ASSERT_EQ(events.guid(e).text(), added[e]) << e;
+    expectWalkOverSortedEvents(events, expected);
+}
+
 TEST(LatencyPairingTest, IdentifiersMetAgainAfterManyOthersPairAsIfMetJustBefore) {
     // More distinct identifiers between two events of one identifier than
     // adding keeps at hand: each of those identifiers then has two groups,
@@ -254,7 +284,7 @@ TEST(LatencyPairingTest, LongIdentifiersAndManyBlocksOfTextKeepEveryText) {
         texts.push_back(text);
         events.add(text, 60, 300, 1, 2);  // a type beyond a byte reads back as an outbound type
     }
-    for (uint32_t e = 0; e < texts.size(); ++e) ASSERT_EQ(events.guid(e), texts[e]) << e;
+    for (uint32_t e = 0; e < texts.size(); ++e) ASSERT_EQ(events.guid(e).text(), texts[e]) << e;
     EXPECT_EQ(events.messageType(0), 127);
     EXPECT_EQ(events.secondsOfDay(39999), 60);
 }
