@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
+#include "KeepingSink.h"
 #include "ingest/CallLogParser.h"
 #include "ingest/DayList.h"
 #include "ingest/LoadData.h"
@@ -54,22 +55,12 @@ void ParseOnly(benchmark::State& state) {
 }
 BENCHMARK(ParseOnly)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// Keeps every batch, as the database writer would get it.
-class KeepingSink : public store::RowSink {
-public:
-    void take(store::RowBatch& batch) override {
-        batches.push_back(batch);
-        batch.clear();
-    }
-    std::vector<store::RowBatch> batches;
-};
-
 // The database writer's thread alone: the log's rows, parsed once, stored
 // into a fresh working database in each round.
 void StoreOnly(benchmark::State& state) {
     const QString log = benchLog();
     if (log.isEmpty()) return state.SkipWithError("set VARNEL_BENCH_LOG to a call log");
-    KeepingSink parsed;
+    bench::KeepingSink parsed;
     {
         ingest::IngestState ingest;
         QuietObserver observer;

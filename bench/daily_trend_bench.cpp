@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
+#include "KeepingSink.h"
 #include "ingest/CallLogParser.h"
 #include "ingest/DayList.h"
 #include "ingest/LoadData.h"
@@ -52,21 +53,11 @@ void LoadDay(benchmark::State& state) {
 }
 BENCHMARK(LoadDay)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
-// Keeps every batch, as the gatherer would see it.
-class KeepingSink : public store::RowSink {
-public:
-    void take(store::RowBatch& batch) override {
-        batches.push_back(batch);
-        batch.clear();
-    }
-    std::vector<store::RowBatch> batches;
-};
-
 // The gathering alone, over the rows of the day's logs parsed once.
 void GatherDay(benchmark::State& state) {
     const char* folder = std::getenv("VARNEL_BENCH_LOGS");
     if (!folder) return state.SkipWithError("set VARNEL_BENCH_LOGS to a folder of generated logs");
-    KeepingSink parsed;
+    bench::KeepingSink parsed;
     ingest::IngestState ingest;
     QuietObserver observer;
     ingest::CallLogParser parser(ingest, parsed, observer);
