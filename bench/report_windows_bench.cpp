@@ -183,7 +183,9 @@ void registerReportBenchmarks() {
         for (const auto& [move, what, entryFirst] :
              {std::tuple{Move::Zoom, "zoom/", 1}, std::tuple{Move::Scroll, "scroll/", 1},
               std::tuple{Move::WholeAxis, "whole/", 0}})
-            benchmark::RegisterBenchmark((what + name).c_str(), [kind, move, entryFirst](benchmark::State& s) {
+            // Copies of the bindings, which clang 14 cannot capture.
+            benchmark::RegisterBenchmark((what + name).c_str(), [kind, move = move,
+                                                                 entryFirst = entryFirst](benchmark::State& s) {
                 redraw(s, kind, move, entryFirst);
             })->Unit(benchmark::kMillisecond);
     }
