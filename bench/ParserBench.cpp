@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "KeepingSink.h"
+#include "QuietObserver.h"
 #include "ingest/CallLogParser.h"
 #include "ingest/DayList.h"
 #include "ingest/LoadData.h"
@@ -19,14 +20,6 @@
 using namespace varnel;
 
 namespace {
-
-class QuietObserver : public ingest::ParseObserver {
-public:
-    void show(const platform::UserMessage&) override {}
-    void fileStarted(const QString&, int64_t) override {}
-    void progress(int64_t) override {}
-    void fileFinished() override {}
-};
 
 class DiscardingSink : public store::RowSink {
 public:
@@ -48,7 +41,7 @@ void ParseOnly(benchmark::State& state) {
     for (auto _ : state) {
         ingest::IngestState ingest;
         DiscardingSink sink;
-        QuietObserver observer;
+        bench::QuietObserver observer;
         ingest::CallLogParser(ingest, sink, observer).parseFile(log);
         benchmark::DoNotOptimize(sink.rows);
     }
@@ -63,7 +56,7 @@ void StoreOnly(benchmark::State& state) {
     bench::KeepingSink parsed;
     {
         ingest::IngestState ingest;
-        QuietObserver observer;
+        bench::QuietObserver observer;
         ingest::CallLogParser(ingest, parsed, observer).parseFile(log);
     }
     QTemporaryDir data;
@@ -93,7 +86,7 @@ void LoadIntoDatabase(benchmark::State& state) {
     const store::DataFiles files(data.path());
     for (auto _ : state) {
         ingest::IngestState ingest;
-        QuietObserver observer;
+        bench::QuietObserver observer;
         ingest::loadDays({info.absolutePath(), {*day}, {}}, files, ingest, observer);
     }
 }

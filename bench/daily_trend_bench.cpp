@@ -13,6 +13,7 @@
 #include <cstdlib>
 
 #include "KeepingSink.h"
+#include "QuietObserver.h"
 #include "ingest/CallLogParser.h"
 #include "ingest/DayList.h"
 #include "ingest/LoadData.h"
@@ -25,14 +26,6 @@ using namespace varnel;
 
 namespace {
 
-class QuietObserver : public ingest::ParseObserver {
-public:
-    void show(const platform::UserMessage&) override {}
-    void fileStarted(const QString&, int64_t) override {}
-    void progress(int64_t) override {}
-    void fileFinished() override {}
-};
-
 void LoadDay(benchmark::State& state) {
     const char* folder = std::getenv("VARNEL_BENCH_LOGS");
     if (!folder) return state.SkipWithError("set VARNEL_BENCH_LOGS to a folder of generated logs");
@@ -43,7 +36,7 @@ void LoadDay(benchmark::State& state) {
     const store::DataFiles files(data.path());
     for (auto _ : state) {
         ingest::IngestState ingest;
-        QuietObserver observer;
+        bench::QuietObserver observer;
         trend::DailyTrendGatherer gatherer;
         const ingest::LoadResult result = ingest::loadDays(
             {QString::fromLocal8Bit(folder), days, {}, gather ? &gatherer : nullptr}, files, ingest, observer);
@@ -59,7 +52,7 @@ void GatherDay(benchmark::State& state) {
     if (!folder) return state.SkipWithError("set VARNEL_BENCH_LOGS to a folder of generated logs");
     bench::KeepingSink parsed;
     ingest::IngestState ingest;
-    QuietObserver observer;
+    bench::QuietObserver observer;
     ingest::CallLogParser parser(ingest, parsed, observer);
     for (const QFileInfo& log : QDir(QString::fromLocal8Bit(folder)).entryInfoList({QStringLiteral("CallLog_*")}))
         parser.parseFile(log.filePath());
