@@ -9,6 +9,7 @@
 
 #include "store/RawRows.h"
 #include "text/AsciiCase.h"
+#include "text/PackedIdentifier.h"
 
 namespace varnel::reports {
 
@@ -61,22 +62,6 @@ uint32_t loweredHash(std::string_view text) {
     }
     return static_cast<uint32_t>(hash ^ hash >> 29);
 }
-
-// What each byte is as a hex digit: its value in the low four bits, with
-// upperLetter or lowerLetter for A-F and a-f, and notHex for any other byte.
-constexpr uint8_t upperLetter = 0x10;
-constexpr uint8_t lowerLetter = 0x20;
-constexpr uint8_t notHex = 0x80;
-constexpr std::array<uint8_t, 256> hexDigits = [] {
-    std::array<uint8_t, 256> digits{};
-    digits.fill(notHex);
-    for (int c = '0'; c <= '9'; ++c) digits[static_cast<std::size_t>(c)] = static_cast<uint8_t>(c - '0');
-    for (int c = 0; c < 6; ++c) {
-        digits[static_cast<std::size_t>('A' + c)] = static_cast<uint8_t>((10 + c) | upperLetter);
-        digits[static_cast<std::size_t>('a' + c)] = static_cast<uint8_t>((10 + c) | lowerLetter);
-    }
-    return digits;
-}();
 
 // Where the dashes of a packed identifier stand; its other bytes between the
 // braces are its hex digits.
@@ -153,25 +138,11 @@ void sortKeys(containers::LargeVector<GroupKey>& keys) {
 
 MessageEvents::Identifier MessageEvents::identify(std::string_view text) {
     Identifier identifier{text, {0, 0}, false, Form::Text};
-    if (text.size() != IdentifierText::packedSize || text.front() != '{' || text.back() != '}') return identifier;
-    for (const std::size_t dash : dashes)
-        if (text[dash] != '-') return identifier;
-    std::array<uint64_t, 2> halves{};
-    unsigned seen = 0;
-    std::size_t digit = 0;
-    for (std::size_t i = 1; i + 1 < text.size(); ++i) {
-        if (isDash(i)) continue;
-        const uint8_t value = hexDigits[static_cast<unsigned char>(text[i])];
-        seen |= value;
-        halves[digit / 16] = halves[digit / 16] << 4 | (value & 0xfu);
-        ++digit;
-    }
-    if (seen & notHex) return identifier;
-    identifier.packed = {halves[0], halves[1]};
+    const std::optional<text::PackedIdentifier> packed = text::packIdentifier(text);
+    if (!packed) return identifier;
+    identifier.packed = {packed->high, packed->low};
     identifier.isPacked = true;
-    const bool upper = seen & upperLetter;
-    const bool lower = seen & lowerLetter;
-    identifier.form = upper && lower ? Form::Text : lower ? Form::Lower : Form::Upper;
+    identifier.form = packed->hasUpper && packed->hasLower ? Form::Text : packed->hasLower ? Form::Lower : Form::Upper;
     return identifier;
 }
 

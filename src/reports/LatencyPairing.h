@@ -15,6 +15,7 @@
 #include "containers/BlockVector.h"
 #include "containers/LargeArrays.h"
 #include "containers/TextArena.h"
+#include "text/PackedIdentifier.h"
 
 namespace varnel::reports {
 
@@ -49,7 +50,7 @@ public:
 
     // The identifiers kept packed: "{" 8 "-" 4 "-" 4 "-" 4 "-" 12 "}" hex
     // digits, all of one letter case.
-    static constexpr std::size_t packedSize = 38;
+    static constexpr std::size_t packedSize = text::packedIdentifierSize;
 
 private:
     friend class MessageEvents;
