@@ -37,47 +37,66 @@ uint64_t shortWordAt(const char* at, std::size_t bytes) {
     return word;
 }
 
-// Calls step with each word of the text in lower case and the offset of its
-// first byte; stops early when step returns false. A text of eight bytes or
-// more ends with its last eight, which overlap the word before, so that no
-// word but that of a short text is read in part.
+// Calls step with each word of the text and the offset of its first byte;
+// stops early when step returns false. A text of eight bytes or more ends
+// with its last eight, which overlap the word before, so that no word but
+// that of a short text is read in part.
 template <typename Step>
-bool forLowerWords(std::string_view text, Step step) {
+bool forWords(std::string_view text, Step step) {
     const char* data = text.data();
     const std::size_t size = text.size();
-    if (size < 8) return step(lowerWord(shortWordAt(data, size)), 0);
+    if (size < 8) return step(shortWordAt(data, size), 0);
     for (std::size_t at = 0; at + 8 < size; at += 8)
-        if (!step(lowerWord(wholeWordAt(data + at)), at)) return false;
-    return step(lowerWord(wholeWordAt(data + size - 8)), size - 8);
+        if (!step(wholeWordAt(data + at), at)) return false;
+    return step(wholeWordAt(data + size - 8), size - 8);
 }
 
-uint64_t lowerHash(std::string_view text) {
+// A hash that takes A-Z and a-z alike: every byte's bit 0x20 is set first.
+// Other bytes that differ in that bit only share a hash too, which costs a
+// comparison, not a wrong match.
+uint64_t caseBlindHash(std::string_view text) {
     constexpr uint64_t odd = 0x9e3779b97f4a7c15ull;
-    uint64_t hash = text.size() * odd;
-    forLowerWords(text, [&hash](uint64_t word, std::size_t) {
-        hash = (hash ^ word) * odd;
-        return true;
-    });
+    constexpr uint64_t fold = 0x20 * ones;
+    const char* data = text.data();
+    const std::size_t size = text.size();
+    uint64_t hash = size * odd;
+    if (size < 8) {
+        hash = (hash ^ (shortWordAt(data, size) | fold)) * odd;
+    } else {
+        for (std::size_t at = 0; at + 8 < size; at += 8) hash = (hash ^ (wholeWordAt(data + at) | fold)) * odd;
+        hash = (hash ^ (wholeWordAt(data + size - 8) | fold)) * odd;
+    }
     // The low bits choose the slot: give them the high bits' mixing.
     return hash ^ (hash >> 29);
 }
 
-// Whether text with A-Z in lower case is lowered.
-bool equalsLowered(std::string_view text, const std::string& lowered) {
-    if (text.size() != lowered.size()) return false;
-    const char* data = lowered.data();
-    const std::size_t size = lowered.size();
-    return forLowerWords(text, [data, size](uint64_t word, std::size_t at) {
-        return word == (size < 8 ? shortWordAt(data, size) : wholeWordAt(data + at));
+// The word at offset at of a kept text of size bytes, as forWords gives it.
+uint64_t keptWordAt(const char* kept, std::size_t size, std::size_t at) {
+    return size < 8 ? shortWordAt(kept, size) : wholeWordAt(kept + at);
+}
+
+// Whether text equals kept, a text of its size, with A-Z and a-z alike. A
+// message's clear mostly spells its identifier as its queued line did, so
+// the bytes are compared as they are first.
+bool equalsIgnoringCase(std::string_view text, const char* kept) {
+    const std::size_t size = text.size();
+    if (forWords(text, [kept, size](uint64_t word, std::size_t at) { return word == keptWordAt(kept, size, at); }))
+        return true;
+    return forWords(text, [kept, size](uint64_t word, std::size_t at) {
+        return lowerWord(word) == lowerWord(keptWordAt(kept, size, at));
     });
 }
 
-void assignLowered(std::string_view text, std::string& out) {
-    out.resize(text.size());  // keeps the room out had
-    char* data = out.data();
-    const std::size_t size = out.size();
-    forLowerWords(text, [data, size](uint64_t word, std::size_t at) {
-        if (size > 0) std::memcpy(data + at, &word, std::min<std::size_t>(size, 8));
+// Text into out, which has room for text's size.
+void copyText(std::string_view text, char* out) {
+    const std::size_t size = text.size();
+    forWords(text, [out, size](uint64_t word, std::size_t at) {
+        // Whole words where the text has them: a copy of a fixed size is a
+        // single move.
+        if (size >= 8)
+            std::memcpy(out + at, &word, 8);
+        else
+            std::memcpy(out, &word, size);
         return true;
     });
 }
@@ -86,37 +105,53 @@ void assignLowered(std::string_view text, std::string& out) {
 
 OpenOutboundMessages::OpenOutboundMessages() : slots_(fewestSlots) {}
 
+const char* OpenOutboundMessages::keptText(const Slot& slot) const {
+    return slot.size <= slotTextBytes ? slot.text : longTexts_[slot.longText].data();
+}
+
 void OpenOutboundMessages::queue(std::string_view identifier, int64_t second, int64_t day) {
-    Slot slot{lowerHash(identifier), second, day, nextOrder_++, 0};
-    if (unusedTexts_.empty()) {
-        slot.text = static_cast<uint32_t>(texts_.size());
-        texts_.emplace_back();
+    Slot slot;
+    slot.hash = caseBlindHash(identifier);
+    slot.second = second;
+    slot.day = day;
+    slot.order = nextOrder_++;
+    slot.size = static_cast<uint32_t>(identifier.size());
+    if (identifier.size() <= slotTextBytes) {
+        copyText(identifier, slot.text);
     } else {
-        slot.text = unusedTexts_.back();
-        unusedTexts_.pop_back();
+        if (unusedTexts_.empty()) {
+            slot.longText = static_cast<uint32_t>(longTexts_.size());
+            longTexts_.emplace_back();
+        } else {
+            slot.longText = unusedTexts_.back();
+            unusedTexts_.pop_back();
+        }
+        std::string& text = longTexts_[slot.longText];
+        text.resize(identifier.size());  // keeps the room text had
+        copyText(identifier, text.data());
     }
-    assignLowered(identifier, texts_[slot.text]);
     ++waiting_;
     if (waiting_ * 2 > slots_.size()) rebuildSlots(slots_.size() * 2);
     insert(slot);
 }
 
 std::optional<int64_t> OpenOutboundMessages::clear(std::string_view identifier, int64_t second) {
-    const uint64_t hash = lowerHash(identifier);
+    const uint64_t hash = caseBlindHash(identifier);
     const std::size_t mask = slots_.size() - 1;
     std::optional<std::size_t> taken;
-    for (std::size_t at = hash & mask; slots_[at].text != noText; at = (at + 1) & mask) {
+    for (std::size_t at = hash & mask; slots_[at].size != freeSlot; at = (at + 1) & mask) {
         const Slot& slot = slots_[at];
-        if (slot.hash != hash || slot.second > second) continue;
+        if (slot.hash != hash || slot.size != identifier.size() || slot.second > second) continue;
         if (taken) {
             const Slot& best = slots_[*taken];
             if (best.second < slot.second || (best.second == slot.second && best.order < slot.order)) continue;
         }
-        if (equalsLowered(identifier, texts_[slot.text])) taken = at;
+        if (equalsIgnoringCase(identifier, keptText(slot))) taken = at;
     }
     if (!taken) return std::nullopt;
-    const int64_t queued = slots_[*taken].second;
-    unusedTexts_.push_back(slots_[*taken].text);
+    const Slot& slot = slots_[*taken];
+    const int64_t queued = slot.second;
+    if (slot.size > slotTextBytes) unusedTexts_.push_back(slot.longText);
     removeSlot(*taken);
     --waiting_;
     return queued;
@@ -126,12 +161,13 @@ void OpenOutboundMessages::forgetQueuedBefore(int64_t firstKeptDay) {
     std::vector<Slot> kept;
     std::vector<std::string> keptTexts;
     for (const Slot& slot : slots_) {
-        if (slot.text == noText || slot.day < firstKeptDay) continue;
+        if (slot.size == freeSlot || slot.day < firstKeptDay) continue;
         kept.push_back(slot);
-        kept.back().text = static_cast<uint32_t>(keptTexts.size());
-        keptTexts.push_back(std::move(texts_[slot.text]));
+        if (slot.size <= slotTextBytes) continue;
+        kept.back().longText = static_cast<uint32_t>(keptTexts.size());
+        keptTexts.push_back(std::move(longTexts_[slot.longText]));
     }
-    texts_ = std::move(keptTexts);
+    longTexts_ = std::move(keptTexts);
     unusedTexts_ = {};
     waiting_ = kept.size();
     slots_.assign(std::max(fewestSlots, std::bit_ceil(waiting_ * 4)), {});
@@ -141,7 +177,7 @@ void OpenOutboundMessages::forgetQueuedBefore(int64_t firstKeptDay) {
 void OpenOutboundMessages::insert(const Slot& slot) {
     const std::size_t mask = slots_.size() - 1;
     std::size_t at = slot.hash & mask;
-    while (slots_[at].text != noText) at = (at + 1) & mask;
+    while (slots_[at].size != freeSlot) at = (at + 1) & mask;
     slots_[at] = slot;
 }
 
@@ -150,7 +186,7 @@ void OpenOutboundMessages::insert(const Slot& slot) {
 void OpenOutboundMessages::removeSlot(std::size_t at) {
     const std::size_t mask = slots_.size() - 1;
     std::size_t gap = at;
-    for (std::size_t next = (gap + 1) & mask; slots_[next].text != noText; next = (next + 1) & mask) {
+    for (std::size_t next = (gap + 1) & mask; slots_[next].size != freeSlot; next = (next + 1) & mask) {
         const std::size_t home = slots_[next].hash & mask;
         // Whether home lies cyclically in (gap, next]: the slot is found from
         // home without crossing the gap, so it stays.
@@ -166,7 +202,7 @@ void OpenOutboundMessages::rebuildSlots(std::size_t slotCount) {
     std::vector<Slot> old = std::move(slots_);
     slots_.assign(slotCount, {});
     for (const Slot& slot : old)
-        if (slot.text != noText) insert(slot);
+        if (slot.size != freeSlot) insert(slot);
 }
 
 }  // namespace varnel::trend

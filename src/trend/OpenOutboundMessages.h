@@ -7,8 +7,9 @@
 // A load queues and clears hundreds of thousands of messages a day while
 // only a few wait at any time: the waiting messages sit in one small
 // open-addressed table whose slots hold what a clear compares, the
-// identifiers apart in reused texts, so that queuing and clearing seldom
-// allocate and a clear mostly reads one slot and one text.
+// identifier among it when it is no longer than the logged ones (else apart
+// in a reused text), so that queuing and clearing seldom allocate and a
+// clear mostly reads one slot.
 #pragma once
 
 #include <cstdint>
@@ -39,23 +40,28 @@ public:
     std::size_t size() const { return waiting_; }
 
 private:
+    // The longest identifier held in its slot: the logged ones have 38 bytes.
+    static constexpr std::size_t slotTextBytes = 40;
     struct Slot {
-        uint64_t hash = 0;  // of the identifier in lower case
+        uint64_t hash = 0;  // of the identifier with A-Z and a-z alike
         int64_t second = 0;
         int64_t day = 0;
-        uint32_t order = 0;      // the order of queuing; 2^32 queues are more than any load
-        uint32_t text = noText;  // index in texts_; noText for a free slot
+        uint32_t order = 0;             // the order of queuing; 2^32 queues are more than any load
+        uint32_t size = freeSlot;       // of the identifier; freeSlot for a free slot
+        uint32_t longText = 0;          // index in longTexts_ of a longer identifier
+        char text[slotTextBytes] = {};  // the identifier as queued, when it fits
     };
-    static constexpr uint32_t noText = UINT32_MAX;
+    static constexpr uint32_t freeSlot = UINT32_MAX;
 
+    const char* keptText(const Slot& slot) const;
     void insert(const Slot& slot);
     void removeSlot(std::size_t at);
     // The slots made afresh for the waiting messages, with room to grow.
     void rebuildSlots(std::size_t slotCount);
 
-    std::vector<Slot> slots_;            // a power of two in size, at most half used
-    std::vector<std::string> texts_;     // identifiers in lower case
-    std::vector<uint32_t> unusedTexts_;  // indexes of the texts of messages no longer waiting
+    std::vector<Slot> slots_;             // a power of two in size, at most half used
+    std::vector<std::string> longTexts_;  // longer identifiers as queued
+    std::vector<uint32_t> unusedTexts_;   // indexes of the long texts of messages no longer waiting
     std::size_t waiting_ = 0;
     uint32_t nextOrder_ = 0;
 };

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <map>
 #include <random>
 #include <string>
@@ -83,6 +84,31 @@ TEST(OpenOutboundMessages, EveryByteOfAnyLengthCounts) {
     EXPECT_EQ(open.size(), 0u);
 }
 
+// An identifier of the logged form made from number, its letters in lower case.
+std::string loggedForm(unsigned number) {
+    char text[39];
+    std::snprintf(text, sizeof text, "{%08x-abcd-0000-ef12-%012x}", number * 2654435761u, number);
+    return text;
+}
+
+TEST(OpenOutboundMessages, LoggedIdentifiersMatchInAnyCaseAcrossARebuild) {
+    trend::OpenOutboundMessages open;
+    open.queue("{0123ABCD-EF45-6789-ABCD-0F1E2D3C4B5A}", 10, 1);
+    open.queue("{0123ABCD-EF45-6789-ABCD-0F1E2D3C4B5G}", 11, 1);  // not hex
+    open.queue("{0123abcd-ef45-6789-abcd-0f1e2d3c4b5b}", 12, 1);
+    EXPECT_EQ(open.clear("{0123abcd-ef45-6789-abcd-0f1e2d3c4b5g}", 20), 11);
+    EXPECT_EQ(open.clear("{0123aBcD-eF45-6789-AbCd-0F1e2D3c4B5a}", 20), 10);
+    EXPECT_EQ(open.clear("{0123ABCD-EF45-6789-ABCD-0F1E2D3C4B5A}", 20), std::nullopt);
+    EXPECT_EQ(open.clear("{0123ABCD-EF45-6789-ABCD-0F1E2D3C4B5C}", 20), std::nullopt);
+    EXPECT_EQ(open.clear("{0123ABCD-EF45-6789-ABCD-0F1E2D3C4B5B}", 11), std::nullopt);  // queued later
+    open.forgetQueuedBefore(1);
+    open.queue("{0123abcd-ef45-6789-abcd-0f1e2d3c4b5g}", 13, 1);
+    open.forgetQueuedBefore(1);
+    EXPECT_EQ(open.clear("{0123ABCD-EF45-6789-ABCD-0F1E2D3C4B5G}", 20), 13);
+    EXPECT_EQ(open.clear("{0123ABCD-EF45-6789-ABCD-0F1E2D3C4B5B}", 20), 12);
+    EXPECT_EQ(open.size(), 0u);
+}
+
 // Many identifiers that grow and shrink the table, with recurring ones,
 // against plain lists searched in full.
 TEST(OpenOutboundMessages, AgreesWithAFullSearchOverManyQueuesAndClears) {
@@ -110,8 +136,13 @@ TEST(OpenOutboundMessages, AgreesWithAFullSearchOverManyQueuesAndClears) {
         }
         // Few identifiers early, so that they recur; many later, so the table grows.
         const unsigned identifiers = step < 20000 ? 40 : 5000;
-        std::string identifier = "{id-" + std::to_string(random() % identifiers) + "}";
-        if (random() % 2) std::transform(identifier.begin(), identifier.end(), identifier.begin(), ::toupper);
+        // Short identifiers, ones of the logged form and ones longer than it.
+        const unsigned number = random() % identifiers;
+        std::string identifier = number % 3 == 0   ? "{id-" + std::to_string(number) + "}"
+                                 : number % 3 == 1 ? loggedForm(number)
+                                                   : loggedForm(number) + "-" + loggedForm(number / 3);
+        for (char& c : identifier)
+            if (random() % 2) c = static_cast<char>(::toupper(c));
         // Seconds run somewhat back and forth.
         const int64_t second = step / 3 + static_cast<int64_t>(random() % 7) - 3;
         std::vector<Waiting>& waiting = model[lower(identifier)];
