@@ -63,12 +63,6 @@ uint32_t loweredHash(std::string_view text) {
     return static_cast<uint32_t>(hash ^ hash >> 29);
 }
 
-// Where the dashes of a packed identifier stand; its other bytes between the
-// braces are its hex digits.
-constexpr std::array<std::size_t, 4> dashes{9, 14, 19, 24};
-
-bool isDash(std::size_t i) { return i == dashes[0] || i == dashes[1] || i == dashes[2] || i == dashes[3]; }
-
 // Eight lowered bytes of text from position from on, the first one highest,
 // missing bytes 0: two texts that agree before from and differ in these
 // bytes are in the order of their prefixes.
@@ -163,20 +157,7 @@ IdentifierText MessageEvents::groupText(uint32_t group) const {
         text.text_ = texts_.text(static_cast<uint32_t>(kept.high), static_cast<uint32_t>(kept.low));
         return text;
     }
-    const char* letters = form == Form::Lower ? "0123456789abcdef" : "0123456789ABCDEF";
-    std::array<char, IdentifierText::packedSize>& out = text.letters_;
-    out.front() = '{';
-    out.back() = '}';
-    std::size_t digit = 0;
-    for (std::size_t i = 1; i + 1 < out.size(); ++i) {
-        if (isDash(i)) {
-            out[i] = '-';
-            continue;
-        }
-        const uint64_t half = digit < 16 ? kept.high : kept.low;
-        out[i] = letters[half >> (60 - 4 * (digit % 16)) & 0xf];
-        ++digit;
-    }
+    text.letters_ = text::spellIdentifier(kept.high, kept.low, form == Form::Upper);
     text.spelt_ = true;
     return text;
 }
@@ -287,6 +268,9 @@ IdentifierText MessageEvents::guid(uint32_t event) const {
 containers::LargeVector<uint32_t> MessageEvents::identifierNumbers(
     const containers::LargeVector<uint32_t>& membersOfGroup, uint32_t& identifiers) const {
     const auto groupCount = static_cast<uint32_t>(groups_.size());
+    bool allPacked = true;
+    for (uint32_t g = 0; g < groupCount && allPacked; ++g) allPacked = !membersOfGroup[g] || forms_[g] != Form::Text;
+    if (allPacked) return packedIdentifierNumbers(membersOfGroup, identifiers);
     const auto firstUsed = static_cast<uint32_t>(
         std::find_if(membersOfGroup.begin(), membersOfGroup.end(), [](uint32_t m) { return m > 0; }) -
         membersOfGroup.begin());
@@ -347,6 +331,37 @@ containers::LargeVector<uint32_t> MessageEvents::identifierNumbers(
         };
         const bool sameIdentifier =
             k > 0 && keys[k].prefix == keys[k - 1].prefix && sameText(keys[k].group, keys[k - 1].group);
+        if (!sameIdentifier) ++identifiers;
+        number[keys[k].group] = identifiers - 1;
+    }
+    return number;
+}
+
+// Packed identifiers are in the order of their numbers: the first sixteen
+// digits make the sort key, and the rare keys shared by several groups are
+// put in order by the last sixteen.
+containers::LargeVector<uint32_t> MessageEvents::packedIdentifierNumbers(
+    const containers::LargeVector<uint32_t>& membersOfGroup, uint32_t& identifiers) const {
+    const auto groupCount = static_cast<uint32_t>(groups_.size());
+    containers::LargeVector<GroupKey> keys;
+    keys.reserve(groupCount);
+    for (uint32_t g = 0; g < groupCount; ++g)
+        if (membersOfGroup[g]) keys.push_back({groups_[g].high, g});
+    sortKeys(keys);
+    const auto lowDigits = [this](const GroupKey& a, const GroupKey& b) {
+        return groups_[a.group].low < groups_[b.group].low;
+    };
+    for (auto run = keys.begin(); run != keys.end();) {
+        auto end = run + 1;
+        while (end != keys.end() && end->prefix == run->prefix) ++end;
+        if (end - run > 1) std::stable_sort(run, end, lowDigits);
+        run = end;
+    }
+    containers::LargeVector<uint32_t> number(groupCount, 0);
+    identifiers = 0;
+    for (std::size_t k = 0; k < keys.size(); ++k) {
+        const bool sameIdentifier = k > 0 && keys[k].prefix == keys[k - 1].prefix &&
+                                    groups_[keys[k].group].low == groups_[keys[k - 1].group].low;
         if (!sameIdentifier) ++identifiers;
         number[keys[k].group] = identifiers - 1;
     }

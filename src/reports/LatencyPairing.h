@@ -158,6 +158,9 @@ private:
     // identifier order; identifiers is set to how many there are.
     containers::LargeVector<uint32_t> identifierNumbers(const containers::LargeVector<uint32_t>& membersOfGroup,
                                                         uint32_t& identifiers) const;
+    // The same when every group taking part keeps its identifier packed.
+    containers::LargeVector<uint32_t> packedIdentifierNumbers(const containers::LargeVector<uint32_t>& membersOfGroup,
+                                                              uint32_t& identifiers) const;
 
     containers::BlockVector<Event> events_;
     containers::BlockVector<Group> groups_;

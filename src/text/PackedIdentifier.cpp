@@ -44,6 +44,18 @@ constexpr uint64_t hexBytes(uint64_t word) {
     return bytesWithin(word, '0', '9') | bytesWithin(folded, 'a', 'f');
 }
 
+// Eight digits of value as text, the highest digit in the first byte.
+constexpr uint64_t eightDigitsText(uint32_t value, bool upper) {
+    // Four digits to a half word, then two to a byte, then one.
+    uint64_t digits = uint64_t{value >> 16} | uint64_t{value & 0xffff} << 32;
+    digits = (digits >> 8 & 0x000000ff000000ffull) | (digits & 0x000000ff000000ffull) << 16;
+    digits = (digits >> 4 & 0x000f000f000f000full) | (digits & 0x000f000f000f000full) << 8;
+    const uint64_t letters = (digits + 0x76 * ones) >> 7 & ones;  // 1 where the digit is 10 or more
+    return digits + '0' * ones + letters * static_cast<uint64_t>((upper ? 'A' : 'a') - '0' - 10);
+}
+static_assert(eightDigitsText(0x01234567u, false) == 0x3736353433323130ull);  // "01234567"
+static_assert(eightDigitsText(0xABCDEF89u, true) == 0x3938464544434241ull);   // "ABCDEF89"
+
 uint64_t eightBytesAt(const char* at) {
     uint64_t word;
     std::memcpy(&word, at, 8);
@@ -81,6 +93,27 @@ std::optional<PackedIdentifier> packIdentifier(std::string_view text) {
     packed.hasUpper = (capitals(w0) | capitals(w1) | capitals(w2) | capitals(w3)) != 0;
     packed.hasLower = (smalls(w0) | smalls(w1) | smalls(w2) | smalls(w3)) != 0;
     return packed;
+}
+
+std::array<char, packedIdentifierSize> spellIdentifier(uint64_t high, uint64_t low, bool upper) {
+    const uint64_t words[4] = {
+        eightDigitsText(static_cast<uint32_t>(high >> 32), upper), eightDigitsText(static_cast<uint32_t>(high), upper),
+        eightDigitsText(static_cast<uint32_t>(low >> 32), upper), eightDigitsText(static_cast<uint32_t>(low), upper)};
+    std::array<char, packedIdentifierSize> text;
+    char* t = text.data();
+    t[0] = '{';
+    std::memcpy(t + 1, &words[0], 8);
+    t[9] = '-';
+    std::memcpy(t + 10, &words[1], 4);
+    t[14] = '-';
+    std::memcpy(t + 15, reinterpret_cast<const char*>(&words[1]) + 4, 4);
+    t[19] = '-';
+    std::memcpy(t + 20, &words[2], 4);
+    t[24] = '-';
+    std::memcpy(t + 25, reinterpret_cast<const char*>(&words[2]) + 4, 4);
+    std::memcpy(t + 29, &words[3], 8);
+    t[37] = '}';
+    return text;
 }
 
 }  // namespace varnel::text

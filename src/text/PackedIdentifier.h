@@ -5,6 +5,7 @@
 // lowered are, so pairing and sorting can work on the numbers alone.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -23,5 +24,9 @@ inline constexpr std::size_t packedIdentifierSize = 38;
 
 // The identifier's numbers, or none when text has not the logged form.
 std::optional<PackedIdentifier> packIdentifier(std::string_view text);
+
+// The identifier of those numbers in the logged form, its letters A-F when
+// upper, else a-f.
+std::array<char, packedIdentifierSize> spellIdentifier(uint64_t high, uint64_t low, bool upper);
 
 }  // namespace varnel::text

@@ -90,5 +90,25 @@ TEST(PackedIdentifier, OtherLengthsAndRandomIdentifiersAgreeWithTheByteReading) 
     }
 }
 
+TEST(PackedIdentifier, SpellingGivesBackAnIdentifierOfOneLetterCase) {
+    std::mt19937 random(11);
+    for (const bool upper : {false, true}) {
+        const std::string digits = upper ? "0123456789ABCDEF" : "0123456789abcdef";
+        for (int i = 0; i < 5000; ++i) {
+            std::string text = "{00000000-0000-0000-0000-000000000000}";
+            for (char& c : text)
+                if (c == '0') c = digits[random() % digits.size()];
+            const auto packed = packIdentifier(text);
+            ASSERT_TRUE(packed) << text;
+            const auto spelt = spellIdentifier(packed->high, packed->low, upper);
+            EXPECT_EQ(std::string(spelt.begin(), spelt.end()), text);
+        }
+    }
+    const auto zeros = spellIdentifier(0, 0, true);
+    EXPECT_EQ(std::string(zeros.begin(), zeros.end()), "{00000000-0000-0000-0000-000000000000}");
+    const auto ones = spellIdentifier(~0ull, ~0ull, false);
+    EXPECT_EQ(std::string(ones.begin(), ones.end()), "{ffffffff-ffff-ffff-ffff-ffffffffffff}");
+}
+
 }  // namespace
 }  // namespace varnel::text
