@@ -198,8 +198,9 @@ private:
         QCPBarsDataContainer::const_iterator begin;
         QCPBarsDataContainer::const_iterator end;
         getVisibleDataBounds(begin, end);
-        if (begin == end) return result;
         const QRect area = keyAxis()->axisRect()->rect();
+        // A chart too small for its axes leaves no plotting area to fill.
+        if (begin == end || area.width() <= 0) return result;
         result.first = area.left();
         result.base = valueAxis()->coordToPixel(baseValue());
         const int count = area.width() + 1;
@@ -306,6 +307,7 @@ struct ChartControl::Impl {
     bool userZoom = false;
     bool wholeValueTicks = false;
     bool wholeRightTicks = false;
+    QMargins ownMinimumMargins;  // the plotting area's own minimum margins
 
     // Bars at labelled positions (the nodes) stand side by side; bars over
     // the minutes of the day share their position.
@@ -422,6 +424,7 @@ struct ChartControl::Impl {
         plot->yAxis->setLabel(shownUnits.isEmpty() ? chart.yTitle : shownUnits.first());
         plot->yAxis2->setVisible(shownUnits.size() > 1);
         plot->yAxis2->setLabel(shownUnits.mid(1).join(QStringLiteral(" / ")));
+        fitRightMargin();
     }
 
     // What the chart shows, for assistive technology: the value axis over
@@ -512,17 +515,27 @@ struct ChartControl::Impl {
 
     // A value label is turned to run down and to the right of its position,
     // so the last one reaches beyond the plotting area; without room there
-    // it would not be drawn at all.
+    // it would not be drawn at all. A right axis shown takes the room its
+    // tick labels and title need, and at least what that label needs.
     void fitRightMargin() {
         QCPAxisRect* rect = plot->axisRect();
+        rect->setMinimumMargins(ownMinimumMargins);
         if (labels != XLabels::ValueLabels || chart.xLabels.isEmpty()) {
             rect->setAutoMargins(QCP::msAll);
             return;
         }
         const QFontMetrics metrics(plot->xAxis->tickLabelFont());
         const double run = (metrics.horizontalAdvance(chart.xLabels.last()) + metrics.height()) * std::sqrt(0.5);
+        const int lastLabelRoom = static_cast<int>(std::ceil(run)) + metrics.averageCharWidth();
+        if (plot->yAxis2->visible()) {
+            rect->setAutoMargins(QCP::msAll);
+            QMargins least = ownMinimumMargins;
+            least.setRight(std::max(least.right(), lastLabelRoom));
+            rect->setMinimumMargins(least);
+            return;
+        }
         QMargins margins = rect->margins();
-        margins.setRight(static_cast<int>(std::ceil(run)) + metrics.averageCharWidth());
+        margins.setRight(lastLabelRoom);
         rect->setAutoMargins(QCP::msLeft | QCP::msTop | QCP::msBottom);
         rect->setMargins(margins);
     }
@@ -558,6 +571,7 @@ ChartControl::ChartControl(QWidget* parent) : QWidget(parent), d_(std::make_uniq
     d_->barsGroup->setSpacing(0);
     d_->plot->axisRect()->setRangeDrag(Qt::Horizontal);
     d_->plot->axisRect()->setRangeZoom(Qt::Horizontal);
+    d_->ownMinimumMargins = d_->plot->axisRect()->minimumMargins();
 
     connect(d_->plot->xAxis, qOverload<const QCPRange&>(&QCPAxis::rangeChanged), this, [this](const QCPRange& range) {
         if (!d_->settingRange) emit userRangeChanged(range.lower, range.upper);

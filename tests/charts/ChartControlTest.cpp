@@ -5,7 +5,8 @@
 // plotting area are drawn whole; a time axis counts from its time base;
 // points made beforehand draw as the chart alone; the last turned value
 // label has room; a chart without points ignores the wheel; series of two
-// units stand on two axes; a year of day labels is thinned.
+// units stand on two axes, the right one titled in full; a year of day
+// labels is thinned.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -134,6 +135,14 @@ TEST(ChartControl, TwoSeriesAtOneMinuteBothShowWhicheverIsTaller) {
             EXPECT_TRUE(morning ? isBlue(lower) : isOrange(lower));
             EXPECT_TRUE(morning ? isOrange(upper) : isBlue(upper));
         }
+    }
+}
+
+TEST(ChartControl, AChartTooSmallForItsAxesIsDrawnWithoutFailing) {
+    const reports::ChartSeries busy = minutes(QStringLiteral("Busy"), [](int j) { return j % 7; });
+    for (const QSize size : {QSize(30, 20), QSize(90, 60)}) {
+        SCOPED_TRACE(size.width());
+        EXPECT_EQ(minuteChart({busy}, {0, 1440}, size).size(), size);
     }
 }
 
@@ -352,6 +361,60 @@ TEST(ChartControl, SeriesOfASecondUnitGoOnTheRightAxisWithItsOwnScale) {
     chart.setSeriesVisible(2, true);
     EXPECT_EQ(chart.valueAxisTitles(), (QStringList{"Seconds"}));
     EXPECT_FALSE(chart.yTickLabels().join(' ').contains(QStringLiteral("40000")));
+}
+
+// The smallest rectangle holding every pixel in which two pictures of one
+// size differ; empty where they are alike.
+QRect differingPixels(const QImage& one, const QImage& other) {
+    QRect box;
+    for (int y = 0; y < one.height(); ++y)
+        for (int x = 0; x < one.width(); ++x)
+            if (one.pixel(x, y) != other.pixel(x, y)) box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+TEST(ChartControl, TheRightAxisTitleIsDrawnWholeBesideItsTickLabels) {
+    // Calls on the left, seconds on the right, over ten labelled days; the
+    // seconds come in after the chart is drawn with calls alone, as when
+    // the user ticks their box.
+    const auto picture = [](const QString& secondUnit, QSize size) {
+        QStringList labels;
+        for (int j = 1; j <= 10; ++j) labels << QStringLiteral("03/%1").arg(j, 2, 10, QLatin1Char('0'));
+        const reports::ReportChart data{
+            QStringLiteral("Trend"),
+            QStringLiteral("Day"),
+            QString(),
+            {days(QStringLiteral("Inbound Calls"), QStringLiteral("Calls"), 10, [](int j) { return 400.0 + j; }),
+             days(QStringLiteral("Longest"), secondUnit, 10, [](int j) { return 3000.0 + j * 50; })},
+            labels};
+        ChartControl chart;
+        chart.setGroupType(ChartControl::GroupType::Bars);
+        chart.setChart(data);
+        chart.setXLabels(ChartControl::XLabels::ValueLabels);
+        chart.setSeriesVisible(2, false);
+        static_cast<void>(chart.toImage(size));
+        chart.setSeriesVisible(2, true);
+        return chart.toImage(size);
+    };
+    for (const QSize size : {QSize(600, 400), QSize(1400, 900)}) {
+        SCOPED_TRACE(size.width());
+        // A blank title leaves the same room; what differs is the title.
+        const QImage blank = picture(QStringLiteral(" "), size);
+        const QRect title = differingPixels(picture(QStringLiteral("Seconds"), size), blank);
+        ASSERT_FALSE(title.isEmpty());
+        // Whole and turned, on the right, with white around it.
+        EXPECT_GT(title.height(), title.width() * 2);
+        EXPECT_GT(title.left(), size.width() * 3 / 4);
+        EXPECT_LT(title.right(), size.width() - 2);
+        EXPECT_GT(title.top(), 0);
+        EXPECT_LT(title.bottom(), size.height() - 1);
+        // Nothing else (the tick labels) is drawn where the title stands.
+        int drawnUnder = 0;
+        for (int y = title.top(); y <= title.bottom(); ++y)
+            for (int x = title.left(); x <= title.right(); ++x)
+                if (blank.pixel(x, y) != qRgb(255, 255, 255)) ++drawnUnder;
+        EXPECT_EQ(drawnUnder, 0);
+    }
 }
 
 TEST(ChartControl, AYearOfDayLabelsIsThinnedAndADayWithoutAValueSaysSo) {
