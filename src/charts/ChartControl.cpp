@@ -347,7 +347,8 @@ struct ChartControl::Impl {
         if (prepared() != static_cast<std::size_t>(chart.series.size())) points = preparePoints(chart, type);
         for (qsizetype k = 0; k < chart.series.size(); ++k) {
             const auto index = static_cast<std::size_t>(k);
-            const QColor colour = colourOf(static_cast<int>(k));
+            const std::optional<std::uint32_t> own = chart.series[k].rgb;
+            const QColor colour = own ? QColor::fromRgb(*own) : colourOf(static_cast<int>(k));
             if (bars) {
                 auto* bar = new ColumnBars(plot->xAxis, plot->yAxis);
                 bar->setPen(Qt::NoPen);
