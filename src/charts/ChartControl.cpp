@@ -514,6 +514,48 @@ struct ChartControl::Impl {
         fitRightMargin();
     }
 
+    // The legend's entries side by side in as many columns as the width
+    // leaves room for, the rest in rows below, so that no entry is cut
+    // short; a legend that fits one row is left as it is.
+    void fitLegend(int width) {
+        QCPLegend* legend = plot->legend;
+        std::vector<int> widths;
+        for (int i = 0; i < legend->elementCount(); ++i)
+            if (QCPLayoutElement* entry = legend->elementAt(i)) widths.push_back(entry->minimumOuterSizeHint().width());
+        const int count = static_cast<int>(widths.size());
+        const int room = width - legend->margins().left() - legend->margins().right();
+        int columns = count;
+        for (; columns > 1; --columns) {
+            int needed = (columns - 1) * legend->columnSpacing();
+            for (int c = 0; c < columns; ++c) {
+                int widest = 0;
+                for (int i = c; i < count; i += columns) widest = std::max(widest, widths[static_cast<std::size_t>(i)]);
+                needed += widest;
+            }
+            if (needed <= room) break;
+        }
+        const int wrap = columns < count ? columns : 0;
+        if (wrap == 0 && legend->wrap() == 0 && legend->rowCount() <= 1) return;
+        legend->setWrap(wrap);
+        legend->setFillOrder(QCPLayoutGrid::foColumnsFirst, true);
+    }
+
+    // What the plot needs at least, with the legend as narrow as its widest
+    // entry: it wraps its entries to the width it gets.
+    QSize minimumSize() const {
+        QSize size = plot->plotLayout()->minimumOuterSizeHint();
+        if (!plot->legend->visible()) return size;
+        int width = 0;
+        for (int i = 0; i < plot->legend->elementCount(); ++i)
+            if (QCPLayoutElement* entry = plot->legend->elementAt(i))
+                width = std::max(width, entry->minimumOuterSizeHint().width());
+        width += plot->legend->margins().left() + plot->legend->margins().right();
+        for (const QCPLayoutElement* element : std::initializer_list<const QCPLayoutElement*>{header, plot->axisRect()})
+            if (element->visible()) width = std::max(width, element->minimumOuterSizeHint().width());
+        size.setWidth(std::min(size.width(), width));
+        return size;
+    }
+
     // A value label is turned to run down and to the right of its position,
     // so the last one reaches beyond the plotting area; without room there
     // it would not be drawn at all. A right axis shown takes the room its
@@ -585,6 +627,7 @@ ChartControl::ChartControl(QWidget* parent) : QWidget(parent), d_(std::make_uniq
             updateGeometry();
         }
     });
+    connect(d_->plot, &QCustomPlot::beforeReplot, this, [this] { d_->fitLegend(d_->plot->viewport().width()); });
     connect(d_->plot, &QCustomPlot::afterReplot, this, [this] { d_->replotWhenShown = false; });
     connect(d_->plot, &QCustomPlot::mouseMove, this, [this](QMouseEvent* event) {
         const QString text = pointText(d_->plot->xAxis->pixelToCoord(event->position().x()),
@@ -656,7 +699,7 @@ void ChartControl::setSeriesVisible(int series, bool visible) {
     d_->replot();
 }
 
-QSize ChartControl::minimumSizeHint() const { return d_->plot->plotLayout()->minimumOuterSizeHint(); }
+QSize ChartControl::minimumSizeHint() const { return d_->minimumSize(); }
 
 bool ChartControl::isSeriesVisible(int series) const {
     const auto index = static_cast<std::size_t>(series - 1);
@@ -765,6 +808,7 @@ QString ChartControl::pointText(double x, std::optional<double> y) const {
 
 QImage ChartControl::toImage(QSize size) {
     if (!size.isValid()) size = d_->plot->size();
+    d_->fitLegend(size.width());
     return d_->plot->toPixmap(size.width(), size.height()).toImage();
 }
 
@@ -775,6 +819,7 @@ bool ChartControl::paintOn(QPaintDevice& device, double scale, QSize size) {
     painter.setMode(QCPPainter::pmVectorized);
     painter.setMode(QCPPainter::pmNoCaching);
     painter.scale(scale, scale);
+    d_->fitLegend(size.width());
     d_->plot->toPainter(&painter, size.width(), size.height());
     return painter.end();
 }

@@ -5,8 +5,8 @@
 // plotting area are drawn whole; a time axis counts from its time base;
 // points made beforehand draw as the chart alone; the last turned value
 // label has room; a chart without points ignores the wheel; series of two
-// units stand on two axes, the right one titled in full; a year of day
-// labels is thinned.
+// units stand on two axes, the right one titled in full; a legend wider
+// than the chart wraps; a year of day labels is thinned.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -14,6 +14,7 @@
 #include <QSignalSpy>
 #include <QWheelEvent>
 #include <functional>
+#include <set>
 #include <thread>
 
 #include "QtPrinting.h"
@@ -414,6 +415,60 @@ TEST(ChartControl, TheRightAxisTitleIsDrawnWholeBesideItsTickLabels) {
             for (int x = title.left(); x <= title.right(); ++x)
                 if (blank.pixel(x, y) != qRgb(255, 255, 255)) ++drawnUnder;
         EXPECT_EQ(drawnUnder, 0);
+    }
+}
+
+TEST(ChartControl, ALegendWiderThanTheChartWrapsItsEntriesWhole) {
+    // Five series of long names, each in a colour of its own.
+    const QStringList names{"Inbound Messages", "Outbound Messages", "Median Outbound Queue Seconds",
+                            "95th Percentile Outbound Queue Seconds", "Longest Outbound Queue Seconds"};
+    const std::uint32_t colours[] = {0x2ca02c, 0x98df8a, 0xc5b0d5, 0x9467bd, 0xd62728};
+    reports::ReportChart data{QStringLiteral("Trend"), QStringLiteral("Day"), QStringLiteral("Count"), {}, {}};
+    for (qsizetype k = 0; k < names.size(); ++k) {
+        data.series << days(names[k], QString(), 3, [k](int j) { return 10.0 * (k + 1) + j; });
+        data.series.back().rgb = colours[k];
+    }
+    data.xLabels = QStringList{"a", "b", "c"};
+    ChartControl chart;
+    chart.setGroupType(ChartControl::GroupType::Bars);
+    chart.setChart(data);
+    chart.setXLabels(ChartControl::XLabels::ValueLabels);
+    const QFontMetrics metrics(chart.font());
+    int oneRow = 0;
+    for (const QString& name : names) oneRow += metrics.horizontalAdvance(name);
+    // The chart may be narrower than its entries side by side.
+    EXPECT_LT(chart.minimumSizeHint().width(), oneRow);
+
+    for (const int width : {500, 800, 2400}) {
+        SCOPED_TRACE(width);
+        const QImage picture = chart.toImage(QSize(width, 450));
+        // A series' legend icon is the lowest and then leftmost pixel of its
+        // colour: the legend stands under the bars.
+        std::vector<QPoint> icons;
+        for (const std::uint32_t colour : colours) {
+            QPoint icon(-1, -1);
+            for (int y = picture.height() - 1; y >= 0 && icon.y() < 0; --y)
+                for (int x = 0; x < picture.width() && icon.x() < 0; ++x)
+                    if ((picture.pixel(x, y) & 0xffffff) == colour) icon = QPoint(x, y);
+            ASSERT_GE(icon.x(), 0);
+            icons.push_back(icon);
+        }
+        // Each entry's name has room before the next entry in its row and
+        // before the picture's right edge.
+        std::set<int> rows;
+        for (std::size_t k = 0; k < icons.size(); ++k) {
+            rows.insert(icons[k].y());
+            int end = picture.width();
+            for (const QPoint& other : icons)
+                if (std::abs(other.y() - icons[k].y()) < 3 && other.x() > icons[k].x()) end = std::min(end, other.x());
+            EXPECT_GT(end - icons[k].x(), metrics.horizontalAdvance(names[static_cast<qsizetype>(k)])) << k;
+        }
+        // Wide enough, the entries stand in one row.
+        if (width >= oneRow * 2) {
+            EXPECT_EQ(rows.size(), 1U);
+        } else if (width < oneRow) {
+            EXPECT_GT(rows.size(), 1U);
+        }
     }
 }
 
