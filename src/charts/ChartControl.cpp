@@ -85,7 +85,10 @@ public:
 protected:
     QVector<double> createTickVector(double tickStep, const QCPRange& range) override {
         const QVector<double> all = QCPAxisTickerText::createTickVector(tickStep, range);
-        const int width = plot_.axisRect()->width() > 0 ? plot_.axisRect()->width() : plot_.viewport().width();
+        // Ticks are made before the plot is laid out at its new size: the
+        // plotting area is the new width less the margins of the last layout.
+        const QMargins margins = plot_.axisRect()->margins();
+        const int width = std::max(plot_.viewport().width() - margins.left() - margins.right(), 1);
         // Turned labels need about 1.5 times their height between them.
         const double pixelsPerPosition = width / std::max(range.size(), 1.0);
         const auto every = static_cast<long>(std::ceil(labelHeight_ * 1.5 / std::max(pixelsPerPosition, 1e-9)));

@@ -6,7 +6,8 @@
 // points made beforehand draw as the chart alone; the last turned value
 // label has room; a chart without points ignores the wheel; series of two
 // units stand on two axes, the right one titled in full; a legend wider
-// than the chart wraps; a year of day labels is thinned.
+// than the chart wraps; day labels are thinned for the width drawn at, a
+// year of them always.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -470,6 +471,31 @@ TEST(ChartControl, ALegendWiderThanTheChartWrapsItsEntriesWhole) {
             EXPECT_GT(rows.size(), 1U);
         }
     }
+}
+
+TEST(ChartControl, DayLabelsAreThinnedForTheWidthTheChartIsDrawnAt) {
+    QStringList labels;
+    for (int j = 1; j <= 10; ++j) labels << QString::number(j);
+    ChartControl chart;
+    chart.setGroupType(ChartControl::GroupType::Bars);
+    chart.setChart({QStringLiteral("Days"),
+                    QStringLiteral("Day"),
+                    QString(),
+                    {days(QStringLiteral("Calls"), QStringLiteral("Calls"), 10, [](int j) { return j; })},
+                    labels});
+    chart.setXLabels(ChartControl::XLabels::ValueLabels);
+    chart.setXRange(0.5, 10.5);
+    // Shown narrow, where only some days are labelled.
+    chart.resize(140, 400);
+    chart.show();
+    QApplication::processEvents();
+    EXPECT_LT(chart.xTickLabels().size(), 10);
+    // Drawn wide, the first picture labels the days as the next one does.
+    const QImage first = chart.toImage(QSize(900, 400));
+    EXPECT_TRUE(first == chart.toImage(QSize(900, 400)));
+    chart.resize(900, 400);
+    QApplication::processEvents();
+    EXPECT_EQ(chart.xTickLabels(), labels);
 }
 
 TEST(ChartControl, AYearOfDayLabelsIsThinnedAndADayWithoutAValueSaysSo) {
