@@ -303,7 +303,8 @@ struct ChartControl::Impl {
     std::vector<QCPAbstractPlottable*> plottables;
     std::vector<bool> visible;
     double barWidth = 1;  // in X units, before fitBarWidths
-    QSize minimumShown;   // the minimum size last handed to the window's layout
+    int shownBars = 0;
+    QSize minimumShown;  // the minimum size last handed to the window's layout
     int batch = 0;
     bool replotWhenShown = false;
     bool settingRange = false;
@@ -386,16 +387,15 @@ struct ChartControl::Impl {
     // position, the taller behind. The legend lists only what is shown; the
     // Y axis fits the visible values.
     void applyVisibility() {
-        int shownBars = 0;
+        shownBars = 0;
         for (std::size_t k = 0; k < plottables.size(); ++k)
             if (visible[k] && qobject_cast<QCPBars*>(plottables[k])) ++shownBars;
+        groupBars(shownBars > 1 && barsSideBySide());
         std::vector<ColumnBars*> drawnBefore;
         for (std::size_t k = 0; k < plottables.size(); ++k) {
             QCPAbstractPlottable* plottable = plottables[k];
             plottable->setVisible(visible[k]);
             if (auto* bars = dynamic_cast<ColumnBars*>(plottable)) {
-                bars->setBarsGroup(nullptr);
-                if (visible[k] && shownBars > 1 && barsSideBySide()) bars->setBarsGroup(barsGroup);
                 bars->setDrawnBefore(drawnBefore);
                 if (visible[k]) drawnBefore.push_back(bars);
             }
@@ -441,16 +441,28 @@ struct ChartControl::Impl {
             .arg(chart.yTitle, chart.xTitle, shown.isEmpty() ? QStringLiteral("no series shown") : shown.join("; "));
     }
 
+    // The visible bars stand side by side in their position, or share it.
+    void groupBars(bool sideBySide) {
+        for (std::size_t k = 0; k < plottables.size(); ++k)
+            if (auto* bars = qobject_cast<QCPBars*>(plottables[k]))
+                bars->setBarsGroup(sideBySide && visible[k] ? barsGroup : nullptr);
+    }
+
     // Bars narrower than a pixel (a whole day of minutes on a narrow chart)
     // would fall between the pixels and vanish, peaks and all. Each bar is
     // drawn at least one pixel wide instead, so that where several bars share
-    // a pixel the highest of them shows. Runs after every layout, when the
-    // width of the plotting area is known.
+    // a pixel the highest of them shows. Bars side by side narrower than two
+    // pixels each (a year of days) would blur into stripes of the series
+    // drawn last: they share their position instead, the taller behind.
+    // Runs after every layout, when the width of the plotting area is known.
     void fitBarWidths() {
         const int pixels = plot->axisRect()->width();
         const double onePixel = pixels > 0 ? plot->xAxis->range().size() / pixels : 0;
+        const bool crowded = shownBars > 1 && barsSideBySide() && barWidth < 2 * onePixel;
+        groupBars(shownBars > 1 && barsSideBySide() && !crowded);
         for (QCPAbstractPlottable* plottable : plottables)
-            if (auto* bars = qobject_cast<QCPBars*>(plottable)) bars->setWidth(std::max(barWidth, onePixel));
+            if (auto* bars = qobject_cast<QCPBars*>(plottable))
+                bars->setWidth(std::max(crowded ? 1.0 : barWidth, onePixel));
     }
 
     // From zero, or the lowest value below it (the -1 of a minute without

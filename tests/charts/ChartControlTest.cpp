@@ -6,8 +6,8 @@
 // points made beforehand draw as the chart alone; the last turned value
 // label has room; a chart without points ignores the wheel; series of two
 // units stand on two axes, the right one titled in full; a legend wider
-// than the chart wraps; day labels are thinned for the width drawn at, a
-// year of them always.
+// than the chart wraps; a year of bars side by side share their days; day
+// labels are thinned for the width drawn at, a year of them always.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -470,6 +470,43 @@ TEST(ChartControl, ALegendWiderThanTheChartWrapsItsEntriesWhole) {
         } else if (width < oneRow) {
             EXPECT_GT(rows.size(), 1U);
         }
+    }
+}
+
+TEST(ChartControl, AYearOfBarsSideBySideSharesEachDayTheTallerBehind) {
+    // Four series over a year, each higher than the one before: too many
+    // days for bars side by side.
+    const std::uint32_t colours[] = {0x2ca02c, 0xd62728, 0x1f77b4, 0xff7f0e};
+    QVector<reports::ChartSeries> series;
+    for (int k = 0; k < 4; ++k) {
+        series << days(QStringLiteral("Series %1").arg(k), QString(), 365, [k](int) { return 10.0 * (k + 1); });
+        series.back().rgb = colours[k];
+    }
+    QStringList labels;
+    for (int j = 1; j <= 365; ++j) labels << QString::number(j);
+    ChartControl chart;
+    chart.setGroupType(ChartControl::GroupType::Bars);
+    chart.setXLabels(ChartControl::XLabels::ValueLabels);
+    chart.setChart({QStringLiteral("Year"), QStringLiteral("Day"), QStringLiteral("Count"), series, labels});
+    chart.setXRange(0.5, 365.5);
+    const QImage picture = chart.toImage(QSize(800, 400));
+    // Each series has a row of the plot in its colour alone, above the
+    // lower series and in front of the higher: no stripes of all four.
+    for (int k = 0; k < 4; ++k) {
+        bool alone = false;
+        for (int y = 0; y < picture.height() && !alone; ++y) {
+            int own = 0;
+            int others = 0;
+            for (int x = 0; x < picture.width(); ++x) {
+                const QRgb colour = picture.pixel(x, y) & 0xffffff;
+                if (colour == colours[k])
+                    ++own;
+                else if (std::find(std::begin(colours), std::end(colours), colour) != std::end(colours))
+                    ++others;
+            }
+            alone = own > picture.width() / 2 && others == 0;
+        }
+        EXPECT_TRUE(alone) << k;
     }
 }
 
