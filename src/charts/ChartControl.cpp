@@ -85,7 +85,10 @@ public:
 protected:
     QVector<double> createTickVector(double tickStep, const QCPRange& range) override {
         const QVector<double> all = QCPAxisTickerText::createTickVector(tickStep, range);
-        const int width = plot_.axisRect()->width() > 0 ? plot_.axisRect()->width() : plot_.viewport().width();
+        // Ticks are made before the plot is laid out at its new size: the
+        // plotting area is the new width less the margins of the last layout.
+        const QMargins margins = plot_.axisRect()->margins();
+        const int width = std::max(plot_.viewport().width() - margins.left() - margins.right(), 1);
         // Turned labels need about 1.5 times their height between them.
         const double pixelsPerPosition = width / std::max(range.size(), 1.0);
         const auto every = static_cast<long>(std::ceil(labelHeight_ * 1.5 / std::max(pixelsPerPosition, 1e-9)));
@@ -198,8 +201,9 @@ private:
         QCPBarsDataContainer::const_iterator begin;
         QCPBarsDataContainer::const_iterator end;
         getVisibleDataBounds(begin, end);
-        if (begin == end) return result;
         const QRect area = keyAxis()->axisRect()->rect();
+        // A chart too small for its axes leaves no plotting area to fill.
+        if (begin == end || area.width() <= 0) return result;
         result.first = area.left();
         result.base = valueAxis()->coordToPixel(baseValue());
         const int count = area.width() + 1;
@@ -299,13 +303,15 @@ struct ChartControl::Impl {
     std::vector<QCPAbstractPlottable*> plottables;
     std::vector<bool> visible;
     double barWidth = 1;  // in X units, before fitBarWidths
-    QSize minimumShown;   // the minimum size last handed to the window's layout
+    int shownBars = 0;
+    QSize minimumShown;  // the minimum size last handed to the window's layout
     int batch = 0;
     bool replotWhenShown = false;
     bool settingRange = false;
     bool userZoom = false;
     bool wholeValueTicks = false;
     bool wholeRightTicks = false;
+    QMargins ownMinimumMargins;  // the plotting area's own minimum margins
 
     // Bars at labelled positions (the nodes) stand side by side; bars over
     // the minutes of the day share their position.
@@ -345,7 +351,8 @@ struct ChartControl::Impl {
         if (prepared() != static_cast<std::size_t>(chart.series.size())) points = preparePoints(chart, type);
         for (qsizetype k = 0; k < chart.series.size(); ++k) {
             const auto index = static_cast<std::size_t>(k);
-            const QColor colour = colourOf(static_cast<int>(k));
+            const std::optional<std::uint32_t> own = chart.series[k].rgb;
+            const QColor colour = own ? QColor::fromRgb(*own) : colourOf(static_cast<int>(k));
             if (bars) {
                 auto* bar = new ColumnBars(plot->xAxis, plot->yAxis);
                 bar->setPen(Qt::NoPen);
@@ -380,16 +387,15 @@ struct ChartControl::Impl {
     // position, the taller behind. The legend lists only what is shown; the
     // Y axis fits the visible values.
     void applyVisibility() {
-        int shownBars = 0;
+        shownBars = 0;
         for (std::size_t k = 0; k < plottables.size(); ++k)
             if (visible[k] && qobject_cast<QCPBars*>(plottables[k])) ++shownBars;
+        groupBars(shownBars > 1 && barsSideBySide());
         std::vector<ColumnBars*> drawnBefore;
         for (std::size_t k = 0; k < plottables.size(); ++k) {
             QCPAbstractPlottable* plottable = plottables[k];
             plottable->setVisible(visible[k]);
             if (auto* bars = dynamic_cast<ColumnBars*>(plottable)) {
-                bars->setBarsGroup(nullptr);
-                if (visible[k] && shownBars > 1 && barsSideBySide()) bars->setBarsGroup(barsGroup);
                 bars->setDrawnBefore(drawnBefore);
                 if (visible[k]) drawnBefore.push_back(bars);
             }
@@ -422,6 +428,7 @@ struct ChartControl::Impl {
         plot->yAxis->setLabel(shownUnits.isEmpty() ? chart.yTitle : shownUnits.first());
         plot->yAxis2->setVisible(shownUnits.size() > 1);
         plot->yAxis2->setLabel(shownUnits.mid(1).join(QStringLiteral(" / ")));
+        fitRightMargin();
     }
 
     // What the chart shows, for assistive technology: the value axis over
@@ -434,16 +441,28 @@ struct ChartControl::Impl {
             .arg(chart.yTitle, chart.xTitle, shown.isEmpty() ? QStringLiteral("no series shown") : shown.join("; "));
     }
 
+    // The visible bars stand side by side in their position, or share it.
+    void groupBars(bool sideBySide) {
+        for (std::size_t k = 0; k < plottables.size(); ++k)
+            if (auto* bars = qobject_cast<QCPBars*>(plottables[k]))
+                bars->setBarsGroup(sideBySide && visible[k] ? barsGroup : nullptr);
+    }
+
     // Bars narrower than a pixel (a whole day of minutes on a narrow chart)
     // would fall between the pixels and vanish, peaks and all. Each bar is
     // drawn at least one pixel wide instead, so that where several bars share
-    // a pixel the highest of them shows. Runs after every layout, when the
-    // width of the plotting area is known.
+    // a pixel the highest of them shows. Bars side by side narrower than two
+    // pixels each (a year of days) would blur into stripes of the series
+    // drawn last: they share their position instead, the taller behind.
+    // Runs after every layout, when the width of the plotting area is known.
     void fitBarWidths() {
         const int pixels = plot->axisRect()->width();
         const double onePixel = pixels > 0 ? plot->xAxis->range().size() / pixels : 0;
+        const bool crowded = shownBars > 1 && barsSideBySide() && barWidth < 2 * onePixel;
+        groupBars(shownBars > 1 && barsSideBySide() && !crowded);
         for (QCPAbstractPlottable* plottable : plottables)
-            if (auto* bars = qobject_cast<QCPBars*>(plottable)) bars->setWidth(std::max(barWidth, onePixel));
+            if (auto* bars = qobject_cast<QCPBars*>(plottable))
+                bars->setWidth(std::max(crowded ? 1.0 : barWidth, onePixel));
     }
 
     // From zero, or the lowest value below it (the -1 of a minute without
@@ -510,19 +529,71 @@ struct ChartControl::Impl {
         fitRightMargin();
     }
 
+    // The legend's entries side by side in as many columns as the width
+    // leaves room for, the rest in rows below, so that no entry is cut
+    // short; a legend that fits one row is left as it is.
+    void fitLegend(int width) {
+        QCPLegend* legend = plot->legend;
+        std::vector<int> widths;
+        for (int i = 0; i < legend->elementCount(); ++i)
+            if (QCPLayoutElement* entry = legend->elementAt(i)) widths.push_back(entry->minimumOuterSizeHint().width());
+        const int count = static_cast<int>(widths.size());
+        const int room = width - legend->margins().left() - legend->margins().right();
+        int columns = count;
+        for (; columns > 1; --columns) {
+            int needed = (columns - 1) * legend->columnSpacing();
+            for (int c = 0; c < columns; ++c) {
+                int widest = 0;
+                for (int i = c; i < count; i += columns) widest = std::max(widest, widths[static_cast<std::size_t>(i)]);
+                needed += widest;
+            }
+            if (needed <= room) break;
+        }
+        const int wrap = columns < count ? columns : 0;
+        if (wrap == 0 && legend->wrap() == 0 && legend->rowCount() <= 1) return;
+        legend->setWrap(wrap);
+        legend->setFillOrder(QCPLayoutGrid::foColumnsFirst, true);
+    }
+
+    // What the plot needs at least, with the legend as narrow as its widest
+    // entry: it wraps its entries to the width it gets.
+    QSize minimumSize() const {
+        QSize size = plot->plotLayout()->minimumOuterSizeHint();
+        if (!plot->legend->visible()) return size;
+        int width = 0;
+        for (int i = 0; i < plot->legend->elementCount(); ++i)
+            if (QCPLayoutElement* entry = plot->legend->elementAt(i))
+                width = std::max(width, entry->minimumOuterSizeHint().width());
+        width += plot->legend->margins().left() + plot->legend->margins().right();
+        for (const QCPLayoutElement* element : std::initializer_list<const QCPLayoutElement*>{header, plot->axisRect()})
+            if (element->visible()) width = std::max(width, element->minimumOuterSizeHint().width());
+        size.setWidth(std::min(size.width(), width));
+        return size;
+    }
+
     // A value label is turned to run down and to the right of its position,
     // so the last one reaches beyond the plotting area; without room there
-    // it would not be drawn at all.
+    // it would not be drawn at all. A right axis shown takes the room its
+    // tick labels and title need, and at least what that label needs.
     void fitRightMargin() {
         QCPAxisRect* rect = plot->axisRect();
+        rect->setMinimumMargins(ownMinimumMargins);
         if (labels != XLabels::ValueLabels || chart.xLabels.isEmpty()) {
             rect->setAutoMargins(QCP::msAll);
             return;
         }
         const QFontMetrics metrics(plot->xAxis->tickLabelFont());
         const double run = (metrics.horizontalAdvance(chart.xLabels.last()) + metrics.height()) * std::sqrt(0.5);
+        const int lastLabelRoom = static_cast<int>(std::ceil(run)) + metrics.averageCharWidth();
+        if (plot->yAxis2->visible()) {
+            rect->setAutoMargins(QCP::msAll);
+            QMargins least = ownMinimumMargins;
+            least.setRight(std::max(least.right(), lastLabelRoom));
+            rect->setMinimumMargins(least);
+            return;
+        }
         QMargins margins = rect->margins();
-        margins.setRight(static_cast<int>(std::ceil(run)) + metrics.averageCharWidth());
+        margins.setRight(lastLabelRoom);
         rect->setAutoMargins(QCP::msLeft | QCP::msTop | QCP::msBottom);
         rect->setMargins(margins);
     }
@@ -558,6 +629,7 @@ ChartControl::ChartControl(QWidget* parent) : QWidget(parent), d_(std::make_uniq
     d_->barsGroup->setSpacing(0);
     d_->plot->axisRect()->setRangeDrag(Qt::Horizontal);
     d_->plot->axisRect()->setRangeZoom(Qt::Horizontal);
+    d_->ownMinimumMargins = d_->plot->axisRect()->minimumMargins();
 
     connect(d_->plot->xAxis, qOverload<const QCPRange&>(&QCPAxis::rangeChanged), this, [this](const QCPRange& range) {
         if (!d_->settingRange) emit userRangeChanged(range.lower, range.upper);
@@ -570,6 +642,7 @@ ChartControl::ChartControl(QWidget* parent) : QWidget(parent), d_(std::make_uniq
             updateGeometry();
         }
     });
+    connect(d_->plot, &QCustomPlot::beforeReplot, this, [this] { d_->fitLegend(d_->plot->viewport().width()); });
     connect(d_->plot, &QCustomPlot::afterReplot, this, [this] { d_->replotWhenShown = false; });
     connect(d_->plot, &QCustomPlot::mouseMove, this, [this](QMouseEvent* event) {
         const QString text = pointText(d_->plot->xAxis->pixelToCoord(event->position().x()),
@@ -641,7 +714,7 @@ void ChartControl::setSeriesVisible(int series, bool visible) {
     d_->replot();
 }
 
-QSize ChartControl::minimumSizeHint() const { return d_->plot->plotLayout()->minimumOuterSizeHint(); }
+QSize ChartControl::minimumSizeHint() const { return d_->minimumSize(); }
 
 bool ChartControl::isSeriesVisible(int series) const {
     const auto index = static_cast<std::size_t>(series - 1);
@@ -750,6 +823,7 @@ QString ChartControl::pointText(double x, std::optional<double> y) const {
 
 QImage ChartControl::toImage(QSize size) {
     if (!size.isValid()) size = d_->plot->size();
+    d_->fitLegend(size.width());
     return d_->plot->toPixmap(size.width(), size.height()).toImage();
 }
 
@@ -760,6 +834,7 @@ bool ChartControl::paintOn(QPaintDevice& device, double scale, QSize size) {
     painter.setMode(QCPPainter::pmVectorized);
     painter.setMode(QCPPainter::pmNoCaching);
     painter.scale(scale, scale);
+    d_->fitLegend(size.width());
     d_->plot->toPainter(&painter, size.width(), size.height());
     return painter.end();
 }

@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QTime>
 #include <QVector>
+#include <cstdint>
+#include <optional>
 
 #include "reports/LatencyRows.h"
 #include "reports/NodeTrafficTable.h"
@@ -24,6 +26,10 @@ struct ChartSeries {
     // the series shown of the first unit share the left axis, titled with
     // the unit, those of any other the right. Empty: the chart's Y title.
     QString unit = QString();
+    // The colour the series is drawn in, as 0xRRGGBB, for charts whose
+    // series each have a colour of their own. None: the chart control's
+    // colour for the series' position.
+    std::optional<std::uint32_t> rgb = std::nullopt;
 };
 
 struct ReportChart {

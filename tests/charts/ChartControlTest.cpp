@@ -5,7 +5,9 @@
 // plotting area are drawn whole; a time axis counts from its time base;
 // points made beforehand draw as the chart alone; the last turned value
 // label has room; a chart without points ignores the wheel; series of two
-// units stand on two axes; a year of day labels is thinned.
+// units stand on two axes, the right one titled in full; a legend wider
+// than the chart wraps; a year of bars side by side share their days; day
+// labels are thinned for the width drawn at, a year of them always.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -13,6 +15,7 @@
 #include <QSignalSpy>
 #include <QWheelEvent>
 #include <functional>
+#include <set>
 #include <thread>
 
 #include "QtPrinting.h"
@@ -134,6 +137,14 @@ TEST(ChartControl, TwoSeriesAtOneMinuteBothShowWhicheverIsTaller) {
             EXPECT_TRUE(morning ? isBlue(lower) : isOrange(lower));
             EXPECT_TRUE(morning ? isOrange(upper) : isBlue(upper));
         }
+    }
+}
+
+TEST(ChartControl, AChartTooSmallForItsAxesIsDrawnWithoutFailing) {
+    const reports::ChartSeries busy = minutes(QStringLiteral("Busy"), [](int j) { return j % 7; });
+    for (const QSize size : {QSize(30, 20), QSize(90, 60)}) {
+        SCOPED_TRACE(size.width());
+        EXPECT_EQ(minuteChart({busy}, {0, 1440}, size).size(), size);
     }
 }
 
@@ -352,6 +363,176 @@ TEST(ChartControl, SeriesOfASecondUnitGoOnTheRightAxisWithItsOwnScale) {
     chart.setSeriesVisible(2, true);
     EXPECT_EQ(chart.valueAxisTitles(), (QStringList{"Seconds"}));
     EXPECT_FALSE(chart.yTickLabels().join(' ').contains(QStringLiteral("40000")));
+}
+
+// The smallest rectangle holding every pixel in which two pictures of one
+// size differ; empty where they are alike.
+QRect differingPixels(const QImage& one, const QImage& other) {
+    QRect box;
+    for (int y = 0; y < one.height(); ++y)
+        for (int x = 0; x < one.width(); ++x)
+            if (one.pixel(x, y) != other.pixel(x, y)) box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+TEST(ChartControl, TheRightAxisTitleIsDrawnWholeBesideItsTickLabels) {
+    // Calls on the left, seconds on the right, over ten labelled days; the
+    // seconds come in after the chart is drawn with calls alone, as when
+    // the user ticks their box.
+    const auto picture = [](const QString& secondUnit, QSize size) {
+        QStringList labels;
+        for (int j = 1; j <= 10; ++j) labels << QStringLiteral("03/%1").arg(j, 2, 10, QLatin1Char('0'));
+        const reports::ReportChart data{
+            QStringLiteral("Trend"),
+            QStringLiteral("Day"),
+            QString(),
+            {days(QStringLiteral("Inbound Calls"), QStringLiteral("Calls"), 10, [](int j) { return 400.0 + j; }),
+             days(QStringLiteral("Longest"), secondUnit, 10, [](int j) { return 3000.0 + j * 50; })},
+            labels};
+        ChartControl chart;
+        chart.setGroupType(ChartControl::GroupType::Bars);
+        chart.setChart(data);
+        chart.setXLabels(ChartControl::XLabels::ValueLabels);
+        chart.setSeriesVisible(2, false);
+        static_cast<void>(chart.toImage(size));
+        chart.setSeriesVisible(2, true);
+        return chart.toImage(size);
+    };
+    for (const QSize size : {QSize(600, 400), QSize(1400, 900)}) {
+        SCOPED_TRACE(size.width());
+        // A blank title leaves the same room; what differs is the title.
+        const QImage blank = picture(QStringLiteral(" "), size);
+        const QRect title = differingPixels(picture(QStringLiteral("Seconds"), size), blank);
+        ASSERT_FALSE(title.isEmpty());
+        // Whole and turned, on the right, with white around it.
+        EXPECT_GT(title.height(), title.width() * 2);
+        EXPECT_GT(title.left(), size.width() * 3 / 4);
+        EXPECT_LT(title.right(), size.width() - 2);
+        EXPECT_GT(title.top(), 0);
+        EXPECT_LT(title.bottom(), size.height() - 1);
+        // Nothing else (the tick labels) is drawn where the title stands.
+        int drawnUnder = 0;
+        for (int y = title.top(); y <= title.bottom(); ++y)
+            for (int x = title.left(); x <= title.right(); ++x)
+                if (blank.pixel(x, y) != qRgb(255, 255, 255)) ++drawnUnder;
+        EXPECT_EQ(drawnUnder, 0);
+    }
+}
+
+TEST(ChartControl, ALegendWiderThanTheChartWrapsItsEntriesWhole) {
+    // Five series of long names, each in a colour of its own.
+    const QStringList names{"Inbound Messages", "Outbound Messages", "Median Outbound Queue Seconds",
+                            "95th Percentile Outbound Queue Seconds", "Longest Outbound Queue Seconds"};
+    const std::uint32_t colours[] = {0x2ca02c, 0x98df8a, 0xc5b0d5, 0x9467bd, 0xd62728};
+    reports::ReportChart data{QStringLiteral("Trend"), QStringLiteral("Day"), QStringLiteral("Count"), {}, {}};
+    for (qsizetype k = 0; k < names.size(); ++k) {
+        data.series << days(names[k], QString(), 3, [k](int j) { return 10.0 * (k + 1) + j; });
+        data.series.back().rgb = colours[k];
+    }
+    data.xLabels = QStringList{"a", "b", "c"};
+    ChartControl chart;
+    chart.setGroupType(ChartControl::GroupType::Bars);
+    chart.setChart(data);
+    chart.setXLabels(ChartControl::XLabels::ValueLabels);
+    const QFontMetrics metrics(chart.font());
+    int oneRow = 0;
+    for (const QString& name : names) oneRow += metrics.horizontalAdvance(name);
+    // The chart may be narrower than its entries side by side.
+    EXPECT_LT(chart.minimumSizeHint().width(), oneRow);
+
+    for (const int width : {500, 800, 2400}) {
+        SCOPED_TRACE(width);
+        const QImage picture = chart.toImage(QSize(width, 450));
+        // A series' legend icon is the lowest and then leftmost pixel of its
+        // colour: the legend stands under the bars.
+        std::vector<QPoint> icons;
+        for (const std::uint32_t colour : colours) {
+            QPoint icon(-1, -1);
+            for (int y = picture.height() - 1; y >= 0 && icon.y() < 0; --y)
+                for (int x = 0; x < picture.width() && icon.x() < 0; ++x)
+                    if ((picture.pixel(x, y) & 0xffffff) == colour) icon = QPoint(x, y);
+            ASSERT_GE(icon.x(), 0);
+            icons.push_back(icon);
+        }
+        // Each entry's name has room before the next entry in its row and
+        // before the picture's right edge.
+        std::set<int> rows;
+        for (std::size_t k = 0; k < icons.size(); ++k) {
+            rows.insert(icons[k].y());
+            int end = picture.width();
+            for (const QPoint& other : icons)
+                if (std::abs(other.y() - icons[k].y()) < 3 && other.x() > icons[k].x()) end = std::min(end, other.x());
+            EXPECT_GT(end - icons[k].x(), metrics.horizontalAdvance(names[static_cast<qsizetype>(k)])) << k;
+        }
+        // Wide enough, the entries stand in one row.
+        if (width >= oneRow * 2) {
+            EXPECT_EQ(rows.size(), 1U);
+        } else if (width < oneRow) {
+            EXPECT_GT(rows.size(), 1U);
+        }
+    }
+}
+
+TEST(ChartControl, AYearOfBarsSideBySideSharesEachDayTheTallerBehind) {
+    // Four series over a year, each higher than the one before: too many
+    // days for bars side by side.
+    const std::uint32_t colours[] = {0x2ca02c, 0xd62728, 0x1f77b4, 0xff7f0e};
+    QVector<reports::ChartSeries> series;
+    for (int k = 0; k < 4; ++k) {
+        series << days(QStringLiteral("Series %1").arg(k), QString(), 365, [k](int) { return 10.0 * (k + 1); });
+        series.back().rgb = colours[k];
+    }
+    QStringList labels;
+    for (int j = 1; j <= 365; ++j) labels << QString::number(j);
+    ChartControl chart;
+    chart.setGroupType(ChartControl::GroupType::Bars);
+    chart.setXLabels(ChartControl::XLabels::ValueLabels);
+    chart.setChart({QStringLiteral("Year"), QStringLiteral("Day"), QStringLiteral("Count"), series, labels});
+    chart.setXRange(0.5, 365.5);
+    const QImage picture = chart.toImage(QSize(800, 400));
+    // Each series has a row of the plot in its colour alone, above the
+    // lower series and in front of the higher: no stripes of all four.
+    for (int k = 0; k < 4; ++k) {
+        bool alone = false;
+        for (int y = 0; y < picture.height() && !alone; ++y) {
+            int own = 0;
+            int others = 0;
+            for (int x = 0; x < picture.width(); ++x) {
+                const QRgb colour = picture.pixel(x, y) & 0xffffff;
+                if (colour == colours[k])
+                    ++own;
+                else if (std::find(std::begin(colours), std::end(colours), colour) != std::end(colours))
+                    ++others;
+            }
+            alone = own > picture.width() / 2 && others == 0;
+        }
+        EXPECT_TRUE(alone) << k;
+    }
+}
+
+TEST(ChartControl, DayLabelsAreThinnedForTheWidthTheChartIsDrawnAt) {
+    QStringList labels;
+    for (int j = 1; j <= 10; ++j) labels << QString::number(j);
+    ChartControl chart;
+    chart.setGroupType(ChartControl::GroupType::Bars);
+    chart.setChart({QStringLiteral("Days"),
+                    QStringLiteral("Day"),
+                    QString(),
+                    {days(QStringLiteral("Calls"), QStringLiteral("Calls"), 10, [](int j) { return j; })},
+                    labels});
+    chart.setXLabels(ChartControl::XLabels::ValueLabels);
+    chart.setXRange(0.5, 10.5);
+    // Shown narrow, where only some days are labelled.
+    chart.resize(140, 400);
+    chart.show();
+    QApplication::processEvents();
+    EXPECT_LT(chart.xTickLabels().size(), 10);
+    // Drawn wide, the first picture labels the days as the next one does.
+    const QImage first = chart.toImage(QSize(900, 400));
+    EXPECT_TRUE(first == chart.toImage(QSize(900, 400)));
+    chart.resize(900, 400);
+    QApplication::processEvents();
+    EXPECT_EQ(chart.xTickLabels(), labels);
 }
 
 TEST(ChartControl, AYearOfDayLabelsIsThinnedAndADayWithoutAValueSaysSo) {

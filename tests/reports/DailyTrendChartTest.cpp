@@ -1,7 +1,10 @@
 // The daily trend's chart: day labels short within a year and with the year
 // beyond it, figures a day has not got left out of their series, and the
-// units that put figures of one kind on one axis.
+// units that put figures of one kind on one axis, and a colour of its own
+// for every figure.
 #include <gtest/gtest.h>
+
+#include <set>
 
 #include "reports/DailyTrendChart.h"
 #include "trend/TrendFigures.h"
@@ -63,6 +66,17 @@ TEST(DailyTrendChart, FiguresOfOneKindShareAUnitAndKindsDiffer) {
         if (!units.contains(series.unit)) units << series.unit;
     EXPECT_EQ(units.size(), trend::trendKindCount);
     EXPECT_FALSE(units.contains(QString()));
+}
+
+TEST(DailyTrendChart, EveryFigureHasAColourOfItsOwn) {
+    const ReportChart chart = dailyTrendChart({dayOf(QDate(2004, 5, 10), 1)});
+    std::set<std::uint32_t> colours;
+    for (const ChartSeries& series : chart.series) {
+        ASSERT_TRUE(series.rgb.has_value()) << series.label.toStdString();
+        EXPECT_LE(*series.rgb, 0xffffffU);
+        colours.insert(*series.rgb);
+    }
+    EXPECT_EQ(colours.size(), trend::trendFigures.size());
 }
 
 }  // namespace

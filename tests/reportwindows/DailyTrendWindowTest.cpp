@@ -1,15 +1,18 @@
 // The daily trend's window offscreen: every day on the axis under its
 // header, at most two kinds of figures at once on a left and a right axis,
-// the zoom entries over a week, a month and all days, the summary item and
-// the saved chart's proposed name.
+// each series shown in a colour of its own, the zoom entries over a week, a
+// month and all days, the summary item and the saved chart's proposed name.
 #include <QAction>
 #include <QCheckBox>
 #include <QMenu>
 #include <QScrollBar>
+#include <QSet>
 
 #include "charts/ChartControl.h"
 #include "render/ReportViewCatalogue.h"
+#include "reports/DailyTrendChart.h"
 #include "reportwindows/ReportWindowFixture.h"
+#include "trend/TrendFigures.h"
 
 namespace varnel::reportwindows::test {
 namespace {
@@ -27,13 +30,31 @@ protected:
             trend::DayFigures day;
             day.day = QDate(2025, 3, 3).addDays(i);
             day.inboundCalls = 100 + i;
+            day.outboundCalls = 80 + i;
+            day.peakPortsBusy = 6 + i % 3;
+            day.fewestPortsFree = 2 - i % 3;
+            day.minutesWithoutFreePort = 1 + i % 4;
+            day.inboundMessages = 30 + i;
             day.outboundMessages = 40 + i;
+            day.inboundMegabytes = 1.5 + i;
+            day.outboundMegabytes = 2.5 + i;
+            day.inboundNdns = 3 + i;
+            day.outboundNdns = 2 + i;
             day.outboundQueue = trend::QueueSeconds{30, 60 + i, 90 + i};
             days->push_back(day);
         }
         reports::ReportInputs in = inputs(ReportKind::DailyTrend);
         in.dailyTrend = days;
         return in;
+    }
+
+    // The colours of every pixel of the chart as drawn.
+    static QSet<QRgb> coloursDrawn(charts::ChartControl& chart) {
+        const QImage picture = chart.toImage(QSize(900, 500)).convertToFormat(QImage::Format_RGB32);
+        QSet<QRgb> colours;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x) colours.insert(picture.pixel(x, y) & 0xffffff);
+        return colours;
     }
 
     static QCheckBox* box(const QWidget& window, const char* name) { return control<QCheckBox>(window, name); }
@@ -67,6 +88,38 @@ TEST_F(DailyTrendWindow, ShowsEveryDayUnderItsHeaderAndAtMostTwoKindsOfFigures) 
     EXPECT_TRUE(tip.contains(QStringLiteral("Inbound Calls: 101")));
     EXPECT_TRUE(tip.contains(QStringLiteral("Longest Outbound Queue Seconds: 91")));
     EXPECT_FALSE(tip.contains(QStringLiteral("Outbound Messages")));
+}
+
+TEST_F(DailyTrendWindow, EverySeriesShownAtOnceIsDrawnInAColourOfItsOwn) {
+    const reports::ReportInputs in = trendOver(10);
+    const reports::ReportChart data = reports::dailyTrendChart(*in.dailyTrend);
+    const auto window = open(in);
+    auto* chart = control<charts::ChartControl>(*window, "Chart2D1");
+    const QList<QCheckBox*> boxes = control<QWidget>(*window, "Frame1")->findChildren<QCheckBox*>();
+    ASSERT_EQ(boxes.size(), trend::trendKindCount);
+    // Every two kinds of figures that fit on the chart together.
+    for (qsizetype first = 0; first < boxes.size(); ++first) {
+        for (qsizetype second = first + 1; second < boxes.size(); ++second) {
+            SCOPED_TRACE((boxes[first]->objectName() + QLatin1Char(' ') + boxes[second]->objectName()).toStdString());
+            for (QCheckBox* box : boxes)
+                if (box->isChecked()) box->click();
+            boxes[first]->click();
+            boxes[second]->click();
+            // Each series shown is drawn, in a colour no other shown has.
+            const QSet<QRgb> drawn = coloursDrawn(*chart);
+            QSet<QRgb> colours;
+            int shown = 0;
+            for (int k = 0; k < chart->seriesCount(); ++k) {
+                if (!chart->isSeriesVisible(k + 1)) continue;
+                ++shown;
+                ASSERT_TRUE(data.series[k].rgb.has_value());
+                EXPECT_TRUE(drawn.contains(*data.series[k].rgb)) << data.series[k].label.toStdString();
+                colours.insert(*data.series[k].rgb);
+            }
+            EXPECT_GE(shown, 2);
+            EXPECT_EQ(colours.size(), shown);
+        }
+    }
 }
 
 TEST_F(DailyTrendWindow, ZoomEntriesShowAWeekAMonthAYearOrAllDays) {
