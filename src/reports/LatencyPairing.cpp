@@ -368,21 +368,31 @@ containers::LargeVector<uint32_t> MessageEvents::packedIdentifierNumbers(
     return number;
 }
 
-Pairing MessageEvents::pair(const std::vector<bool>* accepted) const {
+Pairing MessageEvents::pair(const std::vector<bool>* accepted, std::atomic<int>* percentDone) const {
     const auto takesPart = [accepted](uint32_t e) { return !accepted || (*accepted)[e]; };
     const auto eventCount = static_cast<uint32_t>(events_.size());
     const auto groupCount = static_cast<uint32_t>(groups_.size());
+    // The share of the pairing done: each step's part of 100, told by this
+    // thread every so many items, the step's done items out of its count.
+    const auto tell = [percentDone](int stepStart, int stepPercent, uint64_t done, uint64_t count) {
+        if (percentDone && count > 0)
+            percentDone->store(stepStart + static_cast<int>(stepPercent * done / count), std::memory_order_relaxed);
+    };
+    constexpr uint32_t tellEvery = 1u << 16;
     // Each thread counts the members of its half of the groups.
     containers::LargeVector<uint32_t> membersOfGroup(groupCount, 0);
     onTwoThreads([&](int part) {
         const auto [begin, end] = halfOf(groupCount, part);
         for (uint32_t e = 0; e < eventCount; ++e) {
+            if (part == 1 && e % tellEvery == 0) tell(0, 20, e, eventCount);
             const uint32_t g = events_[e].group;
             if (g >= begin && g < end && takesPart(e)) ++membersOfGroup[g];
         }
     });
+    tell(20, 0, 0, 1);
     uint32_t identifiers = 0;
     const containers::LargeVector<uint32_t> identifierOf = identifierNumbers(membersOfGroup, identifiers);
+    tell(45, 0, 0, 1);
 
     // Each identifier's events taking part, in stored order, one identifier
     // after the other: identifier i's are members[start[i]] up to
@@ -399,6 +409,7 @@ Pairing MessageEvents::pair(const std::vector<bool>* accepted) const {
     onTwoThreads([&](int part) {
         const auto [begin, end] = halfOf(identifiers, part);
         for (uint32_t e = eventCount; e-- > 0;) {
+            if (part == 1 && e % tellEvery == 0) tell(45, 30, eventCount - e, eventCount);
             if (!takesPart(e)) continue;
             const uint32_t i = identifierOf[events_[e].group];
             if (i >= begin && i < end) members[--start[i]] = e;
@@ -421,6 +432,7 @@ Pairing MessageEvents::pair(const std::vector<bool>* accepted) const {
         const auto [begin, end] = halfOf(identifiers, part);
         EventPair* pairs = result.pairs.data() + (part ? room[0] : 0);
         for (uint32_t i = begin; i < end; ++i) {
+            if (part == 1 && (i - begin) % tellEvery == 0) tell(75, 25, i - begin, end - begin);
             const auto first = members.begin() + start[i];
             const auto last = members.begin() + start[i + 1];
             // Stored order within equal times: the members are in stored order.
@@ -440,6 +452,7 @@ Pairing MessageEvents::pair(const std::vector<bool>* accepted) const {
     result.pairs.resize(made[0] + made[1]);
     result.unmatched = std::move(unmatched[0]);
     result.unmatched.insert(result.unmatched.end(), unmatched[1].begin(), unmatched[1].end());
+    tell(100, 0, 0, 1);
     return result;
 }
 

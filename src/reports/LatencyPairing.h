@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -101,7 +102,9 @@ public:
     // it unmatched. The event left over at the end of the walk is neither
     // paired nor listed as unmatched. With accepted (one flag per event),
     // only the accepted events take part, as if the others were never added.
-    Pairing pair(const std::vector<bool>* accepted = nullptr) const;
+    // percentDone, when given, rises from 0 to 100 as the pairing goes on,
+    // for another thread to show.
+    Pairing pair(const std::vector<bool>* accepted = nullptr, std::atomic<int>* percentDone = nullptr) const;
 
     // Asks the processor for what reading an event's values and identifier
     // needs, one step at a time: each step reads what the one before fetched,

@@ -1,6 +1,10 @@
 #include "reports/LatencyReport.h"
 
+#include <atomic>
 #include <exception>
+#include <future>
+#include <optional>
+#include <system_error>
 #include <thread>
 
 #include "reports/LatencyTable.h"
@@ -13,12 +17,32 @@ namespace varnel::reports {
 
 namespace {
 
+// The build's progress, when the table is left to a store: the pairing's
+// percent done, then one step for the outbound rows. Otherwise the storing
+// tells its own.
+constexpr int64_t pairingSteps = 100;
+constexpr int64_t latencyBuildSteps = pairingSteps + 1;
+
 // The pairs made after the load when they answer the report's range, else
-// the report's own.
-std::shared_ptr<const LatencyPairs> latencyPairs(store::ReportDatabase& db, const ReportInputs& inputs) {
+// the report's own, made on another thread while steps (when given) hear
+// how far the pairing is.
+std::shared_ptr<const LatencyPairs> latencyPairs(store::ReportDatabase& db, const ReportInputs& inputs,
+                                                 StageSteps* steps) {
     if (inputs.preparedLatency)
-        if (auto prepared = inputs.preparedLatency->take(inputs.range)) return prepared;
-    return std::make_shared<const LatencyPairs>(pairLatencyEvents(db, inputs.range, inputs.messageEvents));
+        if (auto prepared = inputs.preparedLatency->take(inputs.range, steps)) return prepared;
+    const auto pair = [&db, &inputs](std::atomic<int>* percentDone) {
+        return std::make_shared<const LatencyPairs>(
+            pairLatencyEvents(db, inputs.range, inputs.messageEvents, percentDone));
+    };
+    if (!steps) return pair(nullptr);
+    std::atomic<int> percentDone{0};
+    std::future<std::shared_ptr<const LatencyPairs>> pairing;
+    try {
+        pairing = std::async(std::launch::async, pair, &percentDone);
+    } catch (const std::system_error&) {
+        return pair(nullptr);  // no thread to spare: paired here, untold
+    }
+    return waitForPairs(pairing, percentDone, steps);
 }
 
 }  // namespace
@@ -28,11 +52,16 @@ std::shared_ptr<const LatencyPairs> latencyPairs(store::ReportDatabase& db, cons
 // a table store among the inputs, after the report has returned.
 BuiltReport buildLatencyReport(store::ReportDatabase& db, const ReportInputs& inputs, QIODevice* unmatchedFile,
                                const RowsUser& whileStoring, ReportProgress* progress) {
-    const std::shared_ptr<const LatencyPairs> paired = latencyPairs(db, inputs);
+    std::optional<StageSteps> steps;
+    if (inputs.latencyTable && progress)
+        steps.emplace(progress, ReportProgress::Stage::BuildingTable, latencyBuildSteps, 1);
+    const std::shared_ptr<const LatencyPairs> paired = latencyPairs(db, inputs, steps ? &*steps : nullptr);
     const LatencyPairs& pairs = *paired;
+    if (steps) steps->done(pairingSteps);
     const auto rowsAndFiles = [&] {
         if (unmatchedFile) writeUnmatchedEvents(*unmatchedFile, pairs);
         BuiltReport report{inputs.kind, outboundLatencyRows(pairs)};
+        if (steps) steps->finish();
         if (report.rows.size() == 0) report.messages.push_back(shell::tableMessage(68));
         if (whileStoring) whileStoring(report);
         return report;

@@ -17,8 +17,9 @@ namespace varnel::reports {
 // when given, gets the rows on the calling thread as soon as they are
 // paired, while another thread stores the table; the connection is used by
 // that thread alone meanwhile. The table is left to inputs.latencyTable when
-// it is given. progress, when given, hears how the storing goes. Throws
-// SQLite::Exception on database trouble.
+// it is given, and then progress, when given, hears how the pairing goes;
+// else it hears how the storing goes. Throws SQLite::Exception on database
+// trouble.
 BuiltReport buildLatencyReport(store::ReportDatabase& db, const ReportInputs& inputs, QIODevice* unmatchedFile,
                                const RowsUser& whileStoring, ReportProgress* progress);
 

@@ -37,12 +37,24 @@ void LatencyRows::addOutboundPairs(std::span<const EventPair> pairs) {
     const auto delivered = [this](uint32_t event) {
         return static_cast<std::size_t>(std::clamp(events_->secondsOfDay(event), 0, store::secondsPerDay - 1));
     };
-    for (const EventPair& pair : pairs)
+    // Pairs come in identifier order, so their events lie all over memory:
+    // each is asked for some pairs before it is read.
+    constexpr std::size_t ahead = 16;
+    const auto fetchAhead = [&](std::size_t p, bool both) {
+        if (p + ahead >= pairs.size()) return;
+        events_->prefetch(pairs[p + ahead].second, MessageEvents::Fetch::Event);
+        if (both) events_->prefetch(pairs[p + ahead].first, MessageEvents::Fetch::Event);
+    };
+    for (std::size_t p = 0; p < pairs.size(); ++p) {
+        fetchAhead(p, false);
+        const EventPair& pair = pairs[p];
         if (isOutboundMessage(events_->messageType(pair.second))) ++next[delivered(pair.second) + 1];
+    }
     for (std::size_t s = 0; s < store::secondsPerDay; ++s) next[s + 1] += next[s];
     const std::size_t before = entries_.size();
     entries_.resize(before + next[store::secondsPerDay]);
     for (std::size_t p = 0; p < pairs.size(); ++p) {
+        fetchAhead(p, true);
         const EventPair& pair = pairs[p];
         if (!isOutboundMessage(events_->messageType(pair.second))) continue;
         entries_[before + next[delivered(pair.second)]++] = {

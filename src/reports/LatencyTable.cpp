@@ -163,26 +163,27 @@ bool storePairs(store::ReportDatabase& db, const MessageEvents& events, std::spa
 
 }  // namespace
 
-LatencyPairs pairGatheredEvents(const RangeRequest& request, std::shared_ptr<const MessageEvents> gathered) {
+LatencyPairs pairGatheredEvents(const RangeRequest& request, std::shared_ptr<const MessageEvents> gathered,
+                                std::atomic<int>* percentDone) {
     const RangeAcceptance filter(request);
     std::vector<bool> accepted(gathered->size());
     for (uint32_t e = 0; e < gathered->size(); ++e)
         accepted[e] =
             filter.accepts(gathered->secondsOfDay(e) / 60, gathered->veyraSerial(e), gathered->keldanSerial(e));
     LatencyPairs result;
-    result.pairing = gathered->pair(&accepted);
+    result.pairing = gathered->pair(&accepted, percentDone);
     result.events = std::move(gathered);
     result.outbound = LatencyRows(result.events);
     return result;
 }
 
 LatencyPairs pairLatencyEvents(store::ReportDatabase& db, const RangeRequest& request,
-                               std::shared_ptr<const MessageEvents> gathered) {
-    if (gathered) return pairGatheredEvents(request, std::move(gathered));
+                               std::shared_ptr<const MessageEvents> gathered, std::atomic<int>* percentDone) {
+    if (gathered) return pairGatheredEvents(request, std::move(gathered), percentDone);
     auto selected = std::make_shared<MessageEvents>(selectEvents(db, request));
     selected->finishAdding();
     LatencyPairs result;
-    result.pairing = selected->pair();
+    result.pairing = selected->pair(nullptr, percentDone);
     result.events = std::move(selected);
     result.outbound = LatencyRows(result.events);
     return result;

@@ -29,12 +29,15 @@ struct LatencyPairs {
 // pair, so a third event stays unpaired. The events are those the load
 // gathered when given (every stored message row, in stored order), else
 // they are selected from RawMessageData. The outbound rows are left empty.
+// percentDone, when given, rises to 100 as the events are paired.
 LatencyPairs pairLatencyEvents(store::ReportDatabase& db, const RangeRequest& request,
-                               std::shared_ptr<const MessageEvents> gathered = {});
+                               std::shared_ptr<const MessageEvents> gathered = {},
+                               std::atomic<int>* percentDone = nullptr);
 
 // The same over gathered events only, which must not be null; reads nothing
 // from the database.
-LatencyPairs pairGatheredEvents(const RangeRequest& request, std::shared_ptr<const MessageEvents> gathered);
+LatencyPairs pairGatheredEvents(const RangeRequest& request, std::shared_ptr<const MessageEvents> gathered,
+                                std::atomic<int>* percentDone = nullptr);
 
 // The outbound rows of the pairs, in delivery order.
 LatencyRows outboundLatencyRows(const LatencyPairs& pairs);

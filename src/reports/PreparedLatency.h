@@ -4,11 +4,13 @@
 // report over that range starts from its pairs instead of pairing first.
 #pragma once
 
+#include <atomic>
 #include <future>
 #include <memory>
 #include <mutex>
 
 #include "reports/LatencyTable.h"
+#include "reports/ReportProgress.h"
 #include "reports/ReportRequest.h"
 
 namespace varnel::reports {
@@ -27,11 +29,18 @@ public:
     // The pairs, waiting for them while they are made, when they answer
     // request; handed out once, so that they are not held after the report
     // that used them. Null otherwise, once taken, or when the pairing failed.
-    std::shared_ptr<const LatencyPairs> take(const RangeRequest& request);
+    // While it waits, steps (when given) hear the pairing's percent done.
+    std::shared_ptr<const LatencyPairs> take(const RangeRequest& request, StageSteps* steps = nullptr);
 
 private:
     std::mutex mutex_;
+    std::shared_ptr<std::atomic<int>> percentDone_ = std::make_shared<std::atomic<int>>(0);
     std::future<std::shared_ptr<const LatencyPairs>> pairing_;
 };
+
+// Waits for pairs made on another thread, telling steps (when given) the
+// pairing's percent done.
+std::shared_ptr<const LatencyPairs> waitForPairs(std::future<std::shared_ptr<const LatencyPairs>>& pairing,
+                                                 const std::atomic<int>& percentDone, StageSteps* steps);
 
 }  // namespace varnel::reports

@@ -13,6 +13,7 @@
 #include "catalogue/ReportRecipe.h"
 #include "ingest/LoadData.h"
 #include "ingest/LoadScene.h"
+#include "reports/LatencyTableStore.h"
 #include "reports/NodeTallies.h"
 
 using namespace varnel;
@@ -161,6 +162,18 @@ TEST_F(ReportProgressTest, TheLatencyReportTellsThePairsItStores) {
     EXPECT_EQ(size, db.rowCount("MessageLatency"));
     EXPECT_GT(size, 8192);
     EXPECT_EQ(steps, 3u) << "after each run of 4096 pairs and at the last";
+}
+
+TEST_F(ReportProgressTest, WithItsTableLeftToTheStoreTheLatencyReportTellsItsPairingThenItsRows) {
+    load(10000);
+    reports::ReportInputs in = inputs(reports::ReportKind::Latency);
+    in.latencyTable = std::make_shared<reports::LatencyTableStore>();
+    const auto [size, steps] = tableStage(build(in));
+    EXPECT_EQ(size, 101) << "the pairing's percent, then the rows";
+    EXPECT_GE(steps, 2u);
+    EXPECT_EQ(in.latencyTable->settle(), std::nullopt);
+    store::ReportDatabase db(files.workingPath());
+    EXPECT_GT(db.rowCount("MessageLatency"), 8192) << "the table stored all the same";
 }
 
 }  // namespace
