@@ -65,7 +65,7 @@ import_row() {  # label, logs
 echo "| work (varnel-report unless named) | time (median of $runs) | peak memory |"
 echo "|---|---|---|"
 row "one day: load" "$one"
-for name in port-availability queue-activity latency node-traffic node-errors; do
+for name in port-availability queue-activity latency node-traffic node-errors daily-trend; do
   row "one day: load + --report $name" "$one" --report "$name"
 done
 row "one day: load + --report all" "$one" --report all
