@@ -210,18 +210,25 @@ TEST(LatencyPairingTest, GuidShapedIdentifiersInEveryCaseKeepTheirSpellingAndPai
     expectWalkOverSortedEvents(events, expected);
 }
 
-TEST(LatencyPairingTest, IdentifiersMetAgainAfterManyOthersPairAsIfMetJustBefore) {
-    // More distinct identifiers between two events of one identifier than
-    // adding keeps at hand: each of those identifiers then has two groups,
-    // whose events still pair and stay in time and stored order.
-    MessageEvents events;
-    std::vector<Expected> expected;
-    const auto add = [&](const std::string& id, int seconds) {
+// Events added one by one, each outbound with the same nodes, beside what
+// the walk over them is expected to see.
+struct AddedEvents {
+    void add(const std::string& id, int seconds) {
         events.add(id, seconds, 4, 1, 2);
         std::string lowered = id;
         for (char& c : lowered) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
         expected.push_back({lowered, seconds, static_cast<uint32_t>(expected.size())});
-    };
+    }
+    MessageEvents events;
+    std::vector<Expected> expected;
+};
+
+TEST(LatencyPairingTest, IdentifiersMetAgainAfterManyOthersPairAsIfMetJustBefore) {
+    // More distinct identifiers between two events of one identifier than
+    // adding keeps at hand: each of those identifiers then has two groups,
+    // whose events still pair and stay in time and stored order.
+    AddedEvents added;
+    const auto add = [&added](const std::string& id, int seconds) { added.add(id, seconds); };
     const uint32_t others = 3 * MessageEvents::recentIdentifiers;
     for (uint32_t round = 0; round < 3; ++round) {
         add("{RETURNS}", 600);
@@ -234,21 +241,15 @@ TEST(LatencyPairingTest, IdentifiersMetAgainAfterManyOthersPairAsIfMetJustBefore
         }
     }
     add("{returns}", 60);  // earlier than the others: it pairs first
-    expectWalkOverSortedEvents(events, expected);
+    expectWalkOverSortedEvents(added.events, added.expected);
 }
 
 TEST(LatencyPairingTest, PackedIdentifiersAloneSortByAllTheirDigitsEvenWhenTheFirstSixteenAgree) {
     // Every identifier of the logged form in one letter case, so that all
     // are kept packed: many share their first sixteen digits, and some come
     // back after more others than adding keeps at hand, in the other case.
-    MessageEvents events;
-    std::vector<Expected> expected;
-    const auto add = [&](const std::string& id, int seconds) {
-        events.add(id, seconds, 4, 1, 2);
-        std::string lowered = id;
-        for (char& c : lowered) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-        expected.push_back({lowered, seconds, static_cast<uint32_t>(expected.size())});
-    };
+    AddedEvents added;
+    const auto add = [&added](const std::string& id, int seconds) { added.add(id, seconds); };
     const auto identifier = [](uint32_t first, uint32_t last, bool upper) {
         char text[39];
         std::snprintf(text, sizeof text, upper ? "{%08X-ABCD-0000-EF12-%012X}" : "{%08x-abcd-0000-ef12-%012x}", first,
@@ -264,8 +265,8 @@ TEST(LatencyPairingTest, PackedIdentifiersAloneSortByAllTheirDigitsEvenWhenTheFi
             add(identifier(seed >> 28, (i * 7919u) % others, (seed >> 8) & 1), static_cast<int>((seed >> 4) % 5) * 60);
         }
     }
-    ASSERT_FALSE(events.guid(0).text().empty());
-    expectWalkOverSortedEvents(events, expected);
+    ASSERT_FALSE(added.events.guid(0).text().empty());
+    expectWalkOverSortedEvents(added.events, added.expected);
 }
 
 }  // namespace
