@@ -32,17 +32,6 @@ bool equalLowered(std::string_view first, std::string_view second) {
     return first.size() == second.size() && compareLowered(first, second) == 0;
 }
 
-// Eight bytes with A-Z lowered, all at once.
-uint64_t loweredWord(uint64_t word) {
-    constexpr uint64_t ones = 0x0101010101010101ull;
-    constexpr uint64_t high = 0x8080808080808080ull;
-    const uint64_t seven = word & ~high;
-    const uint64_t atLeastA = seven + ones * (0x80 - 'A');
-    const uint64_t aboveZ = seven + ones * (0x80 - 'Z' - 1);
-    const uint64_t capitals = atLeastA & ~aboveZ & ~word & high;
-    return word | capitals >> 2;
-}
-
 uint64_t loadWord(const char* bytes, std::size_t count) {
     uint64_t word = 0;
     std::memcpy(&word, bytes, count);
@@ -53,11 +42,11 @@ uint32_t loweredHash(std::string_view text) {
     uint64_t hash = text.size() * 0x9E3779B97F4A7C15ull;
     std::size_t i = 0;
     for (; i + 8 <= text.size(); i += 8) {
-        hash = (hash ^ loweredWord(loadWord(text.data() + i, 8))) * 0xFF51AFD7ED558CCDull;
+        hash = (hash ^ text::asciiLowerWord(loadWord(text.data() + i, 8))) * 0xFF51AFD7ED558CCDull;
         hash ^= hash >> 32;
     }
     if (i < text.size()) {
-        hash = (hash ^ loweredWord(loadWord(text.data() + i, text.size() - i))) * 0xFF51AFD7ED558CCDull;
+        hash = (hash ^ text::asciiLowerWord(loadWord(text.data() + i, text.size() - i))) * 0xFF51AFD7ED558CCDull;
         hash ^= hash >> 32;
     }
     return static_cast<uint32_t>(hash ^ hash >> 29);

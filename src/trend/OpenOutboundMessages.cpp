@@ -4,6 +4,8 @@
 #include <bit>
 #include <cstring>
 
+#include "text/AsciiCase.h"
+
 namespace varnel::trend {
 
 namespace {
@@ -12,18 +14,7 @@ constexpr std::size_t fewestSlots = 64;
 
 constexpr uint64_t ones = 0x0101010101010101ull;
 
-// Identifiers are read eight bytes at a time: they mix letters and digits at
-// random, which a branch per byte would mispredict half the time.
-
-// The bytes A-Z of the word in lower case, every other byte as it is.
-constexpr uint64_t lowerWord(uint64_t word) {
-    const uint64_t low7 = word & (0x7f * ones);
-    const uint64_t fromA = low7 + (0x80 - 'A') * ones;      // high bit where the byte is 'A' or above
-    const uint64_t pastZ = low7 + (0x80 - 'Z' - 1) * ones;  // high bit where it is above 'Z'
-    return word | ((fromA & ~pastZ & ~word & (0x80 * ones)) >> 2);
-}
-static_assert(lowerWord(0x4041'5A5B'617A'C1DAull) == 0x4061'7A5B'617A'C1DAull);
-
+// Identifiers are read eight bytes at a time.
 uint64_t wholeWordAt(const char* at) {
     uint64_t word;
     std::memcpy(&word, at, 8);
@@ -83,7 +74,7 @@ bool equalsIgnoringCase(std::string_view text, const char* kept) {
     if (forWords(text, [kept, size](uint64_t word, std::size_t at) { return word == keptWordAt(kept, size, at); }))
         return true;
     return forWords(text, [kept, size](uint64_t word, std::size_t at) {
-        return lowerWord(word) == lowerWord(keptWordAt(kept, size, at));
+        return text::asciiLowerWord(word) == text::asciiLowerWord(keptWordAt(kept, size, at));
     });
 }
 
