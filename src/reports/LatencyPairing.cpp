@@ -4,8 +4,11 @@
 #include <array>
 #include <bit>
 #include <cstring>
+#include <exception>
 #include <limits>
+#include <stdexcept>
 #include <thread>
+#include <tuple>
 
 #include "store/RawRows.h"
 #include "text/AsciiCase.h"
@@ -14,6 +17,23 @@
 namespace varnel::reports {
 
 namespace {
+
+constexpr uint32_t noEvent = std::numeric_limits<uint32_t>::max();
+// In the groups in identifier order: the group's identifier is that of the
+// group before it.
+constexpr uint32_t sameIdentifier = uint32_t{1} << 31;
+// The identifiers' first digits that a packed identifier's bucket is made of.
+constexpr int bucketBits = 16;
+constexpr std::size_t buckets = std::size_t{1} << bucketBits;
+
+// An event of a group beyond the group's first two.
+struct GroupEvent {
+    uint32_t group;
+    uint32_t event;
+    bool operator<(const GroupEvent& other) const {
+        return std::tie(group, event) < std::tie(other.group, other.event);
+    }
+};
 
 unsigned char lowered(char c) { return static_cast<unsigned char>(text::asciiLower(c)); }
 
@@ -83,13 +103,26 @@ struct GroupKey {
     }
 };
 
-// Runs work(0) on a thread of its own and work(1) on this one. The work must
-// not throw: what it needs is allocated before.
+// Runs work(0) on a thread of its own and work(1) on this one; what either
+// throws is thrown once both have ended.
 template <typename Work>
 void onTwoThreads(const Work& work) {
-    std::thread other([&work] { work(0); });
-    work(1);
+    std::exception_ptr failure;
+    std::thread other([&work, &failure] {
+        try {
+            work(0);
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    });
+    try {
+        work(1);
+    } catch (...) {
+        other.join();
+        throw;
+    }
     other.join();
+    if (failure) std::rethrow_exception(failure);
 }
 
 // The first or the second half of count items, as [begin, end).
@@ -254,15 +287,12 @@ IdentifierText MessageEvents::guid(uint32_t event) const {
     return groupText(events_[event].group);
 }
 
-containers::LargeVector<uint32_t> MessageEvents::identifierNumbers(
-    const containers::LargeVector<uint32_t>& membersOfGroup, uint32_t& identifiers) const {
+containers::LargeVector<uint32_t> MessageEvents::identifierNumbers(const containers::LargeVector<EventPair>& firstTwo,
+                                                                   uint32_t& identifiers) const {
     const auto groupCount = static_cast<uint32_t>(groups_.size());
-    bool allPacked = true;
-    for (uint32_t g = 0; g < groupCount && allPacked; ++g) allPacked = !membersOfGroup[g] || forms_[g] != Form::Text;
-    if (allPacked) return packedIdentifierNumbers(membersOfGroup, identifiers);
-    const auto firstUsed = static_cast<uint32_t>(
-        std::find_if(membersOfGroup.begin(), membersOfGroup.end(), [](uint32_t m) { return m > 0; }) -
-        membersOfGroup.begin());
+    const auto takesPart = [&firstTwo](uint32_t g) { return firstTwo[g].first != noEvent; };
+    uint32_t firstUsed = 0;
+    while (firstUsed < groupCount && !takesPart(firstUsed)) ++firstUsed;
     // The lowered bytes that every identifier taking part begins with say
     // nothing of their order: the sort keys take the eight bytes after them.
     std::array<std::size_t, 2> shared{};
@@ -274,7 +304,7 @@ containers::LargeVector<uint32_t> MessageEvents::identifierNumbers(
             const auto [begin, end] = halfOf(groupCount, part);
             std::size_t common = firstText.size();
             for (uint32_t g = begin; g < end; ++g) {
-                if (!membersOfGroup[g]) continue;
+                if (!takesPart(g)) continue;
                 ++used[part];
                 if (!common) continue;
                 const IdentifierText text = groupText(g);
@@ -289,7 +319,7 @@ containers::LargeVector<uint32_t> MessageEvents::identifierNumbers(
         const auto [begin, end] = halfOf(groupCount, part);
         GroupKey* key = keys.data() + (part ? used[0] : 0);
         for (uint32_t g = begin; g < end; ++g) {
-            if (!membersOfGroup[g]) continue;
+            if (!takesPart(g)) continue;
             const IdentifierText text = groupText(g);
             *key++ = {orderPrefix(text, prefix), g};
         }
@@ -326,41 +356,111 @@ containers::LargeVector<uint32_t> MessageEvents::identifierNumbers(
     return number;
 }
 
-// Packed identifiers are in the order of their numbers: the first sixteen
-// digits make the sort key, and the rare keys shared by several groups are
-// put in order by the last sixteen.
-containers::LargeVector<uint32_t> MessageEvents::packedIdentifierNumbers(
-    const containers::LargeVector<uint32_t>& membersOfGroup, uint32_t& identifiers) const {
+namespace {
+
+// The bucket boundary nearest the middle of the items: each thread then
+// sorts the buckets on its side.
+std::size_t middleBucket(const std::vector<uint32_t>& bucketStart) {
+    const uint32_t half = bucketStart.back() / 2;
+    return static_cast<std::size_t>(std::lower_bound(bucketStart.begin(), bucketStart.end(), half) -
+                                    bucketStart.begin());
+}
+
+}  // namespace
+
+// Packed identifiers are in the order of their numbers: the groups are put
+// in buckets by their first digits, and each bucket sorted by all of them.
+containers::LargeVector<uint32_t> MessageEvents::packedIdentifierOrder(
+    const containers::LargeVector<EventPair>& firstTwo, uint32_t taking) const {
     const auto groupCount = static_cast<uint32_t>(groups_.size());
-    containers::LargeVector<GroupKey> keys;
-    keys.reserve(groupCount);
-    for (uint32_t g = 0; g < groupCount; ++g)
-        if (membersOfGroup[g]) keys.push_back({groups_[g].high, g});
-    sortKeys(keys);
-    const auto lowDigits = [this](const GroupKey& a, const GroupKey& b) {
-        return groups_[a.group].low < groups_[b.group].low;
+    const auto bucketOf = [this](uint32_t g) { return static_cast<std::size_t>(groups_[g].high >> (64 - bucketBits)); };
+    std::array<std::vector<uint32_t>, 2> counts{std::vector<uint32_t>(buckets, 0), std::vector<uint32_t>(buckets, 0)};
+    onTwoThreads([&](int part) {
+        const auto [begin, end] = halfOf(groupCount, part);
+        for (uint32_t g = begin; g < end; ++g)
+            if (firstTwo[g].first != noEvent) ++counts[part][bucketOf(g)];
+    });
+    // Each thread places its half of the groups, the first half first in
+    // every bucket, so that a bucket's groups stay in the order they were made.
+    std::vector<uint32_t> bucketStart(buckets + 1, 0);
+    std::array<std::vector<uint32_t>, 2> next{std::vector<uint32_t>(buckets), std::vector<uint32_t>(buckets)};
+    std::size_t largest = 0;
+    for (std::size_t b = 0; b < buckets; ++b) {
+        next[0][b] = bucketStart[b];
+        next[1][b] = bucketStart[b] + counts[0][b];
+        bucketStart[b + 1] = next[1][b] + counts[1][b];
+        largest = std::max<std::size_t>(largest, bucketStart[b + 1] - bucketStart[b]);
+    }
+    containers::LargeVector<uint32_t> order(taking);
+    onTwoThreads([&](int part) {
+        const auto [begin, end] = halfOf(groupCount, part);
+        for (uint32_t g = begin; g < end; ++g)
+            if (firstTwo[g].first != noEvent) order[next[part][bucketOf(g)]++] = g;
+    });
+    // Each bucket sorted by the identifiers' digits, then by group, with
+    // the group's identifier told apart from the one before.
+    struct Key {
+        uint64_t high;
+        uint64_t low;
+        uint32_t group;
+        bool operator<(const Key& other) const {
+            return std::tie(high, low, group) < std::tie(other.high, other.low, other.group);
+        }
     };
-    for (auto run = keys.begin(); run != keys.end();) {
-        auto end = run + 1;
-        while (end != keys.end() && end->prefix == run->prefix) ++end;
-        if (end - run > 1) std::stable_sort(run, end, lowDigits);
-        run = end;
+    std::array<std::vector<Key>, 2> keys{std::vector<Key>(largest), std::vector<Key>(largest)};
+    const std::size_t middle = middleBucket(bucketStart);
+    onTwoThreads([&](int part) {
+        const std::size_t first = part == 0 ? 0 : middle;
+        const std::size_t last = part == 0 ? middle : buckets;
+        Key* bucket = keys[part].data();
+        for (std::size_t b = first; b < last; ++b) {
+            const uint32_t begin = bucketStart[b];
+            const uint32_t size = bucketStart[b + 1] - begin;
+            for (uint32_t i = 0; i < size; ++i) {
+                const uint32_t g = order[begin + i];
+                bucket[i] = {groups_[g].high, groups_[g].low, g};
+            }
+            std::sort(bucket, bucket + size);
+            for (uint32_t i = 0; i < size; ++i) {
+                const bool same = i > 0 && bucket[i].high == bucket[i - 1].high && bucket[i].low == bucket[i - 1].low;
+                order[begin + i] = bucket[i].group | (same ? sameIdentifier : 0);
+            }
+        }
+    });
+    return order;
+}
+
+// The groups of text identifiers numbered by identifier, then put in the
+// order of their numbers.
+containers::LargeVector<uint32_t> MessageEvents::identifierOrder(const containers::LargeVector<EventPair>& firstTwo,
+                                                                 uint32_t taking) const {
+    const auto groupCount = static_cast<uint32_t>(groups_.size());
+    bool allPacked = true;
+    for (uint32_t g = 0; g < groupCount && allPacked; ++g)
+        allPacked = firstTwo[g].first == noEvent || forms_[g] != Form::Text;
+    if (allPacked) return packedIdentifierOrder(firstTwo, taking);
+    uint32_t identifiers = 0;
+    const containers::LargeVector<uint32_t> number = identifierNumbers(firstTwo, identifiers);
+    containers::LargeVector<uint32_t> start(identifiers + 1, 0);
+    for (uint32_t g = 0; g < groupCount; ++g)
+        if (firstTwo[g].first != noEvent) ++start[number[g] + 1];
+    for (uint32_t i = 0; i < identifiers; ++i) start[i + 1] += start[i];
+    containers::LargeVector<uint32_t> order(taking);
+    for (uint32_t g = 0; g < groupCount; ++g) {
+        if (firstTwo[g].first == noEvent) continue;
+        order[start[number[g]]++] = g;
     }
-    containers::LargeVector<uint32_t> number(groupCount, 0);
-    identifiers = 0;
-    for (std::size_t k = 0; k < keys.size(); ++k) {
-        const bool sameIdentifier = k > 0 && keys[k].prefix == keys[k - 1].prefix &&
-                                    groups_[keys[k].group].low == groups_[keys[k - 1].group].low;
-        if (!sameIdentifier) ++identifiers;
-        number[keys[k].group] = identifiers - 1;
-    }
-    return number;
+    // A group after another of its identifier is marked as such.
+    for (uint32_t i = 1; i < taking; ++i)
+        if (number[order[i]] == number[order[i - 1] & ~sameIdentifier]) order[i] |= sameIdentifier;
+    return order;
 }
 
 Pairing MessageEvents::pair(const std::vector<bool>* accepted, std::atomic<int>* percentDone) const {
     const auto takesPart = [accepted](uint32_t e) { return !accepted || (*accepted)[e]; };
     const auto eventCount = static_cast<uint32_t>(events_.size());
     const auto groupCount = static_cast<uint32_t>(groups_.size());
+    if (groupCount >= sameIdentifier) throw std::length_error("too many message identifiers to pair");
     // The share of the pairing done: each step's part of 100, told by this
     // thread every so many items, the step's done items out of its count.
     const auto tell = [percentDone](int stepStart, int stepPercent, uint64_t done, uint64_t count) {
@@ -368,79 +468,121 @@ Pairing MessageEvents::pair(const std::vector<bool>* accepted, std::atomic<int>*
             percentDone->store(stepStart + static_cast<int>(stepPercent * done / count), std::memory_order_relaxed);
     };
     constexpr uint32_t tellEvery = 1u << 16;
-    // Each thread counts the members of its half of the groups.
-    containers::LargeVector<uint32_t> membersOfGroup(groupCount, 0);
+
+    // Each group's first two events taking part, in stored order, and its
+    // further ones apart (as group and event): most messages have two
+    // events, a queued and a cleared one. Each thread takes its half of the
+    // groups.
+    containers::LargeVector<EventPair> firstTwo(groupCount, EventPair{noEvent, noEvent});
+    std::array<std::vector<GroupEvent>, 2> further;
+    containers::LargeVector<uint8_t> hasFurther(groupCount, 0);
+    std::array<uint32_t, 2> taking{};
+    std::array<uint64_t, 2> eventsTaking{};
     onTwoThreads([&](int part) {
         const auto [begin, end] = halfOf(groupCount, part);
         for (uint32_t e = 0; e < eventCount; ++e) {
-            if (part == 1 && e % tellEvery == 0) tell(0, 20, e, eventCount);
+            if (part == 1 && e % tellEvery == 0) tell(0, 30, e, eventCount);
             const uint32_t g = events_[e].group;
-            if (g >= begin && g < end && takesPart(e)) ++membersOfGroup[g];
+            if (g < begin || g >= end || !takesPart(e)) continue;
+            ++eventsTaking[part];
+            EventPair& two = firstTwo[g];
+            if (two.first == noEvent) {
+                two.first = e;
+                ++taking[part];
+            } else if (two.second == noEvent) {
+                // The two in time order already: the first one is seldom
+                // far back, so its time is still at hand.
+                if (secondsOfDay(e) < secondsOfDay(two.first))
+                    two = {e, two.first};
+                else
+                    two.second = e;
+            } else {
+                further[part].push_back({g, e});
+                hasFurther[g] = 1;
+            }
         }
     });
-    tell(20, 0, 0, 1);
-    uint32_t identifiers = 0;
-    const containers::LargeVector<uint32_t> identifierOf = identifierNumbers(membersOfGroup, identifiers);
-    tell(45, 0, 0, 1);
+    // By group, each group's in stored order.
+    std::vector<GroupEvent> more = std::move(further[0]);
+    more.insert(more.end(), further[1].begin(), further[1].end());
+    std::vector<GroupEvent>().swap(further[1]);
+    std::sort(more.begin(), more.end());
+    tell(30, 0, 0, 1);
 
-    // Each identifier's events taking part, in stored order, one identifier
-    // after the other: identifier i's are members[start[i]] up to
-    // members[start[i + 1]]. start first counts up to the end of each, then
-    // the events are placed from the last one back, which leaves it at each
-    // identifier's start. Each thread places the events of its half of the
-    // identifiers.
-    containers::LargeVector<uint32_t> start(identifiers + 1, 0);
-    for (uint32_t g = 0; g < groupCount; ++g) start[identifierOf[g]] += membersOfGroup[g];
-    containers::LargeVector<uint32_t>().swap(membersOfGroup);
-    uint32_t taking = 0;
-    for (uint32_t& end : start) end = taking += end;
-    containers::LargeVector<uint32_t> members(taking);
-    onTwoThreads([&](int part) {
-        const auto [begin, end] = halfOf(identifiers, part);
-        for (uint32_t e = eventCount; e-- > 0;) {
-            if (part == 1 && e % tellEvery == 0) tell(45, 30, eventCount - e, eventCount);
-            if (!takesPart(e)) continue;
-            const uint32_t i = identifierOf[events_[e].group];
-            if (i >= begin && i < end) members[--start[i]] = e;
-        }
-    });
+    const containers::LargeVector<uint32_t> order = identifierOrder(firstTwo, taking[0] + taking[1]);
+    tell(60, 0, 0, 1);
 
-    // Each thread walks its half of the identifiers. The first half's pairs
-    // go to the front of the result, the second half's after the most the
-    // first half can make, and then move up behind the first half's.
-    const uint32_t half = identifiers / 2;
-    const std::array<std::size_t, 2> room{(start[half] - start[0]) / 2, (start[identifiers] - start[half]) / 2};
+    // The walk: each thread walks its half of the identifiers, the first
+    // from the front, the second from the back, its pairs written from the
+    // end of the result backwards; then the second half's pairs move up
+    // behind the first half's.
+    const auto groupsTaking = static_cast<uint32_t>(order.size());
+    uint32_t middle = groupsTaking / 2;
+    while (middle < groupsTaking && (order[middle] & sameIdentifier)) ++middle;
     Pairing result;
-    result.pairs.resize(room[0] + room[1]);
+    result.pairs.resize((eventsTaking[0] + eventsTaking[1]) / 2);
     std::array<std::size_t, 2> made{};
     std::array<std::vector<UnmatchedEvent>, 2> unmatched;
-    unmatched[0].reserve(half);
-    unmatched[1].reserve(identifiers - half);
-    const auto earlier = [this](uint32_t a, uint32_t b) { return secondsOfDay(a) < secondsOfDay(b); };
     onTwoThreads([&](int part) {
-        const auto [begin, end] = halfOf(identifiers, part);
-        EventPair* pairs = result.pairs.data() + (part ? room[0] : 0);
-        for (uint32_t i = begin; i < end; ++i) {
-            if (part == 1 && (i - begin) % tellEvery == 0) tell(75, 25, i - begin, end - begin);
-            const auto first = members.begin() + start[i];
-            const auto last = members.begin() + start[i + 1];
-            // Stored order within equal times: the members are in stored order.
-            if (last - first == 2) {
-                if (earlier(first[1], first[0])) std::swap(first[0], first[1]);
-            } else {
-                std::stable_sort(first, last, earlier);
+        std::vector<uint32_t> members;
+        // The events of the identifier whose groups are order[from, to).
+        const auto identifierEvents = [&](uint32_t from, uint32_t to) {
+            members.clear();
+            for (uint32_t i = from; i < to; ++i) {
+                const uint32_t g = order[i] & ~sameIdentifier;
+                members.push_back(firstTwo[g].first);
+                if (firstTwo[g].second == noEvent) continue;
+                members.push_back(firstTwo[g].second);
+                if (!hasFurther[g]) continue;
+                auto it = std::lower_bound(more.begin(), more.end(), GroupEvent{g, 0});
+                for (; it != more.end() && it->group == g; ++it) members.push_back(it->event);
             }
-            auto it = first;
-            for (; last - it >= 2; it += 2) pairs[made[part]++] = {it[0], it[1]};
-            if (it != last && i + 1 < identifiers) unmatched[part].push_back({*it, *first});
+            // Most often one group of two events, in time order already;
+            // else in time, then stored order, which is the events' order.
+            if (members.size() > 2 || to > from + 1)
+                std::sort(members.begin(), members.end(), [this](uint32_t a, uint32_t b) {
+                    const int x = secondsOfDay(a);
+                    const int y = secondsOfDay(b);
+                    return x != y ? x < y : a < b;
+                });
+        };
+        // The groups some identifiers ahead are asked for.
+        const auto fetch = [&](uint32_t ahead) {
+            __builtin_prefetch(&firstTwo[order[ahead] & ~sameIdentifier]);
+            __builtin_prefetch(&hasFurther[order[ahead] & ~sameIdentifier]);
+        };
+        if (part == 0) {
+            EventPair* out = result.pairs.data();
+            for (uint32_t from = 0; from < middle;) {
+                uint32_t to = from + 1;
+                while (to < middle && (order[to] & sameIdentifier)) ++to;
+                if (to + 16 < groupsTaking) fetch(to + 16);
+                identifierEvents(from, to);
+                std::size_t k = 0;
+                for (; members.size() - k >= 2; k += 2) out[made[0]++] = {members[k], members[k + 1]};
+                if (k != members.size() && to < groupsTaking) unmatched[0].push_back({members[k], members[0]});
+                from = to;
+            }
+        } else {
+            EventPair* end = result.pairs.data() + result.pairs.size();
+            for (uint32_t to = groupsTaking, walked = 0; to > middle; ++walked) {
+                if (walked % tellEvery == 0) tell(60, 40, groupsTaking - to, groupsTaking - middle);
+                uint32_t from = to - 1;
+                while (order[from] & sameIdentifier) --from;
+                if (from >= 16 + middle) fetch(from - 16);
+                identifierEvents(from, to);
+                if (members.size() % 2 && to < groupsTaking) unmatched[1].push_back({members.back(), members[0]});
+                for (std::size_t k = members.size() / 2 * 2; k >= 2; k -= 2)
+                    *(end - static_cast<std::ptrdiff_t>(++made[1])) = {members[k - 2], members[k - 1]};
+                to = from;
+            }
         }
     });
-    const auto secondHalf = result.pairs.begin() + static_cast<std::ptrdiff_t>(room[0]);
-    std::copy(secondHalf, secondHalf + static_cast<std::ptrdiff_t>(made[1]),
-              result.pairs.begin() + static_cast<std::ptrdiff_t>(made[0]));
+    const auto secondHalf = result.pairs.end() - static_cast<std::ptrdiff_t>(made[1]);
+    std::copy(secondHalf, result.pairs.end(), result.pairs.begin() + static_cast<std::ptrdiff_t>(made[0]));
     result.pairs.resize(made[0] + made[1]);
     result.unmatched = std::move(unmatched[0]);
-    result.unmatched.insert(result.unmatched.end(), unmatched[1].begin(), unmatched[1].end());
+    result.unmatched.insert(result.unmatched.end(), unmatched[1].rbegin(), unmatched[1].rend());
     tell(100, 0, 0, 1);
     return result;
 }

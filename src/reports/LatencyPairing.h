@@ -157,13 +157,19 @@ private:
     uint32_t groupOf(const Identifier& identifier, uint32_t hash, bool& added, bool& sameSpelling);
     uint32_t nodesOf(double veyra, double keldan);
     IdentifierText groupText(uint32_t group) const;
-    // For each group with events taking part, the number of its identifier in
-    // identifier order; identifiers is set to how many there are.
-    containers::LargeVector<uint32_t> identifierNumbers(const containers::LargeVector<uint32_t>& membersOfGroup,
+    // For each group with events taking part (a first event in firstTwo),
+    // the number of its identifier in identifier order; identifiers is set
+    // to how many there are.
+    containers::LargeVector<uint32_t> identifierNumbers(const containers::LargeVector<EventPair>& firstTwo,
                                                         uint32_t& identifiers) const;
+    // The taking groups with events taking part, in identifier order, those of
+    // one identifier in the order they were made, each marked when its
+    // identifier is that of the group before it.
+    containers::LargeVector<uint32_t> identifierOrder(const containers::LargeVector<EventPair>& firstTwo,
+                                                      uint32_t taking) const;
     // The same when every group taking part keeps its identifier packed.
-    containers::LargeVector<uint32_t> packedIdentifierNumbers(const containers::LargeVector<uint32_t>& membersOfGroup,
-                                                              uint32_t& identifiers) const;
+    containers::LargeVector<uint32_t> packedIdentifierOrder(const containers::LargeVector<EventPair>& firstTwo,
+                                                            uint32_t taking) const;
 
     containers::BlockVector<Event> events_;
     containers::BlockVector<Group> groups_;

@@ -269,4 +269,50 @@ TEST(LatencyPairingTest, PackedIdentifiersAloneSortByAllTheirDigitsEvenWhenTheFi
     expectWalkOverSortedEvents(added.events, added.expected);
 }
 
+TEST(LatencyPairingTest, AcceptedEventsPairAsIfTheOthersWereNeverAdded) {
+    // Packed identifiers with one to five events each, in either case, at
+    // times out of stored order, some returning after more others than
+    // adding keeps at hand; about a third of the events left out.
+    MessageEvents all;
+    MessageEvents kept;
+    std::vector<bool> accepted;
+    std::vector<uint32_t> allIndexOfKept;
+    const uint32_t messages = MessageEvents::recentIdentifiers + 3000;
+    uint32_t seed = 29;
+    const auto next = [&seed] { return seed = seed * 1103515245u + 12345u; };
+    for (uint32_t round = 0; round < 3; ++round) {
+        for (uint32_t m = 0; m < messages; ++m) {
+            const uint32_t events = next() >> 29;  // 0 to 7, of which 6 and 7 are rare below
+            for (uint32_t k = 0; k < std::min(events, 5u); ++k) {
+                char id[39];
+                std::snprintf(id, sizeof id,
+                              (next() >> 9) & 1 ? "{%08X-0000-1111-2222-%012X}" : "{%08x-0000-1111-2222-%012x}",
+                              (m * 2654435761u) >> 4, m % 977);
+                const int seconds = static_cast<int>((next() >> 12) % 6) * 60;
+                const bool take = (next() >> 10) % 3 != 0;
+                all.add(id, seconds, 4, 1, 2);
+                accepted.push_back(take);
+                if (!take) continue;
+                allIndexOfKept.push_back(static_cast<uint32_t>(all.size() - 1));
+                kept.add(id, seconds, 4, 1, 2);
+            }
+        }
+    }
+    const auto filtered = all.pair(&accepted);
+    const auto plain = kept.pair();
+    ASSERT_GT(plain.pairs.size(), 1000u);
+    ASSERT_EQ(filtered.pairs.size(), plain.pairs.size());
+    for (std::size_t i = 0; i < plain.pairs.size(); ++i) {
+        ASSERT_EQ(filtered.pairs[i].first, allIndexOfKept[plain.pairs[i].first]) << "pair " << i;
+        ASSERT_EQ(filtered.pairs[i].second, allIndexOfKept[plain.pairs[i].second]) << "pair " << i;
+    }
+    ASSERT_GT(plain.unmatched.size(), 100u);
+    ASSERT_EQ(filtered.unmatched.size(), plain.unmatched.size());
+    for (std::size_t i = 0; i < plain.unmatched.size(); ++i) {
+        ASSERT_EQ(filtered.unmatched[i].event, allIndexOfKept[plain.unmatched[i].event]) << "unmatched " << i;
+        ASSERT_EQ(filtered.unmatched[i].firstOfIdentifier, allIndexOfKept[plain.unmatched[i].firstOfIdentifier])
+            << "unmatched " << i;
+    }
+}
+
 }  // namespace
