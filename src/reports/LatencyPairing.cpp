@@ -231,7 +231,7 @@ uint32_t MessageEvents::groupOf(const Identifier& identifier, uint32_t hash, boo
     return g;
 }
 
-uint32_t MessageEvents::nodesOf(double veyra, double keldan) {
+uint32_t MessageEvents::nodesIndex(double veyra, double keldan) {
     // The serials compared bit for bit, as the key below is made of them.
     const auto same = [veyra, keldan](const Nodes& nodes) {
         return std::bit_cast<uint64_t>(nodes.veyra) == std::bit_cast<uint64_t>(veyra) &&
@@ -277,8 +277,15 @@ void MessageEvents::add(const NewEvent& event, const Identifier& identifier, uin
     const auto index = static_cast<uint32_t>(events_.size());
     if (!sameSpelling) spellings_.emplace(index, std::string(event.guid));
     const int typeByte = event.messageType >= -128 && event.messageType <= 127 ? event.messageType : 127;
-    events_.push_back({group, nodesOf(store::storedReal(event.veyraSerial), store::storedReal(event.keldanSerial)),
-                       static_cast<int32_t>(static_cast<uint32_t>(event.secondsOfDay) << 8 | (typeByte & 0xff))});
+    const uint32_t nodes = nodesIndex(store::storedReal(event.veyraSerial), store::storedReal(event.keldanSerial));
+    events_.push_back(
+        {group, static_cast<int32_t>(static_cast<uint32_t>(event.secondsOfDay) << 8 | (typeByte & 0xff))});
+    if (nodes < farNodesMark) {
+        nodesOfEvent_.push_back(static_cast<uint16_t>(nodes));
+    } else {
+        farNodes_.emplace(index, nodes);
+        nodesOfEvent_.push_back(farNodesMark);
+    }
 }
 
 IdentifierText MessageEvents::guid(uint32_t event) const {

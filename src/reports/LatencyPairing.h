@@ -91,8 +91,8 @@ public:
     // The type as added where it fits a byte, any other type as 127, which
     // like it is neither 3 nor 5.
     int messageType(uint32_t event) const { return static_cast<int8_t>(events_[event].timeAndType & 0xff); }
-    double veyraSerial(uint32_t event) const { return nodes_[events_[event].nodes].veyra; }
-    double keldanSerial(uint32_t event) const { return nodes_[events_[event].nodes].keldan; }
+    double veyraSerial(uint32_t event) const { return nodes_[nodesOf(event)].veyra; }
+    double keldanSerial(uint32_t event) const { return nodes_[nodesOf(event)].keldan; }
 
     // Orders the identifiers (bytes compared unsigned with A-Z lowered, a
     // shorter text before one it begins), puts each identifier's events in
@@ -122,9 +122,16 @@ public:
 private:
     struct Event {
         uint32_t group;
-        uint32_t nodes;       // index of the event's two serial numbers
         int32_t timeAndType;  // seconds of the day above, type in the low byte
     };
+    // An event's two serial numbers are kept apart, as the index of the
+    // pair in nodes_: messages run between a few dozen nodes, so two bytes
+    // hold it, and farNodes_ those of the events it does not fit.
+    static constexpr uint16_t farNodesMark = 0xFFFF;
+    uint32_t nodesOf(uint32_t event) const {
+        const uint16_t near = nodesOfEvent_[event];
+        return near != farNodesMark ? near : farNodes_.at(event);
+    }
     // A group's identifier: the 32 hex digits of a packed one as two
     // numbers, the first digit highest, so that packed identifiers compare
     // as their lowered texts do; else where its text lies in texts_.
@@ -155,16 +162,16 @@ private:
     // The identifier's group; added tells whether it was made for it, and
     // sameSpelling whether the group's identifier is spelt as this one.
     uint32_t groupOf(const Identifier& identifier, uint32_t hash, bool& added, bool& sameSpelling);
-    uint32_t nodesOf(double veyra, double keldan);
+    uint32_t nodesIndex(double veyra, double keldan);
     IdentifierText groupText(uint32_t group) const;
     // For each group with events taking part (a first event in firstTwo),
     // the number of its identifier in identifier order; identifiers is set
     // to how many there are.
     containers::LargeVector<uint32_t> identifierNumbers(const containers::LargeVector<EventPair>& firstTwo,
                                                         uint32_t& identifiers) const;
-    // The taking groups with events taking part, in identifier order, those of
-    // one identifier in the order they were made, each marked when its
-    // identifier is that of the group before it.
+    // The groups with events taking part (taking of them), in identifier
+    // order, those of one identifier in the order they were made, each
+    // marked when its identifier is that of the group before it.
     containers::LargeVector<uint32_t> identifierOrder(const containers::LargeVector<EventPair>& firstTwo,
                                                       uint32_t taking) const;
     // The same when every group taking part keeps its identifier packed.
@@ -178,6 +185,8 @@ private:
     // The recent identifiers in sets of recentWays: hash and group + 1, 0 when free.
     std::vector<uint64_t> recent_;
     std::unordered_map<uint32_t, std::string> spellings_;  // by event
+    containers::BlockVector<uint16_t> nodesOfEvent_;
+    std::unordered_map<uint32_t, uint32_t> farNodes_;  // by event
     std::vector<Nodes> nodes_;
     std::unordered_map<uint64_t, uint32_t> nodeIndex_;
 };

@@ -92,6 +92,23 @@ TEST(LatencyPairingTest, SerialNumbersAreKeptPerEventAndANegativeZeroReadsAsZero
     EXPECT_EQ(events.messageType(2), 6);
 }
 
+TEST(LatencyPairingTest, EventsBetweenMoreNodePairsThanTwoBytesNumberKeepTheirSerialNumbers) {
+    MessageEvents events;
+    const int pairs = 70000;
+    for (int n = 0; n < pairs; ++n) events.add("{M" + std::to_string(n) + "}", 60, 4, n, 3 * n + 1);
+    // Pairs met before, between others met later.
+    events.add("{again}", 60, 4, 12, 37);
+    events.add("{again}", 60, 4, pairs - 1, 3 * (pairs - 1) + 1);
+    for (uint32_t e = 0; e < static_cast<uint32_t>(pairs); e += 997) {
+        EXPECT_EQ(events.veyraSerial(e), e) << e;
+        EXPECT_EQ(events.keldanSerial(e), 3 * e + 1) << e;
+    }
+    EXPECT_EQ(events.veyraSerial(pairs - 1), pairs - 1);
+    EXPECT_EQ(events.keldanSerial(pairs), 37);
+    EXPECT_EQ(events.veyraSerial(pairs + 1), pairs - 1);
+    EXPECT_EQ(events.keldanSerial(pairs + 1), 3 * (pairs - 1) + 1);
+}
+
 TEST(LatencyPairingTest, ThirdEventOfAnIdentifierStaysUnmatchedAndPointsAtItsFirstEvent) {
     MessageEvents events;
     events.add("{G}", 60, 4, 1, 2);
