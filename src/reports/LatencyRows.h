@@ -57,6 +57,11 @@ public:
     double veyraNodeId(std::size_t row) const { return events_->veyraSerial(entries_[row].event); }
     double keldanNodeId(std::size_t row) const { return events_->keldanSerial(entries_[row].event); }
     LatencyRow operator[](std::size_t row) const;
+    // Asks the processor for the row's event, to be read some rows later;
+    // nothing past the last row.
+    void prefetch(std::size_t row) const {
+        if (row < entries_.size()) events_->prefetch(entries_[row].event, MessageEvents::Fetch::Event);
+    }
 
 private:
     struct Entry {

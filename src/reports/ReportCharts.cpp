@@ -1,5 +1,8 @@
 #include "reports/ReportCharts.h"
 
+#include <algorithm>
+#include <unordered_set>
+
 #include "reports/TimeText.h"
 #include "shell/StringTable.h"
 #include "text/NumberText.h"
@@ -49,6 +52,46 @@ ReportChart nodeChart(const std::vector<NodeTrafficRow>& rows, QString header, c
         nodeLabels(rows)};
 }
 
+// The times in queue met so far among the rows of one delivery time. Times
+// are whole minutes, so the messages of a busy minute share few points: the
+// chart holds each point once, however many messages it stands for.
+class SeenQueueTimes {
+public:
+    explicit SeenQueueTimes(const LatencyRows& rows) {
+        if (rows.empty()) return;
+        int64_t highest = rows.secondsInQueue(0);
+        lowest_ = highest;
+        for (std::size_t row = 1; row < rows.size(); ++row) {
+            lowest_ = std::min(lowest_, rows.secondsInQueue(row));
+            highest = std::max(highest, rows.secondsInQueue(row));
+        }
+        // A mark per second of the span when it is small (two days at most
+        // between queued and cleared), else a set.
+        constexpr int64_t markedSpan = int64_t{1} << 18;
+        if (highest - lowest_ < markedSpan) marks_.assign(static_cast<std::size_t>(highest - lowest_ + 1), 0);
+    }
+
+    void nextDeliveryTime() {
+        ++time_;
+        seen_.clear();
+    }
+
+    // Whether seconds is met for the first time at this delivery time.
+    bool add(int64_t seconds) {
+        if (marks_.empty()) return seen_.insert(seconds).second;
+        uint32_t& mark = marks_[static_cast<std::size_t>(seconds - lowest_)];
+        if (mark == time_) return false;
+        mark = time_;
+        return true;
+    }
+
+private:
+    int64_t lowest_ = 0;
+    std::vector<uint32_t> marks_;  // the delivery time each second was last met at
+    std::unordered_set<int64_t> seen_;
+    uint32_t time_ = 0;
+};
+
 }  // namespace
 
 ReportChart portAvailabilityChart(const std::vector<PortMinute>& rows, const store::StoredTime& reportDate) {
@@ -80,12 +123,19 @@ ReportChart queueActivityChart(const std::vector<QueueMinute>& rows, const store
 
 ReportChart latencyChart(const LatencyRows& outbound, const store::StoredTime& reportDate, QTime from, QTime to) {
     ChartSeries series{QStringLiteral("SecondsInQueue"), {}, {}};
-    series.x.reserve(static_cast<qsizetype>(outbound.size()));
-    series.y.reserve(static_cast<qsizetype>(outbound.size()));
     const int timeBase = outbound.empty() ? 0 : outbound.deliveredSeconds(0);
-    for (std::size_t row = 0; row < outbound.size(); ++row) {
-        series.x << static_cast<double>(outbound.deliveredSeconds(row) - timeBase);
-        series.y << static_cast<double>(outbound.secondsInQueue(row));
+    SeenQueueTimes seen(outbound);
+    for (std::size_t row = 0; row < outbound.size();) {
+        // The rows of one delivery time, each time in queue once.
+        const int delivered = outbound.deliveredSeconds(row);
+        seen.nextDeliveryTime();
+        for (; row < outbound.size() && outbound.deliveredSeconds(row) == delivered; ++row) {
+            outbound.prefetch(row + 16);
+            const int64_t queued = outbound.secondsInQueue(row);
+            if (!seen.add(queued)) continue;
+            series.x << static_cast<double>(delivered - timeBase);
+            series.y << static_cast<double>(queued);
+        }
     }
     const QString header = myLoadResString(57) + reportDateText(reportDate) + QStringLiteral("\r\n") +
                            myLoadResString(30) + longTimeText(from) + myLoadResString(3) + longTimeText(to);

@@ -48,7 +48,8 @@ ReportChart portAvailabilityChart(const std::vector<PortMinute>& rows, const sto
 ReportChart queueActivityChart(const std::vector<QueueMinute>& rows, const store::StoredTime& reportDate);
 
 // One series of the outbound rows: X is the delivery time in seconds after
-// the first row's delivery (the time base), Y the seconds in queue.
+// the first row's delivery (the time base), Y the seconds in queue; rows of
+// one delivery time and time in queue make one point.
 ReportChart latencyChart(const LatencyRows& outbound, const store::StoredTime& reportDate, QTime from, QTime to);
 
 // Position i (from 1) is the i-th node row; its label is the node type, " - "
