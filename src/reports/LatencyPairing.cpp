@@ -4,12 +4,12 @@
 #include <array>
 #include <bit>
 #include <cstring>
-#include <exception>
 #include <limits>
 #include <stdexcept>
 #include <thread>
 #include <tuple>
 
+#include "reports/TwoThreads.h"
 #include "store/RawRows.h"
 #include "text/AsciiCase.h"
 #include "text/PackedIdentifier.h"
@@ -19,21 +19,15 @@ namespace varnel::reports {
 namespace {
 
 constexpr uint32_t noEvent = std::numeric_limits<uint32_t>::max();
-// In the groups in identifier order: the group's identifier is that of the
-// group before it.
+// Marks kept beside an event's number in the pairing's own lists of
+// events: that a group's identifier is that of the group before it (on its
+// first event), that a group has further events (on its second).
 constexpr uint32_t sameIdentifier = uint32_t{1} << 31;
+constexpr uint32_t hasFurther = uint32_t{1} << 30;
+constexpr uint32_t eventMask = hasFurther - 1;
 // The identifiers' first digits that a packed identifier's bucket is made of.
 constexpr int bucketBits = 16;
 constexpr std::size_t buckets = std::size_t{1} << bucketBits;
-
-// An event of a group beyond the group's first two.
-struct GroupEvent {
-    uint32_t group;
-    uint32_t event;
-    bool operator<(const GroupEvent& other) const {
-        return std::tie(group, event) < std::tie(other.group, other.event);
-    }
-};
 
 unsigned char lowered(char c) { return static_cast<unsigned char>(text::asciiLower(c)); }
 
@@ -102,34 +96,6 @@ struct GroupKey {
         return prefix != other.prefix ? prefix < other.prefix : group < other.group;
     }
 };
-
-// Runs work(0) on a thread of its own and work(1) on this one; what either
-// throws is thrown once both have ended.
-template <typename Work>
-void onTwoThreads(const Work& work) {
-    std::exception_ptr failure;
-    std::thread other([&work, &failure] {
-        try {
-            work(0);
-        } catch (...) {
-            failure = std::current_exception();
-        }
-    });
-    try {
-        work(1);
-    } catch (...) {
-        other.join();
-        throw;
-    }
-    other.join();
-    if (failure) std::rethrow_exception(failure);
-}
-
-// The first or the second half of count items, as [begin, end).
-std::pair<uint32_t, uint32_t> halfOf(uint32_t count, int part) {
-    const uint32_t middle = count / 2;
-    return part == 0 ? std::pair{0u, middle} : std::pair{middle, count};
-}
 
 // Sorts the keys on two threads: split at a sampled key, each side sorted by
 // a thread of its own.
@@ -373,11 +339,17 @@ std::size_t middleBucket(const std::vector<uint32_t>& bucketStart) {
                                     bucketStart.begin());
 }
 
+// A group's first two events in its place among the groups in identifier
+// order, marked when its identifier is that of the group before it.
+EventPair placed(const EventPair& firstTwo, bool sameAsBefore) {
+    return {firstTwo.first | (sameAsBefore ? sameIdentifier : 0), firstTwo.second};
+}
+
 }  // namespace
 
 // Packed identifiers are in the order of their numbers: the groups are put
 // in buckets by their first digits, and each bucket sorted by all of them.
-containers::LargeVector<uint32_t> MessageEvents::packedIdentifierOrder(
+containers::LargeVector<EventPair> MessageEvents::packedIdentifierOrder(
     const containers::LargeVector<EventPair>& firstTwo, uint32_t taking) const {
     const auto groupCount = static_cast<uint32_t>(groups_.size());
     const auto bucketOf = [this](uint32_t g) { return static_cast<std::size_t>(groups_[g].high >> (64 - bucketBits)); };
@@ -388,7 +360,8 @@ containers::LargeVector<uint32_t> MessageEvents::packedIdentifierOrder(
             if (firstTwo[g].first != noEvent) ++counts[part][bucketOf(g)];
     });
     // Each thread places its half of the groups, the first half first in
-    // every bucket, so that a bucket's groups stay in the order they were made.
+    // every bucket, so that a bucket's groups stay in the order they were
+    // made. A place holds its group until the bucket is sorted.
     std::vector<uint32_t> bucketStart(buckets + 1, 0);
     std::array<std::vector<uint32_t>, 2> next{std::vector<uint32_t>(buckets), std::vector<uint32_t>(buckets)};
     std::size_t largest = 0;
@@ -398,14 +371,14 @@ containers::LargeVector<uint32_t> MessageEvents::packedIdentifierOrder(
         bucketStart[b + 1] = next[1][b] + counts[1][b];
         largest = std::max<std::size_t>(largest, bucketStart[b + 1] - bucketStart[b]);
     }
-    containers::LargeVector<uint32_t> order(taking);
+    containers::LargeVector<EventPair> ordered(taking);
     onTwoThreads([&](int part) {
         const auto [begin, end] = halfOf(groupCount, part);
         for (uint32_t g = begin; g < end; ++g)
-            if (firstTwo[g].first != noEvent) order[next[part][bucketOf(g)]++] = g;
+            if (firstTwo[g].first != noEvent) ordered[next[part][bucketOf(g)]++].first = g;
     });
-    // Each bucket sorted by the identifiers' digits, then by group, with
-    // the group's identifier told apart from the one before.
+    // Each bucket sorted by the identifiers' digits, then by group, and its
+    // places given their groups' events.
     struct Key {
         uint64_t high;
         uint64_t low;
@@ -424,23 +397,23 @@ containers::LargeVector<uint32_t> MessageEvents::packedIdentifierOrder(
             const uint32_t begin = bucketStart[b];
             const uint32_t size = bucketStart[b + 1] - begin;
             for (uint32_t i = 0; i < size; ++i) {
-                const uint32_t g = order[begin + i];
+                const uint32_t g = ordered[begin + i].first;
                 bucket[i] = {groups_[g].high, groups_[g].low, g};
             }
             std::sort(bucket, bucket + size);
             for (uint32_t i = 0; i < size; ++i) {
                 const bool same = i > 0 && bucket[i].high == bucket[i - 1].high && bucket[i].low == bucket[i - 1].low;
-                order[begin + i] = bucket[i].group | (same ? sameIdentifier : 0);
+                ordered[begin + i] = placed(firstTwo[bucket[i].group], same);
             }
         }
     });
-    return order;
+    return ordered;
 }
 
 // The groups of text identifiers numbered by identifier, then put in the
 // order of their numbers.
-containers::LargeVector<uint32_t> MessageEvents::identifierOrder(const containers::LargeVector<EventPair>& firstTwo,
-                                                                 uint32_t taking) const {
+containers::LargeVector<EventPair> MessageEvents::identifierOrder(const containers::LargeVector<EventPair>& firstTwo,
+                                                                  uint32_t taking) const {
     const auto groupCount = static_cast<uint32_t>(groups_.size());
     bool allPacked = true;
     for (uint32_t g = 0; g < groupCount && allPacked; ++g)
@@ -453,21 +426,19 @@ containers::LargeVector<uint32_t> MessageEvents::identifierOrder(const container
         if (firstTwo[g].first != noEvent) ++start[number[g] + 1];
     for (uint32_t i = 0; i < identifiers; ++i) start[i + 1] += start[i];
     containers::LargeVector<uint32_t> order(taking);
-    for (uint32_t g = 0; g < groupCount; ++g) {
-        if (firstTwo[g].first == noEvent) continue;
-        order[start[number[g]]++] = g;
-    }
-    // A group after another of its identifier is marked as such.
-    for (uint32_t i = 1; i < taking; ++i)
-        if (number[order[i]] == number[order[i - 1] & ~sameIdentifier]) order[i] |= sameIdentifier;
-    return order;
+    for (uint32_t g = 0; g < groupCount; ++g)
+        if (firstTwo[g].first != noEvent) order[start[number[g]]++] = g;
+    containers::LargeVector<EventPair> ordered(taking);
+    for (uint32_t i = 0; i < taking; ++i)
+        ordered[i] = placed(firstTwo[order[i]], i > 0 && number[order[i]] == number[order[i - 1]]);
+    return ordered;
 }
 
 Pairing MessageEvents::pair(const std::vector<bool>* accepted, std::atomic<int>* percentDone) const {
     const auto takesPart = [accepted](uint32_t e) { return !accepted || (*accepted)[e]; };
     const auto eventCount = static_cast<uint32_t>(events_.size());
     const auto groupCount = static_cast<uint32_t>(groups_.size());
-    if (groupCount >= sameIdentifier) throw std::length_error("too many message identifiers to pair");
+    if (eventCount > eventMask) throw std::length_error("too many message events to pair");
     // The share of the pairing done: each step's part of 100, told by this
     // thread every so many items, the step's done items out of its count.
     const auto tell = [percentDone](int stepStart, int stepPercent, uint64_t done, uint64_t count) {
@@ -476,13 +447,12 @@ Pairing MessageEvents::pair(const std::vector<bool>* accepted, std::atomic<int>*
     };
     constexpr uint32_t tellEvery = 1u << 16;
 
-    // Each group's first two events taking part, in stored order, and its
-    // further ones apart (as group and event): most messages have two
-    // events, a queued and a cleared one. Each thread takes its half of the
-    // groups.
+    // Each group's first two events taking part, in time and then stored
+    // order, and its further ones apart, by the group's first event: most
+    // messages have two events, a queued and a cleared one. Each thread
+    // takes its half of the groups.
     containers::LargeVector<EventPair> firstTwo(groupCount, EventPair{noEvent, noEvent});
-    std::array<std::vector<GroupEvent>, 2> further;
-    containers::LargeVector<uint8_t> hasFurther(groupCount, 0);
+    std::array<std::vector<EventPair>, 2> further;
     std::array<uint32_t, 2> taking{};
     std::array<uint64_t, 2> eventsTaking{};
     onTwoThreads([&](int part) {
@@ -504,45 +474,52 @@ Pairing MessageEvents::pair(const std::vector<bool>* accepted, std::atomic<int>*
                 else
                     two.second = e;
             } else {
-                further[part].push_back({g, e});
-                hasFurther[g] = 1;
+                further[part].push_back({two.first, e});
+                two.second |= hasFurther;
             }
         }
     });
-    // By group, each group's in stored order.
-    std::vector<GroupEvent> more = std::move(further[0]);
+    // By the group's first event, each group's in stored order.
+    std::vector<EventPair> more = std::move(further[0]);
     more.insert(more.end(), further[1].begin(), further[1].end());
-    std::vector<GroupEvent>().swap(further[1]);
-    std::sort(more.begin(), more.end());
+    std::vector<EventPair>().swap(further[1]);
+    std::sort(more.begin(), more.end(), [](const EventPair& a, const EventPair& b) {
+        return std::tie(a.first, a.second) < std::tie(b.first, b.second);
+    });
     tell(30, 0, 0, 1);
 
-    const containers::LargeVector<uint32_t> order = identifierOrder(firstTwo, taking[0] + taking[1]);
+    // Each identifier's groups, one identifier after the other.
+    const containers::LargeVector<EventPair> ordered = identifierOrder(firstTwo, taking[0] + taking[1]);
+    containers::LargeVector<EventPair>().swap(firstTwo);
     tell(60, 0, 0, 1);
 
     // The walk: each thread walks its half of the identifiers, the first
     // from the front, the second from the back, its pairs written from the
     // end of the result backwards; then the second half's pairs move up
     // behind the first half's.
-    const auto groupsTaking = static_cast<uint32_t>(order.size());
+    const auto groupsTaking = static_cast<uint32_t>(ordered.size());
+    const auto sameAsBefore = [&ordered](uint32_t i) { return (ordered[i].first & sameIdentifier) != 0; };
     uint32_t middle = groupsTaking / 2;
-    while (middle < groupsTaking && (order[middle] & sameIdentifier)) ++middle;
+    while (middle < groupsTaking && sameAsBefore(middle)) ++middle;
     Pairing result;
     result.pairs.resize((eventsTaking[0] + eventsTaking[1]) / 2);
     std::array<std::size_t, 2> made{};
     std::array<std::vector<UnmatchedEvent>, 2> unmatched;
     onTwoThreads([&](int part) {
         std::vector<uint32_t> members;
-        // The events of the identifier whose groups are order[from, to).
+        // The events of the identifier whose groups are ordered[from, to).
         const auto identifierEvents = [&](uint32_t from, uint32_t to) {
             members.clear();
             for (uint32_t i = from; i < to; ++i) {
-                const uint32_t g = order[i] & ~sameIdentifier;
-                members.push_back(firstTwo[g].first);
-                if (firstTwo[g].second == noEvent) continue;
-                members.push_back(firstTwo[g].second);
-                if (!hasFurther[g]) continue;
-                auto it = std::lower_bound(more.begin(), more.end(), GroupEvent{g, 0});
-                for (; it != more.end() && it->group == g; ++it) members.push_back(it->event);
+                const uint32_t first = ordered[i].first & eventMask;
+                members.push_back(first);
+                const uint32_t second = ordered[i].second;
+                if (second == noEvent) continue;
+                members.push_back(second & eventMask);
+                if (!(second & hasFurther)) continue;
+                auto it = std::lower_bound(more.begin(), more.end(), EventPair{first, 0},
+                                           [](const EventPair& a, const EventPair& b) { return a.first < b.first; });
+                for (; it != more.end() && it->first == first; ++it) members.push_back(it->second);
             }
             // Most often one group of two events, in time order already;
             // else in time, then stored order, which is the events' order.
@@ -553,17 +530,11 @@ Pairing MessageEvents::pair(const std::vector<bool>* accepted, std::atomic<int>*
                     return x != y ? x < y : a < b;
                 });
         };
-        // The groups some identifiers ahead are asked for.
-        const auto fetch = [&](uint32_t ahead) {
-            __builtin_prefetch(&firstTwo[order[ahead] & ~sameIdentifier]);
-            __builtin_prefetch(&hasFurther[order[ahead] & ~sameIdentifier]);
-        };
         if (part == 0) {
             EventPair* out = result.pairs.data();
             for (uint32_t from = 0; from < middle;) {
                 uint32_t to = from + 1;
-                while (to < middle && (order[to] & sameIdentifier)) ++to;
-                if (to + 16 < groupsTaking) fetch(to + 16);
+                while (to < middle && sameAsBefore(to)) ++to;
                 identifierEvents(from, to);
                 std::size_t k = 0;
                 for (; members.size() - k >= 2; k += 2) out[made[0]++] = {members[k], members[k + 1]};
@@ -575,8 +546,7 @@ Pairing MessageEvents::pair(const std::vector<bool>* accepted, std::atomic<int>*
             for (uint32_t to = groupsTaking, walked = 0; to > middle; ++walked) {
                 if (walked % tellEvery == 0) tell(60, 40, groupsTaking - to, groupsTaking - middle);
                 uint32_t from = to - 1;
-                while (order[from] & sameIdentifier) --from;
-                if (from >= 16 + middle) fetch(from - 16);
+                while (sameAsBefore(from)) --from;
                 identifierEvents(from, to);
                 if (members.size() % 2 && to < groupsTaking) unmatched[1].push_back({members.back(), members[0]});
                 for (std::size_t k = members.size() / 2 * 2; k >= 2; k -= 2)

@@ -169,14 +169,15 @@ private:
     // to how many there are.
     containers::LargeVector<uint32_t> identifierNumbers(const containers::LargeVector<EventPair>& firstTwo,
                                                         uint32_t& identifiers) const;
-    // The groups with events taking part (taking of them), in identifier
-    // order, those of one identifier in the order they were made, each
-    // marked when its identifier is that of the group before it.
-    containers::LargeVector<uint32_t> identifierOrder(const containers::LargeVector<EventPair>& firstTwo,
-                                                      uint32_t taking) const;
+    // The first two events of the groups with events taking part (taking
+    // of them), in identifier order, those of one identifier in the order
+    // the groups were made; each marked when its identifier is that of the
+    // group before it.
+    containers::LargeVector<EventPair> identifierOrder(const containers::LargeVector<EventPair>& firstTwo,
+                                                       uint32_t taking) const;
     // The same when every group taking part keeps its identifier packed.
-    containers::LargeVector<uint32_t> packedIdentifierOrder(const containers::LargeVector<EventPair>& firstTwo,
-                                                            uint32_t taking) const;
+    containers::LargeVector<EventPair> packedIdentifierOrder(const containers::LargeVector<EventPair>& firstTwo,
+                                                             uint32_t taking) const;
 
     containers::BlockVector<Event> events_;
     containers::BlockVector<Group> groups_;

@@ -1,7 +1,10 @@
 #include "reports/LatencyRows.h"
 
 #include <algorithm>
+#include <array>
+#include <vector>
 
+#include "reports/TwoThreads.h"
 #include "store/RawRows.h"
 #include "store/StoredTime.h"
 
@@ -32,35 +35,50 @@ void LatencyRows::add(int64_t index, std::string_view guid, int deliveredSeconds
 }
 
 void LatencyRows::addOutboundPairs(std::span<const EventPair> pairs) {
-    // Placed by a counting sort over the seconds of the day, as they are added.
-    std::vector<uint32_t> next(store::secondsPerDay + 1, 0);
+    // Placed by a counting sort over the seconds of the day, as they are
+    // added: each thread counts, then places, the rows of its half of the
+    // pairs, the first half's before the second's at each second.
+    std::array<std::vector<uint32_t>, 2> next;
     const auto delivered = [this](uint32_t event) {
         return static_cast<std::size_t>(std::clamp(events_->secondsOfDay(event), 0, store::secondsPerDay - 1));
     };
     // Pairs come in identifier order, so their events lie all over memory:
     // each is asked for some pairs before it is read.
     constexpr std::size_t ahead = 16;
-    const auto fetchAhead = [&](std::size_t p, bool both) {
-        if (p + ahead >= pairs.size()) return;
+    const auto fetchAhead = [&](std::size_t p, std::size_t end, bool both) {
+        if (p + ahead >= end) return;
         events_->prefetch(pairs[p + ahead].second, MessageEvents::Fetch::Event);
         if (both) events_->prefetch(pairs[p + ahead].first, MessageEvents::Fetch::Event);
     };
-    for (std::size_t p = 0; p < pairs.size(); ++p) {
-        fetchAhead(p, false);
-        const EventPair& pair = pairs[p];
-        if (isOutboundMessage(events_->messageType(pair.second))) ++next[delivered(pair.second) + 1];
+    for (std::vector<uint32_t>& counts : next) counts.assign(store::secondsPerDay, 0);
+    onTwoThreads([&](int part) {
+        const auto [begin, end] = halfOf(pairs.size(), part);
+        for (std::size_t p = begin; p < end; ++p) {
+            fetchAhead(p, end, false);
+            const EventPair& pair = pairs[p];
+            if (isOutboundMessage(events_->messageType(pair.second))) ++next[part][delivered(pair.second)];
+        }
+    });
+    std::size_t at = entries_.size();
+    for (std::size_t s = 0; s < store::secondsPerDay; ++s) {
+        for (std::vector<uint32_t>& counts : next) {
+            const uint32_t count = counts[s];
+            counts[s] = static_cast<uint32_t>(at);
+            at += count;
+        }
     }
-    for (std::size_t s = 0; s < store::secondsPerDay; ++s) next[s + 1] += next[s];
-    const std::size_t before = entries_.size();
-    entries_.resize(before + next[store::secondsPerDay]);
-    for (std::size_t p = 0; p < pairs.size(); ++p) {
-        fetchAhead(p, true);
-        const EventPair& pair = pairs[p];
-        if (!isOutboundMessage(events_->messageType(pair.second))) continue;
-        entries_[before + next[delivered(pair.second)]++] = {
-            static_cast<int64_t>(p) + 1, events_->secondsOfDay(pair.second) - events_->secondsOfDay(pair.first),
-            pair.second};
-    }
+    entries_.resize(at);
+    onTwoThreads([&](int part) {
+        const auto [begin, end] = halfOf(pairs.size(), part);
+        for (std::size_t p = begin; p < end; ++p) {
+            fetchAhead(p, end, true);
+            const EventPair& pair = pairs[p];
+            if (!isOutboundMessage(events_->messageType(pair.second))) continue;
+            entries_[next[part][delivered(pair.second)]++] = {
+                static_cast<int64_t>(p) + 1, events_->secondsOfDay(pair.second) - events_->secondsOfDay(pair.first),
+                pair.second};
+        }
+    });
 }
 
 void LatencyRows::sortByDelivery() {
