@@ -6,7 +6,6 @@
 #include <cstring>
 #include <limits>
 #include <stdexcept>
-#include <thread>
 #include <tuple>
 
 #include "reports/TwoThreads.h"
@@ -98,7 +97,7 @@ struct GroupKey {
 };
 
 // Sorts the keys on two threads: split at a sampled key, each side sorted by
-// a thread of its own.
+// one of them.
 void sortKeys(containers::LargeVector<GroupKey>& keys) {
     constexpr std::size_t worthSplitting = 1 << 15;
     if (keys.size() < worthSplitting) {
@@ -111,9 +110,12 @@ void sortKeys(containers::LargeVector<GroupKey>& keys) {
     std::nth_element(sample.begin(), sample.begin() + samples / 2, sample.end());
     const GroupKey pivot = sample[samples / 2];
     const auto middle = std::partition(keys.begin(), keys.end(), [&](const GroupKey& k) { return k < pivot; });
-    std::thread lower([&] { std::sort(keys.begin(), middle); });
-    std::sort(middle, keys.end());
-    lower.join();
+    onTwoThreads([&](int part) {
+        if (part == 0)
+            std::sort(keys.begin(), middle);
+        else
+            std::sort(middle, keys.end());
+    });
 }
 
 }  // namespace
