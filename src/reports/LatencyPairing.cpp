@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <bit>
 #include <cstring>
 #include <limits>
@@ -80,6 +81,36 @@ std::size_t sharedLoweredPrefix(std::string_view first, std::string_view second,
     std::size_t i = 0;
     while (i < limit && lowered(first[i]) == lowered(second[i])) ++i;
     return i;
+}
+
+// The share of a pairing done: each step's part of 100, told every so many
+// items, the step's done items out of its count, for another thread to show.
+constexpr uint32_t tellEvery = 1u << 16;
+void tellDone(std::atomic<int>* percentDone, int stepStart, int stepPercent, uint64_t done, uint64_t count) {
+    if (percentDone && count > 0)
+        percentDone->store(stepStart + static_cast<int>(stepPercent * done / count), std::memory_order_relaxed);
+}
+
+// Takes event e, the latest of its group so far, into the group's first
+// two events, in time and then stored order, or else among its further
+// ones; tells whether it is the group's first.
+bool takeIntoGroup(EventPair& two, uint32_t e, const MessageEvents& events, std::vector<EventPair>& further) {
+    if (two.first == noEvent) {
+        two.first = e;
+        return true;
+    }
+    if (two.second == noEvent) {
+        // The two in time order already: the first one is seldom far back,
+        // so its time is still at hand.
+        if (events.secondsOfDay(e) < events.secondsOfDay(two.first))
+            two = {e, two.first};
+        else
+            two.second = e;
+    } else {
+        further.push_back({two.first, e});
+        two.second |= hasFurther;
+    }
+    return false;
 }
 
 // The recent identifiers' table: sets of four entries in one cache line.
@@ -227,7 +258,8 @@ void MessageEvents::add(std::string_view guid, int secondsOfDay, int messageType
     add({guid, secondsOfDay, messageType, veyraSerial, keldanSerial}, identifier, hashOf(identifier));
 }
 
-void MessageEvents::add(std::span<const NewEvent> events) {
+template <typename Added>
+void MessageEvents::addAll(std::span<const NewEvent> events, const Added& added) {
     std::vector<Identifier> identifiers(events.size());
     std::vector<uint32_t> hashes(events.size());
     for (std::size_t i = 0; i < events.size(); ++i) {
@@ -235,10 +267,23 @@ void MessageEvents::add(std::span<const NewEvent> events) {
         hashes[i] = hashOf(identifiers[i]);
         __builtin_prefetch(recentSet(hashes[i]));
     }
-    for (std::size_t i = 0; i < events.size(); ++i) add(events[i], identifiers[i], hashes[i]);
+    for (std::size_t i = 0; i < events.size(); ++i) {
+        const uint32_t group = add(events[i], identifiers[i], hashes[i]);
+        added(i, group);
+    }
 }
 
-void MessageEvents::add(const NewEvent& event, const Identifier& identifier, uint32_t hash) {
+void MessageEvents::add(std::span<const NewEvent> events) {
+    addAll(events, [](std::size_t, uint32_t) {});
+}
+
+void MessageEvents::add(std::span<const NewEvent> events, GroupHeads& heads) {
+    addAll(events, [&](std::size_t i, uint32_t group) {
+        if (events[i].takesPart) heads.take(static_cast<uint32_t>(events_.size() - 1), group, *this);
+    });
+}
+
+uint32_t MessageEvents::add(const NewEvent& event, const Identifier& identifier, uint32_t hash) {
     bool added = false;
     bool sameSpelling = true;
     const uint32_t group = groupOf(identifier, hash, added, sameSpelling);
@@ -254,6 +299,7 @@ void MessageEvents::add(const NewEvent& event, const Identifier& identifier, uin
         farNodes_.emplace(index, nodes);
         nodesOfEvent_.push_back(farNodesMark);
     }
+    return group;
 }
 
 IdentifierText MessageEvents::guid(uint32_t event) const {
@@ -441,59 +487,57 @@ Pairing MessageEvents::pair(const std::vector<bool>* accepted, std::atomic<int>*
     const auto eventCount = static_cast<uint32_t>(events_.size());
     const auto groupCount = static_cast<uint32_t>(groups_.size());
     if (eventCount > eventMask) throw std::length_error("too many message events to pair");
-    // The share of the pairing done: each step's part of 100, told by this
-    // thread every so many items, the step's done items out of its count.
-    const auto tell = [percentDone](int stepStart, int stepPercent, uint64_t done, uint64_t count) {
-        if (percentDone && count > 0)
-            percentDone->store(stepStart + static_cast<int>(stepPercent * done / count), std::memory_order_relaxed);
-    };
-    constexpr uint32_t tellEvery = 1u << 16;
 
-    // Each group's first two events taking part, in time and then stored
-    // order, and its further ones apart, by the group's first event: most
-    // messages have two events, a queued and a cleared one. Each thread
-    // takes its half of the groups.
-    containers::LargeVector<EventPair> firstTwo(groupCount, EventPair{noEvent, noEvent});
+    // The heads of the accepted events: most messages have two events, a
+    // queued and a cleared one. Each thread takes its half of the groups.
+    GroupHeads heads;
+    heads.firstTwo_.assign(groupCount, EventPair{noEvent, noEvent});
     std::array<std::vector<EventPair>, 2> further;
     std::array<uint32_t, 2> taking{};
     std::array<uint64_t, 2> eventsTaking{};
     onTwoThreads([&](int part) {
         const auto [begin, end] = halfOf(groupCount, part);
         for (uint32_t e = 0; e < eventCount; ++e) {
-            if (part == 1 && e % tellEvery == 0) tell(0, 30, e, eventCount);
+            if (part == 1 && e % tellEvery == 0) tellDone(percentDone, 0, 30, e, eventCount);
             const uint32_t g = events_[e].group;
             if (g < begin || g >= end || !takesPart(e)) continue;
             ++eventsTaking[part];
-            EventPair& two = firstTwo[g];
-            if (two.first == noEvent) {
-                two.first = e;
-                ++taking[part];
-            } else if (two.second == noEvent) {
-                // The two in time order already: the first one is seldom
-                // far back, so its time is still at hand.
-                if (secondsOfDay(e) < secondsOfDay(two.first))
-                    two = {e, two.first};
-                else
-                    two.second = e;
-            } else {
-                further[part].push_back({two.first, e});
-                two.second |= hasFurther;
-            }
+            if (takeIntoGroup(heads.firstTwo_[g], e, *this, further[part])) ++taking[part];
         }
     });
-    // By the group's first event, each group's in stored order.
-    std::vector<EventPair> more = std::move(further[0]);
-    more.insert(more.end(), further[1].begin(), further[1].end());
+    heads.further_ = std::move(further[0]);
+    heads.further_.insert(heads.further_.end(), further[1].begin(), further[1].end());
     std::vector<EventPair>().swap(further[1]);
+    heads.groupsTaking_ = taking[0] + taking[1];
+    heads.eventsTaking_ = eventsTaking[0] + eventsTaking[1];
+    return pair(std::move(heads), percentDone);
+}
+
+void GroupHeads::take(uint32_t event, uint32_t group, const MessageEvents& events) {
+    if (group >= firstTwo_.size()) firstTwo_.resize(group + 1, EventPair{noEvent, noEvent});
+    ++eventsTaking_;
+    if (takeIntoGroup(firstTwo_[group], event, events, further_)) ++groupsTaking_;
+}
+
+Pairing MessageEvents::pair(GroupHeads heads, std::atomic<int>* percentDone) const {
+    const auto eventCount = static_cast<uint32_t>(events_.size());
+    const auto groupCount = static_cast<uint32_t>(groups_.size());
+    if (eventCount > eventMask) throw std::length_error("too many message events to pair");
+    if (heads.firstTwo_.size() > groupCount) throw std::invalid_argument("heads of other message events");
+    // Groups made after the last event taking part have none.
+    containers::LargeVector<EventPair> firstTwo = std::move(heads.firstTwo_);
+    firstTwo.resize(groupCount, EventPair{noEvent, noEvent});
+    // By the group's first event, each group's in stored order.
+    std::vector<EventPair> more = std::move(heads.further_);
     std::sort(more.begin(), more.end(), [](const EventPair& a, const EventPair& b) {
         return std::tie(a.first, a.second) < std::tie(b.first, b.second);
     });
-    tell(30, 0, 0, 1);
+    tellDone(percentDone, 30, 0, 0, 1);
 
     // Each identifier's groups, one identifier after the other.
-    const containers::LargeVector<EventPair> ordered = identifierOrder(firstTwo, taking[0] + taking[1]);
+    const containers::LargeVector<EventPair> ordered = identifierOrder(firstTwo, heads.groupsTaking_);
     containers::LargeVector<EventPair>().swap(firstTwo);
-    tell(60, 0, 0, 1);
+    tellDone(percentDone, 60, 0, 0, 1);
 
     // The walk: each thread walks its half of the identifiers, the first
     // from the front, the second from the back, its pairs written from the
@@ -504,7 +548,7 @@ Pairing MessageEvents::pair(const std::vector<bool>* accepted, std::atomic<int>*
     uint32_t middle = groupsTaking / 2;
     while (middle < groupsTaking && sameAsBefore(middle)) ++middle;
     Pairing result;
-    result.pairs.resize((eventsTaking[0] + eventsTaking[1]) / 2);
+    result.pairs.resize(heads.eventsTaking_ / 2);
     std::array<std::size_t, 2> made{};
     std::array<std::vector<UnmatchedEvent>, 2> unmatched;
     onTwoThreads([&](int part) {
@@ -546,7 +590,7 @@ Pairing MessageEvents::pair(const std::vector<bool>* accepted, std::atomic<int>*
         } else {
             EventPair* end = result.pairs.data() + result.pairs.size();
             for (uint32_t to = groupsTaking, walked = 0; to > middle; ++walked) {
-                if (walked % tellEvery == 0) tell(60, 40, groupsTaking - to, groupsTaking - middle);
+                if (walked % tellEvery == 0) tellDone(percentDone, 60, 40, groupsTaking - to, groupsTaking - middle);
                 uint32_t from = to - 1;
                 while (sameAsBefore(from)) --from;
                 identifierEvents(from, to);
@@ -562,7 +606,7 @@ Pairing MessageEvents::pair(const std::vector<bool>* accepted, std::atomic<int>*
     result.pairs.resize(made[0] + made[1]);
     result.unmatched = std::move(unmatched[0]);
     result.unmatched.insert(result.unmatched.end(), unmatched[1].rbegin(), unmatched[1].rend());
-    tell(100, 0, 0, 1);
+    tellDone(percentDone, 100, 0, 0, 1);
     return result;
 }
 

@@ -32,6 +32,7 @@ struct NewEvent {
     int messageType;
     double veyraSerial;
     double keldanSerial;
+    bool takesPart = true;  // in the pairing whose heads are kept while adding
 };
 
 // An identifier's text as logged, held by value: an identifier kept packed
@@ -70,6 +71,24 @@ struct Pairing {
     std::vector<UnmatchedEvent> unmatched;
 };
 
+class MessageEvents;
+
+// Each group's first two events taking part in a pairing, in time and then
+// stored order, and its further ones apart: where the pairing starts. Kept
+// up while the events are added, they spare the pairing a pass over all of
+// them once adding has ended.
+class GroupHeads {
+private:
+    friend class MessageEvents;
+    // Takes event, the last one added so far, of group.
+    void take(uint32_t event, uint32_t group, const MessageEvents& events);
+
+    containers::LargeVector<EventPair> firstTwo_;  // by group
+    std::vector<EventPair> further_;               // the group's first event, a further one
+    uint32_t groupsTaking_ = 0;
+    uint64_t eventsTaking_ = 0;
+};
+
 // The events of a selection, in stored order. An identifier's events are
 // found by the identifiers met most recently, so adding stays within a small
 // table however many identifiers a load holds: each identifier's text is held
@@ -84,6 +103,8 @@ public:
     // The same for many events in stored order; their identifiers are looked
     // up together, so that the table's memory is fetched for all of them at once.
     void add(std::span<const NewEvent> events);
+    // The same, keeping up heads for the pairing of the events that take part.
+    void add(std::span<const NewEvent> events, GroupHeads& heads);
 
     std::size_t size() const { return events_.size(); }
     IdentifierText guid(uint32_t event) const;  // as logged
@@ -105,6 +126,9 @@ public:
     // percentDone, when given, rises from 0 to 100 as the pairing goes on,
     // for another thread to show.
     Pairing pair(const std::vector<bool>* accepted = nullptr, std::atomic<int>* percentDone = nullptr) const;
+    // The same from heads kept while every event was added: only the events
+    // that took part pair, as if the others were never added.
+    Pairing pair(GroupHeads heads, std::atomic<int>* percentDone = nullptr) const;
 
     // Asks the processor for what reading an event's values and identifier
     // needs, one step at a time: each step reads what the one before fetched,
@@ -157,7 +181,12 @@ private:
         double keldan;
     };
 
-    void add(const NewEvent& event, const Identifier& identifier, uint32_t hash);
+    // Adds the event and returns its group.
+    uint32_t add(const NewEvent& event, const Identifier& identifier, uint32_t hash);
+    // Looks the identifiers up together, then adds each event and calls
+    // added(its place in events, its group).
+    template <typename Added>
+    void addAll(std::span<const NewEvent> events, const Added& added);
     uint64_t* recentSet(uint32_t hash);
     // The identifier's group; added tells whether it was made for it, and
     // sameSpelling whether the group's identifier is spelt as this one.

@@ -177,6 +177,15 @@ LatencyPairs pairGatheredEvents(const RangeRequest& request, std::shared_ptr<con
     return result;
 }
 
+LatencyPairs pairGatheredEvents(std::shared_ptr<const MessageEvents> gathered, GroupHeads heads,
+                                std::atomic<int>* percentDone) {
+    LatencyPairs result;
+    result.pairing = gathered->pair(std::move(heads), percentDone);
+    result.events = std::move(gathered);
+    result.outbound = LatencyRows(result.events);
+    return result;
+}
+
 LatencyPairs pairLatencyEvents(store::ReportDatabase& db, const RangeRequest& request,
                                std::shared_ptr<const MessageEvents> gathered, std::atomic<int>* percentDone) {
     if (gathered) return pairGatheredEvents(request, std::move(gathered), percentDone);

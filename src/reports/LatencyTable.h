@@ -39,6 +39,11 @@ LatencyPairs pairLatencyEvents(store::ReportDatabase& db, const RangeRequest& re
 LatencyPairs pairGatheredEvents(const RangeRequest& request, std::shared_ptr<const MessageEvents> gathered,
                                 std::atomic<int>* percentDone = nullptr);
 
+// The same from the heads kept of the events of the request's range while
+// they were gathered.
+LatencyPairs pairGatheredEvents(std::shared_ptr<const MessageEvents> gathered, GroupHeads heads,
+                                std::atomic<int>* percentDone = nullptr);
+
 // The outbound rows of the pairs, in delivery order.
 LatencyRows outboundLatencyRows(const LatencyPairs& pairs);
 

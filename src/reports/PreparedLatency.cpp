@@ -5,13 +5,15 @@
 
 namespace varnel::reports {
 
-PreparedLatency::PreparedLatency(std::shared_ptr<const MessageEvents> events) {
+PreparedLatency::PreparedLatency(std::shared_ptr<const MessageEvents> events, std::optional<GroupHeads> heads) {
     if (!events) return;
     try {
-        pairing_ = std::async(std::launch::async, [events = std::move(events), percentDone = percentDone_]() mutable {
+        pairing_ = std::async(std::launch::async, [events = std::move(events), heads = std::move(heads),
+                                                   percentDone = percentDone_]() mutable {
             try {
                 return std::make_shared<const LatencyPairs>(
-                    pairGatheredEvents(RangeRequest{}, std::move(events), percentDone.get()));
+                    heads ? pairGatheredEvents(std::move(events), std::move(*heads), percentDone.get())
+                          : pairGatheredEvents(RangeRequest{}, std::move(events), percentDone.get()));
             } catch (const std::exception&) {
                 // Out of memory, say: the report pairs for itself and tells.
                 return std::shared_ptr<const LatencyPairs>();

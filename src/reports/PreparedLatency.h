@@ -8,6 +8,7 @@
 #include <future>
 #include <memory>
 #include <mutex>
+#include <optional>
 
 #include "reports/LatencyTable.h"
 #include "reports/ReportProgress.h"
@@ -17,9 +18,10 @@ namespace varnel::reports {
 
 class PreparedLatency {
 public:
-    // Starts pairing the events; null events leave nothing to take. The
-    // destructor waits for a pairing still under way.
-    explicit PreparedLatency(std::shared_ptr<const MessageEvents> events);
+    // Starts pairing the events, from the heads of the whole day's pairing
+    // when they were kept while the events were gathered; null events leave
+    // nothing to take. The destructor waits for a pairing still under way.
+    explicit PreparedLatency(std::shared_ptr<const MessageEvents> events, std::optional<GroupHeads> heads = {});
     PreparedLatency(const PreparedLatency&) = delete;
     PreparedLatency& operator=(const PreparedLatency&) = delete;
 

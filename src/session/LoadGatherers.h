@@ -3,7 +3,7 @@
 // for the node reports, so that a report over the default range reads
 // nothing back from the database; the figures of each loaded day for the
 // daily trend; and, once the load has ended, the whole day's latency pairs,
-// made in the background.
+// made in the background from the pairing's heads kept during the load.
 #pragma once
 
 #include <memory>

@@ -3,6 +3,7 @@
 // same pairs, outbound rows and unmatched events, and the same stored table.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include "reports/PreparedLatency.h"
 #include "reports/StoredLatencyRows.h"
 #include "store/Query.h"
+#include "store/RowWatchers.h"
 
 using namespace varnel;
 
@@ -96,9 +98,17 @@ protected:
         logs.write("CallLog_20040512.log", dayOne);
         logs.write("CallLog_20040513.log", dayTwo);
         reports::MessageEventGatherer gatherer;
-        ingest::LoadRequest request{logs.path(), {QDate(2004, 5, 12), QDate(2004, 5, 13)}, QString(), &gatherer};
+        reports::MessageEventGatherer withHeads{reports::RangeRequest{}};
+        store::RowWatchers watchers;
+        watchers.add(&gatherer);
+        watchers.add(&withHeads);
+        ingest::LoadRequest request{logs.path(), {QDate(2004, 5, 12), QDate(2004, 5, 13)}, QString(), &watchers};
         ASSERT_EQ(ingest::loadDays(request, files, state, observer).outcome, ingest::LoadOutcome::Loaded);
         gathered = gatherer.finish();
+        EXPECT_FALSE(gatherer.takeHeads());
+        gatheredWithHeads = withHeads.finish();
+        wholeDayHeads = withHeads.takeHeads();
+        ASSERT_TRUE(wholeDayHeads);
     }
 
     static reports::RangeRequest range(QTime from, QTime to) {
@@ -120,6 +130,9 @@ protected:
     std::vector<std::string> storedRows() { return test::storedLatencyRows(files.workingPath()); }
 
     std::shared_ptr<const reports::MessageEvents> gathered;
+    // The same events, gathered with the heads of the whole day's pairing.
+    std::shared_ptr<const reports::MessageEvents> gatheredWithHeads;
+    std::optional<reports::GroupHeads> wholeDayHeads;
 };
 
 }  // namespace
@@ -205,6 +218,14 @@ TEST_F(GatheredLatency, PreparedPairsAreTheWholeDaysHandedOutOnceAndOnlyForTheWh
     EXPECT_EQ(prepared.take(wholeDay), nullptr);
 
     EXPECT_EQ(reports::PreparedLatency(nullptr).take(wholeDay), nullptr);
+
+    // Made from the heads kept while the events were gathered, they are
+    // the same: the events of minute 0, outside the strict bounds, left out.
+    reports::PreparedLatency fromHeads(gatheredWithHeads, std::move(wholeDayHeads));
+    const std::shared_ptr<const reports::LatencyPairs> headed = fromHeads.take(wholeDay);
+    ASSERT_NE(headed, nullptr);
+    EXPECT_EQ(texts(*headed).pairs, selected.pairs);
+    EXPECT_EQ(texts(*headed).unmatched, selected.unmatched);
 }
 
 TEST_F(GatheredLatency, AReportOverAnotherRangeLeavesThePreparedPairsToTheWholeDaysReport) {

@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <stdexcept>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "reports/LatencyPairing.h"
 
@@ -286,14 +288,29 @@ TEST(LatencyPairingTest, PackedIdentifiersAloneSortByAllTheirDigitsEvenWhenTheFi
     expectWalkOverSortedEvents(added.events, added.expected);
 }
 
-TEST(LatencyPairingTest, AcceptedEventsPairAsIfTheOthersWereNeverAdded) {
-    // Packed identifiers with one to five events each, in either case, at
-    // times out of stored order, some returning after more others than
-    // adding keeps at hand; about a third of the events left out.
+// Identifiers with one to five events each, in either case (or mixed case,
+// which is kept as text, when asked), at times out of stored order, some
+// returning after more others than adding keeps at hand; about a third of
+// the events left out. The accepted events pair as if the others were never
+// added, whether the pairing is told which were accepted or heads were kept
+// for them while adding, in batches of any size.
+void expectAcceptedEventsPairAsIfAlone(bool mixedCase) {
     MessageEvents all;
     MessageEvents kept;
+    MessageEvents headed;
+    varnel::reports::GroupHeads heads;
     std::vector<bool> accepted;
     std::vector<uint32_t> allIndexOfKept;
+    std::vector<std::string> batchTexts;
+    std::vector<int> batchSeconds;
+    const auto addBatch = [&] {
+        std::vector<varnel::reports::NewEvent> batch;
+        for (std::size_t i = 0; i < batchTexts.size(); ++i)
+            batch.push_back({batchTexts[i], batchSeconds[i], 4, 1, 2, accepted[headed.size() + i]});
+        headed.add(batch, heads);
+        batchTexts.clear();
+        batchSeconds.clear();
+    };
     const uint32_t messages = MessageEvents::recentIdentifiers + 3000;
     uint32_t seed = 29;
     const auto next = [&seed] { return seed = seed * 1103515245u + 12345u; };
@@ -302,34 +319,57 @@ TEST(LatencyPairingTest, AcceptedEventsPairAsIfTheOthersWereNeverAdded) {
             const uint32_t events = next() >> 29;  // 0 to 7, of which 6 and 7 are rare below
             for (uint32_t k = 0; k < std::min(events, 5u); ++k) {
                 char id[39];
-                std::snprintf(id, sizeof id,
-                              (next() >> 9) & 1 ? "{%08X-0000-1111-2222-%012X}" : "{%08x-0000-1111-2222-%012x}",
-                              (m * 2654435761u) >> 4, m % 977);
+                const char* form = (next() >> 9) & 1 ? "{%08X-0000-1111-2222-%012X}" : "{%08x-0000-1111-2222-%012x}";
+                if (mixedCase && m % 7 == 0)
+                    form = (next() >> 9) & 1 ? "{%08X-AAAA-bbbb-2222-%012X}" : "{%08x-aaaa-BBBB-2222-%012x}";
+                std::snprintf(id, sizeof id, form, (m * 2654435761u) >> 4, m % 977);
                 const int seconds = static_cast<int>((next() >> 12) % 6) * 60;
                 const bool take = (next() >> 10) % 3 != 0;
                 all.add(id, seconds, 4, 1, 2);
                 accepted.push_back(take);
+                batchTexts.emplace_back(id);
+                batchSeconds.push_back(seconds);
+                if (batchTexts.size() > (next() >> 20) % 700) addBatch();
                 if (!take) continue;
                 allIndexOfKept.push_back(static_cast<uint32_t>(all.size() - 1));
                 kept.add(id, seconds, 4, 1, 2);
             }
         }
     }
-    const auto filtered = all.pair(&accepted);
+    addBatch();
+    ASSERT_EQ(headed.size(), all.size());
     const auto plain = kept.pair();
     ASSERT_GT(plain.pairs.size(), 1000u);
-    ASSERT_EQ(filtered.pairs.size(), plain.pairs.size());
-    for (std::size_t i = 0; i < plain.pairs.size(); ++i) {
-        ASSERT_EQ(filtered.pairs[i].first, allIndexOfKept[plain.pairs[i].first]) << "pair " << i;
-        ASSERT_EQ(filtered.pairs[i].second, allIndexOfKept[plain.pairs[i].second]) << "pair " << i;
-    }
     ASSERT_GT(plain.unmatched.size(), 100u);
-    ASSERT_EQ(filtered.unmatched.size(), plain.unmatched.size());
-    for (std::size_t i = 0; i < plain.unmatched.size(); ++i) {
-        ASSERT_EQ(filtered.unmatched[i].event, allIndexOfKept[plain.unmatched[i].event]) << "unmatched " << i;
-        ASSERT_EQ(filtered.unmatched[i].firstOfIdentifier, allIndexOfKept[plain.unmatched[i].firstOfIdentifier])
-            << "unmatched " << i;
+    for (const auto& pairing : {all.pair(&accepted), headed.pair(std::move(heads))}) {
+        ASSERT_EQ(pairing.pairs.size(), plain.pairs.size());
+        for (std::size_t i = 0; i < plain.pairs.size(); ++i) {
+            ASSERT_EQ(pairing.pairs[i].first, allIndexOfKept[plain.pairs[i].first]) << "pair " << i;
+            ASSERT_EQ(pairing.pairs[i].second, allIndexOfKept[plain.pairs[i].second]) << "pair " << i;
+        }
+        ASSERT_EQ(pairing.unmatched.size(), plain.unmatched.size());
+        for (std::size_t i = 0; i < plain.unmatched.size(); ++i) {
+            ASSERT_EQ(pairing.unmatched[i].event, allIndexOfKept[plain.unmatched[i].event]) << "unmatched " << i;
+            ASSERT_EQ(pairing.unmatched[i].firstOfIdentifier, allIndexOfKept[plain.unmatched[i].firstOfIdentifier])
+                << "unmatched " << i;
+        }
     }
+}
+
+TEST(LatencyPairingTest, AcceptedEventsPairAsIfTheOthersWereNeverAdded) { expectAcceptedEventsPairAsIfAlone(false); }
+
+TEST(LatencyPairingTest, AcceptedEventsOfTextIdentifiersPairAsIfTheOthersWereNeverAdded) {
+    expectAcceptedEventsPairAsIfAlone(true);
+}
+
+TEST(LatencyPairingTest, HeadsOfAnotherSetOfEventsAreRefused) {
+    MessageEvents small;
+    small.add("{a}", 60, 4, 1, 2);
+    MessageEvents larger;
+    varnel::reports::GroupHeads heads;
+    const std::vector<varnel::reports::NewEvent> batch = {{"{a}", 60, 4, 1, 2}, {"{b}", 60, 4, 1, 2}};
+    larger.add(batch, heads);
+    EXPECT_THROW(small.pair(std::move(heads)), std::invalid_argument);
 }
 
 }  // namespace
