@@ -23,6 +23,11 @@ public:
         ++size_;
     }
 
+    // Appends copies of value until count values are held.
+    void growTo(std::size_t count, const T& value) {
+        while (size_ < count) push_back(value);
+    }
+
     T& operator[](std::size_t i) { return blocks_[i >> blockBits][i & (blockSize - 1)]; }
     const T& operator[](std::size_t i) const { return blocks_[i >> blockBits][i & (blockSize - 1)]; }
     T& back() { return (*this)[size_ - 1]; }

@@ -308,7 +308,7 @@ IdentifierText MessageEvents::guid(uint32_t event) const {
     return groupText(events_[event].group);
 }
 
-containers::LargeVector<uint32_t> MessageEvents::identifierNumbers(const containers::LargeVector<EventPair>& firstTwo,
+containers::LargeVector<uint32_t> MessageEvents::identifierNumbers(const containers::BlockVector<EventPair>& firstTwo,
                                                                    uint32_t& identifiers) const {
     const auto groupCount = static_cast<uint32_t>(groups_.size());
     const auto takesPart = [&firstTwo](uint32_t g) { return firstTwo[g].first != noEvent; };
@@ -398,7 +398,7 @@ EventPair placed(const EventPair& firstTwo, bool sameAsBefore) {
 // Packed identifiers are in the order of their numbers: the groups are put
 // in buckets by their first digits, and each bucket sorted by all of them.
 containers::LargeVector<EventPair> MessageEvents::packedIdentifierOrder(
-    const containers::LargeVector<EventPair>& firstTwo, uint32_t taking) const {
+    const containers::BlockVector<EventPair>& firstTwo, uint32_t taking) const {
     const auto groupCount = static_cast<uint32_t>(groups_.size());
     const auto bucketOf = [this](uint32_t g) { return static_cast<std::size_t>(groups_[g].high >> (64 - bucketBits)); };
     std::array<std::vector<uint32_t>, 2> counts{std::vector<uint32_t>(buckets, 0), std::vector<uint32_t>(buckets, 0)};
@@ -460,7 +460,7 @@ containers::LargeVector<EventPair> MessageEvents::packedIdentifierOrder(
 
 // The groups of text identifiers numbered by identifier, then put in the
 // order of their numbers.
-containers::LargeVector<EventPair> MessageEvents::identifierOrder(const containers::LargeVector<EventPair>& firstTwo,
+containers::LargeVector<EventPair> MessageEvents::identifierOrder(const containers::BlockVector<EventPair>& firstTwo,
                                                                   uint32_t taking) const {
     const auto groupCount = static_cast<uint32_t>(groups_.size());
     bool allPacked = true;
@@ -491,7 +491,7 @@ Pairing MessageEvents::pair(const std::vector<bool>* accepted, std::atomic<int>*
     // The heads of the accepted events: most messages have two events, a
     // queued and a cleared one. Each thread takes its half of the groups.
     GroupHeads heads;
-    heads.firstTwo_.assign(groupCount, EventPair{noEvent, noEvent});
+    heads.firstTwo_.growTo(groupCount, EventPair{noEvent, noEvent});
     std::array<std::vector<EventPair>, 2> further;
     std::array<uint32_t, 2> taking{};
     std::array<uint64_t, 2> eventsTaking{};
@@ -514,7 +514,7 @@ Pairing MessageEvents::pair(const std::vector<bool>* accepted, std::atomic<int>*
 }
 
 void GroupHeads::take(uint32_t event, uint32_t group, const MessageEvents& events) {
-    if (group >= firstTwo_.size()) firstTwo_.resize(group + 1, EventPair{noEvent, noEvent});
+    firstTwo_.growTo(group + 1, EventPair{noEvent, noEvent});
     ++eventsTaking_;
     if (takeIntoGroup(firstTwo_[group], event, events, further_)) ++groupsTaking_;
 }
@@ -525,8 +525,8 @@ Pairing MessageEvents::pair(GroupHeads heads, std::atomic<int>* percentDone) con
     if (eventCount > eventMask) throw std::length_error("too many message events to pair");
     if (heads.firstTwo_.size() > groupCount) throw std::invalid_argument("heads of other message events");
     // Groups made after the last event taking part have none.
-    containers::LargeVector<EventPair> firstTwo = std::move(heads.firstTwo_);
-    firstTwo.resize(groupCount, EventPair{noEvent, noEvent});
+    containers::BlockVector<EventPair> firstTwo = std::move(heads.firstTwo_);
+    firstTwo.growTo(groupCount, EventPair{noEvent, noEvent});
     // By the group's first event, each group's in stored order.
     std::vector<EventPair> more = std::move(heads.further_);
     std::sort(more.begin(), more.end(), [](const EventPair& a, const EventPair& b) {
@@ -536,7 +536,7 @@ Pairing MessageEvents::pair(GroupHeads heads, std::atomic<int>* percentDone) con
 
     // Each identifier's groups, one identifier after the other.
     const containers::LargeVector<EventPair> ordered = identifierOrder(firstTwo, heads.groupsTaking_);
-    containers::LargeVector<EventPair>().swap(firstTwo);
+    firstTwo = {};
     tellDone(percentDone, 60, 0, 0, 1);
 
     // The walk: each thread walks its half of the identifiers, the first

@@ -83,7 +83,7 @@ private:
     // Takes event, the last one added so far, of group.
     void take(uint32_t event, uint32_t group, const MessageEvents& events);
 
-    containers::LargeVector<EventPair> firstTwo_;  // by group
+    containers::BlockVector<EventPair> firstTwo_;  // by group
     std::vector<EventPair> further_;               // the group's first event, a further one
     uint32_t groupsTaking_ = 0;
     uint64_t eventsTaking_ = 0;
@@ -196,16 +196,16 @@ private:
     // For each group with events taking part (a first event in firstTwo),
     // the number of its identifier in identifier order; identifiers is set
     // to how many there are.
-    containers::LargeVector<uint32_t> identifierNumbers(const containers::LargeVector<EventPair>& firstTwo,
+    containers::LargeVector<uint32_t> identifierNumbers(const containers::BlockVector<EventPair>& firstTwo,
                                                         uint32_t& identifiers) const;
     // The first two events of the groups with events taking part (taking
     // of them), in identifier order, those of one identifier in the order
     // the groups were made; each marked when its identifier is that of the
     // group before it.
-    containers::LargeVector<EventPair> identifierOrder(const containers::LargeVector<EventPair>& firstTwo,
+    containers::LargeVector<EventPair> identifierOrder(const containers::BlockVector<EventPair>& firstTwo,
                                                        uint32_t taking) const;
     // The same when every group taking part keeps its identifier packed.
-    containers::LargeVector<EventPair> packedIdentifierOrder(const containers::LargeVector<EventPair>& firstTwo,
+    containers::LargeVector<EventPair> packedIdentifierOrder(const containers::BlockVector<EventPair>& firstTwo,
                                                              uint32_t taking) const;
 
     containers::BlockVector<Event> events_;
