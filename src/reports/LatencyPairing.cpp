@@ -398,7 +398,7 @@ EventPair placed(const EventPair& firstTwo, bool sameAsBefore) {
 // Packed identifiers are in the order of their numbers: the groups are put
 // in buckets by their first digits, and each bucket sorted by all of them.
 containers::LargeVector<EventPair> MessageEvents::packedIdentifierOrder(
-    const containers::BlockVector<EventPair>& firstTwo, uint32_t taking) const {
+    const containers::BlockVector<EventPair>& firstTwo, uint32_t taking, std::atomic<int>* percentDone) const {
     const auto groupCount = static_cast<uint32_t>(groups_.size());
     const auto bucketOf = [this](uint32_t g) { return static_cast<std::size_t>(groups_[g].high >> (64 - bucketBits)); };
     std::array<std::vector<uint32_t>, 2> counts{std::vector<uint32_t>(buckets, 0), std::vector<uint32_t>(buckets, 0)};
@@ -419,12 +419,14 @@ containers::LargeVector<EventPair> MessageEvents::packedIdentifierOrder(
         bucketStart[b + 1] = next[1][b] + counts[1][b];
         largest = std::max<std::size_t>(largest, bucketStart[b + 1] - bucketStart[b]);
     }
+    tellDone(percentDone, 35, 0, 0, 1);
     containers::LargeVector<EventPair> ordered(taking);
     onTwoThreads([&](int part) {
         const auto [begin, end] = halfOf(groupCount, part);
         for (uint32_t g = begin; g < end; ++g)
             if (firstTwo[g].first != noEvent) ordered[next[part][bucketOf(g)]++].first = g;
     });
+    tellDone(percentDone, 40, 0, 0, 1);
     // Each bucket sorted by the identifiers' digits, then by group, and its
     // places given their groups' events.
     struct Key {
@@ -442,6 +444,9 @@ containers::LargeVector<EventPair> MessageEvents::packedIdentifierOrder(
         const std::size_t last = part == 0 ? middle : buckets;
         Key* bucket = keys[part].data();
         for (std::size_t b = first; b < last; ++b) {
+            constexpr std::size_t tellEveryBuckets = 1024;
+            if (part == 1 && (b - first) % tellEveryBuckets == 0)
+                tellDone(percentDone, 40, 20, b - first, last - first);
             const uint32_t begin = bucketStart[b];
             const uint32_t size = bucketStart[b + 1] - begin;
             for (uint32_t i = 0; i < size; ++i) {
@@ -461,14 +466,16 @@ containers::LargeVector<EventPair> MessageEvents::packedIdentifierOrder(
 // The groups of text identifiers numbered by identifier, then put in the
 // order of their numbers.
 containers::LargeVector<EventPair> MessageEvents::identifierOrder(const containers::BlockVector<EventPair>& firstTwo,
-                                                                  uint32_t taking) const {
+                                                                  uint32_t taking,
+                                                                  std::atomic<int>* percentDone) const {
     const auto groupCount = static_cast<uint32_t>(groups_.size());
     bool allPacked = true;
     for (uint32_t g = 0; g < groupCount && allPacked; ++g)
         allPacked = firstTwo[g].first == noEvent || forms_[g] != Form::Text;
-    if (allPacked) return packedIdentifierOrder(firstTwo, taking);
+    if (allPacked) return packedIdentifierOrder(firstTwo, taking, percentDone);
     uint32_t identifiers = 0;
     const containers::LargeVector<uint32_t> number = identifierNumbers(firstTwo, identifiers);
+    tellDone(percentDone, 50, 0, 0, 1);
     containers::LargeVector<uint32_t> start(identifiers + 1, 0);
     for (uint32_t g = 0; g < groupCount; ++g)
         if (firstTwo[g].first != noEvent) ++start[number[g] + 1];
@@ -535,7 +542,7 @@ Pairing MessageEvents::pair(GroupHeads heads, std::atomic<int>* percentDone) con
     tellDone(percentDone, 30, 0, 0, 1);
 
     // Each identifier's groups, one identifier after the other.
-    const containers::LargeVector<EventPair> ordered = identifierOrder(firstTwo, heads.groupsTaking_);
+    const containers::LargeVector<EventPair> ordered = identifierOrder(firstTwo, heads.groupsTaking_, percentDone);
     firstTwo = {};
     tellDone(percentDone, 60, 0, 0, 1);
 

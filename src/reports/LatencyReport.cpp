@@ -18,10 +18,11 @@ namespace varnel::reports {
 namespace {
 
 // The build's progress, when the table is left to a store: the pairing's
-// percent done, then one step for the outbound rows. Otherwise the storing
-// tells its own.
+// percent done, then the outbound rows' percent done, worth half as much.
+// Otherwise the storing tells its own.
 constexpr int64_t pairingSteps = 100;
-constexpr int64_t latencyBuildSteps = pairingSteps + 1;
+constexpr int64_t rowSteps = 50;
+constexpr int64_t latencyBuildSteps = pairingSteps + rowSteps;
 
 // The pairs made after the load when they answer the report's range, else
 // the report's own, made on another thread while steps (when given) hear
@@ -60,7 +61,8 @@ BuiltReport buildLatencyReport(store::ReportDatabase& db, const ReportInputs& in
     if (steps) steps->done(pairingSteps);
     const auto rowsAndFiles = [&] {
         if (unmatchedFile) writeUnmatchedEvents(*unmatchedFile, pairs);
-        BuiltReport report{inputs.kind, outboundLatencyRows(pairs)};
+        const auto tellRows = [&steps](int percent) { steps->done(pairingSteps + rowSteps * percent / 100); };
+        BuiltReport report{inputs.kind, steps ? outboundLatencyRows(pairs, tellRows) : outboundLatencyRows(pairs)};
         if (steps) steps->finish();
         if (report.rows.size() == 0) report.messages.push_back(shell::tableMessage(68));
         if (whileStoring) whileStoring(report);

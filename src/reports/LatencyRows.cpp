@@ -34,7 +34,7 @@ void LatencyRows::add(int64_t index, std::string_view guid, int deliveredSeconds
     entries_.push_back({index, static_cast<int32_t>(secondsInQueue), event});
 }
 
-void LatencyRows::addOutboundPairs(std::span<const EventPair> pairs) {
+void LatencyRows::addOutboundPairs(std::span<const EventPair> pairs, const std::function<void(int percent)>& tell) {
     // Placed by a counting sort over the seconds of the day, as they are
     // added: each thread counts, then places, the rows of its half of the
     // pairs, the first half's before the second's at each second.
@@ -51,9 +51,16 @@ void LatencyRows::addOutboundPairs(std::span<const EventPair> pairs) {
         if (both) events_->prefetch(pairs[p + ahead].first, MessageEvents::Fetch::Event);
     };
     for (std::vector<uint32_t>& counts : next) counts.assign(store::secondsPerDay, 0);
+    // This thread, which takes the second half, tells how far it is: each
+    // pass is half of the work.
+    constexpr std::size_t tellEvery = std::size_t{1} << 16;
+    const auto told = [&tell](int pass, std::size_t done, std::size_t count) {
+        if (done % tellEvery == 0 && tell && count > 0) tell(pass * 50 + static_cast<int>(50 * done / count));
+    };
     onTwoThreads([&](int part) {
         const auto [begin, end] = halfOf(pairs.size(), part);
         for (std::size_t p = begin; p < end; ++p) {
+            if (part == 1) told(0, p - begin, end - begin);
             fetchAhead(p, end, false);
             const EventPair& pair = pairs[p];
             if (isOutboundMessage(events_->messageType(pair.second))) ++next[part][delivered(pair.second)];
@@ -71,6 +78,7 @@ void LatencyRows::addOutboundPairs(std::span<const EventPair> pairs) {
     onTwoThreads([&](int part) {
         const auto [begin, end] = halfOf(pairs.size(), part);
         for (std::size_t p = begin; p < end; ++p) {
+            if (part == 1) told(1, p - begin, end - begin);
             fetchAhead(p, end, true);
             const EventPair& pair = pairs[p];
             if (!isOutboundMessage(events_->messageType(pair.second))) continue;

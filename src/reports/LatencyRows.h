@@ -5,6 +5,7 @@
 #include <QString>
 #include <QTime>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string_view>
@@ -44,7 +45,8 @@ public:
     // On rows that hold none: the outbound pairs among pairs, in table order,
     // as rows numbered from 1 (the table is emptied before they are stored),
     // each put in its place in delivery order, so that no sort follows.
-    void addOutboundPairs(std::span<const EventPair> pairs);
+    // tell, when given, hears the percent done now and then, on this thread.
+    void addOutboundPairs(std::span<const EventPair> pairs, const std::function<void(int percent)>& tell = {});
     // Ascending delivery time; rows of one time keep the order they were added in.
     void sortByDelivery();
 

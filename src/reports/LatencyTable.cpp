@@ -198,9 +198,9 @@ LatencyPairs pairLatencyEvents(store::ReportDatabase& db, const RangeRequest& re
     return result;
 }
 
-LatencyRows outboundLatencyRows(const LatencyPairs& pairs) {
+LatencyRows outboundLatencyRows(const LatencyPairs& pairs, const std::function<void(int percent)>& tell) {
     LatencyRows rows(pairs.events);
-    rows.addOutboundPairs(pairs.pairing.pairs);
+    rows.addOutboundPairs(pairs.pairing.pairs, tell);
     return rows;
 }
 

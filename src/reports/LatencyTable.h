@@ -5,6 +5,7 @@
 #include <QIODevice>
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "reports/LatencyPairing.h"
@@ -44,8 +45,9 @@ LatencyPairs pairGatheredEvents(const RangeRequest& request, std::shared_ptr<con
 LatencyPairs pairGatheredEvents(std::shared_ptr<const MessageEvents> gathered, GroupHeads heads,
                                 std::atomic<int>* percentDone = nullptr);
 
-// The outbound rows of the pairs, in delivery order.
-LatencyRows outboundLatencyRows(const LatencyPairs& pairs);
+// The outbound rows of the pairs, in delivery order; tell, when given, hears
+// the percent done now and then.
+LatencyRows outboundLatencyRows(const LatencyPairs& pairs, const std::function<void(int percent)>& tell = {});
 
 // The pairs with their outbound rows.
 LatencyPairs pairMessageLatency(store::ReportDatabase& db, const RangeRequest& request,

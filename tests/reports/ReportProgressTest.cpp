@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QString>
+#include <algorithm>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -168,9 +169,13 @@ TEST_F(ReportProgressTest, WithItsTableLeftToTheStoreTheLatencyReportTellsItsPai
     load(10000);
     reports::ReportInputs in = inputs(reports::ReportKind::Latency);
     in.latencyTable = std::make_shared<reports::LatencyTableStore>();
-    const auto [size, steps] = tableStage(build(in));
-    EXPECT_EQ(size, 101) << "the pairing's percent, then the rows";
-    EXPECT_GE(steps, 2u);
+    const std::vector<RecordedProgress::Told> told = build(in);
+    const auto [size, steps] = tableStage(told);
+    EXPECT_EQ(size, 150) << "the pairing's percent, then the rows' half as much";
+    EXPECT_GE(steps, 3u);
+    EXPECT_TRUE(std::any_of(told.begin() + 1, told.end(), [](const RecordedProgress::Told& t) {
+        return t.value > 100 && t.value < 150;
+    })) << "the rows tell how far they are";
     EXPECT_EQ(in.latencyTable->settle(), std::nullopt);
     store::ReportDatabase db(files.workingPath());
     EXPECT_GT(db.rowCount("MessageLatency"), 8192) << "the table stored all the same";
