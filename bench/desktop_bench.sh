@@ -12,17 +12,22 @@
 #     node traffic, node errors                   <= 1 s each
 #   peak memory after every window                <= 250 MB
 #   varnel-report --report all's peak memory over the same days <= 250 MB
-# Usage: bench/desktop_bench.sh BUILD_DIR [LOGS]
-# LOGS: a folder of call logs; by default ten generated 1,000,000-line days
-# (10 to 19 May 2004). The stalls are on the clock, so a busy machine adds
-# its waits: the user-interface thread's processor time is shown beside
-# them, and the load average before and after.
+# Usage: bench/desktop_bench.sh BUILD_DIR [LOGS [ROUNDS]]
+# LOGS: a folder of call logs; by default (or given as "") ten generated
+# 1,000,000-line days (10 to 19 May 2004). ROUNDS (default 3): the
+# command line's load alone and the desktop run alternate so many times,
+# and each figure is the median of its rounds, memory the largest peak; the
+# load's ratio is that of the two medians. The machine's speed comes and
+# goes, so one round can be a third slower throughout. The stalls are on the
+# clock, so a busy machine adds its waits: the user-interface thread's
+# processor time is shown beside them, and the load average before and after.
 set -euo pipefail
 
-if [ $# -lt 1 ] || [ $# -gt 2 ]; then
-  echo "usage: $0 BUILD_DIR [LOGS]" >&2
+if [ $# -lt 1 ] || [ $# -gt 3 ]; then
+  echo "usage: $0 BUILD_DIR [LOGS [ROUNDS]]" >&2
   exit 2
 fi
+rounds="${3:-3}"
 build_dir="$1"
 bench="$build_dir/bench/desktop_bench"
 if [ ! -x "$bench" ]; then
@@ -33,7 +38,7 @@ export LC_ALL=C TZ=UTC QT_QPA_PLATFORM=offscreen
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-if [ $# -eq 2 ]; then
+if [ -n "${2:-}" ]; then
   logs="$2"
 else
   logs="$work/logs"
@@ -43,6 +48,12 @@ else
   done
 fi
 
+# Each timed run starts once what earlier runs wrote has reached the disk:
+# else writing it back, a gigabyte or more after ten days, may land in the
+# run's time. The command line's load alone has measured 5.0 s so, against
+# 3.0 to 3.5 s after a sync.
+settle() { sync; }
+
 # The command line reference: all its reports, then its load alone, each
 # timed with its peak memory.
 cli() {  # name, arguments...
@@ -50,20 +61,46 @@ cli() {  # name, arguments...
   shift
   rm -rf "$work/cli"
   mkdir -p "$work/cli"
+  settle
   /usr/bin/time -f '%e %M' -o "$work/cli.time" "$build_dir/src/cli/varnel-report" --logs "$logs" \
     --db "$work/cli/db" --data-dir "$work/cli/data" --out-dir "$work/cli/out" "$@" >/dev/null
   awk -v n="$name" '{ printf "%s_s %.3f\n%s_peak_MB %.3f\n", n, $1, n, $2 / 1024 }' "$work/cli.time"
 }
 
 echo "Load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
-{
-  cli cli_report_all --report all
-  cli cli_load
-} | tee "$work/cli_figures"
-mkdir "$work/run"
-"$bench" "$logs" "$work/run" | tee "$work/figures"
-cat "$work/cli_figures" >> "$work/figures"
+cli cli_report_all --report all | tee "$work/rounds"
+for ((round = 1; round <= rounds; round++)); do
+  echo "Round $round of $rounds"
+  cli cli_load | tee -a "$work/rounds"
+  rm -rf "$work/run"
+  mkdir "$work/run"
+  settle
+  "$bench" "$logs" "$work/run" | tee -a "$work/rounds"
+done
 echo "Load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
+
+# Each figure over the rounds: memory its largest value, the rest their
+# median.
+awk '{ values[$1] = values[$1] " " $2; if (!($1 in seen)) { seen[$1] = 1; order[++n] = $1 } }
+  END {
+    for (i = 1; i <= n; i++) {
+      name = order[i]
+      count = split(substr(values[name], 2), v, " ")
+      for (a = 1; a <= count; a++)
+        for (b = a + 1; b <= count; b++)
+          if (v[b] + 0 < v[a] + 0) { t = v[a]; v[a] = v[b]; v[b] = t }
+      if (name ~ /_MB$/) result = v[count]
+      else if (count % 2) result = v[(count + 1) / 2]
+      else result = (v[count / 2] + v[count / 2 + 1]) / 2
+      printf "%s %s\n", name, result
+    }
+  }' "$work/rounds" > "$work/figures"
+echo "Over $rounds rounds:"
+cat "$work/figures"
+awk '$1 == "cli_load_s" { cli[++clis] = $2 } $1 == "load_s" { desktop[++loads] = $2 }
+  END { for (i = 1; i <= loads; i++)
+          printf "Round %d: the load %.3f s against %.3f s, %.3f times\n", i, desktop[i], cli[i], desktop[i] / cli[i] }' \
+  "$work/rounds"
 
 value() { awk -v n="$1" '$1 == n { print $2 }' "$work/figures"; }
 
