@@ -57,15 +57,20 @@ void LatencyRows::addOutboundPairs(std::span<const EventPair> pairs, const std::
     const auto told = [&tell](int pass, std::size_t done, std::size_t count) {
         if (done % tellEvery == 0 && tell && count > 0) tell(pass * 50 + static_cast<int>(50 * done / count));
     };
-    onTwoThreads([&](int part) {
-        const auto [begin, end] = halfOf(pairs.size(), part);
-        for (std::size_t p = begin; p < end; ++p) {
-            if (part == 1) told(0, p - begin, end - begin);
-            fetchAhead(p, end, false);
-            const EventPair& pair = pairs[p];
-            if (isOutboundMessage(events_->messageType(pair.second))) ++next[part][delivered(pair.second)];
-        }
-    });
+    // Each pass hands use(part, its number, pair) the outbound pairs of each
+    // thread's half, in order; the second pass reads both events of a pair.
+    const auto eachOutboundPair = [&](int pass, const auto& use) {
+        onTwoThreads([&](int part) {
+            const auto [begin, end] = halfOf(pairs.size(), part);
+            for (std::size_t p = begin; p < end; ++p) {
+                if (part == 1) told(pass, p - begin, end - begin);
+                fetchAhead(p, end, pass == 1);
+                const EventPair& pair = pairs[p];
+                if (isOutboundMessage(events_->messageType(pair.second))) use(part, p, pair);
+            }
+        });
+    };
+    eachOutboundPair(0, [&](int part, std::size_t, const EventPair& pair) { ++next[part][delivered(pair.second)]; });
     std::size_t at = entries_.size();
     for (std::size_t s = 0; s < store::secondsPerDay; ++s) {
         for (std::vector<uint32_t>& counts : next) {
@@ -75,17 +80,10 @@ void LatencyRows::addOutboundPairs(std::span<const EventPair> pairs, const std::
         }
     }
     entries_.resize(at);
-    onTwoThreads([&](int part) {
-        const auto [begin, end] = halfOf(pairs.size(), part);
-        for (std::size_t p = begin; p < end; ++p) {
-            if (part == 1) told(1, p - begin, end - begin);
-            fetchAhead(p, end, true);
-            const EventPair& pair = pairs[p];
-            if (!isOutboundMessage(events_->messageType(pair.second))) continue;
-            entries_[next[part][delivered(pair.second)]++] = {
-                static_cast<int64_t>(p) + 1, events_->secondsOfDay(pair.second) - events_->secondsOfDay(pair.first),
-                pair.second};
-        }
+    eachOutboundPair(1, [&](int part, std::size_t p, const EventPair& pair) {
+        entries_[next[part][delivered(pair.second)]++] = {
+            static_cast<int64_t>(p) + 1, events_->secondsOfDay(pair.second) - events_->secondsOfDay(pair.first),
+            pair.second};
     });
 }
 
