@@ -232,24 +232,31 @@ uint32_t MessageEvents::groupOf(const Identifier& identifier, uint32_t hash, boo
 
 uint32_t MessageEvents::nodesIndex(double veyra, double keldan) {
     // The serials compared bit for bit, as the key below is made of them.
-    const auto same = [veyra, keldan](const Nodes& nodes) {
-        return std::bit_cast<uint64_t>(nodes.veyra) == std::bit_cast<uint64_t>(veyra) &&
-               std::bit_cast<uint64_t>(nodes.keldan) == std::bit_cast<uint64_t>(keldan);
+    const auto veyraBits = std::bit_cast<uint64_t>(veyra);
+    const auto keldanBits = std::bit_cast<uint64_t>(keldan);
+    const auto same = [veyraBits, keldanBits](const Nodes& nodes) {
+        return std::bit_cast<uint64_t>(nodes.veyra) == veyraBits && std::bit_cast<uint64_t>(nodes.keldan) == keldanBits;
     };
-    // Messages run between a few dozen nodes: the last pair is the likeliest.
-    if (!nodes_.empty() && same(nodes_.back())) return static_cast<uint32_t>(nodes_.size() - 1);
-    const uint64_t key = std::bit_cast<uint64_t>(veyra) * 0x9E3779B97F4A7C15ull ^ std::bit_cast<uint64_t>(keldan);
-    auto [it, added] = nodeIndex_.try_emplace(key, static_cast<uint32_t>(nodes_.size()));
-    if (added) {
+    const uint64_t key = veyraBits * 0x9E3779B97F4A7C15ull ^ keldanBits;
+    // Messages run between a few dozen nodes: their pairs are mostly found
+    // among the recent ones without a look-up in the index.
+    RecentNodes& recent = recentNodes_[(key * 0xFF51AFD7ED558CCDull) >> (64 - recentNodesBits)];
+    if (recent.index != 0 && recent.veyraBits == veyraBits && recent.keldanBits == keldanBits) return recent.index - 1;
+    const uint32_t index = [&] {
+        auto [it, added] = nodeIndex_.try_emplace(key, static_cast<uint32_t>(nodes_.size()));
+        if (added) {
+            nodes_.push_back({veyra, keldan});
+            return it->second;
+        }
+        if (same(nodes_[it->second])) return it->second;
+        // Two pairs of one key: rare enough for a search.
+        for (uint32_t n = 0; n < nodes_.size(); ++n)
+            if (same(nodes_[n])) return n;
         nodes_.push_back({veyra, keldan});
-        return it->second;
-    }
-    if (same(nodes_[it->second])) return it->second;
-    // Two pairs of one key: rare enough for a search.
-    for (uint32_t n = 0; n < nodes_.size(); ++n)
-        if (same(nodes_[n])) return n;
-    nodes_.push_back({veyra, keldan});
-    return static_cast<uint32_t>(nodes_.size() - 1);
+        return static_cast<uint32_t>(nodes_.size() - 1);
+    }();
+    recent = {veyraBits, keldanBits, index + 1};
+    return index;
 }
 
 void MessageEvents::add(std::string_view guid, int secondsOfDay, int messageType, double veyraSerial,
@@ -260,12 +267,15 @@ void MessageEvents::add(std::string_view guid, int secondsOfDay, int messageType
 
 template <typename Added>
 void MessageEvents::addAll(std::span<const NewEvent> events, const Added& added) {
-    std::vector<Identifier> identifiers(events.size());
-    std::vector<uint32_t> hashes(events.size());
-    for (std::size_t i = 0; i < events.size(); ++i) {
-        identifiers[i] = identify(events[i].guid);
-        hashes[i] = hashOf(identifiers[i]);
-        __builtin_prefetch(recentSet(hashes[i]));
+    // The batch's identifiers are kept in lists reused from batch to batch.
+    std::vector<Identifier>& identifiers = batchIdentifiers_;
+    std::vector<uint32_t>& hashes = batchHashes_;
+    identifiers.clear();
+    hashes.clear();
+    for (const NewEvent& event : events) {
+        identifiers.push_back(identify(event.guid));
+        hashes.push_back(hashOf(identifiers.back()));
+        __builtin_prefetch(recentSet(hashes.back()));
     }
     for (std::size_t i = 0; i < events.size(); ++i) {
         const uint32_t group = add(events[i], identifiers[i], hashes[i]);
@@ -643,6 +653,9 @@ void MessageEvents::prefetch(uint32_t event, Fetch step) const {
 void MessageEvents::finishAdding() {
     std::vector<uint64_t>().swap(recent_);
     std::unordered_map<uint64_t, uint32_t>().swap(nodeIndex_);
+    std::vector<RecentNodes>().swap(recentNodes_);
+    std::vector<Identifier>().swap(batchIdentifiers_);
+    std::vector<uint32_t>().swap(batchHashes_);
 }
 
 }  // namespace varnel::reports

@@ -220,6 +220,18 @@ private:
     std::unordered_map<uint32_t, uint32_t> farNodes_;  // by event
     std::vector<Nodes> nodes_;
     std::unordered_map<uint64_t, uint32_t> nodeIndex_;
+    // The pairs of serials met recently, by their key's hash, each with its
+    // index in nodes_ + 1 (0 for none).
+    struct RecentNodes {
+        uint64_t veyraBits = 0;
+        uint64_t keldanBits = 0;
+        uint32_t index = 0;
+    };
+    static constexpr unsigned recentNodesBits = 8;
+    std::vector<RecentNodes> recentNodes_ = std::vector<RecentNodes>(std::size_t{1} << recentNodesBits);
+    // What addAll() works out for a batch's events.
+    std::vector<Identifier> batchIdentifiers_;
+    std::vector<uint32_t> batchHashes_;
 };
 
 }  // namespace varnel::reports

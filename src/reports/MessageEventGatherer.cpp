@@ -11,8 +11,8 @@ void MessageEventGatherer::see(const store::RowBatch& batch) {
     if (!events_) return;
     // The stored Time is the StartMinute's time of day; serial numbers read
     // back as stored, which MessageEvents takes care of.
-    std::vector<NewEvent> added;
-    added.reserve(batch.messages.size());
+    std::vector<NewEvent>& added = added_;
+    added.clear();
     for (const store::MessageRecord& row : batch.messages) {
         const bool takesPart = range_ && range_->accepts(row.startMinute, store::storedReal(row.veyraSerial),
                                                          store::storedReal(row.keldanSerial));
@@ -26,6 +26,7 @@ void MessageEventGatherer::see(const store::RowBatch& batch) {
 }
 
 std::shared_ptr<const MessageEvents> MessageEventGatherer::finish() {
+    std::vector<NewEvent>().swap(added_);
     if (events_) events_->finishAdding();
     return std::exchange(events_, nullptr);
 }

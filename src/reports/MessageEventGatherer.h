@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "reports/LatencyPairing.h"
 #include "reports/RangeFilter.h"
@@ -34,6 +35,7 @@ private:
     std::shared_ptr<MessageEvents> events_;
     std::optional<RangeAcceptance> range_;
     std::optional<GroupHeads> heads_;
+    std::vector<NewEvent> added_;  // a batch's events, the list reused from batch to batch
 };
 
 }  // namespace varnel::reports

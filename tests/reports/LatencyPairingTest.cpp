@@ -87,6 +87,13 @@ TEST(LatencyPairingTest, SerialNumbersAreKeptPerEventAndANegativeZeroReadsAsZero
     events.add("{A}", 60, 4, 512, 3001);
     events.add("{B}", 60, 4, -0.0, 2.5);
     events.add("{a}", 120, 6, 77, 3001);
+    // The serials of an earlier event the other way round.
+    events.add("{C}", 180, 4, 3001, 512);
+    events.add("{C}", 240, 6, 512, 3001);
+    EXPECT_EQ(events.veyraSerial(3), 3001);
+    EXPECT_EQ(events.keldanSerial(3), 512);
+    EXPECT_EQ(events.veyraSerial(4), 512);
+    EXPECT_EQ(events.keldanSerial(4), 3001);
     EXPECT_EQ(events.veyraSerial(0), 512);
     EXPECT_EQ(events.keldanSerial(1), 2.5);
     EXPECT_FALSE(std::signbit(events.veyraSerial(1)));
