@@ -28,7 +28,13 @@ public:
 private:
     void work();
 
-    static constexpr std::size_t maxQueued = 4;
+    // Full batches waiting for the writer, about ten milliseconds of
+    // parsing: where the parsing thread also gathers rows for reports its
+    // pace varies (fresh memory, a new day), and with only a few batches
+    // queued the writer ran dry and waited in its slow stretches. Each batch
+    // holds half a megabyte or so, and the memory they took stays with the
+    // program after the load, so the queue is kept no longer than that.
+    static constexpr std::size_t maxQueued = 16;
 
     RowSink& target_;
     std::mutex mutex_;
