@@ -14,7 +14,7 @@
 #   varnel-report --report all's peak memory over the same days <= 250 MB
 # Usage: bench/desktop_bench.sh BUILD_DIR [LOGS [ROUNDS]]
 # LOGS: a folder of call logs; by default (or given as "") ten generated
-# 1,000,000-line days (10 to 19 May 2004). ROUNDS (default 3): the
+# 1,000,000-line days (10 to 19 May 2004). ROUNDS (default 5): the
 # command line's load alone and the desktop run alternate so many times,
 # and each figure is the median of its rounds, memory the largest peak; the
 # load's ratio is that of the two medians. The machine's speed comes and
@@ -27,7 +27,7 @@ if [ $# -lt 1 ] || [ $# -gt 3 ]; then
   echo "usage: $0 BUILD_DIR [LOGS [ROUNDS]]" >&2
   exit 2
 fi
-rounds="${3:-3}"
+rounds="${3:-5}"
 build_dir="$1"
 bench="$build_dir/bench/desktop_bench"
 if [ ! -x "$bench" ]; then
@@ -52,7 +52,19 @@ fi
 # else writing it back, a gigabyte or more after ten days, may land in the
 # run's time. The command line's load alone has measured 5.0 s so, against
 # 3.0 to 3.5 s after a sync.
-settle() { sync; }
+# Then it waits until the memory freed by deleting the earlier run's
+# database has gone back to the virtual machine's host (the kernel hands
+# free memory back a couple of seconds after it is freed). A run that starts
+# at once finds that memory warm, one that starts later must have the host
+# give it again page by page; which of the two a program met depended on
+# how soon after the deletion its load began, and it moved either program's
+# load by up to a third (the command line's load measured 2.8 s against
+# 3.6 to 4.0 s). After the wait every run meets the same memory.
+settle_seconds=4
+settle() {
+  sync
+  sleep "$settle_seconds"
+}
 
 # The command line reference: all its reports, then its load alone, each
 # timed with its peak memory.
