@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <tuple>
 
+#include "reports/PercentDone.h"
 #include "reports/TwoThreads.h"
 #include "store/RawRows.h"
 #include "text/AsciiCase.h"
@@ -83,12 +84,11 @@ std::size_t sharedLoweredPrefix(std::string_view first, std::string_view second,
     return i;
 }
 
-// The share of a pairing done: each step's part of 100, told every so many
-// items, the step's done items out of its count, for another thread to show.
-constexpr uint32_t tellEvery = 1u << 16;
+// The share of a pairing done: each step's part of 100, the step's done
+// items out of its count, for another thread to show.
 void tellDone(std::atomic<int>* percentDone, int stepStart, int stepPercent, uint64_t done, uint64_t count) {
     if (percentDone && count > 0)
-        percentDone->store(stepStart + static_cast<int>(stepPercent * done / count), std::memory_order_relaxed);
+        percentDone->store(percentWithin(stepStart, stepPercent, done, count), std::memory_order_relaxed);
 }
 
 // Takes event e, the latest of its group so far, into the group's first
@@ -515,7 +515,7 @@ Pairing MessageEvents::pair(const std::vector<bool>* accepted, std::atomic<int>*
     onTwoThreads([&](int part) {
         const auto [begin, end] = halfOf(groupCount, part);
         for (uint32_t e = 0; e < eventCount; ++e) {
-            if (part == 1 && e % tellEvery == 0) tellDone(percentDone, 0, 30, e, eventCount);
+            if (part == 1 && e % percentTellEvery == 0) tellDone(percentDone, 0, 30, e, eventCount);
             const uint32_t g = events_[e].group;
             if (g < begin || g >= end || !takesPart(e)) continue;
             ++eventsTaking[part];
@@ -607,7 +607,8 @@ Pairing MessageEvents::pair(GroupHeads heads, std::atomic<int>* percentDone) con
         } else {
             EventPair* end = result.pairs.data() + result.pairs.size();
             for (uint32_t to = groupsTaking, walked = 0; to > middle; ++walked) {
-                if (walked % tellEvery == 0) tellDone(percentDone, 60, 40, groupsTaking - to, groupsTaking - middle);
+                if (walked % percentTellEvery == 0)
+                    tellDone(percentDone, 60, 40, groupsTaking - to, groupsTaking - middle);
                 uint32_t from = to - 1;
                 while (sameAsBefore(from)) --from;
                 identifierEvents(from, to);

@@ -4,6 +4,7 @@
 #include <array>
 #include <vector>
 
+#include "reports/PercentDone.h"
 #include "reports/TwoThreads.h"
 #include "store/RawRows.h"
 #include "store/StoredTime.h"
@@ -53,9 +54,8 @@ void LatencyRows::addOutboundPairs(std::span<const EventPair> pairs, const std::
     for (std::vector<uint32_t>& counts : next) counts.assign(store::secondsPerDay, 0);
     // This thread, which takes the second half, tells how far it is: each
     // pass is half of the work.
-    constexpr std::size_t tellEvery = std::size_t{1} << 16;
     const auto told = [&tell](int pass, std::size_t done, std::size_t count) {
-        if (done % tellEvery == 0 && tell && count > 0) tell(pass * 50 + static_cast<int>(50 * done / count));
+        if (done % percentTellEvery == 0 && tell && count > 0) tell(percentWithin(pass * 50, 50, done, count));
     };
     // Each pass hands use(part, its number, pair) the outbound pairs of each
     // thread's half, in order; the second pass reads both events of a pair.
